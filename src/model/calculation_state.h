@@ -1,0 +1,89 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "energy_grid.h"
+
+namespace tubeline {
+
+enum ModelNumber : int { kTuckerModel = 1, kBirchModel = 2 };
+
+enum RectificationNumber : int {
+    kConstantPotential = 1,
+    kThreePhaseTwelvePulse = 2,
+    kSinglePhaseFullWave = 3,
+};
+
+enum AxisMode : int { kPhotonFluenceAxis = 1, kAirKermaAxis = 2, kEnergyFluenceAxis = 3 };
+
+// The operator's inputs. Lengths are held in cm although typed in mm.
+struct IrradiationConditions {
+    int ModelChoice = kTuckerModel;
+    double TubeVoltage = 0;         // kV
+    double TargetAngle = 0;         // degrees
+    double InherentFiltration = 0;  // cm of aluminium equivalent
+    double AluminiumFilter = 0;     // cm
+    double CopperFilter = 0;        // cm
+    int Rectification = kConstantPotential;
+};
+
+// Read-only after start-up; one value per EnergyIndex 1..300.
+struct AttenuationTable {
+    EnergyArray MuTarget{};     // tungsten, 1/cm
+    EnergyArray MuAluminium{};  // 1/cm
+    EnergyArray MuCopper{};     // 1/cm
+    EnergyArray MuEnAir{};      // mass energy-absorption coefficient of air, cm2/g
+};
+
+// Results of the last model run.
+struct SpectrumTable {
+    EnergyArray SampleSpectrum{};              // one waveform sample, before filtration
+    AngleEnergyArray PhotonSpectrum{};         // photons per 0.5-keV bin, absolute model units
+    AngleArray AnglePeak{};                    // largest PhotonSpectrum[a][j] over j
+    double SpectrumPeak = 0;                   // largest AnglePeak over the angles
+    AngleEnergyArray EnergyFluenceSpectrum{};  // E * PhotonSpectrum, peak 1
+    double EnergyFluencePeak = 0;
+    AngleEnergyArray KermaSpectrum{};  // E * MuEnAir * PhotonSpectrum, peak 1
+    double KermaPeak = 0;
+    EnergyArray CentralSpectrum{};  // PhotonSpectrum of the central ray
+};
+
+inline constexpr int kFilterSlotCount = 3;
+
+// Up to three filters of arbitrary material; slot 0 is unused. A slot that holds no filter
+// has MuFilter 0 everywhere and so transmits everything whatever its thickness says.
+struct MaterialFilter {
+    int FilterCount = 0;
+    std::array<double, kFilterSlotCount + 1> FilterThickness{};  // cm
+    std::array<EnergyArray, kFilterSlotCount + 1> MuFilter{};    // 1/cm
+    std::array<std::string, kFilterSlotCount + 1> FilterName{};
+};
+
+// Room for a half-value-layer search up to 100 mm Al in 0.1-mm steps.
+inline constexpr int kKermaTransmissionSteps = 1000;
+
+struct BeamQuality {
+    EnergyArray KermaShare{};
+    std::array<double, kKermaTransmissionSteps + 1> KermaTransmission{};  // percent
+    std::optional<double> HalfValueLayer;  // mm Al; empty when the kerma never halves
+    double FluencePerExposure = 0;         // photons per mm2 per 1 C/kg
+};
+
+struct DisplayState {
+    int VerticalAxisMode = kPhotonFluenceAxis;
+    int CurveColour = 0;  // number in the 16-colour palette
+};
+
+// Everything a calculation reads and writes, one instance for the whole program run.
+struct CalculationState {
+    IrradiationConditions Conditions;
+    AttenuationTable Attenuation;
+    MaterialFilter Filters;
+    SpectrumTable Spectra;
+    BeamQuality Quality;
+    DisplayState Display;
+};
+
+}  // namespace tubeline

@@ -1,0 +1,158 @@
+#include "file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace tubeline {
+namespace {
+
+// Closes a descriptor on every path out of a function.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    int Get() const { return fd_; }
+    // Closes now so that a failing close (a deferred write error) can be reported.
+    int Close() {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result;
+    }
+
+  private:
+    int fd_;
+};
+
+void WriteAll(int fd, std::string_view bytes, const std::filesystem::path& path) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw FileError(path, DescribeErrno(errno));
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+}
+
+void WriteInPlace(const std::filesystem::path& path, std::string_view bytes) {
+    Descriptor fd(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
+    if (fd.Get() < 0) {
+        throw FileError(path, DescribeErrno(errno));
+    }
+    WriteAll(fd.Get(), bytes, path);
+    if (fd.Close() != 0) {
+        throw FileError(path, DescribeErrno(errno));
+    }
+}
+
+std::filesystem::path SiblingName(const std::filesystem::path& target) {
+    std::random_device entropy;
+    std::ostringstream name;
+    name << '.' << target.filename().string() << '.' << std::hex << entropy() << ".part";
+    return target.parent_path() / name.str();
+}
+
+}  // namespace
+
+FileError::FileError(const std::filesystem::path& path, std::string reason)
+    : std::runtime_error(path.string() + ": " + reason), path_(path), reason_(std::move(reason)) {}
+
+std::string DescribeErrno(int errorNumber) {
+    switch (errorNumber) {
+        case ENOENT:
+            return "ファイルまたはフォルダがありません";
+        case EACCES:
+        case EPERM:
+            return "アクセスが許可されていません";
+        case EROFS:
+            return "読み取り専用の場所です";
+        case ENOSPC:
+            return "ディスクの空き容量がありません";
+        case EISDIR:
+            return "フォルダです";
+        case ENAMETOOLONG:
+            return "名前が長すぎます";
+        case EILSEQ:
+        case EINVAL:
+            return "この名前は使えません";
+        default:
+            return std::strerror(errorNumber);
+    }
+}
+
+std::string ReadTextFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        throw FileError(path, DescribeErrno(errno));
+    }
+    std::ostringstream content;
+    content << file.rdbuf();
+    if (file.bad()) {
+        throw FileError(path, DescribeErrno(errno));
+    }
+    return std::move(content).str();
+}
+
+void ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes) {
+    struct stat existing {};
+    const bool exists = ::stat(path.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) {
+        throw FileError(path, DescribeErrno(EISDIR));
+    }
+    if (exists && !S_ISREG(existing.st_mode)) {
+        WriteInPlace(path, bytes);
+        return;
+    }
+    if (exists && ::access(path.c_str(), W_OK) != 0) {
+        throw FileError(path, DescribeErrno(errno));
+    }
+    // A file marked read-only is kept even for a user whom the system would let replace it.
+    if (exists && (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        throw FileError(path, "読み取り専用のファイルです");
+    }
+    // Follow a symbolic link so that the file it names is replaced, not the link.
+    const std::filesystem::path target =
+        exists ? std::filesystem::canonical(path) : std::filesystem::absolute(path);
+    const std::filesystem::path part = SiblingName(target);
+    const mode_t mode = exists ? (existing.st_mode & 07777) : 0666;
+    Descriptor fd(::open(part.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+    if (fd.Get() < 0) {
+        // Report the name the operator chose, not the hidden sibling.
+        throw FileError(path, DescribeErrno(errno));
+    }
+    try {
+        WriteAll(fd.Get(), bytes, path);
+        if (fd.Close() != 0) {
+            throw FileError(path, DescribeErrno(errno));
+        }
+        if (::rename(part.c_str(), target.c_str()) != 0) {
+            throw FileError(path, DescribeErrno(errno));
+        }
+    } catch (...) {
+        ::unlink(part.c_str());
+        throw;
+    }
+}
+
+void RemoveFileIfPresent(const std::filesystem::path& path) noexcept {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+}
+
+}  // namespace tubeline

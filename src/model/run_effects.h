@@ -1,0 +1,26 @@
+#pragma once
+
+#include "beam_quality.h"
+
+namespace tubeline {
+
+// What a model run does to the windows, in the order the run fixes: events are processed once
+// after the table file is written, the central curve is drawn, events are processed once more
+// and the beam-quality figures are shown. The command line leaves all of it empty.
+class RunEffects {
+  public:
+    virtual ~RunEffects() = default;
+    virtual void ProcessPendingEvents() = 0;
+    // Draws the curve of one AngleIndex in the display state's CurveColour.
+    virtual void DrawSpectrumCurve(int angleIndex) = 0;
+    virtual void ShowBeamQuality(const BeamQualityTexts& texts) = 0;
+};
+
+class NoRunEffects : public RunEffects {
+  public:
+    void ProcessPendingEvents() override {}
+    void DrawSpectrumCurve(int) override {}
+    void ShowBeamQuality(const BeamQualityTexts&) override {}
+};
+
+}  // namespace tubeline

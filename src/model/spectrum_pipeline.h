@@ -1,0 +1,23 @@
+#pragma once
+
+#include "calculation_state.h"
+
+namespace tubeline {
+
+// Everything a model run reads.
+struct ModelInputs {
+    const IrradiationConditions& Conditions;
+    const AttenuationTable& Attenuation;
+    const MaterialFilter& Filters;
+};
+
+// Fills every field of `spectra` from scratch for the eleven emission angles: waveform
+// sampling, bremsstrahlung summed over the electron's slowing down with self-absorption along
+// the heel-effect path, K lines above 70 kV, filtration along the oblique path, inverse-square
+// fall-off, peaks and the normalised energy-fluence and air-kerma spectra. Term is the model's
+// bremsstrahlung (see bremsstrahlung.h). Nothing is checked: a normalisation by a zero peak
+// leaves non-finite values for the caller to refuse.
+template <class Term>
+void ComputeSpectra(const ModelInputs& inputs, SpectrumTable& spectra);
+
+}  // namespace tubeline

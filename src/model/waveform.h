@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+
+namespace tubeline {
+
+// One sample of the tube voltage over the generator's rectified waveform.
+struct WaveformSample {
+    double Voltage = 0;  // kV, numerically the largest electron energy in keV
+    double Weight = 0;   // share of the tube current at that voltage
+};
+
+// The samples of one run, in order of rising phase angle and so of rising voltage. The spectra
+// are divided by their count, not by the sum of their weights.
+struct Waveform {
+    std::array<WaveformSample, 45> Samples{};
+    int Count = 0;
+};
+
+// Constant potential: one sample at the peak. Three-phase 12-pulse: phase 75..90 degrees in
+// 1-degree steps. Single-phase full-wave (and any other number): 2..90 degrees in 2-degree
+// steps, weighted (min(sin / 0.75, 1))^1.5 for single-phase only.
+Waveform SampleWaveform(int rectification, double tubeVoltage);
+
+}  // namespace tubeline
