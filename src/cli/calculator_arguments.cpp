@@ -1,0 +1,102 @@
+#include "calculator_arguments.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace tubeline {
+
+const std::string_view kCalculatorUsage =
+    R"(Usage: tubeline-calc [OPTION]...
+Computes the X-ray spectra of a tungsten-target tube and prints the first half-value
+layer and the photon fluence per unit exposure at the beam centre.
+
+  --model tucker|birch      spectrum model (default tucker)
+  --kv KV                   tube voltage, corrected into 30..150 (default 100)
+  --angle DEG               target angle, 12 or more and below 90
+                            (default 12 for tucker, 16 for birch)
+  --inherent MM             inherent filtration, mm Al equivalent (default 2.5)
+  --al MM                   added aluminium filter, mm (default 0)
+  --cu MM                   added copper filter, mm (default 0)
+  --rectification 1|2|3     1 constant potential, 2 three-phase 12-pulse,
+                            3 single-phase full-wave (default 1)
+  --data DIR                folder holding Att_Coeff2020.dat (default: working folder)
+  --table FILE              also write the spectrum table of the eleven angles to FILE
+  --help                    show this help and exit
+
+Values are read like the window's fields: the leading number counts, the rest is ignored.
+Exit status: 0 success, 1 file error, 2 bad arguments or rejected input.
+)";
+
+namespace {
+
+std::string Lowercase(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+}  // namespace
+
+CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> arguments) {
+    CalculatorArguments parsed;
+    std::optional<std::string> angle;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string_view option = arguments[i];
+        std::optional<std::string_view> inlineValue;
+        if (const auto equals = option.find('=');
+            option.starts_with("--") && equals != std::string_view::npos) {
+            inlineValue = option.substr(equals + 1);
+            option = option.substr(0, equals);
+        }
+        if (option == "--help" && !inlineValue) {
+            parsed.Help = true;
+            continue;
+        }
+        const auto value = [&]() -> std::string {
+            if (inlineValue) {
+                return std::string(*inlineValue);
+            }
+            if (i + 1 >= arguments.size()) {
+                throw UsageError("option " + std::string(option) + " needs a value");
+            }
+            return std::string(arguments[++i]);
+        };
+        if (option == "--model") {
+            const std::string model = Lowercase(value());
+            if (model == "tucker") {
+                parsed.ModelChoice = kTuckerModel;
+            } else if (model == "birch") {
+                parsed.ModelChoice = kBirchModel;
+            } else {
+                throw UsageError("--model must be tucker or birch, not '" + model + "'");
+            }
+        } else if (option == "--kv") {
+            parsed.Fields.TubeVoltage = value();
+        } else if (option == "--angle") {
+            angle = value();
+        } else if (option == "--inherent") {
+            parsed.Fields.InherentFiltration = value();
+        } else if (option == "--al") {
+            parsed.Fields.AluminiumFilter = value();
+        } else if (option == "--cu") {
+            parsed.Fields.CopperFilter = value();
+        } else if (option == "--rectification") {
+            const std::string number = value();
+            if (number != "1" && number != "2" && number != "3") {
+                throw UsageError("--rectification must be 1, 2 or 3, not '" + number + "'");
+            }
+            parsed.Rectification = number[0] - '0';
+        } else if (option == "--data") {
+            parsed.DataFolder = value();
+        } else if (option == "--table") {
+            parsed.TableFile = value();
+        } else {
+            throw UsageError("unknown argument '" + std::string(arguments[i]) + "'");
+        }
+    }
+    parsed.Fields.TargetAngle = angle.value_or(parsed.ModelChoice == kTuckerModel ? "12" : "16");
+    return parsed;
+}
+
+}  // namespace tubeline

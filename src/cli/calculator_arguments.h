@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "model/calculation_state.h"
+#include "model/condition_fields.h"
+
+namespace tubeline {
+
+// A command line that cannot be understood; the message says what is wrong with it.
+class UsageError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+struct CalculatorArguments {
+    int ModelChoice = kTuckerModel;
+    int Rectification = kConstantPotential;
+    // Texts read by the same leading-number rule as the window's fields; the target angle
+    // defaults by model.
+    ConditionTexts Fields{"100", "", "2.5", "0", "0"};
+    std::filesystem::path DataFolder = ".";
+    std::optional<std::filesystem::path> TableFile;
+    bool Help = false;
+};
+
+CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> arguments);
+
+extern const std::string_view kCalculatorUsage;
+
+}  // namespace tubeline

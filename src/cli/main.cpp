@@ -1,0 +1,10 @@
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "calculator.h"
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    return tubeline::RunCalculator(arguments, std::cout, std::cerr);
+}
