@@ -1,0 +1,45 @@
+#include "model/number_format.h"
+
+#include <gtest/gtest.h>
+
+namespace tubeline {
+namespace {
+
+TEST(NumberFormat, FixedRoundsToNearestWithADigitBeforeThePoint) {
+    EXPECT_EQ(FormatFixed(2.5678, 2), "2.57");
+    EXPECT_EQ(FormatFixed(12.3, 2), "12.30");
+    EXPECT_EQ(FormatFixed(0.004, 2), "0.00");
+    EXPECT_EQ(FormatFixed(0.123456, 5), "0.12346");
+    EXPECT_EQ(FormatFixed(1, 5), "1.00000");
+    EXPECT_EQ(FormatFixed(1234.5, 5), "1234.50000");
+    EXPECT_EQ(FormatFixed(-0.0, 5), "0.00000");
+    EXPECT_EQ(FormatFixed(0.000004999, 5), "0.00000");
+}
+
+TEST(NumberFormat, ScientificHasThreeDecimalsAndASignedTwoDigitExponent) {
+    EXPECT_EQ(FormatScientific(1.2344e10), "1.234E+10");
+    EXPECT_EQ(FormatScientific(0.005), "5.000E-03");
+    EXPECT_EQ(FormatScientific(6.78051e11), "6.781E+11");
+    EXPECT_EQ(FormatScientific(-2.5e-7), "-2.500E-07");
+    EXPECT_EQ(FormatScientific(1e100), "1.000E+100");
+}
+
+TEST(NumberFormat, EnergyHasFourDigitsBeforeThePoint) {
+    EXPECT_EQ(FormatEnergy(0.5), "0000.5");
+    EXPECT_EQ(FormatEnergy(60), "0060.0");
+    EXPECT_EQ(FormatEnergy(150), "0150.0");
+}
+
+TEST(NumberFormat, GeneralFormHasNoSuperfluousDigits) {
+    EXPECT_EQ(FormatGeneral(100), "100");
+    EXPECT_EQ(FormatGeneral(2.5), "2.5");
+    EXPECT_EQ(FormatGeneral(0.3 * 0.1 * 10), "0.3");
+    EXPECT_EQ(FormatGeneral(12), "12");
+    EXPECT_EQ(FormatGeneral(-1), "-1");
+    EXPECT_EQ(FormatGeneral(1.0 / 3), "0.333333333333333");
+    EXPECT_EQ(FormatGeneral(1e20), "1E+20");
+    EXPECT_EQ(FormatGeneral(-0.0), "0");
+}
+
+}  // namespace
+}  // namespace tubeline

@@ -1,0 +1,291 @@
+#include "model/spectrum_model.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "model/spectrum_table_file.h"
+#include "oracle/straightforward_model.h"
+#include "support/test_data.h"
+
+namespace tubeline {
+namespace {
+
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::ShippedAttenuation;
+using testing::WriteBytes;
+
+// Three arbitrary filters as the filter dialog would leave them: two in use, one released.
+MaterialFilter SomeArbitraryFilters() {
+    MaterialFilter filters;
+    filters.FilterCount = 2;
+    for (int j = 1; j <= kEnergyBinCount; ++j) {
+        filters.MuFilter[1][j] = 1.5 * ShippedAttenuation().MuAluminium[j];
+        filters.MuFilter[2][j] = 0.2 * ShippedAttenuation().MuCopper[j];
+    }
+    filters.FilterThickness = {0, 0.05, 0.02, 7.0};
+    return filters;
+}
+
+CalculationState StateFor(int model, int rectification, double kv, double angle, bool filtered) {
+    CalculationState state;
+    state.Attenuation = ShippedAttenuation();
+    state.Conditions = {
+        model,        kv, angle, filtered ? 0.25 : 0.0, filtered ? 0.1 : 0.0, filtered ? 0.01 : 0.0,
+        rectification};
+    if (filtered) {
+        state.Filters = SomeArbitraryFilters();
+    }
+    return state;
+}
+
+// The first place where two arrays differ, for a readable failure.
+template <class Array>
+std::string FirstDifference(const char* name, const Array& expected, const Array& actual) {
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        if (expected[i] != actual[i]) {
+            std::ostringstream text;
+            text.precision(17);
+            text << name << '[' << i << "]: oracle " << expected[i] << ", production " << actual[i];
+            return text.str();
+        }
+    }
+    return {};
+}
+
+template <class Array>
+std::string FirstDifference2(const char* name, const Array& expected, const Array& actual) {
+    for (std::size_t a = 0; a < expected.size(); ++a) {
+        if (auto difference = FirstDifference(name, expected[a], actual[a]); !difference.empty()) {
+            return "angle " + std::to_string(a) + ": " + difference;
+        }
+    }
+    return {};
+}
+
+void ExpectSameSpectra(const SpectrumTable& expected, const SpectrumTable& actual) {
+    EXPECT_EQ(FirstDifference("SampleSpectrum", expected.SampleSpectrum, actual.SampleSpectrum),
+              "");
+    EXPECT_EQ(FirstDifference2("PhotonSpectrum", expected.PhotonSpectrum, actual.PhotonSpectrum),
+              "");
+    EXPECT_EQ(FirstDifference("AnglePeak", expected.AnglePeak, actual.AnglePeak), "");
+    EXPECT_EQ(expected.SpectrumPeak, actual.SpectrumPeak);
+    EXPECT_EQ(FirstDifference2("EnergyFluenceSpectrum", expected.EnergyFluenceSpectrum,
+                               actual.EnergyFluenceSpectrum),
+              "");
+    EXPECT_EQ(expected.EnergyFluencePeak, actual.EnergyFluencePeak);
+    EXPECT_EQ(FirstDifference2("KermaSpectrum", expected.KermaSpectrum, actual.KermaSpectrum), "");
+    EXPECT_EQ(expected.KermaPeak, actual.KermaPeak);
+    EXPECT_EQ(FirstDifference("CentralSpectrum", expected.CentralSpectrum, actual.CentralSpectrum),
+              "");
+}
+
+// Keeps the texts a run shows and the order of its effects.
+class RecordedEffects : public RunEffects {
+  public:
+    explicit RecordedEffects(const CalculationState& state, std::filesystem::path tableFile = {})
+        : state_(state), tableFile_(std::move(tableFile)) {}
+    void ProcessPendingEvents() override {
+        Log.push_back(tableFile_.empty() || std::filesystem::exists(tableFile_)
+                          ? "events"
+                          : "events before the table file");
+    }
+    void DrawSpectrumCurve(int angleIndex) override {
+        Log.push_back("draw " + std::to_string(angleIndex) + " in " +
+                      std::to_string(state_.Display.CurveColour));
+    }
+    void ShowBeamQuality(const BeamQualityTexts& texts) override {
+        Texts = texts;
+        Log.push_back("show");
+    }
+    std::vector<std::string> Log;
+    BeamQualityTexts Texts;
+
+  private:
+    const CalculationState& state_;
+    std::filesystem::path tableFile_;
+};
+
+using GridPoint = std::tuple<int, int, double, double, bool>;
+
+class AgreesWithOracle : public ::testing::TestWithParam<GridPoint> {};
+
+TEST_P(AgreesWithOracle, SpectraTableFileAndTextsAreIdentical) {
+    const auto [model, rectification, kv, angle, filtered] = GetParam();
+    CalculationState state = StateFor(model, rectification, kv, angle, filtered);
+    const oracle::OracleRun expected =
+        oracle::RunStraightforward(state.Conditions, state.Attenuation, state.Filters);
+
+    const ScratchFolder folder;
+    RecordedEffects effects(state);
+    const RunResult result = ComputeChosenModel(state, {folder / "B_SPCTL.temp"}, effects);
+    ASSERT_TRUE(result.Completed()) << *result.Failure;
+    ASSERT_FALSE(result.TableFileError);
+
+    ExpectSameSpectra(expected.Spectra, state.Spectra);
+    EXPECT_EQ(FirstDifference("KermaTransmission", expected.Quality.KermaTransmission,
+                              state.Quality.KermaTransmission),
+              "");
+    EXPECT_EQ(expected.Quality.HalfValueLayer, state.Quality.HalfValueLayer);
+    EXPECT_EQ(expected.Quality.FluencePerExposure, state.Quality.FluencePerExposure);
+    EXPECT_EQ(ReadBytes(folder / "B_SPCTL.temp"), expected.TableFile);
+    EXPECT_EQ(effects.Texts.HalfValueLayer, expected.HalfValueLayerText);
+    EXPECT_EQ(effects.Texts.FluencePerExposure, expected.FluencePerExposureText);
+}
+
+std::string GridPointName(const ::testing::TestParamInfo<GridPoint>& info) {
+    const auto [model, rectification, kv, angle, filtered] = info.param;
+    return std::string(model == kTuckerModel ? "Tucker" : "Birch") + "_rect" +
+           std::to_string(rectification) + "_" + std::to_string(static_cast<int>(kv)) + "kV_" +
+           std::to_string(static_cast<int>(angle)) + "deg" + (filtered ? "_filtered" : "_bare");
+}
+
+INSTANTIATE_TEST_SUITE_P(Grid, AgreesWithOracle,
+                         ::testing::Combine(::testing::Values(kTuckerModel, kBirchModel),
+                                            ::testing::Values(1, 2, 3),
+                                            ::testing::Values(30.0, 70.0, 71.0, 100.0, 150.0),
+                                            ::testing::Values(12.0, 16.0, 45.0), ::testing::Bool()),
+                         GridPointName);
+
+TEST(SpectrumModel, NoRunLeaksIntoTheNext) {
+    for (const int model : {kTuckerModel, kBirchModel}) {
+        CalculationState reused = StateFor(model, kSinglePhaseFullWave, 150, 12, true);
+        NoRunEffects none;
+        ASSERT_TRUE(ComputeChosenModel(reused, {}, none).Completed());
+        reused.Conditions.TubeVoltage = 50;
+        reused.Conditions.Rectification = kConstantPotential;
+        ASSERT_TRUE(ComputeChosenModel(reused, {}, none).Completed());
+
+        CalculationState fresh = StateFor(model, kConstantPotential, 50, 12, true);
+        ASSERT_TRUE(ComputeChosenModel(fresh, {}, none).Completed());
+        ExpectSameSpectra(fresh.Spectra, reused.Spectra);
+        EXPECT_EQ(fresh.Quality.KermaShare, reused.Quality.KermaShare);
+        EXPECT_EQ(fresh.Quality.KermaTransmission, reused.Quality.KermaTransmission);
+        EXPECT_EQ(fresh.Quality.HalfValueLayer, reused.Quality.HalfValueLayer);
+        EXPECT_EQ(fresh.Quality.FluencePerExposure, reused.Quality.FluencePerExposure);
+    }
+}
+
+TEST(SpectrumModel, EffectsComeInTheirFixedOrderAfterTheTableFile) {
+    const ScratchFolder folder;
+    CalculationState state = StateFor(kTuckerModel, kConstantPotential, 100, 12, true);
+    RecordedEffects effects(state, folder / "B_SPCTL.temp");
+    ASSERT_TRUE(ComputeTuckerSpectra(state, {folder / "B_SPCTL.temp"}, effects).Completed());
+    EXPECT_EQ(effects.Log, (std::vector<std::string>{"events", "draw 6 in 12", "events", "show"}));
+    EXPECT_EQ(state.Display.CurveColour, 12);
+}
+
+TEST(SpectrumModel, ModelChoiceOneRunsTuckerAndAnyOtherBirch) {
+    NoRunEffects none;
+    CalculationState tucker = StateFor(kTuckerModel, 1, 100, 16, false);
+    CalculationState birch = StateFor(kBirchModel, 1, 100, 16, false);
+    CalculationState other = StateFor(7, 1, 100, 16, false);
+    ComputeTuckerSpectra(tucker, {}, none);
+    ComputeBirchSpectra(birch, {}, none);
+    ComputeChosenModel(other, {}, none);
+    EXPECT_EQ(other.Spectra.PhotonSpectrum, birch.Spectra.PhotonSpectrum);
+    EXPECT_NE(tucker.Spectra.PhotonSpectrum, birch.Spectra.PhotonSpectrum);
+}
+
+TEST(SpectrumModel, SpectraHaveTheShapeOfTheModel) {
+    for (const int model : {kTuckerModel, kBirchModel}) {
+        NoRunEffects none;
+        CalculationState state = StateFor(model, kConstantPotential, 71, 12, false);
+        ASSERT_TRUE(ComputeChosenModel(state, {}, none).Completed());
+        const SpectrumTable& spectra = state.Spectra;
+        double largestFluence = 0, largestKerma = 0;
+        for (int a = 1; a <= kAngleCount; ++a) {
+            EXPECT_EQ(spectra.PhotonSpectrum[a][1], 0);
+            // The sample voltage lies a hair below 71 kV, so 71.0 keV (bin 142) stays empty.
+            EXPECT_EQ(spectra.PhotonSpectrum[a][142], 0);
+            EXPECT_GT(spectra.PhotonSpectrum[a][141], 0);
+            largestFluence =
+                std::max(largestFluence, *std::max_element(spectra.EnergyFluenceSpectrum[a].begin(),
+                                                           spectra.EnergyFluenceSpectrum[a].end()));
+            largestKerma =
+                std::max(largestKerma, *std::max_element(spectra.KermaSpectrum[a].begin(),
+                                                         spectra.KermaSpectrum[a].end()));
+        }
+        EXPECT_EQ(largestFluence, 1);
+        EXPECT_EQ(largestKerma, 1);
+        // Heel effect: the longest path through the target is on the anode side.
+        EXPECT_LT(spectra.AnglePeak[11], spectra.AnglePeak[6]);
+        EXPECT_LT(spectra.AnglePeak[6], spectra.AnglePeak[1]);
+        // K lines at 58.0, 59.5, 67.0 and 69.0 keV: a bump in the sample spectrum from just
+        // above 70 kV, while at 70 kV the sample voltage lies a hair below 70 and adds none.
+        for (const int bin : {116, 119, 134, 138}) {
+            const EnergyArray& sample = spectra.SampleSpectrum;
+            EXPECT_GT(sample[bin], 1.01 * (sample[bin - 1] + sample[bin + 1]) / 2) << bin;
+        }
+        state.Conditions.TubeVoltage = 70;
+        ASSERT_TRUE(ComputeChosenModel(state, {}, none).Completed());
+        for (const int bin : {116, 119, 134, 138}) {
+            const EnergyArray& sample = state.Spectra.SampleSpectrum;
+            EXPECT_LT(sample[bin], 1.01 * (sample[bin - 1] + sample[bin + 1]) / 2) << bin;
+        }
+    }
+}
+
+TEST(SpectrumModel, ReleasedFilterSlotsTransmitEverything) {
+    NoRunEffects none;
+    CalculationState bare = StateFor(kTuckerModel, 2, 90, 14, false);
+    CalculationState released = bare;
+    released.Filters.FilterThickness = {0, 3, 3, 3};
+    ComputeChosenModel(bare, {}, none);
+    ComputeChosenModel(released, {}, none);
+    EXPECT_EQ(bare.Spectra.PhotonSpectrum, released.Spectra.PhotonSpectrum);
+}
+
+TEST(SpectrumModel, ZeroSpectraAreRefusedAndChangeNothing) {
+    const ScratchFolder folder;
+    WriteBytes(folder / "B_SPCTL.temp", "last run's table");
+    CalculationState state = StateFor(kBirchModel, 1, 100, 16, false);
+    NoRunEffects none;
+    ASSERT_TRUE(ComputeChosenModel(state, {}, none).Completed());
+    const SpectrumTable before = state.Spectra;
+    state.Conditions.CopperFilter = 1e6;  // 10 km of copper
+
+    RecordedEffects effects(state);
+    const RunResult result = ComputeChosenModel(state, {folder / "B_SPCTL.temp"}, effects);
+    ASSERT_TRUE(result.Failure);
+    EXPECT_NE(result.Failure->find("スペクトルがすべてのエネルギーで 0 になりました"),
+              std::string::npos);
+    EXPECT_TRUE(effects.Log.empty());
+    ExpectSameSpectra(before, state.Spectra);
+    EXPECT_EQ(ReadBytes(folder / "B_SPCTL.temp"), "last run's table");
+}
+
+TEST(SpectrumModel, ValuesBeyondTheDoubleRangeAreRefused) {
+    CalculationState state = StateFor(kTuckerModel, 1, 100, 12, false);
+    state.Conditions.AluminiumFilter = -1e5;  // a negative filter amplifies without bound
+    RecordedEffects effects(state);
+    const RunResult result = ComputeChosenModel(state, {}, effects);
+    ASSERT_TRUE(result.Failure);
+    EXPECT_NE(result.Failure->find("数値の範囲を超えました"), std::string::npos);
+    EXPECT_TRUE(effects.Log.empty());
+    EXPECT_EQ(state.Spectra.SpectrumPeak, 0);
+}
+
+TEST(SpectrumModel, UnwritableTableFileIsReportedAndTheRunCompletes) {
+    const ScratchFolder folder;
+    CalculationState state = StateFor(kTuckerModel, 1, 100, 12, false);
+    RecordedEffects effects(state);
+    const std::filesystem::path table = folder / "missing" / "B_SPCTL.temp";
+    const RunResult result = ComputeChosenModel(state, {table}, effects);
+    ASSERT_TRUE(result.Completed());
+    ASSERT_TRUE(result.TableFileError);
+    EXPECT_EQ(*result.TableFileError,
+              " スペクトル表ファイル " + table.string() +
+                  " を書き込めません（ファイルまたはフォルダがありません） ");
+    EXPECT_EQ(effects.Log.size(), 4u);
+    EXPECT_GT(state.Spectra.SpectrumPeak, 0);
+}
+
+}  // namespace
+}  // namespace tubeline
