@@ -1,0 +1,65 @@
+#include "form_widgets.h"
+
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include "twips.h"
+
+namespace tubeline {
+
+LegendMark::LegendMark(const QString& name, QColor colour, QWidget* parent) : QFrame(parent) {
+    setObjectName(name);
+    setFrameShape(QFrame::NoFrame);
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colour);
+    setPalette(colours);
+}
+
+WrappedRadioButton::WrappedRadioButton(const QString& caption, QWidget* parent)
+    : QRadioButton(caption, parent) {}
+
+void WrappedRadioButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, this);
+    const int spacing = style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, this);
+    option.rect = QRect(0, 0, indicator, fontMetrics().height());
+    painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
+    const QRect textArea = rect().adjusted(indicator + spacing, 0, 0, 0);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text());
+}
+
+bool WrappedRadioButton::hitButton(const QPoint& position) const {
+    return rect().contains(position);
+}
+
+void Place(QWidget& control, const char* name, QRect twips) {
+    control.setObjectName(QString::fromLatin1(name));
+    control.setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+}
+
+void PlaceLabel(QLabel& label, const char* name, int leftTwips, int topTwips, int widthTwips,
+                int heightTwips) {
+    label.setObjectName(QString::fromLatin1(name));
+    if (widthTwips > 0) {
+        label.setGeometry(TwipsRect(leftTwips, topTwips, widthTwips, heightTwips));
+    } else {
+        label.move(Pixels(leftTwips), Pixels(topTwips));
+        label.adjustSize();
+    }
+}
+
+QFont InterfaceFont(double points) {
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    return font;
+}
+
+}  // namespace tubeline

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QLabel>
+#include <QRadioButton>
+#include <QString>
+
+namespace tubeline {
+
+// A legend mark: a short horizontal line of 2 pixels in a curve's colour.
+class LegendMark : public QFrame {
+  public:
+    LegendMark(const QString& name, QColor colour, QWidget* parent);
+};
+
+// An option button whose caption wraps onto further lines within its width.
+class WrappedRadioButton : public QRadioButton {
+  public:
+    WrappedRadioButton(const QString& caption, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& position) const override;
+};
+
+// Names a control and puts it at a place given in twips.
+void Place(QWidget& control, const char* name, QRect twips);
+
+// Names a label and puts it at a place in twips, sized to its text unless a size is given.
+void PlaceLabel(QLabel& label, const char* name, int leftTwips, int topTwips, int widthTwips = 0,
+                int heightTwips = 0);
+
+// The Japanese user-interface font at a size in points.
+QFont InterfaceFont(double points);
+
+}  // namespace tubeline

@@ -1,0 +1,204 @@
+#include "main_form_logic.h"
+
+#include "graph/graph_frame.h"
+#include "graph/plot_geometry.h"
+#include "graph/spectrum_curve.h"
+#include "model/file_io.h"
+#include "model/spectrum_model.h"
+#include "model/spectrum_table_file.h"
+
+namespace tubeline {
+namespace {
+
+struct ModelTexts {
+    const char* Caption;
+    const char* ModelCaption;
+    const char* TargetAngle;
+};
+
+ModelTexts TextsOf(int model) {
+    if (model == kTuckerModel) {
+        return {"Diagnostic X-ray Spectrum by the Tucker's formula", "by Tucker", "12"};
+    }
+    return {"Diagnostic X-ray Spectrum by the Birch's formula", "by Birch", "16"};
+}
+
+// A model run's window effects: the graph and the result boxes, shown as they change.
+class WindowRunEffects : public RunEffects {
+  public:
+    WindowRunEffects(const CalculationState& state, GraphCanvas& canvas, MainFormControls& controls,
+                     MainFormView& view)
+        : state_(state), canvas_(canvas), controls_(controls), view_(view) {}
+
+    void ProcessPendingEvents() override {
+        view_.Refresh();
+        view_.ProcessPendingEvents();
+    }
+    void DrawSpectrumCurve(int angleIndex) override {
+        tubeline::DrawSpectrumCurve(canvas_, state_.Spectra, state_.Display.VerticalAxisMode,
+                                    angleIndex, state_.Display.CurveColour);
+        view_.Refresh();
+    }
+    void ShowBeamQuality(const BeamQualityTexts& texts) override {
+        controls_.HalfValueLayer = texts.HalfValueLayer;
+        controls_.FluencePerExposure = texts.FluencePerExposure;
+        view_.Refresh();
+    }
+
+  private:
+    const CalculationState& state_;
+    GraphCanvas& canvas_;
+    MainFormControls& controls_;
+    MainFormView& view_;
+};
+
+}  // namespace
+
+MainFormLogic::MainFormLogic(CalculationState& state, GraphCanvas& canvas,
+                             OperatorMessages& messages, MainFormView& view,
+                             std::filesystem::path workingFolder)
+    : state_(state),
+      canvas_(canvas),
+      messages_(messages),
+      view_(view),
+      tableFile_(workingFolder / kSpectrumTableFileName) {}
+
+void MainFormLogic::ChooseModel(int model) {
+    const ModelTexts texts = TextsOf(model);
+    state_.Conditions.ModelChoice = model;
+    controls_.Caption = texts.Caption;
+    controls_.ModelCaption = texts.ModelCaption;
+    PrepareMainForm();
+    controls_.Fields.TargetAngle = texts.TargetAngle;
+    view_.Refresh();
+}
+
+void MainFormLogic::PrepareMainForm() {
+    state_.Display.VerticalAxisMode = kPhotonFluenceAxis;
+    DrawGraphFrame();
+    SetDefaultFieldTexts();
+    controls_.HalfValueLayer.clear();
+    controls_.FluencePerExposure.clear();
+    controls_.ExportsEnabled = false;
+    state_.Conditions.Rectification = kConstantPotential;
+    state_.Filters.FilterCount = 0;
+    state_.Spectra.SampleSpectrum.fill(0);
+    for (int a = 1; a <= kAngleCount; ++a) {
+        state_.Spectra.PhotonSpectrum[a].fill(0);
+    }
+}
+
+void MainFormLogic::DrawGraphFrame() {
+    PaintGraphFrame(canvas_, state_.Display.VerticalAxisMode);
+    ReleaseFilters();
+    controls_.LegendVisible.fill(false);
+    controls_.AngleButtonsEnabled = false;
+    controls_.FieldsEnabled = true;
+    controls_.SetFilterEnabled = true;
+    controls_.ReleaseFiltersEnabled = true;
+}
+
+void MainFormLogic::ReleaseFilters() {
+    state_.Filters.FilterCount = 0;
+    for (int slot = 1; slot <= kFilterSlotCount; ++slot) {
+        std::fill(state_.Filters.MuFilter[slot].begin() + 1, state_.Filters.MuFilter[slot].end(),
+                  0.0);
+    }
+}
+
+void MainFormLogic::SetDefaultFieldTexts() {
+    controls_.Fields.TubeVoltage = "100";
+    controls_.Fields.InherentFiltration = "2.5";
+    controls_.Fields.AluminiumFilter = "0";
+    controls_.Fields.CopperFilter = "0";
+}
+
+void MainFormLogic::Calculate() {
+    // A click that arrives while a run lets events through must not start a second run.
+    if (running_) {
+        return;
+    }
+    const CheckedConditions checked = CheckConditionFields(controls_.Fields, state_.Conditions);
+    state_.Conditions = checked.Conditions;
+    controls_.Fields.TubeVoltage = checked.Texts.TubeVoltage;
+    if (checked.Rejection) {
+        view_.Refresh();
+        messages_.Warning(*checked.Rejection);
+        controls_.Fields = checked.Texts;
+        view_.Refresh();
+        return;
+    }
+
+    WindowRunEffects effects(state_, canvas_, controls_, view_);
+    running_ = true;
+    const RunResult result = ComputeChosenModel(state_, {tableFile_}, effects);
+    running_ = false;
+    if (result.Failure) {
+        view_.Refresh();
+        messages_.Warning(*result.Failure);
+        return;
+    }
+    hasCompletedRun_ = true;
+    tableFileCurrent_ = !result.TableFileError;
+
+    controls_.LegendVisible[kCentralAngleIndex] = true;
+    controls_.ExportsEnabled = true;
+    controls_.AngleButtonsEnabled = true;
+    controls_.OptionsEnabled = false;
+    controls_.FieldsEnabled = false;
+    controls_.SetFilterEnabled = false;
+    controls_.ReleaseFiltersEnabled = false;
+    view_.Refresh();
+    if (result.TableFileError) {
+        messages_.Warning(*result.TableFileError);
+    }
+}
+
+void MainFormLogic::Reset() {
+    canvas_.Clear();
+    controls_.FilterList.clear();
+    DrawGraphFrame();
+    controls_.ExportsEnabled = false;
+    SetDefaultFieldTexts();
+    controls_.HalfValueLayer.clear();
+    controls_.FluencePerExposure.clear();
+    controls_.OptionsEnabled = true;
+    view_.Refresh();
+}
+
+void MainFormLogic::Clear() {
+    canvas_.Clear();
+    controls_.FilterList.clear();
+    DrawGraphFrame();
+    // Before any run has completed there is nothing to draw: the buttons stay disabled.
+    controls_.AngleButtonsEnabled = hasCompletedRun_;
+    view_.Refresh();
+}
+
+void MainFormLogic::DrawAngle(int angleIndex) {
+    if (!hasCompletedRun_) {
+        return;
+    }
+    state_.Display.CurveColour = AngleCurveColour(angleIndex);
+    DrawSpectrumCurve(canvas_, state_.Spectra, state_.Display.VerticalAxisMode, angleIndex,
+                      state_.Display.CurveColour);
+    controls_.LegendVisible[angleIndex] = true;
+    view_.Refresh();
+}
+
+void MainFormLogic::ChooseVerticalAxis(int mode) {
+    state_.Display.VerticalAxisMode = mode;
+    RepaintAxisTitle(canvas_, mode);
+    view_.Refresh();
+}
+
+void MainFormLogic::ChooseRectification(int rectification) {
+    state_.Conditions.Rectification = rectification;
+    view_.Refresh();
+}
+
+void MainFormLogic::RemoveTableFile() const {
+    RemoveFileIfPresent(tableFile_);
+}
+
+}  // namespace tubeline

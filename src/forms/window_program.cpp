@@ -1,0 +1,25 @@
+#include "window_program.h"
+
+#include "model/attenuation_table_file.h"
+
+namespace tubeline {
+
+WindowProgram::WindowProgram(OperatorMessages& messages, ProgramEnd& end,
+                             const std::filesystem::path& workingFolder)
+    : messages_(messages),
+      workingFolder_(workingFolder),
+      form2_(state_, canvas_, messages, workingFolder, end),
+      form8_(form2_, end) {}
+
+bool WindowProgram::Load() {
+    try {
+        state_.Attenuation = LoadAttenuationTable(workingFolder_ / kAttenuationTableFileName);
+    } catch (const AttenuationTableError& error) {
+        messages_.Warning(error.what());
+        return false;
+    }
+    form2_.SetLegendColours();
+    return true;
+}
+
+}  // namespace tubeline

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPointF>
+
+namespace tubeline {
+
+// The plot rectangle in graph units: 0..150 keV across, relative 0..1 upwards.
+inline constexpr double kPlotLeft = 1000;
+inline constexpr double kPlotRight = 5500;
+inline constexpr double kPlotTop = 100;
+inline constexpr double kPlotBottom = 2100;
+inline constexpr double kUnitsPerKeV = 30;
+inline constexpr double kUnitsPerRelative = kPlotBottom - kPlotTop;
+
+inline constexpr QPointF kPlotTopLeft{kPlotLeft, kPlotTop};
+inline constexpr QPointF kPlotBottomRight{kPlotRight, kPlotBottom};
+
+// Curve colour of each AngleIndex (-10 degrees first), also its legend mark's colour.
+int AngleCurveColour(int angleIndex);
+
+}  // namespace tubeline

@@ -1,0 +1,227 @@
+#include "forms/main_form_logic.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "graph/palette.h"
+#include "support/image_probe.h"
+#include "support/recording_operator.h"
+#include "support/test_data.h"
+
+namespace tubeline {
+namespace {
+
+using testing::CountColour;
+using testing::CountingView;
+using testing::RecordedMessages;
+using testing::ScratchFolder;
+
+class MainFormLogicTest : public ::testing::Test {
+  protected:
+    MainFormLogicTest() : logic_(state_, canvas_, messages_, view_, folder_.Path()) {
+        state_.Attenuation = testing::ShippedAttenuation();
+    }
+
+    const MainFormControls& Controls() const { return logic_.Controls(); }
+    MainFormState State() const { return StateOf(logic_.Controls()); }
+    int RedPixels() const {
+        return CountColour(canvas_.Image(), canvas_.Image().rect(), PaletteColour(12));
+    }
+    bool TableFileExists() const { return std::filesystem::exists(logic_.TableFile()); }
+
+    ScratchFolder folder_;
+    CalculationState state_;
+    GraphCanvas canvas_;
+    RecordedMessages messages_;
+    CountingView view_;
+    MainFormLogic logic_;
+};
+
+TEST_F(MainFormLogicTest, ChoosingAModelPreparesTheWindowForEditing) {
+    logic_.ChooseModel(kBirchModel);
+    EXPECT_EQ(state_.Conditions.ModelChoice, kBirchModel);
+    EXPECT_EQ(Controls().Caption, "Diagnostic X-ray Spectrum by the Birch's formula");
+    EXPECT_EQ(Controls().ModelCaption, "by Birch");
+    EXPECT_EQ(Controls().Fields.TubeVoltage, "100");
+    EXPECT_EQ(Controls().Fields.TargetAngle, "16");
+    EXPECT_EQ(Controls().Fields.InherentFiltration, "2.5");
+    EXPECT_EQ(Controls().Fields.AluminiumFilter, "0");
+    EXPECT_EQ(Controls().Fields.CopperFilter, "0");
+    EXPECT_EQ(State(), MainFormState::Editing);
+    EXPECT_EQ(state_.Conditions.Rectification, kConstantPotential);
+    EXPECT_EQ(state_.Display.VerticalAxisMode, kPhotonFluenceAxis);
+    for (const bool visible : Controls().LegendVisible) {
+        EXPECT_FALSE(visible);
+    }
+
+    logic_.ChooseModel(kTuckerModel);
+    EXPECT_EQ(Controls().Caption, "Diagnostic X-ray Spectrum by the Tucker's formula");
+    EXPECT_EQ(Controls().ModelCaption, "by Tucker");
+    EXPECT_EQ(Controls().Fields.TargetAngle, "12");
+}
+
+TEST_F(MainFormLogicTest, CalculateMovesToComputedAndShowsTheResults) {
+    logic_.ChooseModel(kTuckerModel);
+    logic_.Calculate();
+    EXPECT_TRUE(messages_.Warnings.empty());
+    EXPECT_EQ(State(), MainFormState::Computed);
+    EXPECT_TRUE(Controls().LegendVisible[6]);
+    EXPECT_EQ(std::count(Controls().LegendVisible.begin(), Controls().LegendVisible.end(), true),
+              1);
+    EXPECT_FALSE(Controls().HalfValueLayer.empty());
+    EXPECT_FALSE(Controls().FluencePerExposure.empty());
+    EXPECT_GT(RedPixels(), 100);
+    EXPECT_TRUE(TableFileExists());
+    EXPECT_TRUE(logic_.TableFileCurrent());
+    EXPECT_EQ(view_.EventPasses, 2);
+
+    // Calculating again from Computed recomputes the locked conditions.
+    const std::string layer = Controls().HalfValueLayer;
+    logic_.Calculate();
+    EXPECT_EQ(State(), MainFormState::Computed);
+    EXPECT_EQ(Controls().HalfValueLayer, layer);
+}
+
+TEST_F(MainFormLogicTest, RejectedAngleStaysInEditingAndCorrectsTheFields) {
+    logic_.ChooseModel(kTuckerModel);
+    logic_.Fields().TubeVoltage = "200";
+    logic_.Fields().TargetAngle = "10";
+    logic_.Calculate();
+    EXPECT_EQ(messages_.Warnings,
+              std::vector<std::string>{" ターゲット角度が最小限度 (12度) 以下です "});
+    EXPECT_EQ(Controls().Fields.TubeVoltage, "150");
+    EXPECT_EQ(Controls().Fields.TargetAngle, "12");
+    EXPECT_EQ(State(), MainFormState::Editing);
+    EXPECT_FALSE(TableFileExists());
+    EXPECT_EQ(RedPixels(), 0);
+
+    for (const char* angle : {"90", "1e999"}) {
+        messages_.Warnings.clear();
+        logic_.Fields().TargetAngle = angle;
+        logic_.Calculate();
+        ASSERT_EQ(messages_.Warnings.size(), 1u) << angle;
+        EXPECT_EQ(State(), MainFormState::Editing);
+        EXPECT_EQ(Controls().Fields.TargetAngle, angle);
+    }
+}
+
+TEST_F(MainFormLogicTest, ResetReturnsToEditingWithDefaultsButKeepsTheAngle) {
+    logic_.ChooseModel(kTuckerModel);
+    logic_.Fields().TargetAngle = "20";
+    logic_.Fields().AluminiumFilter = "1";
+    logic_.ChooseRectification(kThreePhaseTwelvePulse);
+    logic_.Calculate();
+    logic_.DrawAngle(2);
+    logic_.Reset();
+    EXPECT_EQ(State(), MainFormState::Editing);
+    EXPECT_EQ(Controls().Fields.TargetAngle, "20");
+    EXPECT_EQ(Controls().Fields.AluminiumFilter, "0");
+    EXPECT_TRUE(Controls().HalfValueLayer.empty());
+    EXPECT_TRUE(Controls().FluencePerExposure.empty());
+    EXPECT_EQ(std::count(Controls().LegendVisible.begin(), Controls().LegendVisible.end(), true),
+              0);
+    EXPECT_EQ(state_.Conditions.Rectification, kThreePhaseTwelvePulse);
+    EXPECT_EQ(RedPixels(), 0);
+    EXPECT_TRUE(TableFileExists());
+}
+
+TEST_F(MainFormLogicTest, ClearAfterARunLeavesNeitherStateAndAngleButtonsUsable) {
+    logic_.ChooseModel(kTuckerModel);
+    state_.Filters.FilterCount = 2;
+    state_.Filters.MuFilter[1].fill(3);
+    logic_.Calculate();
+    logic_.Clear();
+    EXPECT_EQ(State(), MainFormState::Neither);
+    EXPECT_TRUE(Controls().FieldsEnabled);
+    EXPECT_TRUE(Controls().SetFilterEnabled);
+    EXPECT_TRUE(Controls().ReleaseFiltersEnabled);
+    EXPECT_TRUE(Controls().AngleButtonsEnabled);
+    EXPECT_FALSE(Controls().OptionsEnabled);
+    EXPECT_TRUE(Controls().ExportsEnabled);
+    EXPECT_EQ(state_.Filters.FilterCount, 0);
+    EXPECT_EQ(state_.Filters.MuFilter[1][150], 0);
+    EXPECT_EQ(RedPixels(), 0);
+
+    logic_.DrawAngle(6);
+    EXPECT_GT(RedPixels(), 100);
+    EXPECT_TRUE(Controls().LegendVisible[6]);
+
+    logic_.Calculate();
+    EXPECT_EQ(State(), MainFormState::Computed);
+}
+
+TEST_F(MainFormLogicTest, BeforeAnyRunClearKeepsTheAngleButtonsDisabled) {
+    logic_.ChooseModel(kBirchModel);
+    logic_.Clear();
+    EXPECT_FALSE(Controls().AngleButtonsEnabled);
+    const QImage before = canvas_.Image();
+    logic_.DrawAngle(3);
+    EXPECT_EQ(before, canvas_.Image());
+    EXPECT_FALSE(Controls().LegendVisible[3]);
+}
+
+TEST_F(MainFormLogicTest, AngleButtonsDrawInTheirColours) {
+    logic_.ChooseModel(kTuckerModel);
+    logic_.Calculate();
+    for (const auto& [angle, colour] : {std::pair{1, 6}, {5, 13}, {11, 0}, {9, 9}}) {
+        const int before =
+            CountColour(canvas_.Image(), canvas_.Image().rect(), PaletteColour(colour));
+        logic_.DrawAngle(angle);
+        EXPECT_EQ(state_.Display.CurveColour, colour);
+        EXPECT_TRUE(Controls().LegendVisible[angle]);
+        if (colour != 0) {
+            EXPECT_GT(CountColour(canvas_.Image(), canvas_.Image().rect(), PaletteColour(colour)),
+                      before + 50)
+                << angle;
+        }
+    }
+}
+
+TEST_F(MainFormLogicTest, AxisOptionSetsTheModeAndKeepsTheCurves) {
+    logic_.ChooseModel(kTuckerModel);
+    logic_.ChooseVerticalAxis(kAirKermaAxis);
+    EXPECT_EQ(state_.Display.VerticalAxisMode, kAirKermaAxis);
+    logic_.Calculate();
+    const int red = RedPixels();
+    logic_.Reset();
+    logic_.ChooseVerticalAxis(kEnergyFluenceAxis);
+    EXPECT_EQ(state_.Display.VerticalAxisMode, kEnergyFluenceAxis);
+    EXPECT_GT(red, 100);
+}
+
+TEST_F(MainFormLogicTest, ZeroSpectraShowTheMessageAndKeepTheWindowAsItWas) {
+    logic_.ChooseModel(kTuckerModel);
+    logic_.Fields().CopperFilter = "1e7";
+    logic_.Calculate();
+    ASSERT_EQ(messages_.Warnings.size(), 1u);
+    EXPECT_NE(messages_.Warnings[0].find("0 になりました"), std::string::npos);
+    EXPECT_EQ(State(), MainFormState::Editing);
+    EXPECT_FALSE(logic_.HasCompletedRun());
+    EXPECT_FALSE(TableFileExists());
+    EXPECT_TRUE(Controls().HalfValueLayer.empty());
+}
+
+TEST_F(MainFormLogicTest, UnwritableTableFileIsReportedAfterAComputedRun) {
+    CalculationState state;
+    state.Attenuation = testing::ShippedAttenuation();
+    MainFormLogic logic(state, canvas_, messages_, view_, folder_ / "no such folder");
+    logic.ChooseModel(kTuckerModel);
+    logic.Calculate();
+    EXPECT_EQ(StateOf(logic.Controls()), MainFormState::Computed);
+    ASSERT_EQ(messages_.Warnings.size(), 1u);
+    EXPECT_NE(messages_.Warnings[0].find("B_SPCTL.temp を書き込めません"), std::string::npos);
+    EXPECT_FALSE(logic.TableFileCurrent());
+}
+
+TEST_F(MainFormLogicTest, RemoveTableFileIgnoresAMissingFile) {
+    logic_.RemoveTableFile();
+    logic_.ChooseModel(kTuckerModel);
+    logic_.Calculate();
+    ASSERT_TRUE(TableFileExists());
+    logic_.RemoveTableFile();
+    EXPECT_FALSE(TableFileExists());
+}
+
+}  // namespace
+}  // namespace tubeline

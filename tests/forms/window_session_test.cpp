@@ -1,0 +1,169 @@
+#include "forms/window_program.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <filesystem>
+
+#include "model/attenuation_table_file.h"
+#include "support/recording_operator.h"
+#include "support/test_data.h"
+
+namespace tubeline {
+namespace {
+
+using testing::RecordedMessages;
+using testing::RecordedProgramEnd;
+using testing::ScratchFolder;
+
+template <class Control>
+Control& Find(QWidget& window, const char* name) {
+    auto* control = window.findChild<Control*>(QString::fromLatin1(name));
+    if (control == nullptr) {
+        throw std::runtime_error(std::string("no control ") + name);
+    }
+    return *control;
+}
+
+// The working folder of a session: a copy of the shipped data.
+class WindowSession : public ::testing::Test {
+  protected:
+    WindowSession() {
+        std::filesystem::copy_file(testing::DataFolder() / kAttenuationTableFileName,
+                                   folder_ / std::string(kAttenuationTableFileName));
+    }
+
+    QPushButton& Button(QWidget& window, const char* name) {
+        return Find<QPushButton>(window, name);
+    }
+
+    ScratchFolder folder_;
+    RecordedMessages messages_;
+    RecordedProgramEnd end_;
+};
+
+TEST_F(WindowSession, AWholeSessionDrivenThroughTheControls) {
+    WindowProgram program(messages_, end_, folder_.Path());
+    ASSERT_TRUE(program.Load());
+    StartForm& form8 = program.Form8();
+    MainForm& form2 = program.Form2();
+    form8.show();
+    EXPECT_EQ(form8.windowTitle(), "  Tubeline");
+
+    Button(form8, "Command2").click();
+    EXPECT_TRUE(form2.isVisible());
+    EXPECT_FALSE(form8.isVisible());
+    EXPECT_EQ(form2.windowTitle(), "Diagnostic X-ray Spectrum by the Birch's formula");
+    EXPECT_EQ(Find<QLabel>(form2, "Label35").text(), "by Birch");
+    EXPECT_EQ(Find<QLineEdit>(form2, "Text5").text(), "16");
+    EXPECT_FALSE(Button(form2, "Command7").isEnabled());
+    EXPECT_FALSE(Find<QWidget>(form2, "Line6").isVisible());
+
+    QLineEdit& voltage = Find<QLineEdit>(form2, "Text1");
+    voltage.selectAll();
+    QTest::keyClicks(&voltage, QStringLiteral("80"));
+    Find<QRadioButton>(form2, "Option9").click();
+    EXPECT_EQ(program.State().Conditions.Rectification, kSinglePhaseFullWave);
+    Button(form2, "Command1").click();
+    EXPECT_EQ(program.State().Conditions.TubeVoltage, 80);
+    EXPECT_FALSE(Find<QLineEdit>(form2, "Text9").text().isEmpty());
+    EXPECT_TRUE(Find<QLineEdit>(form2, "Text11").text().contains(QLatin1Char('E')));
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "B_SPCTL.temp"));
+    EXPECT_TRUE(Find<QWidget>(form2, "Line6").isVisible());
+    EXPECT_FALSE(voltage.isEnabled());
+    EXPECT_FALSE(Find<QRadioButton>(form2, "Option11").isEnabled());
+    EXPECT_TRUE(Button(form2, "Command8").isEnabled());
+
+    Button(form2, "Command11").click();
+    Button(form2, "Command21").click();
+    EXPECT_TRUE(Find<QWidget>(form2, "Line1").isVisible());
+    EXPECT_TRUE(Find<QWidget>(form2, "Line11").isVisible());
+    EXPECT_FALSE(Find<QWidget>(form2, "Line5").isVisible());
+
+    Button(form2, "Command3").click();
+    EXPECT_TRUE(voltage.isEnabled());
+    EXPECT_EQ(voltage.text(), "100");
+    EXPECT_TRUE(Find<QLineEdit>(form2, "Text9").text().isEmpty());
+    EXPECT_FALSE(Find<QWidget>(form2, "Line1").isVisible());
+    Find<QRadioButton>(form2, "Option11").click();
+    EXPECT_EQ(program.State().Display.VerticalAxisMode, kAirKermaAxis);
+    EXPECT_TRUE(Find<QRadioButton>(form2, "Option11").isChecked());
+
+    Button(form2, "Command1").click();
+    EXPECT_FALSE(Find<QLineEdit>(form2, "Text9").text().isEmpty());
+    EXPECT_TRUE(messages_.Warnings.empty());
+
+    Button(form2, "Command2").click();
+    EXPECT_EQ(end_.Ends, 1);
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "B_SPCTL.temp"));
+}
+
+TEST_F(WindowSession, RejectionShowsTheWarningAndResetsTheAngleField) {
+    WindowProgram program(messages_, end_, folder_.Path());
+    ASSERT_TRUE(program.Load());
+    Button(program.Form8(), "Command1").click();
+    QLineEdit& angle = Find<QLineEdit>(program.Form2(), "Text5");
+    angle.clear();
+    QTest::keyClicks(&angle, QStringLiteral("11.99"));
+    Button(program.Form2(), "Command1").click();
+    EXPECT_EQ(messages_.Warnings,
+              std::vector<std::string>{" ターゲット角度が最小限度 (12度) 以下です "});
+    EXPECT_EQ(angle.text(), "12");
+    EXPECT_TRUE(angle.isEnabled());
+}
+
+TEST_F(WindowSession, GeometryWindowShowsAndHides) {
+    WindowProgram program(messages_, end_, folder_.Path());
+    ASSERT_TRUE(program.Load());
+    Button(program.Form8(), "Command1").click();
+    Button(program.Form2(), "Command6").click();
+    QWidget* form4 = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == "Form4") {
+            form4 = window;
+        }
+    }
+    ASSERT_NE(form4, nullptr);
+    EXPECT_TRUE(form4->isVisible());
+    EXPECT_EQ(form4->windowTitle(), " Geometry");
+    Button(*form4, "Command1").click();
+    EXPECT_FALSE(form4->isVisible());
+    Button(program.Form2(), "Command6").click();
+    EXPECT_TRUE(form4->isVisible());
+    EXPECT_EQ(end_.Ends, 0);
+}
+
+TEST_F(WindowSession, ExitFromTheStartWindowAndClosingByTheFrame) {
+    {
+        WindowProgram program(messages_, end_, folder_.Path());
+        ASSERT_TRUE(program.Load());
+        program.Form8().show();
+        Button(program.Form8(), "Command3").click();
+        EXPECT_EQ(end_.Ends, 1);
+    }
+    WindowProgram program(messages_, end_, folder_.Path());
+    ASSERT_TRUE(program.Load());
+    Button(program.Form8(), "Command1").click();
+    Button(program.Form2(), "Command1").click();
+    ASSERT_TRUE(std::filesystem::exists(folder_ / "B_SPCTL.temp"));
+    program.Form2().close();
+    EXPECT_EQ(end_.Ends, 2);
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "B_SPCTL.temp"));
+}
+
+TEST_F(WindowSession, MissingDataStopsBeforeAnyWindow) {
+    std::filesystem::remove(folder_ / std::string(kAttenuationTableFileName));
+    WindowProgram program(messages_, end_, folder_.Path());
+    EXPECT_FALSE(program.Load());
+    ASSERT_EQ(messages_.Warnings.size(), 1u);
+    EXPECT_NE(messages_.Warnings[0].find("Att_Coeff2020.dat を読めません"), std::string::npos);
+    EXPECT_FALSE(program.Form8().isVisible());
+    EXPECT_FALSE(program.Form2().isVisible());
+}
+
+}  // namespace
+}  // namespace tubeline

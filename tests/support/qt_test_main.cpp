@@ -1,0 +1,14 @@
+// Runs GoogleTest inside a Qt application on the offscreen platform, so that windows and
+// drawing are tested without a display.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Tubeline"));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

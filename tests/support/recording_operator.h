@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "forms/main_form_view.h"
+#include "forms/operator_messages.h"
+#include "forms/program_end.h"
+
+namespace tubeline::testing {
+
+// Keeps the messages an operator would have seen instead of showing them.
+class RecordedMessages : public OperatorMessages {
+  public:
+    void Warning(const std::string& text) override { Warnings.push_back(text); }
+    void Information(const std::string& text) override { Informations.push_back(text); }
+    std::vector<std::string> Warnings;
+    std::vector<std::string> Informations;
+};
+
+class CountingView : public MainFormView {
+  public:
+    void Refresh() override { ++Refreshes; }
+    void ProcessPendingEvents() override { ++EventPasses; }
+    int Refreshes = 0;
+    int EventPasses = 0;
+};
+
+class RecordedProgramEnd : public ProgramEnd {
+  public:
+    void EndProgram() override { ++Ends; }
+    int Ends = 0;
+};
+
+}  // namespace tubeline::testing
