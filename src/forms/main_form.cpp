@@ -34,6 +34,9 @@ void SetTextKeepingCursor(QLineEdit& field, const std::string& text) {
 MainForm::MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessages& messages,
                    const std::filesystem::path& workingFolder, ProgramEnd& end)
     : logic_(state, canvas, messages, *this, workingFolder),
+      canvas_(canvas),
+      messages_(messages),
+      workingFolder_(workingFolder),
       end_(end),
       picture3_(canvas, this),
       label16_(QStringLiteral("描画"), this),
@@ -225,6 +228,7 @@ void MainForm::ConnectCommands() {
     onClick(command3_, [this] { logic_.Reset(); });
     onClick(command9_, [this] { logic_.Clear(); });
     onClick(command6_, [this] { ShowGeometry(); });
+    onClick(command8_, [this] { OpenGraphImageDialog(); });
     onClick(command2_, [this] { Exit(); });
     for (int a = 1; a <= kAngleCount; ++a) {
         onClick(angleButtons_[a - 1], [this, a] { logic_.DrawAngle(a); });
@@ -309,6 +313,13 @@ void MainForm::ShowGeometry() {
     form4_->show();
     form4_->raise();
     form4_->activateWindow();
+}
+
+void MainForm::OpenGraphImageDialog() {
+    if (!form7_) {
+        form7_ = std::make_unique<GraphImageDialog>(canvas_, messages_, workingFolder_);
+    }
+    form7_->Open();
 }
 
 void MainForm::Exit() {

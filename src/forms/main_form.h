@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "export/graph_image_dialog.h"
 #include "filter_list_view.h"
 #include "form_widgets.h"
 #include "geometry_form.h"
@@ -38,6 +39,7 @@ class MainForm : public QWidget, public MainFormView {
 
   private:
     void ShowGeometry();
+    void OpenGraphImageDialog();
     void Exit();
     void LayOutGraphColumn();
     void LayOutConditions();
@@ -47,8 +49,13 @@ class MainForm : public QWidget, public MainFormView {
     void ConnectCommands();
 
     MainFormLogic logic_;
+    const GraphCanvas& canvas_;
+    OperatorMessages& messages_;
+    std::filesystem::path workingFolder_;
     ProgramEnd& end_;
-    std::unique_ptr<GeometryForm> form4_;  // created on first use
+    // Secondary windows, created on first use.
+    std::unique_ptr<GeometryForm> form4_;
+    std::unique_ptr<GraphImageDialog> form7_;
 
     GraphView picture3_;
     QLabel label16_;

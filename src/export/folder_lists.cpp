@@ -1,0 +1,197 @@
+#include "folder_lists.h"
+
+#include <QApplication>
+#include <QRegularExpression>
+#include <QStyle>
+#include <algorithm>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+namespace tubeline {
+namespace fs = std::filesystem;
+namespace {
+
+// Kernel and virtual file systems that hold no files of the operator's.
+const std::set<std::string> kVirtualFileSystems = {
+    "proc",      "sysfs",       "cgroup", "cgroup2",    "devpts",   "mqueue",   "debugfs",
+    "tracefs",   "securityfs",  "pstore", "bpf",        "autofs",   "fusectl",  "configfs",
+    "hugetlbfs", "binfmt_misc", "nsfs",   "rpc_pipefs", "efivarfs", "devtmpfs", "ramfs"};
+
+// Mount table fields escape blanks and the like as \ooo.
+std::string UnescapeMountField(const std::string& field) {
+    std::string text;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size()) {
+            const std::string octal = field.substr(i + 1, 3);
+            if (std::all_of(octal.begin(), octal.end(),
+                            [](char c) { return c >= '0' && c <= '7'; })) {
+                text.push_back(static_cast<char>(std::stoi(octal, nullptr, 8)));
+                i += 3;
+                continue;
+            }
+        }
+        text.push_back(field[i]);
+    }
+    return text;
+}
+
+QString DisplayName(const fs::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+bool Matches(const QStringList& patterns, const QString& name) {
+    return std::any_of(patterns.begin(), patterns.end(), [&](const QString& pattern) {
+        const QRegularExpression wildcard(QRegularExpression::wildcardToRegularExpression(pattern),
+                                          QRegularExpression::CaseInsensitiveOption);
+        return wildcard.match(name).hasMatch();
+    });
+}
+
+}  // namespace
+
+std::vector<fs::path> MountedVolumes() {
+    std::vector<fs::path> volumes{"/"};
+    std::ifstream mounts("/proc/self/mounts");
+    std::string line;
+    while (std::getline(mounts, line)) {
+        std::istringstream fields(line);
+        std::string device, mountPoint, type;
+        fields >> device >> mountPoint >> type;
+        const fs::path point = UnescapeMountField(mountPoint);
+        std::error_code error;
+        if (kVirtualFileSystems.count(type) == 0 && point != "/" &&
+            fs::is_directory(point, error) &&
+            std::find(volumes.begin(), volumes.end(), point) == volumes.end()) {
+            volumes.push_back(point);
+        }
+    }
+    std::sort(volumes.begin() + 1, volumes.end());
+    return volumes;
+}
+
+DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
+    for (const fs::path& volume : MountedVolumes()) {
+        addItem(DisplayName(volume), DisplayName(volume));
+    }
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (OnChange) {
+            OnChange(itemData(index).toString().toStdString());
+        }
+    });
+}
+
+void DriveList::ShowVolumeOf(const fs::path& folder) {
+    // The volume is the longest mount point that the folder lies under.
+    int best = 0;
+    std::size_t bestLength = 0;
+    const std::string target = folder.lexically_normal().string();
+    for (int i = 0; i < count(); ++i) {
+        const std::string point = itemData(i).toString().toStdString();
+        const bool under = target == point || point == "/" ||
+                           target.starts_with(point.ends_with('/') ? point : point + "/");
+        if (under && point.size() > bestLength) {
+            best = i;
+            bestLength = point.size();
+        }
+    }
+    setCurrentIndex(best);
+}
+
+FolderList::FolderList(QWidget* parent) : QListWidget(parent) {
+    connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        if (SetPath(item->data(Qt::UserRole).toString().toStdString()) && OnChange) {
+            OnChange();
+        }
+    });
+}
+
+bool FolderList::SetPath(const fs::path& requested) {
+    std::error_code error;
+    const fs::path folder = fs::weakly_canonical(fs::absolute(requested, error), error);
+    std::vector<fs::path> children;
+    fs::directory_iterator entries(folder, error);
+    if (error) {
+        return false;
+    }
+    for (const fs::directory_entry& entry : entries) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with('.') && entry.is_directory(error)) {
+            children.push_back(entry.path());
+        }
+    }
+    std::sort(children.begin(), children.end());
+    path_ = folder;
+
+    clear();
+    const QIcon openFolder = QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closedFolder = QApplication::style()->standardIcon(QStyle::SP_DirClosedIcon);
+    std::vector<fs::path> chain;
+    for (fs::path level = folder; !level.empty(); level = level.parent_path()) {
+        chain.push_back(level);
+        if (level == level.root_path()) {
+            break;
+        }
+    }
+    std::reverse(chain.begin(), chain.end());
+    int depth = 0;
+    const auto add = [&](const fs::path& path, const QIcon& icon, int indent) {
+        const QString name =
+            path == path.root_path() ? DisplayName(path) : DisplayName(path.filename());
+        addItem(QString(indent * 2, QLatin1Char(' ')) + name);
+        QListWidgetItem* added = item(count() - 1);
+        added->setIcon(icon);
+        added->setData(Qt::UserRole, DisplayName(path));
+        return added;
+    };
+    for (const fs::path& level : chain) {
+        QListWidgetItem* item = add(level, openFolder, depth++);
+        if (level == folder) {
+            setCurrentItem(item);
+        }
+    }
+    for (const fs::path& child : children) {
+        add(child, closedFolder, depth);
+    }
+    return true;
+}
+
+FileList::FileList(const QString& patterns, QWidget* parent)
+    : QListWidget(parent), patterns_(patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (OnClick) {
+            OnClick(item->text().toStdString());
+        }
+    });
+}
+
+void FileList::SetPath(const fs::path& folder) {
+    path_ = folder;
+    Refresh();
+}
+
+void FileList::Refresh() {
+    const QString selected = currentItem() != nullptr ? currentItem()->text() : QString();
+    std::vector<QString> names;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(path_, error)) {
+        const QString name = DisplayName(entry.path().filename());
+        if (entry.is_regular_file(error) && Matches(patterns_, name)) {
+            names.push_back(name);
+        }
+    }
+    std::sort(names.begin(), names.end());
+    clear();
+    for (const QString& name : names) {
+        addItem(name);
+        if (name == selected) {
+            setCurrentRow(count() - 1);
+        }
+    }
+}
+
+std::string FileList::FileName() const {
+    return currentItem() != nullptr ? currentItem()->text().toStdString() : std::string();
+}
+
+}  // namespace tubeline
