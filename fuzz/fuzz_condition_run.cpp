@@ -1,0 +1,84 @@
+// The calculate command on arbitrary field texts, model and rectification: a rejection, a
+// refused run, or a complete run in which no spectrum value, table line or display text is
+// NaN or infinite.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "model/attenuation_table_file.h"
+#include "model/condition_fields.h"
+#include "model/spectrum_model.h"
+#include "model/spectrum_table_file.h"
+
+namespace {
+
+const tubeline::AttenuationTable& Attenuation() {
+    static const tubeline::AttenuationTable table = tubeline::LoadAttenuationTable(
+        std::string(TUBELINE_DATA_DIR) + "/" + std::string(tubeline::kAttenuationTableFileName));
+    return table;
+}
+
+bool HasNonNumber(const std::string& text) {
+    return text.find("nan") != std::string::npos || text.find("inf") != std::string::npos;
+}
+
+class CheckedEffects : public tubeline::NoRunEffects {
+  public:
+    void ShowBeamQuality(const tubeline::BeamQualityTexts& texts) override {
+        if (HasNonNumber(texts.HalfValueLayer) || HasNonNumber(texts.FluencePerExposure)) {
+            std::abort();
+        }
+    }
+};
+
+// Field texts separated by '|'; the first two bytes choose model and rectification.
+std::vector<std::string> Fields(const std::string& text) {
+    std::vector<std::string> fields(5);
+    std::size_t field = 0;
+    for (const char c : text) {
+        if (c == '|' && field + 1 < fields.size()) {
+            ++field;
+        } else {
+            fields[field].push_back(c);
+        }
+    }
+    return fields;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 2) {
+        return 0;
+    }
+    tubeline::CalculationState state;
+    state.Attenuation = Attenuation();
+    state.Conditions.ModelChoice = data[0] % 3;
+    state.Conditions.Rectification = data[1] % 4;
+    const std::vector<std::string> f =
+        Fields(std::string(reinterpret_cast<const char*>(data) + 2, size - 2));
+    const tubeline::CheckedConditions checked =
+        tubeline::CheckConditionFields({f[0], f[1], f[2], f[3], f[4]}, state.Conditions);
+    if (checked.Rejection) {
+        return 0;
+    }
+    state.Conditions = checked.Conditions;
+    CheckedEffects effects;
+    const tubeline::RunResult result = tubeline::ComputeChosenModel(state, {}, effects);
+    if (!result.Completed()) {
+        return 0;
+    }
+    for (const auto& row : state.Spectra.PhotonSpectrum) {
+        for (const double value : row) {
+            if (!std::isfinite(value)) {
+                std::abort();
+            }
+        }
+    }
+    if (HasNonNumber(tubeline::FormatSpectrumTable(state.Spectra))) {
+        std::abort();
+    }
+    return 0;
+}
