@@ -22,18 +22,19 @@ int AddFilter(MaterialFilter& filters, const MaterialFile& material, double thic
     return slot;
 }
 
-std::optional<std::string> AddFilterFromFile(MaterialFilter& filters,
-                                             const std::filesystem::path& materialFile,
-                                             std::string_view thicknessText) {
+std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
+                                               const std::filesystem::path& materialFile,
+                                               std::string_view thicknessText) {
     try {
         const MaterialFile material = LoadMaterialFile(materialFile);
         const double thicknessMm = LeadingNumber(thicknessText);
         if (!std::isfinite(thicknessMm)) {
-            return std::string(kFilterThicknessOutOfRangeMessage);
+            return FilterRefusal{FilterRefusal::Cause::Thickness,
+                                 std::string(kFilterThicknessOutOfRangeMessage)};
         }
         AddFilter(filters, material, thicknessMm);
     } catch (const MaterialFileError& error) {
-        return error.what();
+        return FilterRefusal{FilterRefusal::Cause::MaterialFile, error.what()};
     }
     return std::nullopt;
 }

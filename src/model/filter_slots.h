@@ -21,13 +21,19 @@ inline constexpr std::string_view kFilterThicknessOutOfRangeMessage =
 // free (the "設定" button is disabled once three filters are set); a full set is a logic_error.
 int AddFilter(MaterialFilter& filters, const MaterialFile& material, double thicknessMm);
 
+// Why a filter was not added, and the message for the operator.
+struct FilterRefusal {
+    enum class Cause { MaterialFile, Thickness };
+    Cause Reason;
+    std::string Message;
+};
+
 // What the dialog's OK does once a file is chosen and a thickness typed: reads the material
 // file, takes the thickness by the leading-number rule (a text without a number is 0 mm) and
-// adds the filter. A refused file, or a thickness beyond the double range, adds nothing and
-// returns the message for the operator.
-std::optional<std::string> AddFilterFromFile(MaterialFilter& filters,
-                                             const std::filesystem::path& materialFile,
-                                             std::string_view thicknessText);
+// adds the filter. A refused file, or a thickness beyond the double range, adds nothing.
+std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
+                                               const std::filesystem::path& materialFile,
+                                               std::string_view thicknessText);
 
 // "解除": FilterCount 0 and MuFilter 0 in every slot. Names and thicknesses stay, stale.
 void ReleaseFilters(MaterialFilter& filters);

@@ -73,10 +73,10 @@ TEST(FilterListLineOf, ShowsTheThicknessAsTyped) {
 
 TEST(AddFilterFromFile, ReadsTheThicknessLikeEveryField) {
     MaterialFilter filters;
-    EXPECT_EQ(AddFilterFromFile(filters, DataFolder() / "Cu.ele", " 0.5 mm"), std::nullopt);
+    EXPECT_FALSE(AddFilterFromFile(filters, DataFolder() / "Cu.ele", " 0.5 mm"));
     EXPECT_EQ(filters.FilterThickness[1], 0.5 * 0.1);
     // A text without a number is 0 mm: a listed filter that lets everything through.
-    EXPECT_EQ(AddFilterFromFile(filters, DataFolder() / "Pb.ele", "thick"), std::nullopt);
+    EXPECT_FALSE(AddFilterFromFile(filters, DataFolder() / "Pb.ele", "thick"));
     EXPECT_EQ(filters.FilterCount, 2);
     EXPECT_EQ(FilterListLineOf(filters, 2).Thickness, "0mm");
     for (int j = 1; j <= kEnergyBinCount; ++j) {
@@ -91,14 +91,19 @@ TEST(AddFilterFromFile, ARefusedFileOrThicknessChangesNothing) {
     AddFilter(filters, Shipped("Al.ele"), 1);
     const MaterialFilter before = filters;
 
-    EXPECT_EQ(AddFilterFromFile(filters, folder / "Short.ele", "1"),
+    const auto shortFile = AddFilterFromFile(filters, folder / "Short.ele", "1");
+    ASSERT_TRUE(shortFile);
+    EXPECT_EQ(shortFile->Reason, FilterRefusal::Cause::MaterialFile);
+    EXPECT_EQ(shortFile->Message,
               "材質ファイル " + (folder / "Short.ele").string() +
                   " のデータが途中で終わっています（3 行のデータのうちデータ行 2 の第 1 "
                   "項目がありません）。");
-    EXPECT_NE(AddFilterFromFile(filters, folder / "None.ele", "1")->find("を読めません"),
+    EXPECT_NE(AddFilterFromFile(filters, folder / "None.ele", "1")->Message.find("を読めません"),
               std::string::npos);
-    EXPECT_EQ(AddFilterFromFile(filters, DataFolder() / "Pb.ele", "1e999"),
-              std::string(kFilterThicknessOutOfRangeMessage));
+    const auto overflow = AddFilterFromFile(filters, DataFolder() / "Pb.ele", "1e999");
+    ASSERT_TRUE(overflow);
+    EXPECT_EQ(overflow->Reason, FilterRefusal::Cause::Thickness);
+    EXPECT_EQ(overflow->Message, kFilterThicknessOutOfRangeMessage);
 
     EXPECT_EQ(filters.FilterCount, before.FilterCount);
     EXPECT_EQ(filters.FilterName, before.FilterName);
