@@ -4,14 +4,14 @@
 
 #include "mass_coefficients.h"
 #include "material_catalogue.h"
+#include "model/material_file_reader.h"
 
 namespace tubeline::tools {
 
-// The program reads at most 120 rows, needs the first at or below 1 keV and the last above
-// 150 keV, and interpolates log-log between rows at every whole keV from 1 to 150.
-inline constexpr int kMaterialRowLimit = 120;
+// The program reads at most kMaterialRowLimit rows, needs the first at or below 1 keV and the
+// last above 150 keV, and interpolates log-log between rows at every whole keV from 1 to 150.
 inline constexpr int kFirstWholeKeV = 1;
-inline constexpr int kLastWholeKeV = 150;
+inline constexpr int kLastWholeKeV = static_cast<int>(PhotonEnergyKeV(kEnergyBinCount));
 inline constexpr double kLastRowKeV = 200;
 
 struct MaterialRow {
