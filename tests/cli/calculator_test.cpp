@@ -180,15 +180,14 @@ TEST(Calculator, FilterMistakesExitWithTheirMessage) {
 TEST(Calculator, CsvIsTheExportOfTheRun) {
     const ScratchFolder folder;
     const Outcome outcome =
-        Calculate({"--al", "0.3", "--rectification", "3", "--filter", Material("Pb.ele", "0.1"),
-                   "--filter", Material("Water.mix", "10"), "--table", (folder / "t.temp").string(),
-                   "--csv", (folder / "out.csv").string()});
+        Calculate({"--rectification", "3", "--filter", Material("Pb.ele", "0.1"), "--filter",
+                   Material("Water.mix", "10"), "--table", (folder / "t.temp").string(), "--csv",
+                   (folder / "out.csv").string()});
     ASSERT_EQ(outcome.Code, 0) << outcome.Err;
     const std::vector<std::string> csv = LinesOf(ReadBytes(folder / "out.csv"));
     const std::vector<std::string> table = LinesOf(ReadBytes(folder / "t.temp"));
     ASSERT_EQ(csv.size(), 309u + 2);
     EXPECT_EQ(csv[0], EncodeShiftJis("単相全波") + "\r");
-    EXPECT_EQ(csv[4], EncodeShiftJis("Al フィルタ = 0.3 mm") + "\r");
     EXPECT_EQ(csv[6], EncodeShiftJis("任意フィルタ") + "\r");
     EXPECT_EQ(csv[7], "Pb = 0.1 mm\r");
     EXPECT_EQ(csv[8], EncodeShiftJis("水 = 10 mm") + "\r");
