@@ -42,6 +42,12 @@ std::vector<TabulatedPoint> ReadTabulatedColumn(const std::filesystem::path& pat
     return table;
 }
 
+double LogLogBetween(const TabulatedPoint& low, const TabulatedPoint& high, double energyMeV) {
+    const double fraction = (std::log(energyMeV) - std::log(low.EnergyMeV)) /
+                            (std::log(high.EnergyMeV) - std::log(low.EnergyMeV));
+    return std::exp(std::log(low.Value) + fraction * (std::log(high.Value) - std::log(low.Value)));
+}
+
 double InterpolateLogLog(const std::vector<TabulatedPoint>& table, double energyMeV) {
     // The first row above the energy; at a doubled edge energy this passes both rows.
     std::size_t above = 1;
@@ -56,9 +62,7 @@ double InterpolateLogLog(const std::vector<TabulatedPoint>& table, double energy
     if (energyMeV == high.EnergyMeV) {
         return high.Value;
     }
-    const double fraction = (std::log(energyMeV) - std::log(low.EnergyMeV)) /
-                            (std::log(high.EnergyMeV) - std::log(low.EnergyMeV));
-    return std::exp(std::log(low.Value) + fraction * (std::log(high.Value) - std::log(low.Value)));
+    return LogLogBetween(low, high, energyMeV);
 }
 
 }  // namespace tubeline::tools

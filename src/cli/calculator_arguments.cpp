@@ -21,6 +21,11 @@ layer and the photon fluence per unit exposure at the beam centre.
                             3 single-phase full-wave (default 1)
   --data DIR                folder holding Att_Coeff2020.dat (default: working folder)
   --table FILE              also write the spectrum table of the eleven angles to FILE
+  --filter FILE:MM          put an arbitrary filter into the beam: material file FILE,
+                            thickness MM in mm; up to three, in order (the last ':'
+                            ends the file name)
+  --csv FILE                also write the spectrum data export to FILE, exactly as the
+                            window's "スペクトルデータ保存" writes it (Shift-JIS, CR LF)
   --help                    show this help and exit
 
 Values are read like the window's fields: the leading number counts, the rest is ignored.
@@ -28,6 +33,15 @@ Exit status: 0 success, 1 file error, 2 bad arguments or rejected input.
 )";
 
 namespace {
+
+// FILE:MM, split at the last ':' so that the file name may hold colons.
+FilterArgument ParseFilterArgument(const std::string& text) {
+    const std::size_t colon = text.rfind(':');
+    if (colon == std::string::npos || colon == 0) {
+        throw UsageError("--filter needs FILE:MM, not '" + text + "'");
+    }
+    return {text.substr(0, colon), text.substr(colon + 1)};
+}
 
 std::string Lowercase(std::string_view text) {
     std::string lower(text);
@@ -91,6 +105,14 @@ CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> a
             parsed.DataFolder = value();
         } else if (option == "--table") {
             parsed.TableFile = value();
+        } else if (option == "--filter") {
+            if (parsed.Filters.size() == kFilterSlotCount) {
+                throw UsageError("at most " + std::to_string(kFilterSlotCount) +
+                                 " --filter options");
+            }
+            parsed.Filters.push_back(ParseFilterArgument(value()));
+        } else if (option == "--csv") {
+            parsed.CsvFile = value();
         } else {
             throw UsageError("unknown argument '" + std::string(arguments[i]) + "'");
         }

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/calculation_state.h"
 #include "model/condition_fields.h"
@@ -18,6 +19,12 @@ class UsageError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// One --filter FILE:MM: a material file and the thickness as typed, in mm.
+struct FilterArgument {
+    std::filesystem::path MaterialFile;
+    std::string Thickness;
+};
+
 struct CalculatorArguments {
     int ModelChoice = kTuckerModel;
     int Rectification = kConstantPotential;
@@ -26,6 +33,8 @@ struct CalculatorArguments {
     ConditionTexts Fields{"100", "", "2.5", "0", "0"};
     std::filesystem::path DataFolder = ".";
     std::optional<std::filesystem::path> TableFile;
+    std::vector<FilterArgument> Filters;  // at most kFilterSlotCount, in the order given
+    std::optional<std::filesystem::path> CsvFile;
     bool Help = false;
 };
 

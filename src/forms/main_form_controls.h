@@ -6,15 +6,9 @@
 
 #include "model/condition_fields.h"
 #include "model/energy_grid.h"
+#include "model/filter_slots.h"
 
 namespace tubeline {
-
-// One line of the list of arbitrary filters set: the material's name and its thickness in mm.
-struct FilterListLine {
-    std::string Name;
-    std::string Thickness;  // e.g. "0.5mm"
-    bool operator==(const FilterListLine&) const = default;
-};
 
 // What the main window shows, as plain values: the window mirrors it after every command. The
 // option buttons' selection is the calculation state's Rectification and VerticalAxisMode.

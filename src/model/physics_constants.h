@@ -12,6 +12,7 @@ inline constexpr double kKermaUnitsPerRoentgen = 86.9;    // 1 R = 86.9e-4 Gy ai
 inline constexpr double kRoentgenPerCoulombPerKg = 3876;  // R per C/kg
 inline constexpr double kPerCm2ToPerMm2 = 0.01;
 
+inline constexpr double kKeVToMeV = 0.001;
 inline constexpr double kMillimetresToCentimetres = 0.1;
 inline constexpr double kCentimetresToMillimetres = 10;
 

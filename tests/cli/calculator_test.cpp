@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "model/shift_jis.h"
 #include "model/spectrum_table_file.h"
 #include "support/test_data.h"
 
@@ -15,6 +18,7 @@ namespace {
 using testing::DataFolder;
 using testing::ReadBytes;
 using testing::ScratchFolder;
+using testing::WriteBytes;
 
 struct Outcome {
     int Code;
@@ -118,6 +122,103 @@ TEST(Calculator, TableIsWrittenOnlyWhenAsked) {
     const Outcome unwritable = Calculate({"--table", (folder / "no" / "t.temp").string()});
     EXPECT_EQ(unwritable.Code, 1);
     EXPECT_NE(unwritable.Err.find("を書き込めません"), std::string::npos);
+}
+
+std::string Material(const char* fileName, const char* thickness) {
+    return (DataFolder() / fileName).string() + ":" + thickness;
+}
+
+std::vector<std::string> LinesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(Calculator, FiltersEnterTheSpectra) {
+    const Outcome none = Calculate({});
+    const Outcome lead = Calculate({"--filter", Material("Pb.ele", "0.1")});
+    ASSERT_EQ(lead.Code, 0) << lead.Err;
+    EXPECT_NE(lead.Out, none.Out);
+    EXPECT_EQ(Calculate({"--filter", Material("Pb.ele", "0")}).Out, none.Out);
+    // Thicknesses follow the field rules too.
+    EXPECT_EQ(Calculate({"--filter", Material("Pb.ele", "0.1mm")}).Out, lead.Out);
+}
+
+TEST(Calculator, TheLastColonEndsTheFileName) {
+    const ScratchFolder folder;
+    std::filesystem::create_directory(folder / "a:b");
+    std::filesystem::copy_file(DataFolder() / "Pb.ele", folder / "a:b" / "Pb.ele");
+    const Outcome outcome = Calculate({"--filter", (folder / "a:b" / "Pb.ele").string() + ":0.1"});
+    EXPECT_EQ(outcome.Code, 0) << outcome.Err;
+    EXPECT_EQ(outcome.Out, Calculate({"--filter", Material("Pb.ele", "0.1")}).Out);
+}
+
+TEST(Calculator, FilterMistakesExitWithTheirMessage) {
+    const std::string al = Material("Al.ele", "1");
+    const Outcome fourth =
+        Calculate({"--filter", al, "--filter", al, "--filter", al, "--filter", al});
+    EXPECT_EQ(fourth.Code, 2);
+    EXPECT_EQ(fourth.Err, "tubeline-calc: at most 3 --filter options (see --help)\n");
+    EXPECT_EQ(Calculate({"--filter", "Al.ele"}).Err,
+              "tubeline-calc: --filter needs FILE:MM, not 'Al.ele' (see --help)\n");
+
+    const ScratchFolder folder;
+    WriteBytes(folder / "Bad.ele", "Bad\n-1\n");
+    const Outcome refused = Calculate({"--filter", (folder / "Bad.ele").string() + ":1"});
+    EXPECT_EQ(refused.Code, 1);
+    EXPECT_EQ(refused.Out, "");
+    EXPECT_EQ(refused.Err, "tubeline-calc: 材質ファイル " + (folder / "Bad.ele").string() +
+                               " の密度 -1 は正の数ではありません。\n");
+    const Outcome overflow = Calculate({"--filter", Material("Al.ele", "1e999")});
+    EXPECT_EQ(overflow.Code, 2);
+    EXPECT_EQ(overflow.Err, "tubeline-calc:  フィルターの厚さの値が数値の範囲を超えています \n");
+}
+
+TEST(Calculator, CsvIsTheExportOfTheRun) {
+    const ScratchFolder folder;
+    const Outcome outcome =
+        Calculate({"--rectification", "3", "--filter", Material("Pb.ele", "0.1"), "--filter",
+                   Material("Water.mix", "10"), "--table", (folder / "t.temp").string(), "--csv",
+                   (folder / "out.csv").string()});
+    ASSERT_EQ(outcome.Code, 0) << outcome.Err;
+    const std::vector<std::string> csv = LinesOf(ReadBytes(folder / "out.csv"));
+    const std::vector<std::string> table = LinesOf(ReadBytes(folder / "t.temp"));
+    ASSERT_EQ(csv.size(), 309u + 2);
+    EXPECT_EQ(csv[0], EncodeShiftJis("単相全波") + "\r");
+    EXPECT_EQ(csv[6], EncodeShiftJis("任意フィルタ") + "\r");
+    EXPECT_EQ(csv[7], "Pb = 0.1 mm\r");
+    EXPECT_EQ(csv[8], EncodeShiftJis("水 = 10 mm") + "\r");
+    EXPECT_EQ(csv[9], "\r");
+    EXPECT_EQ(std::vector<std::string>(csv.begin() + 10, csv.end()),
+              std::vector<std::string>(table.begin(), table.begin() + kSpectrumTableExportedLines));
+}
+
+TEST(Calculator, CsvWithoutTableLeavesNoScratchFile) {
+    const ScratchFolder folder;
+    const std::filesystem::path scratch = folder / "tmp";
+    std::filesystem::create_directory(scratch);
+    ::setenv("TMPDIR", scratch.c_str(), 1);
+    const Outcome outcome = Calculate({"--csv", (folder / "a.csv").string()});
+    ::unsetenv("TMPDIR");
+    ASSERT_EQ(outcome.Code, 0) << outcome.Err;
+    EXPECT_TRUE(std::filesystem::is_empty(scratch));
+
+    ASSERT_EQ(
+        Calculate({"--table", (folder / "t.temp").string(), "--csv", (folder / "b.csv").string()})
+            .Code,
+        0);
+    EXPECT_EQ(ReadBytes(folder / "a.csv"), ReadBytes(folder / "b.csv"));
+}
+
+TEST(Calculator, CsvFailuresAreFileErrors) {
+    const ScratchFolder folder;
+    const Outcome outcome = Calculate({"--csv", (folder / "no" / "a.csv").string()});
+    EXPECT_EQ(outcome.Code, 1);
+    EXPECT_EQ(outcome.Err, "tubeline-calc:  ファイル " + (folder / "no" / "a.csv").string() +
+                               " に保存できません（ファイルまたはフォルダがありません） \n");
 }
 
 }  // namespace

@@ -1,0 +1,59 @@
+#include "filter_slots.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "leading_number.h"
+#include "material_attenuation.h"
+#include "number_format.h"
+#include "physics_constants.h"
+
+namespace tubeline {
+
+int AddFilter(MaterialFilter& filters, const MaterialFile& material, double thicknessMm) {
+    if (filters.FilterCount >= kFilterSlotCount) {
+        throw std::logic_error("no free filter slot");
+    }
+    const int slot = filters.FilterCount + 1;
+    filters.FilterName[slot] = material.Name;
+    filters.MuFilter[slot] = MuFilterOf(material);
+    filters.FilterThickness[slot] = thicknessMm * kMillimetresToCentimetres;
+    filters.FilterCount = slot;
+    return slot;
+}
+
+std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
+                                               const std::filesystem::path& materialFile,
+                                               std::string_view thicknessText) {
+    try {
+        const MaterialFile material = LoadMaterialFile(materialFile);
+        const double thicknessMm = LeadingNumber(thicknessText);
+        if (!std::isfinite(thicknessMm)) {
+            return FilterRefusal{FilterRefusal::Cause::Thickness,
+                                 std::string(kFilterThicknessOutOfRangeMessage)};
+        }
+        AddFilter(filters, material, thicknessMm);
+    } catch (const MaterialFileError& error) {
+        return FilterRefusal{FilterRefusal::Cause::MaterialFile, error.what()};
+    }
+    return std::nullopt;
+}
+
+void ReleaseFilters(MaterialFilter& filters) {
+    filters.FilterCount = 0;
+    for (int slot = 1; slot <= kFilterSlotCount; ++slot) {
+        for (int j = 1; j <= kEnergyBinCount; ++j) {
+            filters.MuFilter[slot][j] = 0;
+        }
+    }
+}
+
+std::string FilterThicknessText(const MaterialFilter& filters, int slot) {
+    return FormatGeneral(filters.FilterThickness[slot] * kCentimetresToMillimetres);
+}
+
+FilterListLine FilterListLineOf(const MaterialFilter& filters, int slot) {
+    return {filters.FilterName[slot], FilterThicknessText(filters, slot) + "mm"};
+}
+
+}  // namespace tubeline

@@ -1,0 +1,138 @@
+#include "model/filter_slots.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model/material_attenuation.h"
+#include "model/spectrum_model.h"
+#include "support/test_data.h"
+
+namespace tubeline {
+namespace {
+
+using testing::DataFolder;
+using testing::ScratchFolder;
+using testing::ShippedAttenuation;
+using testing::WriteBytes;
+
+MaterialFile Shipped(const char* fileName) {
+    return LoadMaterialFile(DataFolder() / fileName);
+}
+
+// Three filters as "設定" leaves them after three OKs.
+MaterialFilter ThreeFilters() {
+    MaterialFilter filters;
+    AddFilter(filters, Shipped("Al.ele"), 0.3);
+    AddFilter(filters, Shipped("Cu.ele"), 2.5);
+    AddFilter(filters, Shipped("Water.mix"), 10);
+    return filters;
+}
+
+TEST(AddFilter, FillsTheNextSlot) {
+    MaterialFilter filters;
+    EXPECT_EQ(AddFilter(filters, Shipped("Pb.ele"), 0.3), 1);
+    EXPECT_EQ(AddFilter(filters, Shipped("Mo.ele"), 0.03), 2);
+    EXPECT_EQ(filters.FilterCount, 2);
+    EXPECT_EQ(filters.FilterName[1], "Pb");
+    EXPECT_EQ(filters.FilterName[2], "Mo");
+    EXPECT_EQ(filters.FilterThickness[1], 0.3 * 0.1);
+    EXPECT_EQ(filters.MuFilter[2], MuFilterOf(Shipped("Mo.ele")));
+    EXPECT_EQ(filters.MuFilter[3], EnergyArray{});
+}
+
+TEST(AddFilter, AFullSetIsACallersMistake) {
+    MaterialFilter filters = ThreeFilters();
+    EXPECT_THROW(AddFilter(filters, Shipped("Pb.ele"), 1), std::logic_error);
+    EXPECT_EQ(filters.FilterCount, 3);
+    EXPECT_EQ(filters.FilterName[3], "水");
+}
+
+TEST(ReleaseFilters, EmptiesEverySlotButKeepsNamesAndThicknesses) {
+    MaterialFilter filters = ThreeFilters();
+    ReleaseFilters(filters);
+    EXPECT_EQ(filters.FilterCount, 0);
+    for (int slot = 1; slot <= kFilterSlotCount; ++slot) {
+        EXPECT_EQ(filters.MuFilter[slot], EnergyArray{}) << slot;
+    }
+    EXPECT_EQ(filters.FilterName[2], "Cu");
+    EXPECT_EQ(filters.FilterThickness[3], 10 * 0.1);
+    // The slots fill again from the first.
+    EXPECT_EQ(AddFilter(filters, Shipped("Sn.ele"), 1), 1);
+}
+
+TEST(FilterListLineOf, ShowsTheThicknessAsTyped) {
+    const MaterialFilter filters = ThreeFilters();
+    EXPECT_EQ(FilterListLineOf(filters, 1).Name, "Al");
+    // 0.3 mm is stored as 0.03 cm and read back as 0.3, not 0.30000000000000004.
+    EXPECT_EQ(FilterListLineOf(filters, 1).Thickness, "0.3mm");
+    EXPECT_EQ(FilterListLineOf(filters, 2).Thickness, "2.5mm");
+    EXPECT_EQ(FilterListLineOf(filters, 3).Thickness, "10mm");
+    EXPECT_EQ(FilterThicknessText(filters, 2), "2.5");
+}
+
+TEST(AddFilterFromFile, ReadsTheThicknessLikeEveryField) {
+    MaterialFilter filters;
+    EXPECT_FALSE(AddFilterFromFile(filters, DataFolder() / "Cu.ele", " 0.5 mm"));
+    EXPECT_EQ(filters.FilterThickness[1], 0.5 * 0.1);
+    // A text without a number is 0 mm: a listed filter that lets everything through.
+    EXPECT_FALSE(AddFilterFromFile(filters, DataFolder() / "Pb.ele", "thick"));
+    EXPECT_EQ(filters.FilterCount, 2);
+    EXPECT_EQ(FilterListLineOf(filters, 2).Thickness, "0mm");
+    for (int j = 1; j <= kEnergyBinCount; ++j) {
+        EXPECT_EQ(std::exp(-filters.MuFilter[2][j] * filters.FilterThickness[2]), 1) << j;
+    }
+}
+
+TEST(AddFilterFromFile, ARefusedFileOrThicknessChangesNothing) {
+    const ScratchFolder folder;
+    WriteBytes(folder / "Short.ele", "Short\n1\n3\n0.001,1,1,1,0,0\n");
+    MaterialFilter filters;
+    AddFilter(filters, Shipped("Al.ele"), 1);
+    const MaterialFilter before = filters;
+
+    const auto shortFile = AddFilterFromFile(filters, folder / "Short.ele", "1");
+    ASSERT_TRUE(shortFile);
+    EXPECT_EQ(shortFile->Reason, FilterRefusal::Cause::MaterialFile);
+    EXPECT_EQ(shortFile->Message,
+              "材質ファイル " + (folder / "Short.ele").string() +
+                  " のデータが途中で終わっています（3 行のデータのうちデータ行 2 の第 1 "
+                  "項目がありません）。");
+    EXPECT_NE(AddFilterFromFile(filters, folder / "None.ele", "1")->Message.find("を読めません"),
+              std::string::npos);
+    const auto overflow = AddFilterFromFile(filters, DataFolder() / "Pb.ele", "1e999");
+    ASSERT_TRUE(overflow);
+    EXPECT_EQ(overflow->Reason, FilterRefusal::Cause::Thickness);
+    EXPECT_EQ(overflow->Message, kFilterThicknessOutOfRangeMessage);
+
+    EXPECT_EQ(filters.FilterCount, before.FilterCount);
+    EXPECT_EQ(filters.FilterName, before.FilterName);
+    EXPECT_EQ(filters.FilterThickness, before.FilterThickness);
+    EXPECT_EQ(filters.MuFilter, before.MuFilter);
+}
+
+// The models read all three slots on every run, whatever FilterCount says.
+SpectrumTable TuckerSpectraWith(const MaterialFilter& filters) {
+    CalculationState state;
+    state.Attenuation = ShippedAttenuation();
+    state.Conditions = {kTuckerModel, 80, 12, 0.25, 0, 0, kConstantPotential};
+    state.Filters = filters;
+    NoRunEffects effects;
+    EXPECT_TRUE(ComputeTuckerSpectra(state, {}, effects).Completed());
+    return state.Spectra;
+}
+
+TEST(ReleaseFilters, LeavesSpectraAsWithoutArbitraryFilters) {
+    const SpectrumTable unfiltered = TuckerSpectraWith({});
+    MaterialFilter filters = ThreeFilters();
+    EXPECT_NE(TuckerSpectraWith(filters).PhotonSpectrum, unfiltered.PhotonSpectrum);
+    ReleaseFilters(filters);
+    EXPECT_EQ(TuckerSpectraWith(filters).PhotonSpectrum, unfiltered.PhotonSpectrum);
+
+    MaterialFilter zeroThickness;
+    AddFilter(zeroThickness, Shipped("Pb.ele"), 0);
+    EXPECT_EQ(TuckerSpectraWith(zeroThickness).PhotonSpectrum, unfiltered.PhotonSpectrum);
+}
+
+}  // namespace
+}  // namespace tubeline
