@@ -229,6 +229,9 @@ void MainForm::ConnectCommands() {
     onClick(command9_, [this] { logic_.Clear(); });
     onClick(command6_, [this] { ShowGeometry(); });
     onClick(command8_, [this] { OpenGraphImageDialog(); });
+    onClick(command7_, [this] { OpenSpectrumDataDialog(); });
+    onClick(command4_, [this] { OpenFilterDialog(); });
+    onClick(command5_, [this] { logic_.ReleaseFilters(); });
     onClick(command2_, [this] { Exit(); });
     for (int a = 1; a <= kAngleCount; ++a) {
         onClick(angleButtons_[a - 1], [this, a] { logic_.DrawAngle(a); });
@@ -320,6 +323,27 @@ void MainForm::OpenGraphImageDialog() {
         form7_ = std::make_unique<GraphImageDialog>(canvas_, messages_, workingFolder_);
     }
     form7_->Open();
+}
+
+void MainForm::OpenSpectrumDataDialog() {
+    // A table file left by an earlier run must not be exported as this run's data.
+    if (!logic_.TableFileCurrent()) {
+        messages_.Warning(" 最後の計算のスペクトル表ファイル " + logic_.TableFile().string() +
+                          " を書き込めなかったため、スペクトルデータを保存できません ");
+        return;
+    }
+    if (!form3_) {
+        form3_ = std::make_unique<SpectrumDataDialog>(logic_.State(), messages_, workingFolder_,
+                                                      logic_.TableFile());
+    }
+    form3_->Open();
+}
+
+void MainForm::OpenFilterDialog() {
+    if (!form1_) {
+        form1_ = std::make_unique<FilterDialog>(logic_, messages_, workingFolder_);
+    }
+    form1_->Open();
 }
 
 void MainForm::Exit() {

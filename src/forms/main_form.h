@@ -10,6 +10,8 @@
 #include <memory>
 
 #include "export/graph_image_dialog.h"
+#include "export/spectrum_data_dialog.h"
+#include "filter_dialog.h"
 #include "filter_list_view.h"
 #include "form_widgets.h"
 #include "geometry_form.h"
@@ -40,6 +42,8 @@ class MainForm : public QWidget, public MainFormView {
   private:
     void ShowGeometry();
     void OpenGraphImageDialog();
+    void OpenSpectrumDataDialog();
+    void OpenFilterDialog();
     void Exit();
     void LayOutGraphColumn();
     void LayOutConditions();
@@ -56,6 +60,8 @@ class MainForm : public QWidget, public MainFormView {
     // Secondary windows, created on first use.
     std::unique_ptr<GeometryForm> form4_;
     std::unique_ptr<GraphImageDialog> form7_;
+    std::unique_ptr<SpectrumDataDialog> form3_;
+    std::unique_ptr<FilterDialog> form1_;
 
     GraphView picture3_;
     QLabel label16_;

@@ -4,6 +4,7 @@
 #include "graph/plot_geometry.h"
 #include "graph/spectrum_curve.h"
 #include "model/file_io.h"
+#include "model/filter_slots.h"
 #include "model/spectrum_model.h"
 #include "model/spectrum_table_file.h"
 
@@ -90,7 +91,7 @@ void MainFormLogic::PrepareMainForm() {
 
 void MainFormLogic::DrawGraphFrame() {
     PaintGraphFrame(canvas_, state_.Display.VerticalAxisMode);
-    ReleaseFilters();
+    tubeline::ReleaseFilters(state_.Filters);
     controls_.LegendVisible.fill(false);
     controls_.AngleButtonsEnabled = false;
     controls_.FieldsEnabled = true;
@@ -98,12 +99,24 @@ void MainFormLogic::DrawGraphFrame() {
     controls_.ReleaseFiltersEnabled = true;
 }
 
-void MainFormLogic::ReleaseFilters() {
-    state_.Filters.FilterCount = 0;
-    for (int slot = 1; slot <= kFilterSlotCount; ++slot) {
-        std::fill(state_.Filters.MuFilter[slot].begin() + 1, state_.Filters.MuFilter[slot].end(),
-                  0.0);
+std::optional<std::string> MainFormLogic::AddFilter(const std::filesystem::path& materialFile,
+                                                    std::string_view thicknessText) {
+    if (const auto refusal = AddFilterFromFile(state_.Filters, materialFile, thicknessText)) {
+        return refusal->Message;
     }
+    const int slot = state_.Filters.FilterCount;
+    controls_.FilterList.push_back(FilterListLineOf(state_.Filters, slot));
+    if (slot >= kFilterSlotCount) {
+        controls_.SetFilterEnabled = false;
+    }
+    view_.Refresh();
+    return std::nullopt;
+}
+
+void MainFormLogic::ReleaseFilters() {
+    controls_.FilterList.clear();
+    tubeline::ReleaseFilters(state_.Filters);
+    view_.Refresh();
 }
 
 void MainFormLogic::SetDefaultFieldTexts() {

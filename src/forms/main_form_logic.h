@@ -1,6 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "graph/graph_canvas.h"
 #include "main_form_controls.h"
@@ -34,6 +37,12 @@ class MainFormLogic {
     void ChooseVerticalAxis(int mode);            // Option10 .. Option12
     void ChooseRectification(int rectification);  // Option7 .. Option9
 
+    // The filter dialog's OK once a material file is chosen and a thickness typed: adds the
+    // filter and its line in the list, or returns why the file or thickness was refused.
+    std::optional<std::string> AddFilter(const std::filesystem::path& materialFile,
+                                         std::string_view thicknessText);
+    void ReleaseFilters();  // Command5 "解除"
+
     // Deletes the table file, ignoring a missing one; the window then ends the program.
     void RemoveTableFile() const;
 
@@ -45,7 +54,6 @@ class MainFormLogic {
 
   private:
     void SetDefaultFieldTexts();
-    void ReleaseFilters();
 
     CalculationState& state_;
     GraphCanvas& canvas_;

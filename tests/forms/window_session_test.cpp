@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -100,6 +101,57 @@ TEST_F(WindowSession, AWholeSessionDrivenThroughTheControls) {
     Button(form2, "Command2").click();
     EXPECT_EQ(end_.Ends, 1);
     EXPECT_FALSE(std::filesystem::exists(folder_ / "B_SPCTL.temp"));
+}
+
+QWidget& TopLevel(const char* name) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(name) && window->isVisible()) {
+            return *window;
+        }
+    }
+    throw std::runtime_error(std::string("no visible window ") + name);
+}
+
+TEST_F(WindowSession, FiltersAndBothExportsThroughTheMainWindow) {
+    std::filesystem::copy_file(testing::DataFolder() / "Cu.ele", folder_ / "Cu.ele");
+    WindowProgram program(messages_, end_, folder_.Path());
+    ASSERT_TRUE(program.Load());
+    Button(program.Form8(), "Command1").click();
+    MainForm& form2 = program.Form2();
+
+    Button(form2, "Command4").click();
+    QWidget& form1 = TopLevel("Form1");
+    auto& materials = Find<QListWidget>(form1, "File1");
+    ASSERT_EQ(materials.count(), 1);
+    materials.setCurrentRow(0);
+    QTest::keyClicks(&Find<QLineEdit>(form1, "Text2"), QStringLiteral("0.1"));
+    Button(form1, "Command1").click();
+    EXPECT_FALSE(form1.isVisible());
+    EXPECT_EQ(program.State().Filters.FilterCount, 1);
+
+    Button(form2, "Command1").click();
+    EXPECT_FALSE(Button(form2, "Command4").isEnabled());
+    EXPECT_FALSE(Button(form2, "Command5").isEnabled());
+
+    Button(form2, "Command7").click();
+    QWidget& form3 = TopLevel("Form3");
+    EXPECT_EQ(Find<QListWidget>(form3, "List1").count(), 310);
+    QTest::keyClicks(&Find<QLineEdit>(form3, "Text1"), QStringLiteral("spectra"));
+    Button(form3, "Command1").click();
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "spectra.csv"));
+
+    Button(form2, "Command8").click();
+    QWidget& form7 = TopLevel("Form7");
+    QTest::keyClicks(&Find<QLineEdit>(form7, "Text1"), QStringLiteral("graph"));
+    Button(form7, "Command1").click();
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "graph.bmp"));
+    EXPECT_EQ(messages_.Informations.size(), 2u);
+    EXPECT_TRUE(messages_.Warnings.empty());
+
+    // Exports stay where they are when the program ends.
+    Button(form2, "Command2").click();
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "spectra.csv"));
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "graph.bmp"));
 }
 
 TEST_F(WindowSession, RejectionShowsTheWarningAndResetsTheAngleField) {

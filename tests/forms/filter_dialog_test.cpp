@@ -1,0 +1,150 @@
+#include "forms/filter_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <filesystem>
+
+#include "support/recording_operator.h"
+#include "support/test_data.h"
+
+namespace tubeline {
+namespace {
+
+using testing::CountingView;
+using testing::RecordedMessages;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+
+class FilterDialogTest : public ::testing::Test {
+  protected:
+    FilterDialogTest()
+        : logic_(state_, canvas_, messages_, view_, folder_.Path()),
+          dialog_(logic_, messages_, folder_.Path()) {
+        for (const char* material : {"Pb.ele", "Al.ele", "Water.mix"}) {
+            std::filesystem::copy_file(testing::DataFolder() / material, folder_ / material);
+        }
+        state_.Attenuation = testing::ShippedAttenuation();
+        logic_.ChooseModel(kTuckerModel);
+    }
+
+    template <class Control>
+    Control& Find(const char* name) {
+        return *dialog_.findChild<Control*>(QString::fromLatin1(name));
+    }
+    void ClickFile(const QString& name) {
+        FileList& files = Find<FileList>("File1");
+        const auto found = files.findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name.toStdString();
+        QTest::mouseClick(files.viewport(), Qt::LeftButton, {},
+                          files.visualItemRect(found[0]).center());
+    }
+    void TypeThicknessAndOk(const QString& thickness) {
+        QTest::keyClicks(&Find<QLineEdit>("Text2"), thickness);
+        Find<QPushButton>("Command1").click();
+    }
+    std::vector<std::string> ListedNames() const {
+        std::vector<std::string> names;
+        for (const FilterListLine& line : logic_.Controls().FilterList) {
+            names.push_back(line.Name + " " + line.Thickness);
+        }
+        return names;
+    }
+
+    ScratchFolder folder_;
+    CalculationState state_;
+    GraphCanvas canvas_;
+    RecordedMessages messages_;
+    CountingView view_;
+    MainFormLogic logic_;
+    FilterDialog dialog_;
+};
+
+TEST_F(FilterDialogTest, ListsTheMaterialFilesAndPreviewsTheName) {
+    dialog_.Open();
+    FileList& files = Find<FileList>("File1");
+    ASSERT_EQ(files.count(), 3);
+    EXPECT_EQ(files.item(0)->text(), "Al.ele");
+    ClickFile(QStringLiteral("Water.mix"));
+    EXPECT_EQ(Find<QLabel>("Label5").text(), "水");
+}
+
+TEST_F(FilterDialogTest, MissingChoicesAreWarnedAndChangeNothing) {
+    dialog_.Open();
+    Find<QPushButton>("Command1").click();
+    ClickFile(QStringLiteral("Pb.ele"));
+    Find<QPushButton>("Command1").click();
+    EXPECT_EQ(messages_.Warnings, (std::vector<std::string>{"フィルター材質が未選択です。",
+                                                            "フィルターの厚さを入力して下さい。"}));
+    EXPECT_EQ(state_.Filters.FilterCount, 0);
+    EXPECT_TRUE(dialog_.isVisible());
+}
+
+TEST_F(FilterDialogTest, ThreeFiltersFillTheSlotsAndDisableSetting) {
+    dialog_.Open();
+    ClickFile(QStringLiteral("Pb.ele"));
+    TypeThicknessAndOk(QStringLiteral("0.3"));
+    EXPECT_FALSE(dialog_.isVisible());
+    EXPECT_EQ(state_.Filters.FilterCount, 1);
+    EXPECT_GT(state_.Filters.MuFilter[1][120], 0);
+
+    // Reopening empties the name and thickness but keeps the chosen file.
+    dialog_.Open();
+    EXPECT_TRUE(Find<QLabel>("Label5").text().isEmpty());
+    EXPECT_TRUE(Find<QLineEdit>("Text2").text().isEmpty());
+    TypeThicknessAndOk(QStringLiteral("1"));
+    EXPECT_EQ(state_.Filters.FilterName[2], "Pb");
+
+    dialog_.Open();
+    ClickFile(QStringLiteral("Al.ele"));
+    TypeThicknessAndOk(QStringLiteral("abc"));
+    EXPECT_EQ(ListedNames(), (std::vector<std::string>{"Pb 0.3mm", "Pb 1mm", "Al 0mm"}));
+    EXPECT_FALSE(logic_.Controls().SetFilterEnabled);
+
+    logic_.ReleaseFilters();
+    EXPECT_EQ(state_.Filters.FilterCount, 0);
+    EXPECT_TRUE(ListedNames().empty());
+    EXPECT_FALSE(logic_.Controls().SetFilterEnabled);
+    EXPECT_EQ(state_.Filters.MuFilter[1][120], 0);
+    EXPECT_EQ(state_.Filters.FilterName[1], "Pb");
+}
+
+TEST_F(FilterDialogTest, ARefusedFileAddsNothingAndSaysWhy) {
+    WriteBytes(folder_ / "Bad.ele", "Bad\n2.5\n1\n0.001,1,1,1,0,0\n");
+    dialog_.Open();
+    ClickFile(QStringLiteral("Bad.ele"));
+    EXPECT_EQ(Find<QLabel>("Label5").text(), "Bad");
+    TypeThicknessAndOk(QStringLiteral("1"));
+    ASSERT_EQ(messages_.Warnings.size(), 1u);
+    EXPECT_NE(messages_.Warnings[0].find("Bad.ele"), std::string::npos);
+    EXPECT_EQ(state_.Filters.FilterCount, 0);
+    EXPECT_TRUE(ListedNames().empty());
+    EXPECT_TRUE(dialog_.isVisible());
+}
+
+TEST_F(FilterDialogTest, AFileDeletedAfterTheClickIsReported) {
+    dialog_.Open();
+    ClickFile(QStringLiteral("Water.mix"));
+    std::filesystem::remove(folder_ / "Water.mix");
+    TypeThicknessAndOk(QStringLiteral("10"));
+    ASSERT_EQ(messages_.Warnings.size(), 1u);
+    EXPECT_NE(messages_.Warnings[0].find("を読めません"), std::string::npos);
+    EXPECT_EQ(state_.Filters.FilterCount, 0);
+}
+
+TEST_F(FilterDialogTest, EnterInTheThicknessMovesTheFocusOnlyWhenTyped) {
+    dialog_.Open();
+    QApplication::setActiveWindow(&dialog_);
+    QLineEdit& thickness = Find<QLineEdit>("Text2");
+    thickness.setFocus();
+    QTest::keyClick(&thickness, Qt::Key_Return);
+    EXPECT_TRUE(thickness.hasFocus());
+    QTest::keyClicks(&thickness, QStringLiteral("2"));
+    QTest::keyClick(&thickness, Qt::Key_Return);
+    EXPECT_TRUE(Find<QPushButton>("Command1").hasFocus());
+    EXPECT_EQ(state_.Filters.FilterCount, 0) << "Enter does not press OK";
+}
+
+}  // namespace
+}  // namespace tubeline
