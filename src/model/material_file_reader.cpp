@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "file_io.h"
 #include "number_format.h"
@@ -49,6 +50,7 @@ class MaterialFileReader {
             material.Table.push_back(ReadRow(k, rowCount, material.Table));
         }
         CheckEnergyRange(material.Table);
+        CheckCoefficientRange(material);
         return material;
     }
 
@@ -121,6 +123,9 @@ class MaterialFileReader {
                    FormatGeneral(previousRows.back().Energy) +
                    " MeV より小さくなっています。エネルギーは小さい順に並べて下さい。");
         }
+        if (!std::isfinite(result.Total)) {
+            Refuse(place + "減弱係数の和が数値の範囲を超えています。");
+        }
         // Its logarithm is taken.
         if (result.Total <= 0) {
             Refuse(place + "減弱係数の和 " + FormatGeneral(result.Total) +
@@ -139,6 +144,18 @@ class MaterialFileReader {
             Refuse("の最後のエネルギー " + FormatGeneral(rows.back().Energy) + " MeV が " +
                    FormatGeneral(kLastInterpolatedEnergyMeV) +
                    " MeV を超えていません。データはこのエネルギーより先まで必要です。");
+        }
+    }
+
+    // Interpolated coefficients lie between the tabulated ones; a margin keeps the rounding of
+    // the interpolation and of the density product inside the double range.
+    void CheckCoefficientRange(const MaterialFile& material) const {
+        constexpr double kLargestLinearCoefficient = std::numeric_limits<double>::max() / 4;
+        for (const MaterialRow& row : material.Table) {
+            if (!(material.Density * row.Total <= kLargestLinearCoefficient)) {
+                Refuse("の密度 " + FormatGeneral(material.Density) + " g/cm3 と減弱係数 " +
+                       FormatGeneral(row.Total) + " cm2/g の積が数値の範囲を超えています。");
+            }
         }
     }
 

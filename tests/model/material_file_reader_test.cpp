@@ -137,6 +137,15 @@ TEST(ParseMaterialFile, RefusesEnergiesAndSumsWhoseLogarithmCannotBeTaken) {
               "は正の数ではありません。");
 }
 
+TEST(ParseMaterialFile, RefusesCoefficientsBeyondTheDoubleRange) {
+    EXPECT_EQ(
+        RefusalOf(FileText("11.35\n3\n", "0.001,1e308,1e308,7,0,0\n")),
+        "材質ファイル Pb.ele の 4 行目、データ行 1 の減弱係数の和が数値の範囲を超えています。");
+    EXPECT_EQ(RefusalOf(FileText("1e300\n2\n", "0.001,1e10,1,1,0,0\n0.2,1,1,1,0,0\n")),
+              "材質ファイル Pb.ele の密度 1E+300 g/cm3 と減弱係数 10000000002 cm2/g "
+              "の積が数値の範囲を超えています。");
+}
+
 TEST(ParseMaterialFile, RefusesDescendingEnergiesButNotAnEdge) {
     EXPECT_EQ(
         RefusalOf(FileText("11.35\n3\n", "0.001,1,2,7,0,0\n0.02,1,1,1,0,0\n0.01,1,1,1,0,0\n")),
