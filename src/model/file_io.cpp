@@ -84,6 +84,10 @@ std::string DescribeErrno(int errorNumber) {
             return "読み取り専用の場所です";
         case ENOSPC:
             return "ディスクの空き容量がありません";
+        case EDQUOT:
+            return "ディスクの使用量の上限に達しています";
+        case EFBIG:
+            return "ファイルの大きさが上限を超えます";
         case EISDIR:
             return "フォルダです";
         case ENAMETOOLONG:

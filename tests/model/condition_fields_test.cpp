@@ -105,6 +105,17 @@ TEST(CheckConditionFields, NumbersBeyondTheDoubleRangeAreRejectedNamingTheField)
     EXPECT_EQ(CheckConditionFields(Fields("1e999", "12"), Stored()).Texts.TubeVoltage, "1e999");
 }
 
+TEST(CheckConditionFields, AMegabyteAfterTheNumberIsIgnored) {
+    const std::string tail(1 << 20, 'x');
+    const CheckedConditions checked =
+        CheckConditionFields(Fields("120" + tail, "20" + tail, "1" + tail), Stored());
+    ASSERT_FALSE(checked.Rejection);
+    EXPECT_EQ(checked.Conditions.TubeVoltage, 120);
+    EXPECT_EQ(checked.Conditions.TargetAngle, 20);
+    EXPECT_EQ(checked.Conditions.InherentFiltration, 0.1);
+    EXPECT_EQ(checked.Texts.TubeVoltage.size(), tail.size() + 3);
+}
+
 TEST(CheckConditionFields, FiltersAreNeverRangeChecked) {
     const CheckedConditions checked =
         CheckConditionFields(Fields("100", "12", "", "-1", "1,5"), Stored());

@@ -1,0 +1,271 @@
+// What the operator sees and what is on disk when the file system or the input works against
+// the program.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "forms/window_program.h"
+#include "model/attenuation_table_file.h"
+#include "support/recording_operator.h"
+#include "support/restricted_process.h"
+#include "support/test_data.h"
+
+namespace tubeline {
+namespace {
+
+using testing::ReadBytes;
+using testing::RecordedMessages;
+using testing::RecordedProgramEnd;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+namespace fs = std::filesystem;
+
+template <class Control>
+Control& Find(QWidget& window, const char* name) {
+    auto* control = window.findChild<Control*>(QString::fromLatin1(name));
+    if (control == nullptr) {
+        throw std::runtime_error(std::string("no control ") + name);
+    }
+    return *control;
+}
+
+QWidget& VisibleWindow(const char* name) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(name) && window->isVisible()) {
+            return *window;
+        }
+    }
+    throw std::runtime_error(std::string("no visible window ") + name);
+}
+
+class FaultInjection : public ::testing::Test {
+protected:
+    FaultInjection() { CopyData(folder_.Path()); }
+
+    static void CopyData(const fs::path& folder) {
+        fs::copy_file(testing::DataFolder() / kAttenuationTableFileName,
+                      folder / std::string(kAttenuationTableFileName));
+        fs::copy_file(testing::DataFolder() / "Al.ele", folder / "Al.ele");
+    }
+
+    // Starts the program in the folder with the model chosen.
+    std::unique_ptr<WindowProgram> Start(const fs::path& folder) {
+        auto program = std::make_unique<WindowProgram>(messages_, end_, folder);
+        if (!program->Load()) {
+            return nullptr;
+        }
+        Find<QPushButton>(program->Form8(), "Command1").click();
+        return program;
+    }
+
+    void SetField(MainForm& form2, const char* name, const QString& text) {
+        QLineEdit& field = Find<QLineEdit>(form2, name);
+        field.selectAll();
+        field.del();
+        QTest::keyClicks(&field, text);
+    }
+
+    std::string LoadFailure(const std::string& content) {
+        WriteBytes(folder_ / std::string(kAttenuationTableFileName), content);
+        WindowProgram program(messages_, end_, folder_.Path());
+        EXPECT_FALSE(program.Load());
+        EXPECT_FALSE(program.Form8().isVisible());
+        return messages_.Warnings.empty() ? "" : messages_.Warnings.back();
+    }
+
+    ScratchFolder folder_;
+    RecordedMessages messages_;
+    RecordedProgramEnd end_;
+};
+
+TEST_F(FaultInjection, ReadOnlyWorkingFolderRunsButCannotKeepOrExportTheTable) {
+    testing::MakeReadOnlyFolder(folder_.Path());
+    const testing::WithoutSuperuserRights unprivileged;
+    auto program = Start(folder_.Path());
+    ASSERT_TRUE(program);
+    MainForm& form2 = program->Form2();
+    Find<QPushButton>(form2, "Command1").click();
+
+    ASSERT_EQ(messages_.Warnings.size(), 1u);
+    EXPECT_EQ(messages_.Warnings[0], " スペクトル表ファイル " +
+                                         (folder_ / "B_SPCTL.temp").string() +
+                                         " を書き込めません（アクセスが許可されていません） ");
+    EXPECT_FALSE(Find<QLineEdit>(form2, "Text9").text().isEmpty());
+    EXPECT_FALSE(Find<QLineEdit>(form2, "Text1").isEnabled());
+    EXPECT_FALSE(fs::exists(folder_ / "B_SPCTL.temp"));
+
+    Find<QPushButton>(form2, "Command7").click();
+    ASSERT_EQ(messages_.Warnings.size(), 2u);
+    EXPECT_NE(messages_.Warnings[1].find("を書き込めなかったため、スペクトルデータを保存できません"),
+              std::string::npos);
+}
+
+TEST_F(FaultInjection, StaleTableFileIsNeverExportedAsTheNewRun) {
+    auto program = Start(folder_.Path());
+    ASSERT_TRUE(program);
+    MainForm& form2 = program->Form2();
+    Find<QPushButton>(form2, "Command1").click();
+    const std::string firstTable = ReadBytes(folder_ / "B_SPCTL.temp");
+    Find<QPushButton>(form2, "Command3").click();
+    // The old table stays on disk but can no longer be replaced.
+    fs::permissions(folder_ / "B_SPCTL.temp", fs::perms::owner_read);
+    SetField(form2, "Text1", QStringLiteral("60"));
+    Find<QPushButton>(form2, "Command1").click();
+    ASSERT_EQ(messages_.Warnings.size(), 1u);
+    EXPECT_EQ(ReadBytes(folder_ / "B_SPCTL.temp"), firstTable);
+    Find<QPushButton>(form2, "Command7").click();
+    ASSERT_EQ(messages_.Warnings.size(), 2u);
+    EXPECT_NE(messages_.Warnings[1].find("スペクトルデータを保存できません"), std::string::npos);
+}
+
+TEST_F(FaultInjection, AttenuationFileMissingShortOrNotANumber) {
+    const std::string table = ReadBytes(folder_ / std::string(kAttenuationTableFileName));
+    const std::string shortByOneRecord = table.substr(0, table.rfind('\n', table.size() - 2) + 1);
+    EXPECT_NE(LoadFailure(shortByOneRecord).find("2093 個しかありません（レコード 300"),
+              std::string::npos);
+    std::string notANumber = table;
+    notANumber.replace(notANumber.find("3.198895E+03"), 12, "3.19889SE+03");
+    EXPECT_NE(LoadFailure(notANumber).find("の 2 行目、レコード 2 の第 3 項目「3.19889SE+03」"),
+              std::string::npos);
+    fs::remove(folder_ / std::string(kAttenuationTableFileName));
+    WindowProgram program(messages_, end_, folder_.Path());
+    EXPECT_FALSE(program.Load());
+    EXPECT_NE(messages_.Warnings.back().find("を読めません（ファイルまたはフォルダがありません）"),
+              std::string::npos);
+}
+
+TEST_F(FaultInjection, MaterialFileChangedBetweenTheClickAndOk) {
+    auto program = Start(folder_.Path());
+    ASSERT_TRUE(program);
+    Find<QPushButton>(program->Form2(), "Command4").click();
+    QWidget& form1 = VisibleWindow("Form1");
+    Find<QListWidget>(form1, "File1").setCurrentRow(0);
+    WriteBytes(folder_ / "Al.ele", "Al\n2.7\n200\n");
+    QTest::keyClicks(&Find<QLineEdit>(form1, "Text2"), QStringLiteral("1"));
+    Find<QPushButton>(form1, "Command1").click();
+    ASSERT_EQ(messages_.Warnings.size(), 1u);
+    EXPECT_NE(messages_.Warnings[0].find("データ行数 200 は 1 から 120 までの整数ではありません"),
+              std::string::npos);
+    EXPECT_EQ(program->State().Filters.FilterCount, 0);
+    EXPECT_TRUE(form1.isVisible());
+    form1.hide();
+}
+
+TEST_F(FaultInjection, ExportsIntoAMissingFolderOntoAFullDeviceOrPastTheSizeLimit) {
+    auto program = Start(folder_.Path());
+    ASSERT_TRUE(program);
+    MainForm& form2 = program->Form2();
+    Find<QPushButton>(form2, "Command1").click();
+    WriteBytes(folder_ / "kept.csv", "precious");
+    fs::create_symlink("/dev/full", folder_ / "full.csv");
+
+    Find<QPushButton>(form2, "Command7").click();
+    QWidget& form3 = VisibleWindow("Form3");
+    const auto saveAs = [&](const QString& name) {
+        QLineEdit& field = Find<QLineEdit>(form3, "Text1");
+        field.clear();
+        QTest::keyClicks(&field, name);
+        Find<QPushButton>(form3, "Command1").click();
+    };
+    saveAs(QStringLiteral("missing/data"));
+    saveAs(QStringLiteral("full"));
+    {
+        const testing::FileSizeLimit limit(4096);
+        saveAs(QStringLiteral("kept"));
+    }
+    ASSERT_EQ(messages_.Warnings.size(), 3u);
+    EXPECT_NE(messages_.Warnings[0].find("ファイルまたはフォルダがありません"), std::string::npos);
+    EXPECT_NE(messages_.Warnings[1].find("ディスクの空き容量がありません"), std::string::npos);
+    EXPECT_NE(messages_.Warnings[2].find("ファイルの大きさが上限を超えます"), std::string::npos);
+    EXPECT_EQ(ReadBytes(folder_ / "kept.csv"), "precious");
+    EXPECT_TRUE(form3.isVisible());
+    EXPECT_TRUE(messages_.Informations.empty());
+
+    saveAs(QStringLiteral("kept"));
+    EXPECT_EQ(messages_.Informations.size(), 1u);
+    EXPECT_GT(ReadBytes(folder_ / "kept.csv").size(), 30000u);
+    form3.hide();
+}
+
+TEST_F(FaultInjection, AMegabyteOfTextPastedIntoAField) {
+    auto program = Start(folder_.Path());
+    ASSERT_TRUE(program);
+    MainForm& form2 = program->Form2();
+    const QString megabyte(1 << 20, QLatin1Char('9'));
+    const struct {
+        const char* field;
+        const char* message;
+    } cases[] = {{"Text1", " Ｘ線管電圧の値が数値の範囲を超えています "},
+                 {"Text5", " ターゲット角度の値が数値の範囲を超えています "},
+                 {"Text3", " アルミ付加フィルタの値が数値の範囲を超えています "}};
+    for (const auto& c : cases) {
+        // Reset leaves the target angle as it is.
+        Find<QPushButton>(form2, "Command3").click();
+        SetField(form2, "Text5", QStringLiteral("12"));
+        messages_.Warnings.clear();
+        QLineEdit& field = Find<QLineEdit>(form2, c.field);
+        field.selectAll();
+        field.insert(megabyte);
+        // The field keeps what a line edit holds at most; that many nines is beyond any double.
+        EXPECT_EQ(field.text().size(), field.maxLength());
+        Find<QPushButton>(form2, "Command1").click();
+        EXPECT_EQ(messages_.Warnings, std::vector<std::string>{c.message}) << c.field;
+        EXPECT_TRUE(Find<QLineEdit>(form2, "Text1").isEnabled());
+    }
+}
+
+struct OddText {
+    const char* Text;
+    // What calculating with it in each field does: "" for a completed run, else the start of
+    // the message shown.
+    const char* Voltage;
+    const char* Angle;
+    const char* Filter;
+};
+
+TEST_F(FaultInjection, OddNumbersInEveryField) {
+    const OddText cases[] = {
+        {"NaN", "", " ターゲット角度が最小限度", ""},
+        {"inf", "", " ターゲット角度が最小限度", ""},
+        {"-0", "", " ターゲット角度が最小限度", ""},
+        {"&HFFFFFFFFFFFFFFFF", "", " ターゲット角度が最大限度", " ろ過が厚すぎるため"},
+        {"1e-400", "", " ターゲット角度が最小限度", ""},
+        {"1e400", " Ｘ線管電圧の値が数値の範囲", " ターゲット角度の値が数値の範囲", "の値が数値の範囲"},
+    };
+    auto program = Start(folder_.Path());
+    ASSERT_TRUE(program);
+    MainForm& form2 = program->Form2();
+    for (const OddText& odd : cases) {
+        const struct {
+            const char* field;
+            const char* expected;
+        } fields[] = {{"Text1", odd.Voltage}, {"Text5", odd.Angle}, {"Text2", odd.Filter},
+                      {"Text3", odd.Filter},  {"Text4", odd.Filter}};
+        for (const auto& field : fields) {
+            Find<QPushButton>(form2, "Command3").click();
+            SetField(form2, "Text5", QStringLiteral("12"));
+            messages_.Warnings.clear();
+            SetField(form2, field.field, QString::fromLatin1(odd.Text));
+            Find<QPushButton>(form2, "Command1").click();
+            const std::string seen = messages_.Warnings.empty() ? "" : messages_.Warnings[0];
+            EXPECT_NE(seen.find(field.expected), std::string::npos)
+                << odd.Text << " in " << field.field << ": " << seen;
+            EXPECT_EQ(seen.empty(), std::string(field.expected).empty())
+                << odd.Text << " in " << field.field << ": " << seen;
+            for (const char* result : {"Text9", "Text11"}) {
+                const QString shown = Find<QLineEdit>(form2, result).text().toLower();
+                EXPECT_FALSE(shown.contains(QLatin1String("nan")) ||
+                             shown.contains(QLatin1String("inf")))
+                    << odd.Text << " in " << field.field;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tubeline
