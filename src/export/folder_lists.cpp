@@ -194,4 +194,25 @@ std::string FileList::FileName() const {
     return currentItem() != nullptr ? currentItem()->text().toStdString() : std::string();
 }
 
+void LinkFolderLists(DriveList& drives, FolderList& folders, FileList& files,
+                     const fs::path& startFolder) {
+    folders.SetPath(startFolder);
+    drives.ShowVolumeOf(folders.Path());
+    files.SetPath(folders.Path());
+    drives.OnChange = [&drives, &folders, &files](const fs::path& volume) {
+        if (folders.SetPath(volume)) {
+            files.SetPath(folders.Path());
+        } else {
+            drives.ShowVolumeOf(folders.Path());
+        }
+    };
+    folders.OnChange = [&folders, &files] { files.SetPath(folders.Path()); };
+}
+
+void RefreshFolderLists(FolderList& folders, FileList& files) {
+    // Folders made since the last opening appear too.
+    folders.SetPath(folders.Path());
+    files.SetPath(folders.Path());
+}
+
 }  // namespace tubeline

@@ -52,4 +52,13 @@ class FileList : public QListWidget {
     std::filesystem::path path_;
 };
 
+// Ties a dialog's three lists together, starting at the folder: a chosen drive moves the
+// folder list to it (a drive that cannot be listed changes nothing), a chosen folder moves the
+// file list to it.
+void LinkFolderLists(DriveList& drives, FolderList& folders, FileList& files,
+                     const std::filesystem::path& startFolder);
+
+// Lists the folder list's folder anew and moves the file list to it, as each opening does.
+void RefreshFolderLists(FolderList& folders, FileList& files);
+
 }  // namespace tubeline

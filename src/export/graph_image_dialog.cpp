@@ -34,17 +34,7 @@ GraphImageDialog::GraphImageDialog(const GraphCanvas& canvas, OperatorMessages& 
     Place(command1_, "Command1", {600, 6780, 1455, 495});
     Place(command2_, "Command2", {2400, 6780, 1455, 495});
 
-    dir1_.SetPath(workingFolder);
-    drive1_.ShowVolumeOf(dir1_.Path());
-    file1_.SetPath(dir1_.Path());
-    drive1_.OnChange = [this](const std::filesystem::path& volume) {
-        if (dir1_.SetPath(volume)) {
-            file1_.SetPath(dir1_.Path());
-        } else {
-            drive1_.ShowVolumeOf(dir1_.Path());
-        }
-    };
-    dir1_.OnChange = [this] { file1_.SetPath(dir1_.Path()); };
+    LinkFolderLists(drive1_, dir1_, file1_, workingFolder);
     // Clicking an existing bitmap offers its name without ".bmp" for overwriting.
     file1_.OnClick = [this](const std::string& name) {
         text1_.setText(QString::fromStdString(name).chopped(4));
@@ -54,9 +44,7 @@ GraphImageDialog::GraphImageDialog(const GraphCanvas& canvas, OperatorMessages& 
 }
 
 void GraphImageDialog::Open() {
-    // Folders made since the last opening appear too.
-    dir1_.SetPath(dir1_.Path());
-    file1_.SetPath(dir1_.Path());
+    RefreshFolderLists(dir1_, file1_);
     text1_.clear();
     show();
     raise();

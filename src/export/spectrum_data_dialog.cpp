@@ -49,17 +49,7 @@ SpectrumDataDialog::SpectrumDataDialog(const CalculationState& state, OperatorMe
     Place(command2_, "Command2", {12360, 7080, 1695, 495});
     command1_.setAutoDefault(false);
 
-    dir1_.SetPath(workingFolder);
-    drive1_.ShowVolumeOf(dir1_.Path());
-    file1_.SetPath(dir1_.Path());
-    drive1_.OnChange = [this](const std::filesystem::path& volume) {
-        if (dir1_.SetPath(volume)) {
-            file1_.SetPath(dir1_.Path());
-        } else {
-            drive1_.ShowVolumeOf(dir1_.Path());
-        }
-    };
-    dir1_.OnChange = [this] { file1_.SetPath(dir1_.Path()); };
+    LinkFolderLists(drive1_, dir1_, file1_, workingFolder);
     text1_.installEventFilter(this);
     connect(&command1_, &QPushButton::clicked, this, [this] { Save(); });
     connect(&command2_, &QPushButton::clicked, this, &QWidget::hide);
@@ -77,8 +67,7 @@ void SpectrumDataDialog::Open() {
     for (const std::string& line : lines) {
         list1_.addItem(QString::fromStdString(line));
     }
-    dir1_.SetPath(dir1_.Path());
-    file1_.SetPath(dir1_.Path());
+    RefreshFolderLists(dir1_, file1_);
     text1_.clear();
     show();
     raise();

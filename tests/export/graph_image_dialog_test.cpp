@@ -9,6 +9,7 @@
 #include "graph/graph_frame.h"
 #include "support/recording_operator.h"
 #include "support/test_data.h"
+#include "support/widget_lookup.h"
 
 namespace tubeline {
 namespace {
@@ -27,7 +28,7 @@ class GraphImageDialogTest : public ::testing::Test {
 
     template <class Control>
     Control& Find(const char* name) {
-        return *dialog_.findChild<Control*>(QString::fromLatin1(name));
+        return testing::Find<Control>(dialog_, name);
     }
     void SaveAs(const QString& name) {
         dialog_.Open();

@@ -8,6 +8,7 @@
 #include "model/spectrum_model.h"
 #include "support/recording_operator.h"
 #include "support/test_data.h"
+#include "support/widget_lookup.h"
 
 namespace tubeline {
 namespace {
@@ -29,7 +30,7 @@ class SpectrumDataDialogTest : public ::testing::Test {
 
     template <class Control>
     Control& Find(const char* name) {
-        return *dialog_.findChild<Control*>(QString::fromLatin1(name));
+        return testing::Find<Control>(dialog_, name);
     }
     void SaveAs(const QString& name) {
         QTest::keyClicks(&Find<QLineEdit>("Text1"), name);

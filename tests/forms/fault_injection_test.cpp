@@ -14,37 +14,22 @@
 #include "support/recording_operator.h"
 #include "support/restricted_process.h"
 #include "support/test_data.h"
+#include "support/widget_lookup.h"
 
 namespace tubeline {
 namespace {
 
+using testing::Find;
 using testing::ReadBytes;
 using testing::RecordedMessages;
 using testing::RecordedProgramEnd;
 using testing::ScratchFolder;
+using testing::VisibleWindow;
 using testing::WriteBytes;
 namespace fs = std::filesystem;
 
-template <class Control>
-Control& Find(QWidget& window, const char* name) {
-    auto* control = window.findChild<Control*>(QString::fromLatin1(name));
-    if (control == nullptr) {
-        throw std::runtime_error(std::string("no control ") + name);
-    }
-    return *control;
-}
-
-QWidget& VisibleWindow(const char* name) {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String(name) && window->isVisible()) {
-            return *window;
-        }
-    }
-    throw std::runtime_error(std::string("no visible window ") + name);
-}
-
 class FaultInjection : public ::testing::Test {
-protected:
+  protected:
     FaultInjection() { CopyData(folder_.Path()); }
 
     static void CopyData(const fs::path& folder) {
@@ -101,8 +86,9 @@ TEST_F(FaultInjection, ReadOnlyWorkingFolderRunsButCannotKeepOrExportTheTable) {
 
     Find<QPushButton>(form2, "Command7").click();
     ASSERT_EQ(messages_.Warnings.size(), 2u);
-    EXPECT_NE(messages_.Warnings[1].find("を書き込めなかったため、スペクトルデータを保存できません"),
-              std::string::npos);
+    EXPECT_NE(
+        messages_.Warnings[1].find("を書き込めなかったため、スペクトルデータを保存できません"),
+        std::string::npos);
 }
 
 TEST_F(FaultInjection, StaleTableFileIsNeverExportedAsTheNewRun) {
@@ -235,7 +221,8 @@ TEST_F(FaultInjection, OddNumbersInEveryField) {
         {"-0", "", " ターゲット角度が最小限度", ""},
         {"&HFFFFFFFFFFFFFFFF", "", " ターゲット角度が最大限度", " ろ過が厚すぎるため"},
         {"1e-400", "", " ターゲット角度が最小限度", ""},
-        {"1e400", " Ｘ線管電圧の値が数値の範囲", " ターゲット角度の値が数値の範囲", "の値が数値の範囲"},
+        {"1e400", " Ｘ線管電圧の値が数値の範囲", " ターゲット角度の値が数値の範囲",
+         "の値が数値の範囲"},
     };
     auto program = Start(folder_.Path());
     ASSERT_TRUE(program);
@@ -244,8 +231,11 @@ TEST_F(FaultInjection, OddNumbersInEveryField) {
         const struct {
             const char* field;
             const char* expected;
-        } fields[] = {{"Text1", odd.Voltage}, {"Text5", odd.Angle}, {"Text2", odd.Filter},
-                      {"Text3", odd.Filter},  {"Text4", odd.Filter}};
+        } fields[] = {{"Text1", odd.Voltage},
+                      {"Text5", odd.Angle},
+                      {"Text2", odd.Filter},
+                      {"Text3", odd.Filter},
+                      {"Text4", odd.Filter}};
         for (const auto& field : fields) {
             Find<QPushButton>(form2, "Command3").click();
             SetField(form2, "Text5", QStringLiteral("12"));

@@ -8,6 +8,7 @@
 
 #include "support/recording_operator.h"
 #include "support/test_data.h"
+#include "support/widget_lookup.h"
 
 namespace tubeline {
 namespace {
@@ -31,7 +32,7 @@ class FilterDialogTest : public ::testing::Test {
 
     template <class Control>
     Control& Find(const char* name) {
-        return *dialog_.findChild<Control*>(QString::fromLatin1(name));
+        return testing::Find<Control>(dialog_, name);
     }
     void ClickFile(const QString& name) {
         FileList& files = Find<FileList>("File1");

@@ -13,22 +13,16 @@
 #include "model/attenuation_table_file.h"
 #include "support/recording_operator.h"
 #include "support/test_data.h"
+#include "support/widget_lookup.h"
 
 namespace tubeline {
 namespace {
 
+using testing::Find;
 using testing::RecordedMessages;
 using testing::RecordedProgramEnd;
 using testing::ScratchFolder;
-
-template <class Control>
-Control& Find(QWidget& window, const char* name) {
-    auto* control = window.findChild<Control*>(QString::fromLatin1(name));
-    if (control == nullptr) {
-        throw std::runtime_error(std::string("no control ") + name);
-    }
-    return *control;
-}
+using testing::VisibleWindow;
 
 // The working folder of a session: a copy of the shipped data.
 class WindowSession : public ::testing::Test {
@@ -103,15 +97,6 @@ TEST_F(WindowSession, AWholeSessionDrivenThroughTheControls) {
     EXPECT_FALSE(std::filesystem::exists(folder_ / "B_SPCTL.temp"));
 }
 
-QWidget& TopLevel(const char* name) {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String(name) && window->isVisible()) {
-            return *window;
-        }
-    }
-    throw std::runtime_error(std::string("no visible window ") + name);
-}
-
 TEST_F(WindowSession, FiltersAndBothExportsThroughTheMainWindow) {
     std::filesystem::copy_file(testing::DataFolder() / "Cu.ele", folder_ / "Cu.ele");
     WindowProgram program(messages_, end_, folder_.Path());
@@ -120,7 +105,7 @@ TEST_F(WindowSession, FiltersAndBothExportsThroughTheMainWindow) {
     MainForm& form2 = program.Form2();
 
     Button(form2, "Command4").click();
-    QWidget& form1 = TopLevel("Form1");
+    QWidget& form1 = VisibleWindow("Form1");
     auto& materials = Find<QListWidget>(form1, "File1");
     ASSERT_EQ(materials.count(), 1);
     materials.setCurrentRow(0);
@@ -134,14 +119,14 @@ TEST_F(WindowSession, FiltersAndBothExportsThroughTheMainWindow) {
     EXPECT_FALSE(Button(form2, "Command5").isEnabled());
 
     Button(form2, "Command7").click();
-    QWidget& form3 = TopLevel("Form3");
+    QWidget& form3 = VisibleWindow("Form3");
     EXPECT_EQ(Find<QListWidget>(form3, "List1").count(), 310);
     QTest::keyClicks(&Find<QLineEdit>(form3, "Text1"), QStringLiteral("spectra"));
     Button(form3, "Command1").click();
     EXPECT_TRUE(std::filesystem::exists(folder_ / "spectra.csv"));
 
     Button(form2, "Command8").click();
-    QWidget& form7 = TopLevel("Form7");
+    QWidget& form7 = VisibleWindow("Form7");
     QTest::keyClicks(&Find<QLineEdit>(form7, "Text1"), QStringLiteral("graph"));
     Button(form7, "Command1").click();
     EXPECT_TRUE(std::filesystem::exists(folder_ / "graph.bmp"));

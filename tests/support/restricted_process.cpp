@@ -38,9 +38,9 @@ void MakeReadOnlyFolder(const fs::path& folder) {
                                    fs::perms::group_exec | fs::perms::others_read |
                                    fs::perms::others_exec);
     }
-    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec |
-                                fs::perms::group_read | fs::perms::group_exec |
-                                fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
 }
 
 FileSizeLimit::FileSizeLimit(rlim_t bytes) {
