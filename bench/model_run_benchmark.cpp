@@ -1,0 +1,142 @@
+// Whole model runs (spectra, normalisations, table file, beam quality) of the production
+// pipeline and of the straightforward oracle under the same conditions, in one process, so
+// that the ratio of their times is measured on one machine under one load.
+
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "model/attenuation_table_file.h"
+#include "model/spectrum_model.h"
+#include "oracle/straightforward_model.h"
+#include "ratio_reporter.h"
+
+namespace tubeline::bench {
+namespace {
+
+constexpr double kDefaultInherentCm = 0.25;  // 2.5 mm Al, the conditions' starting value
+
+struct BenchCase {
+    std::string Name;
+    int Model;
+    double TubeVoltage;
+    double TargetAngle;
+    int Rectification;
+    double LeastRatio;  // oracle time / production time to reach; 0 for none
+};
+
+// Single-phase full-wave at 150 kV is the most work: 45 samples reaching 150 kV.
+const std::vector<BenchCase> kCases = {
+    {"tucker_150kV_single_phase", kTuckerModel, 150, 12, kSinglePhaseFullWave, 50},
+    {"birch_150kV_single_phase", kBirchModel, 150, 16, kSinglePhaseFullWave, 15},
+    {"tucker_150kV_three_phase", kTuckerModel, 150, 12, kThreePhaseTwelvePulse, 0},
+    {"birch_150kV_three_phase", kBirchModel, 150, 16, kThreePhaseTwelvePulse, 0},
+    {"tucker_100kV_constant_potential", kTuckerModel, 100, 12, kConstantPotential, 20},
+    {"birch_100kV_constant_potential", kBirchModel, 100, 16, kConstantPotential, 20},
+};
+
+// A fresh folder for the table files, removed at the end of the run.
+class TemporaryFolder {
+  public:
+    TemporaryFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tubeline-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            throw std::runtime_error("cannot create a folder for the table files");
+        }
+        path_ = pattern;
+    }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    ~TemporaryFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    std::filesystem::path TableFile() const { return path_ / "B_SPCTL.temp"; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+CalculationState StateFor(const BenchCase& benchCase, const AttenuationTable& attenuation) {
+    CalculationState state;
+    state.Attenuation = attenuation;
+    state.Conditions = {benchCase.Model,
+                        benchCase.TubeVoltage,
+                        benchCase.TargetAngle,
+                        kDefaultInherentCm,
+                        0,
+                        0,
+                        benchCase.Rectification};
+    return state;
+}
+
+void RunProduction(benchmark::State& loop, const CalculationState& start,
+                   const std::filesystem::path& tableFile) {
+    CalculationState state = start;
+    NoRunEffects none;
+    for (auto _ : loop) {
+        const RunResult result = ComputeChosenModel(state, {tableFile}, none);
+        if (!result.Completed() || result.TableFileError) {
+            loop.SkipWithError("the production run failed");
+            break;
+        }
+        benchmark::DoNotOptimize(state.Quality);
+    }
+}
+
+void RunOracle(benchmark::State& loop, const CalculationState& state,
+               const std::filesystem::path& tableFile) {
+    for (auto _ : loop) {
+        const oracle::OracleRun run =
+            oracle::RunStraightforward(state.Conditions, state.Attenuation, state.Filters);
+        std::ofstream file(tableFile, std::ios::binary | std::ios::trunc);
+        file << run.TableFile;
+        file.close();
+        if (!file) {
+            loop.SkipWithError("the oracle's table file could not be written");
+            break;
+        }
+        benchmark::DoNotOptimize(run.Quality);
+    }
+}
+
+}  // namespace
+}  // namespace tubeline::bench
+
+int main(int argc, char** argv) {
+    using namespace tubeline;
+    using namespace tubeline::bench;
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    const AttenuationTable attenuation =
+        LoadAttenuationTable(std::filesystem::path(TUBELINE_DATA_DIR) / kAttenuationTableFileName);
+    const TemporaryFolder folder;
+    std::vector<RatioGoal> goals;
+    for (const BenchCase& benchCase : kCases) {
+        const CalculationState state = StateFor(benchCase, attenuation);
+        const std::filesystem::path tableFile = folder.TableFile();
+        benchmark::RegisterBenchmark(
+            (benchCase.Name + "/production").c_str(),
+            [state, tableFile](benchmark::State& loop) { RunProduction(loop, state, tableFile); })
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark(
+            (benchCase.Name + "/oracle").c_str(),
+            [state, tableFile](benchmark::State& loop) { RunOracle(loop, state, tableFile); })
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        goals.push_back({benchCase.Name, benchCase.LeastRatio});
+    }
+    RatioReporter reporter(goals);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return reporter.GoalsMet() ? 0 : 1;
+}
