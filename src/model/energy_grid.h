@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace tubeline {
 
@@ -23,6 +25,11 @@ using AngleEnergyArray = std::array<EnergyArray, kAngleCount + 1>;
 
 inline constexpr double PhotonEnergyKeV(int energyIndex) {
     return kEnergyStepKeV * energyIndex;
+}
+
+// The highest EnergyIndex j with 0.5 j not above `keV`, and at least 1.
+inline int HighestIndexAtOrBelow(double keV) {
+    return std::max(1, static_cast<int>(std::floor(keV / kEnergyStepKeV)));
 }
 
 inline constexpr double EmissionAngleDegrees(int angleIndex) {

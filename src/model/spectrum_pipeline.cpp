@@ -6,7 +6,10 @@
 
 #include "bremsstrahlung.h"
 #include "emission_geometry.h"
+#include "emission_table.h"
+#include "parallel_for.h"
 #include "physics_constants.h"
+#include "target_attenuation.h"
 #include "waveform.h"
 
 namespace tubeline {
@@ -36,76 +39,67 @@ struct KLine {
 constexpr KLine kKLines[] = {{119, 0.5048}, {116, 0.2908}, {134, 0.162}, {138, 0.0424}};
 constexpr double kPercent = 0.01;
 
-// The highest EnergyIndex j with j <= 2 V, i.e. photon energy not above V.
-int HighestBinAtOrBelow(double voltage) {
-    return std::max(1, static_cast<int>(std::floor(2 * voltage)));
-}
-
-// Pairs (j, m) of photon energy 0.5 j and electron energy 0.5 m with 2 <= j <= m, stored row by
-// row: row j holds m = j .. highest.
-class PairTable {
-  public:
-    explicit PairTable(int highest) : rowStart_(highest + 2, 0) {
-        std::size_t size = 0;
-        for (int j = 2; j <= highest; ++j) {
-            rowStart_[j] = size - j;
-            size += highest - j + 1;
-        }
-        values_.resize(size);
-    }
-    double& At(int j, int m) { return values_[rowStart_[j] + m]; }
-
-  private:
-    std::vector<std::size_t> rowStart_;
-    std::vector<double> values_;
+// What a waveform sample contributes to every angle, worked out once for all of them.
+struct SampleOfRun {
+    double Voltage = 0;
+    double Weight = 0;
+    SlowingDownDepths Depths;
+    double VoltageFactor = 0;  // the model's factor of the sample voltage
+    double KLineFraction = 0;  // K-line photons per bremsstrahlung photon of the sample
 };
 
-// The bremsstrahlung of one waveform sample for every angle, accumulated into PhotonSpectrum.
-// The term and the electron depths depend on the sample only, so they are evaluated once per
-// sample for all eleven angles; each angle's arithmetic stays exactly that of a straight
-// evaluation of the sum.
+using SamplePlans = std::array<SampleOfRun, kMostWaveformSamples>;
+
+// Everything the samples of a run share; read only while the sample spectra are computed.
+struct RunPlan {
+    const EmissionTable& Emission;
+    const SamplePlans& Samples;
+    int SampleCount;
+    // MuTarget * HeelFactor of each angle, 1/cm: attenuation in the target per unit depth.
+    const AngleEnergyArray& AttenuationPerDepth;
+};
+
 template <class Term>
-void AccumulateSample(const WaveformSample& sample, const ModelInputs& inputs,
-                      const AngleArray& heelFactor, SpectrumTable& spectra, PairTable& terms,
-                      EnergyArray& depth) {
+SampleOfRun PlanSample(const WaveformSample& sample) {
     const double v = sample.Voltage;
-    const int highest = HighestBinAtOrBelow(v);
-    const double c = ThomsonWhiddingtonConstant(v);
-    for (int m = 2; m <= highest; ++m) {
-        const double t = PhotonEnergyKeV(m);
-        depth[m] = (v * v - t * t) / (kTungstenDensity * c);  // cm in the target
-    }
+    return {v, sample.Weight, DepthsOfSample(v, ThomsonWhiddingtonConstant(v)),
+            Term::VoltageFactor(v), kPercent * KLineToBremsstrahlungPercent(v)};
+}
+
+// The bremsstrahlung and K lines of one sample at one angle, before the sample's weight; bins
+// above the sample's voltage are left alone.
+void ComputeSampleSpectrum(const RunPlan& plan, const SampleOfRun& sample,
+                           const EnergyArray& attenuationPerDepth, EnergyArray& sampleSpectrum) {
+    const int highest = sample.Depths.Highest;
+    EnergyArray sums;
+    SumSelfAbsorbedEmission(plan.Emission, sample.Depths, attenuationPerDepth, sums);
     for (int j = 2; j <= highest; ++j) {
-        for (int m = j; m <= highest; ++m) {
-            terms.At(j, m) = Term::Term(v, PhotonEnergyKeV(j), PhotonEnergyKeV(m));
+        sampleSpectrum[j] = sample.VoltageFactor * sums[j];
+    }
+    if (sample.Voltage > kKLineThresholdKV) {
+        double total = 0;
+        for (int j = 2; j <= highest; ++j) {
+            total += sampleSpectrum[j];
+        }
+        const double kLines = sample.KLineFraction * total;
+        for (const KLine& line : kKLines) {
+            sampleSpectrum[line.EnergyIndex] += line.Share * kLines;
         }
     }
-    const double kLineFraction = kPercent * KLineToBremsstrahlungPercent(v);
-    const EnergyArray& muTarget = inputs.Attenuation.MuTarget;
-    EnergyArray& sampleSpectrum = spectra.SampleSpectrum;
-    for (int a = 1; a <= kAngleCount; ++a) {
-        for (int j = 2; j <= highest; ++j) {
-            const double attenuationPerDepth = -muTarget[j] * heelFactor[a];
-            double sum = 0;
-            for (int m = j; m <= highest; ++m) {
-                sum += std::exp(attenuationPerDepth * depth[m]) * terms.At(j, m);
-            }
-            sampleSpectrum[j] = sum;
-        }
-        if (v > kKLineThresholdKV) {
-            double total = 0;
-            for (int j = 2; j <= highest; ++j) {
-                total += sampleSpectrum[j];
-            }
-            const double kLines = kLineFraction * total;
-            for (const KLine& line : kKLines) {
-                sampleSpectrum[line.EnergyIndex] += line.Share * kLines;
-            }
-        }
-        for (int j = 2; j <= highest; ++j) {
-            spectra.PhotonSpectrum[a][j] += sample.Weight * sampleSpectrum[j];
-        }
-    }
+}
+
+// The spectrum of every (angle, sample) pair, independent of each other, so spread over the
+// threads; returned indexed by (a - 1) * SampleCount + n. The highest samples are handed out
+// first, being the most work, so that the threads finish together.
+std::vector<EnergyArray> ComputeSampleSpectra(const RunPlan& plan) {
+    std::vector<EnergyArray> spectra(kAngleCount * plan.SampleCount);
+    ForEachIndexInParallel(kAngleCount * plan.SampleCount, [&plan, &spectra](int i) {
+        const int n = plan.SampleCount - 1 - i / kAngleCount;
+        const int a = 1 + i % kAngleCount;
+        ComputeSampleSpectrum(plan, plan.Samples[n], plan.AttenuationPerDepth[a],
+                              spectra[(a - 1) * plan.SampleCount + n]);
+    });
+    return spectra;
 }
 
 // Filtration along the oblique path and the inverse-square fall-off, turning intensity per bin
@@ -166,20 +160,39 @@ void ComputeSpectra(const ModelInputs& inputs, SpectrumTable& spectra) {
     const IrradiationConditions& conditions = inputs.Conditions;
     spectra = SpectrumTable{};
 
-    AngleArray heelFactor{};
     std::array<EmissionGeometry, kAngleCount + 1> geometry{};
     for (int a = 1; a <= kAngleCount; ++a) {
         geometry[a] = GeometryOfAngle(a, conditions.TargetAngle);
-        heelFactor[a] = geometry[a].HeelFactor;
     }
 
     const Waveform waveform = SampleWaveform(conditions.Rectification, conditions.TubeVoltage);
-    const int highestOfRun = HighestBinAtOrBelow(waveform.Samples[waveform.Count - 1].Voltage);
-    PairTable terms(highestOfRun);
-    EnergyArray depth{};
+    SamplePlans samples{};
     for (int n = 0; n < waveform.Count; ++n) {
-        AccumulateSample<Term>(waveform.Samples[n], inputs, heelFactor, spectra, terms, depth);
+        samples[n] = PlanSample<Term>(waveform.Samples[n]);
     }
+    // Samples rise in voltage, so the last one reaches the highest energy of the run.
+    const int highestOfRun = samples[waveform.Count - 1].Depths.Highest;
+    const EmissionTable emission = EmissionTable::Of<Term>(highestOfRun);
+    AngleEnergyArray attenuationPerDepth{};
+    for (int a = 1; a <= kAngleCount; ++a) {
+        for (int j = 2; j <= highestOfRun; ++j) {
+            attenuationPerDepth[a][j] = inputs.Attenuation.MuTarget[j] * geometry[a].HeelFactor;
+        }
+    }
+    const std::vector<EnergyArray> sampleSpectra =
+        ComputeSampleSpectra({emission, samples, waveform.Count, attenuationPerDepth});
+
+    // Weighted in the order of the samples, as the sum over the waveform is defined.
+    for (int a = 1; a <= kAngleCount; ++a) {
+        for (int n = 0; n < waveform.Count; ++n) {
+            const EnergyArray& sampleSpectrum = sampleSpectra[(a - 1) * waveform.Count + n];
+            for (int j = 2; j <= samples[n].Depths.Highest; ++j) {
+                spectra.PhotonSpectrum[a][j] += samples[n].Weight * sampleSpectrum[j];
+            }
+        }
+    }
+    // What a straight pass over angles and samples leaves: the last angle's last sample.
+    spectra.SampleSpectrum = sampleSpectra.back();
 
     for (int a = 1; a <= kAngleCount; ++a) {
         EnergyArray& spectrum = spectra.PhotonSpectrum[a];

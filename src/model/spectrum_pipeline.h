@@ -15,8 +15,9 @@ struct ModelInputs {
 // sampling, bremsstrahlung summed over the electron's slowing down with self-absorption along
 // the heel-effect path, K lines above 70 kV, filtration along the oblique path, inverse-square
 // fall-off, peaks and the normalised energy-fluence and air-kerma spectra. Term is the model's
-// bremsstrahlung (see bremsstrahlung.h). Nothing is checked: a normalisation by a zero peak
-// leaves non-finite values for the caller to refuse.
+// bremsstrahlung (see bremsstrahlung.h). The (angle, sample) pairs are spread over a few
+// threads; the results do not depend on how many. Nothing is checked: a normalisation by a zero
+// peak leaves non-finite values for the caller to refuse.
 template <class Term>
 void ComputeSpectra(const ModelInputs& inputs, SpectrumTable& spectra);
 

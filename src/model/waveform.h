@@ -10,10 +10,13 @@ struct WaveformSample {
     double Weight = 0;   // share of the tube current at that voltage
 };
 
+// Single-phase full-wave: 2..90 degrees in 2-degree steps.
+inline constexpr int kMostWaveformSamples = 45;
+
 // The samples of one run, in order of rising phase angle and so of rising voltage. The spectra
 // are divided by their count, not by the sum of their weights.
 struct Waveform {
-    std::array<WaveformSample, 45> Samples{};
+    std::array<WaveformSample, kMostWaveformSamples> Samples{};
     int Count = 0;
 };
 

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "energy_grid.h"
+#include "lanes.h"
+
+namespace tubeline {
+
+// ShapeFactor(E / T) * ElectronFactor(T) of a model for every pair of photon energy E = 0.5 j
+// and electron energy T = 0.5 m on the grid with 2 <= j <= m <= highest. Neither factor
+// depends on the sample or the angle, so one table serves a whole run.
+//
+// Stored row by row of electron energy, each row in groups of lanes indexed by j and holding
+// zero wherever j < 2 or j > m, so that a row can be run through whole groups at a time.
+class EmissionTable {
+  public:
+    template <class Term>
+    static EmissionTable Of(int highest) {
+        EmissionTable table(highest);
+        for (int m = 2; m <= highest; ++m) {
+            const double t = PhotonEnergyKeV(m);
+            const double electronFactor = Term::ElectronFactor(t);
+            Lanes* row = table.values_.data() + table.rowStart_[m];
+            for (int j = 2; j <= m; ++j) {
+                row[j / kLaneCount][j % kLaneCount] =
+                    Term::ShapeFactor(PhotonEnergyKeV(j) / t) * electronFactor;
+            }
+        }
+        return table;
+    }
+
+    // Lane groups of a row: enough for j up to m + 1, so that the row below has as many.
+    static constexpr int GroupsOfRow(int m) { return LaneGroupsFor(m + 2); }
+
+    int Highest() const { return highest_; }
+    // Row of electron energy index m = 1 .. highest; row 1 is all zero.
+    const Lanes* Row(int m) const { return values_.data() + rowStart_[m]; }
+
+  private:
+    explicit EmissionTable(int highest);
+
+    int highest_;
+    std::vector<std::size_t> rowStart_;
+    std::vector<Lanes> values_;
+};
+
+}  // namespace tubeline

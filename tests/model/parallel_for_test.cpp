@@ -1,0 +1,22 @@
+#include "model/parallel_for.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <vector>
+
+namespace tubeline {
+namespace {
+
+TEST(ForEachIndexInParallel, CallsEveryIndexExactlyOnce) {
+    for (const int count : {0, 1, 2, 11, 495}) {
+        std::vector<std::atomic<int>> calls(count);
+        ForEachIndexInParallel(count, [&calls](int i) { ++calls[i]; });
+        for (int i = 0; i < count; ++i) {
+            EXPECT_EQ(calls[i], 1) << "index " << i << " of " << count;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tubeline
