@@ -2,6 +2,9 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <optional>
 
 namespace tubeline {
 namespace {
@@ -22,9 +25,50 @@ std::string WithCapitalExponent(std::string text) {
     return text;
 }
 
+// Powers of ten that doubles and 64-bit integers hold exactly.
+constexpr std::array<double, 10> kPowersOfTen = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+
+// Fixed point by rounding value * 10^decimals to an integer, much faster than to_chars. Rounding
+// is monotonic and every half-integer below 2^52 is a double, so the rounded product lies on the
+// same side of a half as the exact one unless it is that half: then, and for negative or large
+// values, to_chars decides.
+std::optional<std::string> FixedByScaling(double value, int decimals) {
+    if (decimals < 0 || decimals >= static_cast<int>(kPowersOfTen.size()) || !(value >= 0)) {
+        return std::nullopt;
+    }
+    const double scaled = value * kPowersOfTen[decimals];
+    if (!(scaled < 0x1p52)) {
+        return std::nullopt;
+    }
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;  // exact
+    if (fraction == 0.5) {
+        return std::nullopt;
+    }
+    std::uint64_t digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    // Written from the right: the decimals, the point, then the integer part.
+    std::array<char, 32> buffer;
+    char* const end = buffer.data() + buffer.size();
+    char* begin = end;
+    for (int i = 0; i < decimals; ++i, digits /= 10) {
+        *--begin = static_cast<char>('0' + digits % 10);
+    }
+    if (decimals > 0) {
+        *--begin = '.';
+    }
+    do {
+        *--begin = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    } while (digits != 0);
+    return std::string(begin, end);
+}
+
 }  // namespace
 
 std::string FormatFixed(double value, int decimals) {
+    if (std::optional<std::string> text = FixedByScaling(value, decimals)) {
+        return std::move(*text);
+    }
     return ToChars(value, std::chars_format::fixed, decimals);
 }
 

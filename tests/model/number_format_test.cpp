@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <random>
+#include <string>
+
 namespace tubeline {
 namespace {
 
@@ -14,6 +20,36 @@ TEST(NumberFormat, FixedRoundsToNearestWithADigitBeforeThePoint) {
     EXPECT_EQ(FormatFixed(1234.5, 5), "1234.50000");
     EXPECT_EQ(FormatFixed(-0.0, 5), "0.00000");
     EXPECT_EQ(FormatFixed(0.000004999, 5), "0.00000");
+}
+
+std::string ToCharsFixed(double value, int decimals) {
+    std::array<char, 400> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::fixed, decimals)
+                         .ptr;
+    return std::string(buffer.data(), end);
+}
+
+TEST(NumberFormat, FixedRoundsExactlyAsToCharsEvenNextToATie) {
+    std::mt19937_64 random(20261207);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (const int decimals : {0, 1, 2, 5, 9}) {
+        const double scale = std::pow(10.0, decimals);
+        for (int i = 0; i < 20000; ++i) {
+            // Relative fluences, peaks in the thousands, half-value layers, and the doubles
+            // around a decimal tie such as 0.123455.
+            const double fluence = unit(random);
+            const double peak = 1e4 * unit(random);
+            const double tie = (std::floor(1e5 * unit(random)) + 0.5) / scale;
+            for (const double value : {fluence, peak, tie, std::nextafter(tie, 0.0),
+                                       std::nextafter(tie, 1e300), 0.5 / scale}) {
+                ASSERT_EQ(FormatFixed(value, decimals), ToCharsFixed(value, decimals))
+                    << value << " to " << decimals << " decimals";
+            }
+        }
+    }
+    EXPECT_EQ(FormatFixed(-1.25, 1), "-1.2");
+    EXPECT_EQ(FormatFixed(1e300, 2), ToCharsFixed(1e300, 2));
 }
 
 TEST(NumberFormat, ScientificHasThreeDecimalsAndASignedTwoDigitExponent) {
