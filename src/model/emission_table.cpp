@@ -2,7 +2,7 @@
 
 namespace tubeline {
 
-EmissionTable::EmissionTable(int highest) : highest_(highest), rowStart_(highest + 1, 0) {
+EmissionTable::EmissionTable(int highest) : rowStart_(highest + 1, 0) {
     std::size_t size = 0;
     for (int m = 1; m <= highest; ++m) {
         rowStart_[m] = size;

@@ -10,7 +10,7 @@ namespace tubeline {
 
 // ShapeFactor(E / T) * ElectronFactor(T) of a model for every pair of photon energy E = 0.5 j
 // and electron energy T = 0.5 m on the grid with 2 <= j <= m <= highest. Neither factor
-// depends on the sample or the angle, so one table serves a whole run.
+// depends on the conditions, so one table of the whole grid serves every run of a model.
 //
 // Stored row by row of electron energy, each row in groups of lanes indexed by j and holding
 // zero wherever j < 2 or j > m, so that a row can be run through whole groups at a time.
@@ -34,16 +34,21 @@ class EmissionTable {
     // Lane groups of a row: enough for j up to m + 1, so that the row below has as many.
     static constexpr int GroupsOfRow(int m) { return LaneGroupsFor(m + 2); }
 
-    int Highest() const { return highest_; }
     // Row of electron energy index m = 1 .. highest; row 1 is all zero.
     const Lanes* Row(int m) const { return values_.data() + rowStart_[m]; }
 
   private:
     explicit EmissionTable(int highest);
 
-    int highest_;
     std::vector<std::size_t> rowStart_;
     std::vector<Lanes> values_;
 };
+
+// The table of a model over the whole energy grid, computed on first use and kept.
+template <class Term>
+const EmissionTable& EmissionTableOf() {
+    static const EmissionTable table = EmissionTable::Of<Term>(kEnergyBinCount);
+    return table;
+}
 
 }  // namespace tubeline

@@ -172,7 +172,6 @@ void ComputeSpectra(const ModelInputs& inputs, SpectrumTable& spectra) {
     }
     // Samples rise in voltage, so the last one reaches the highest energy of the run.
     const int highestOfRun = samples[waveform.Count - 1].Depths.Highest;
-    const EmissionTable emission = EmissionTable::Of<Term>(highestOfRun);
     AngleEnergyArray attenuationPerDepth{};
     for (int a = 1; a <= kAngleCount; ++a) {
         for (int j = 2; j <= highestOfRun; ++j) {
@@ -180,7 +179,7 @@ void ComputeSpectra(const ModelInputs& inputs, SpectrumTable& spectra) {
         }
     }
     const std::vector<EnergyArray> sampleSpectra =
-        ComputeSampleSpectra({emission, samples, waveform.Count, attenuationPerDepth});
+        ComputeSampleSpectra({EmissionTableOf<Term>(), samples, waveform.Count, attenuationPerDepth});
 
     // Weighted in the order of the samples, as the sum over the waveform is defined.
     for (int a = 1; a <= kAngleCount; ++a) {

@@ -29,7 +29,7 @@ double DirectSum(const EmissionTable& emission, double voltage, double densityTi
 }
 
 TEST(SumSelfAbsorbedEmission, FollowsTheTermByTermSumFromNoAttenuationToTotalAbsorption) {
-    const EmissionTable emission = EmissionTable::Of<TuckerBremsstrahlung>(299);
+    const EmissionTable& emission = EmissionTableOf<TuckerBremsstrahlung>();
     // Sample voltages with their Thomson-Whiddington constants, keV2 cm2/g.
     const struct {
         double Voltage, C;
