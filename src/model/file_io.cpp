@@ -5,11 +5,12 @@
 #include <unistd.h>
 
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <random>
 #include <sstream>
+#include <utility>
 
 namespace tubeline {
 namespace {
@@ -61,11 +62,28 @@ void WriteInPlace(const std::filesystem::path& path, std::string_view bytes) {
     }
 }
 
+// A hidden name beside the target: this process's id and a count of the names it has made, so
+// no two writers of this process or of another running one pick the same.
 std::filesystem::path SiblingName(const std::filesystem::path& target) {
-    std::random_device entropy;
+    static std::atomic<unsigned> namesMade{0};
     std::ostringstream name;
-    name << '.' << target.filename().string() << '.' << std::hex << entropy() << ".part";
+    name << '.' << target.filename().string() << '.' << std::hex << ::getpid() << '-' << namesMade++
+         << ".part";
     return target.parent_path() / name.str();
+}
+
+// Creates a new file beside the target to write into; a name left over by an ended process of
+// the same id is stepped over.
+std::pair<int, std::filesystem::path> CreateSibling(const std::filesystem::path& target,
+                                                    mode_t mode) {
+    constexpr int kAttempts = 100;
+    for (int attempt = 1;; ++attempt) {
+        std::filesystem::path part = SiblingName(target);
+        const int fd = ::open(part.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST || attempt == kAttempts) {
+            return {fd, std::move(part)};
+        }
+    }
 }
 
 }  // namespace
@@ -133,9 +151,9 @@ void ReplaceFileContents(const std::filesystem::path& path, std::string_view byt
     // Follow a symbolic link so that the file it names is replaced, not the link.
     const std::filesystem::path target =
         exists ? std::filesystem::canonical(path) : std::filesystem::absolute(path);
-    const std::filesystem::path part = SiblingName(target);
     const mode_t mode = exists ? (existing.st_mode & 07777) : 0666;
-    Descriptor fd(::open(part.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
+    const auto [created, part] = CreateSibling(target, mode);
+    Descriptor fd(created);
     if (fd.Get() < 0) {
         // Report the name the operator chose, not the hidden sibling.
         throw FileError(path, DescribeErrno(errno));
