@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <optional>
 
 namespace tubeline {
 namespace {
@@ -31,25 +30,25 @@ constexpr std::array<double, 10> kPowersOfTen = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6
 // Fixed point by rounding value * 10^decimals to an integer, much faster than to_chars. Rounding
 // is monotonic and every half-integer below 2^52 is a double, so the rounded product lies on the
 // same side of a half as the exact one unless it is that half: then, and for negative or large
-// values, to_chars decides.
-std::optional<std::string> FixedByScaling(double value, int decimals) {
+// values, this declines and to_chars decides. The text ends at buffer.end(); returns where it
+// begins, or nothing.
+using DigitBuffer = std::array<char, 32>;
+const char* FixedByScaling(double value, int decimals, DigitBuffer& buffer) {
     if (decimals < 0 || decimals >= static_cast<int>(kPowersOfTen.size()) || !(value >= 0)) {
-        return std::nullopt;
+        return nullptr;
     }
     const double scaled = value * kPowersOfTen[decimals];
     if (!(scaled < 0x1p52)) {
-        return std::nullopt;
+        return nullptr;
     }
     const double whole = std::floor(scaled);
     const double fraction = scaled - whole;  // exact
     if (fraction == 0.5) {
-        return std::nullopt;
+        return nullptr;
     }
     std::uint64_t digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
     // Written from the right: the decimals, the point, then the integer part.
-    std::array<char, 32> buffer;
-    char* const end = buffer.data() + buffer.size();
-    char* begin = end;
+    char* begin = buffer.data() + buffer.size();
     for (int i = 0; i < decimals; ++i, digits /= 10) {
         *--begin = static_cast<char>('0' + digits % 10);
     }
@@ -60,16 +59,24 @@ std::optional<std::string> FixedByScaling(double value, int decimals) {
         *--begin = static_cast<char>('0' + digits % 10);
         digits /= 10;
     } while (digits != 0);
-    return std::string(begin, end);
+    return begin;
 }
 
 }  // namespace
 
-std::string FormatFixed(double value, int decimals) {
-    if (std::optional<std::string> text = FixedByScaling(value, decimals)) {
-        return std::move(*text);
+void AppendFixed(std::string& text, double value, int decimals) {
+    DigitBuffer buffer;
+    if (const char* begin = FixedByScaling(value, decimals, buffer)) {
+        text.append(begin, static_cast<std::size_t>(buffer.data() + buffer.size() - begin));
+    } else {
+        text += ToChars(value, std::chars_format::fixed, decimals);
     }
-    return ToChars(value, std::chars_format::fixed, decimals);
+}
+
+std::string FormatFixed(double value, int decimals) {
+    std::string text;
+    AppendFixed(text, value, decimals);
+    return text;
 }
 
 std::string FormatScientific(double value) {

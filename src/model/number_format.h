@@ -8,6 +8,8 @@ namespace tubeline {
 // to nearest: "0.00000" is FormatFixed(v, 5), "#0.00" is FormatFixed(v, 2). Negative zero
 // prints as zero.
 std::string FormatFixed(double value, int decimals);
+// The same text appended to `text`.
+void AppendFixed(std::string& text, double value, int decimals);
 
 // "0.000E+00": one digit, three decimals, E, signed exponent of at least two digits.
 std::string FormatScientific(double value);

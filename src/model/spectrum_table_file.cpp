@@ -33,8 +33,8 @@ std::string FormatSpectrumTable(const SpectrumTable& spectra) {
         text += FormatEnergy(PhotonEnergyKeV(j));
         for (int a = 1; a <= kAngleCount; ++a) {
             text += kFieldSeparator;
-            text +=
-                FormatFixed(spectra.PhotonSpectrum[a][j] / spectra.SpectrumPeak, kRelativeDecimals);
+            AppendFixed(text, spectra.PhotonSpectrum[a][j] / spectra.SpectrumPeak,
+                        kRelativeDecimals);
         }
         text += kLineEnd;
     }
@@ -42,7 +42,7 @@ std::string FormatSpectrumTable(const SpectrumTable& spectra) {
     text += "Max   ";
     for (int a = 1; a <= kAngleCount; ++a) {
         text += kFieldSeparator;
-        text += FormatFixed(kPeakScale * spectra.AnglePeak[a], kRelativeDecimals);
+        AppendFixed(text, kPeakScale * spectra.AnglePeak[a], kRelativeDecimals);
     }
     text += kLineEnd;
     text += FormatFixed(kPeakScale * spectra.SpectrumPeak, kRelativeDecimals);
