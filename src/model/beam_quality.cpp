@@ -1,6 +1,7 @@
 #include "beam_quality.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "number_format.h"
@@ -12,7 +13,8 @@ namespace {
 constexpr int kFirstKermaBin = 11;         // bins below 5.5 keV are left out
 constexpr double kAluminiumStepCm = 0.01;  // one step of the attenuation curve
 constexpr int kSpecifiedSteps = 300;       // 30 mm Al
-constexpr double kHalfPercent = 50;        // percent of the air kerma left
+constexpr int kStepsPerPass = 4;
+constexpr double kHalfPercent = 50;  // percent of the air kerma left
 constexpr int kDisplayDecimals = 2;
 
 // Bin just above the highest non-zero one, or 0 when every bin is zero.
@@ -22,6 +24,26 @@ int TopBin(const EnergyArray& spectrum) {
         --n;
     }
     return n == 0 ? 0 : std::min(n + 1, kEnergyBinCount);
+}
+
+// Attenuates the kerma shares by `Steps` more aluminium steps, the first of them step `first`,
+// in one pass over the bins: each step's sum still adds the bins in order, but the sums of
+// different steps do not wait for each other.
+template <std::size_t Steps>
+void AttenuateSteps(int first, int top, const EnergyArray& stepTransmission, double sumOfShares,
+                    BeamQuality& quality) {
+    std::array<double, Steps> left{};
+    for (int j = kFirstKermaBin; j <= top; ++j) {
+        double share = quality.KermaShare[j];
+        for (std::size_t step = 0; step < Steps; ++step) {
+            share = share * stepTransmission[j];
+            left[step] = left[step] + share;
+        }
+        quality.KermaShare[j] = share;
+    }
+    for (std::size_t step = 0; step < Steps; ++step) {
+        quality.KermaTransmission[first + step] = 100 * left[step] / sumOfShares;
+    }
 }
 
 }  // namespace
@@ -56,17 +78,14 @@ std::optional<BeamQuality> ComputeBeamQuality(const EnergyArray& centralSpectrum
     for (int j = kFirstKermaBin; j <= top; ++j) {
         stepTransmission[j] = std::exp(-attenuation.MuAluminium[j] * kAluminiumStepCm);
     }
-    for (int k = 1; k <= kKermaTransmissionSteps; ++k) {
-        double left = 0;
-        for (int j = kFirstKermaBin; j <= top; ++j) {
-            share[j] = share[j] * stepTransmission[j];
-            left = left + share[j];
-        }
-        quality.KermaTransmission[k] = 100 * left / sumOfShares;
-        // Past the specified 30 mm, steps are added only while the kerma is not yet halved.
-        if (k >= kSpecifiedSteps && !(quality.KermaTransmission[k] > kHalfPercent)) {
-            break;
-        }
+    static_assert(kSpecifiedSteps % kStepsPerPass == 0);
+    for (int k = 1; k <= kSpecifiedSteps; k += kStepsPerPass) {
+        AttenuateSteps<kStepsPerPass>(k, top, stepTransmission, sumOfShares, quality);
+    }
+    // Past the specified 30 mm, steps are added only while the kerma is not yet halved.
+    for (int k = kSpecifiedSteps;
+         k < kKermaTransmissionSteps && quality.KermaTransmission[k] > kHalfPercent; ++k) {
+        AttenuateSteps<1>(k + 1, top, stepTransmission, sumOfShares, quality);
     }
 
     // The search starts at the second step even when the first is already at or below half.
