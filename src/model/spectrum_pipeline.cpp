@@ -102,6 +102,12 @@ std::vector<EnergyArray> ComputeSampleSpectra(const RunPlan& plan) {
     return spectra;
 }
 
+// exp(-x) for the attenuation exponent x of a filter; an absent filter, x = 0, needs no
+// exponential.
+double TransmissionOf(double x) {
+    return x == 0 ? 1 : std::exp(-x);
+}
+
 // Filtration along the oblique path and the inverse-square fall-off, turning intensity per bin
 // into photons per bin.
 void ApplyFiltration(const ModelInputs& inputs, const EmissionGeometry& geometry,
@@ -113,11 +119,12 @@ void ApplyFiltration(const ModelInputs& inputs, const EmissionGeometry& geometry
     for (int j = 2; j <= 2 * conditions.TubeVoltage && j <= kEnergyBinCount; ++j) {
         double arbitrary = 1;
         for (int k = 1; k <= kFilterSlotCount; ++k) {
-            arbitrary *= std::exp(-filters.MuFilter[k][j] * filters.FilterThickness[k] * s);
+            arbitrary *= TransmissionOf(filters.MuFilter[k][j] * filters.FilterThickness[k] * s);
         }
-        const double aluminium = std::exp(-mu.MuAluminium[j] * (s * conditions.AluminiumFilter +
-                                                                s * conditions.InherentFiltration));
-        const double copper = std::exp(-mu.MuCopper[j] * conditions.CopperFilter * s);
+        const double aluminium =
+            TransmissionOf(mu.MuAluminium[j] *
+                           (s * conditions.AluminiumFilter + s * conditions.InherentFiltration));
+        const double copper = TransmissionOf(mu.MuCopper[j] * conditions.CopperFilter * s);
         spectrum[j] = geometry.InverseSquare * (aluminium * copper * arbitrary * spectrum[j]) /
                       PhotonEnergyKeV(j);
     }
@@ -178,8 +185,8 @@ void ComputeSpectra(const ModelInputs& inputs, SpectrumTable& spectra) {
             attenuationPerDepth[a][j] = inputs.Attenuation.MuTarget[j] * geometry[a].HeelFactor;
         }
     }
-    const std::vector<EnergyArray> sampleSpectra =
-        ComputeSampleSpectra({EmissionTableOf<Term>(), samples, waveform.Count, attenuationPerDepth});
+    const std::vector<EnergyArray> sampleSpectra = ComputeSampleSpectra(
+        {EmissionTableOf<Term>(), samples, waveform.Count, attenuationPerDepth});
 
     // Weighted in the order of the samples, as the sum over the waveform is defined.
     for (int a = 1; a <= kAngleCount; ++a) {
