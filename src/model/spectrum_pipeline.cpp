@@ -88,17 +88,31 @@ void ComputeSampleSpectrum(const RunPlan& plan, const SampleOfRun& sample,
     }
 }
 
+// Starting a thread costs tens of microseconds, and on a busy machine it may wait for a time
+// slice; a run with fewer (angle, sample, E, T) terms than this is quicker on one thread.
+constexpr double kTermsWorthMoreThreads = 2e6;
+
+int ThreadsFor(const RunPlan& plan) {
+    double terms = 0;
+    for (int n = 0; n < plan.SampleCount; ++n) {
+        const double highest = plan.Samples[n].Depths.Highest;
+        terms += kAngleCount * highest * highest / 2;
+    }
+    return terms < kTermsWorthMoreThreads ? 1 : WorkerThreadCount();
+}
+
 // The spectrum of every (angle, sample) pair, independent of each other, so spread over the
 // threads; returned indexed by (a - 1) * SampleCount + n. The highest samples are handed out
 // first, being the most work, so that the threads finish together.
 std::vector<EnergyArray> ComputeSampleSpectra(const RunPlan& plan) {
     std::vector<EnergyArray> spectra(kAngleCount * plan.SampleCount);
-    ForEachIndexInParallel(kAngleCount * plan.SampleCount, [&plan, &spectra](int i) {
-        const int n = plan.SampleCount - 1 - i / kAngleCount;
-        const int a = 1 + i % kAngleCount;
-        ComputeSampleSpectrum(plan, plan.Samples[n], plan.AttenuationPerDepth[a],
-                              spectra[(a - 1) * plan.SampleCount + n]);
-    });
+    ForEachIndexInParallel(
+        kAngleCount * plan.SampleCount, ThreadsFor(plan), [&plan, &spectra](int i) {
+            const int n = plan.SampleCount - 1 - i / kAngleCount;
+            const int a = 1 + i % kAngleCount;
+            ComputeSampleSpectrum(plan, plan.Samples[n], plan.AttenuationPerDepth[a],
+                                  spectra[(a - 1) * plan.SampleCount + n]);
+        });
     return spectra;
 }
 

@@ -9,11 +9,14 @@ namespace tubeline {
 namespace {
 
 TEST(ForEachIndexInParallel, CallsEveryIndexExactlyOnce) {
-    for (const int count : {0, 1, 2, 11, 495}) {
-        std::vector<std::atomic<int>> calls(count);
-        ForEachIndexInParallel(count, [&calls](int i) { ++calls[i]; });
-        for (int i = 0; i < count; ++i) {
-            EXPECT_EQ(calls[i], 1) << "index " << i << " of " << count;
+    for (const int threads : {1, 2, 4, 16}) {
+        for (const int count : {0, 1, 2, 11, 495}) {
+            std::vector<std::atomic<int>> calls(count);
+            ForEachIndexInParallel(count, threads, [&calls](int i) { ++calls[i]; });
+            for (int i = 0; i < count; ++i) {
+                EXPECT_EQ(calls[i], 1)
+                    << "index " << i << " of " << count << ", " << threads << " threads";
+            }
         }
     }
 }
