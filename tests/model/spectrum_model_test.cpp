@@ -165,6 +165,7 @@ class RecordedEffects : public RunEffects {
 // The production pipeline sums in another order and follows the target attenuation by a
 // recurrence; the oracle evaluates every term on its own.
 constexpr double kRelativeTolerance = 1e-12;
+constexpr double kHalfValueLayerToleranceMm = 1e-12;
 
 using GridPoint = std::tuple<int, int, double, double, bool>;
 
@@ -187,12 +188,14 @@ TEST_P(AgreesWithOracle, SpectraAgreeAndTableFileAndTextsAreIdentical) {
     Deviation quality;
     quality.WidenEach("KermaTransmission", expected.Quality.KermaTransmission,
                       state.Quality.KermaTransmission);
-    ASSERT_TRUE(state.Quality.HalfValueLayer);
-    quality.Widen("HalfValueLayer", *expected.Quality.HalfValueLayer,
-                  *state.Quality.HalfValueLayer);
     quality.Widen("FluencePerExposure", expected.Quality.FluencePerExposure,
                   state.Quality.FluencePerExposure);
     EXPECT_LE(quality.Relative, kRelativeTolerance) << quality.Where;
+    // Interpolating between two transmissions 0.1 mm apart magnifies their relative
+    // differences for the thinnest layers, so the layer is held to an absolute bound instead.
+    ASSERT_TRUE(state.Quality.HalfValueLayer);
+    EXPECT_NEAR(*state.Quality.HalfValueLayer, *expected.Quality.HalfValueLayer,
+                kHalfValueLayerToleranceMm);
     EXPECT_EQ(ReadBytes(folder / "B_SPCTL.temp"), expected.TableFile);
     EXPECT_EQ(effects.Texts.HalfValueLayer, expected.HalfValueLayerText);
     EXPECT_EQ(effects.Texts.FluencePerExposure, expected.FluencePerExposureText);
