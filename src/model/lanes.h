@@ -2,10 +2,10 @@
 
 namespace tubeline {
 
-// Four doubles handled as one value: element-wise IEEE arithmetic that the compiler maps onto
+// Eight doubles handled as one value: element-wise IEEE arithmetic that the compiler maps onto
 // whatever vector registers the target has (a GCC vector extension). Each lane gets exactly the
 // operations it would get on its own, so the results do not depend on the instruction set.
-inline constexpr int kLaneCount = 4;
+inline constexpr int kLaneCount = 8;
 using Lanes = double __attribute__((vector_size(kLaneCount * sizeof(double))));
 
 // Groups of lanes needed to hold indices 0 .. count - 1.

@@ -38,11 +38,10 @@ inline void DropNegligible(Lanes& transmission) {
 }
 
 // The hot loop: about 11 million steps for a single-phase run at 150 kV, two rows per pass so
-// that the state is loaded and stored half as often. The AVX2 version only does more lanes per
-// instruction; the results are the same bits.
-__attribute__((target_clones("avx2", "default"))) void SumDownwards(const EmissionTable& emission,
-                                                                    int highest,
-                                                                    Recurrence& state) {
+// that the state is loaded and stored half as often. The AVX-512 and AVX2 versions only do more
+// lanes per instruction than the SSE2 one; the results are the same bits.
+__attribute__((target_clones("avx512f", "avx2", "default"))) void SumDownwards(
+    const EmissionTable& emission, int highest, Recurrence& state) {
     int m = highest;
     for (; m >= 3; m -= 2) {
         const Lanes* upper = emission.Row(m);
