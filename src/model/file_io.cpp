@@ -86,6 +86,16 @@ std::pair<int, std::filesystem::path> CreateSibling(const std::filesystem::path&
     }
 }
 
+// Allocates the new file's blocks before writing. On ext4, renaming over an existing file
+// first forces out the new one's delayed allocations; with the blocks in place the rename has
+// none to force. Only a saving: where it fails (no such support, no room) the write that
+// follows meets and reports any real problem.
+void ReserveSpace(int fd, std::size_t size) {
+    if (size > 0) {
+        static_cast<void>(::fallocate(fd, 0, 0, static_cast<off_t>(size)));
+    }
+}
+
 }  // namespace
 
 FileError::FileError(const std::filesystem::path& path, std::string reason)
@@ -159,6 +169,7 @@ void ReplaceFileContents(const std::filesystem::path& path, std::string_view byt
         throw FileError(path, DescribeErrno(errno));
     }
     try {
+        ReserveSpace(fd.Get(), bytes.size());
         WriteAll(fd.Get(), bytes, path);
         if (fd.Close() != 0) {
             throw FileError(path, DescribeErrno(errno));
