@@ -18,10 +18,7 @@ constexpr double kFirstLineY = 2;
 }  // namespace
 
 FilterListView::FilterListView(QWidget* parent) : QWidget(parent) {
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    setPalette(colours);
+    SetBackground(*this, Qt::white);
     setFont(InterfaceFont(9.75));
 }
 

@@ -11,10 +11,7 @@ namespace tubeline {
 LegendMark::LegendMark(const QString& name, QColor colour, QWidget* parent) : QFrame(parent) {
     setObjectName(name);
     setFrameShape(QFrame::NoFrame);
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, colour);
-    setPalette(colours);
+    SetBackground(*this, colour);
 }
 
 WrappedRadioButton::WrappedRadioButton(const QString& caption, QWidget* parent)
@@ -53,6 +50,13 @@ void PlaceLabel(QLabel& label, const char* name, int leftTwips, int topTwips, in
         label.move(Pixels(leftTwips), Pixels(topTwips));
         label.adjustSize();
     }
+}
+
+void SetBackground(QWidget& control, QColor colour) {
+    control.setAutoFillBackground(true);
+    QPalette colours = control.palette();
+    colours.setColor(QPalette::Window, colour);
+    control.setPalette(colours);
 }
 
 QFont InterfaceFont(double points) {

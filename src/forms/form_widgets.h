@@ -31,6 +31,9 @@ void Place(QWidget& control, const char* name, QRect twips);
 void PlaceLabel(QLabel& label, const char* name, int leftTwips, int topTwips, int widthTwips = 0,
                 int heightTwips = 0);
 
+// Fills the control's background with the colour.
+void SetBackground(QWidget& control, QColor colour);
+
 // The Japanese user-interface font at a size in points.
 QFont InterfaceFont(double points);
 

@@ -123,10 +123,7 @@ void DrawCalculationPoints(QPainter& painter) {
 }  // namespace
 
 GeometrySchematic::GeometrySchematic(QWidget* parent) : QWidget(parent) {
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    setPalette(colours);
+    SetBackground(*this, Qt::white);
 }
 
 void GeometrySchematic::Paint(QPainter& painter, double side) {

@@ -156,10 +156,7 @@ void MainForm::LayOutConditions() {
 
 void MainForm::LayOutFilterPanel() {
     Place(filterPanel_, "Shape1", {9840, 7320, 2880, 2580});
-    filterPanel_.setAutoFillBackground(true);
-    QPalette cyan = filterPanel_.palette();
-    cyan.setColor(QPalette::Window, QColor(0xc0, 0xff, 0xff));
-    filterPanel_.setPalette(cyan);
+    SetBackground(filterPanel_, QColor(0xc0, 0xff, 0xff));
     // Children of the panel are placed relative to it.
     PlaceLabel(label10_, "Label10", 10440 - 9840, 7440 - 7320, 1920, 240);
     PlaceLabel(filterLimitLabel_, "Label1", 10560 - 9840, 7800 - 7320, 1680, 240);
@@ -257,10 +254,7 @@ void MainForm::ConnectCommands() {
 
 void MainForm::SetLegendColours() {
     for (int a = 1; a <= kAngleCount; ++a) {
-        LegendMark& mark = legendMarks_[a - 1];
-        QPalette colours = mark.palette();
-        colours.setColor(QPalette::Window, PaletteColour(AngleCurveColour(a)));
-        mark.setPalette(colours);
+        SetBackground(legendMarks_[a - 1], PaletteColour(AngleCurveColour(a)));
     }
 }
 
