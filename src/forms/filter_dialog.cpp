@@ -38,7 +38,7 @@ FilterDialog::FilterDialog(MainFormLogic& logic, OperatorMessages& messages,
     Place(command1_, "Command1", {3360, 1800, 1095, 495});
     Place(command2_, "Command2", {4680, 1800, 1095, 495});
     for (QPushButton* button : {&command1_, &command2_}) {
-        button->setStyleSheet(QStringLiteral("QPushButton { background-color: #ffffc0; }"));
+        PaintLightYellow(*button);
         // Enter in the thickness moves the focus here; it does not press the button.
         button->setAutoDefault(false);
     }

@@ -52,6 +52,10 @@ void PlaceLabel(QLabel& label, const char* name, int leftTwips, int topTwips, in
     }
 }
 
+void PaintLightYellow(QPushButton& button) {
+    button.setStyleSheet(QStringLiteral("QPushButton { background-color: #ffffc0; }"));
+}
+
 void SetBackground(QWidget& control, QColor colour) {
     control.setAutoFillBackground(true);
     QPalette colours = control.palette();

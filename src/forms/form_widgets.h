@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QString>
 
@@ -30,6 +31,9 @@ void Place(QWidget& control, const char* name, QRect twips);
 // Names a label and puts it at a place in twips, sized to its text unless a size is given.
 void PlaceLabel(QLabel& label, const char* name, int leftTwips, int topTwips, int widthTwips = 0,
                 int heightTwips = 0);
+
+// A button with a light-yellow face, as the filter commands have.
+void PaintLightYellow(QPushButton& button);
 
 // Fills the control's background with the colour.
 void SetBackground(QWidget& control, QColor colour);

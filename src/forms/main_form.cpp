@@ -17,11 +17,6 @@ constexpr int kClientHeight = 10110;
 constexpr const char* kAngleCaptions[kAngleCount] = {"- 10", "- 8", "- 6", "- 4", "- 2", "0",
                                                      "2",    "4",   "6",   "8",   "10"};
 
-// A button with a light-yellow face, as the filter commands have.
-void PaintLightYellow(QPushButton& button) {
-    button.setStyleSheet(QStringLiteral("QPushButton { background-color: #ffffc0; }"));
-}
-
 void SetTextKeepingCursor(QLineEdit& field, const std::string& text) {
     const QString wanted = QString::fromStdString(text);
     if (field.text() != wanted) {
