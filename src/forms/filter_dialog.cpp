@@ -2,9 +2,9 @@
 
 #include <QKeyEvent>
 
-#include "form_widgets.h"
+#include "ui/form_widgets.h"
 #include "model/material_file_reader.h"
-#include "twips.h"
+#include "ui/twips.h"
 
 namespace tubeline {
 

@@ -6,9 +6,9 @@
 #include <QWidget>
 #include <filesystem>
 
-#include "export/folder_lists.h"
+#include "ui/folder_lists.h"
 #include "main_form_logic.h"
-#include "operator_messages.h"
+#include "ui/operator_messages.h"
 
 namespace tubeline {
 

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "form_widgets.h"
+#include "ui/form_widgets.h"
 
 namespace tubeline {
 namespace {

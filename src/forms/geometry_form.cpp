@@ -1,7 +1,7 @@
 #include "geometry_form.h"
 
-#include "form_widgets.h"
-#include "twips.h"
+#include "ui/form_widgets.h"
+#include "ui/twips.h"
 
 namespace tubeline {
 

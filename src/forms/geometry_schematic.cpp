@@ -5,7 +5,7 @@
 #include <QtMath>
 #include <cmath>
 
-#include "form_widgets.h"
+#include "ui/form_widgets.h"
 
 namespace tubeline {
 namespace {

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "form_widgets.h"
+#include "ui/form_widgets.h"
 #include "graph/palette.h"
 
 namespace tubeline {

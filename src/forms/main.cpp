@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "program_end.h"
-#include "qt_operator_messages.h"
+#include "ui/qt_operator_messages.h"
 #include "window_program.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "graph/palette.h"
 #include "graph/plot_geometry.h"
 #include "icons.h"
-#include "twips.h"
+#include "ui/twips.h"
 
 namespace tubeline {
 namespace {

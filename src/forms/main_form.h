@@ -9,11 +9,11 @@
 #include <filesystem>
 #include <memory>
 
-#include "export/graph_image_dialog.h"
-#include "export/spectrum_data_dialog.h"
+#include "graph_image_dialog.h"
+#include "spectrum_data_dialog.h"
 #include "filter_dialog.h"
 #include "filter_list_view.h"
-#include "form_widgets.h"
+#include "ui/form_widgets.h"
 #include "geometry_form.h"
 #include "graph/graph_view.h"
 #include "main_form_logic.h"

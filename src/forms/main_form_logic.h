@@ -9,7 +9,7 @@
 #include "main_form_controls.h"
 #include "main_form_view.h"
 #include "model/calculation_state.h"
-#include "operator_messages.h"
+#include "ui/operator_messages.h"
 
 namespace tubeline {
 

@@ -3,9 +3,9 @@
 #include <QCloseEvent>
 #include <QPainter>
 
-#include "form_widgets.h"
+#include "ui/form_widgets.h"
 #include "start_picture.h"
-#include "twips.h"
+#include "ui/twips.h"
 
 namespace tubeline {
 namespace {

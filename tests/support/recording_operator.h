@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "forms/main_form_view.h"
-#include "forms/operator_messages.h"
+#include "ui/operator_messages.h"
 #include "forms/program_end.h"
 
 namespace tubeline::testing {

@@ -1,8 +1,8 @@
 #include "graph_image_dialog.h"
 
-#include "forms/form_widgets.h"
-#include "forms/twips.h"
-#include "graph_image_export.h"
+#include "ui/form_widgets.h"
+#include "ui/twips.h"
+#include "graph/graph_image_export.h"
 #include "model/file_io.h"
 
 namespace tubeline {

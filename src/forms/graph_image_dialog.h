@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <filesystem>
 
-#include "folder_lists.h"
-#include "forms/operator_messages.h"
+#include "ui/folder_lists.h"
+#include "ui/operator_messages.h"
 #include "graph/graph_canvas.h"
 
 namespace tubeline {

@@ -1,4 +1,4 @@
-#include "export/spectrum_data_dialog.h"
+#include "forms/spectrum_data_dialog.h"
 
 #include <gtest/gtest.h>
 

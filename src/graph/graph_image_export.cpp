@@ -1,6 +1,6 @@
 #include "graph_image_export.h"
 
-#include "bmp_file.h"
+#include "export/bmp_file.h"
 #include "model/file_io.h"
 
 namespace tubeline {

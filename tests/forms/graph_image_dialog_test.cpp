@@ -1,4 +1,4 @@
-#include "export/graph_image_dialog.h"
+#include "forms/graph_image_dialog.h"
 
 #include <gtest/gtest.h>
 
