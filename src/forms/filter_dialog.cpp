@@ -2,8 +2,8 @@
 
 #include <QKeyEvent>
 
-#include "ui/form_widgets.h"
 #include "model/material_file_reader.h"
+#include "ui/form_widgets.h"
 #include "ui/twips.h"
 
 namespace tubeline {

@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <filesystem>
 
-#include "ui/folder_lists.h"
 #include "main_form_logic.h"
+#include "ui/folder_lists.h"
 #include "ui/operator_messages.h"
 
 namespace tubeline {

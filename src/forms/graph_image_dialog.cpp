@@ -1,9 +1,9 @@
 #include "graph_image_dialog.h"
 
-#include "ui/form_widgets.h"
-#include "ui/twips.h"
 #include "graph/graph_image_export.h"
 #include "model/file_io.h"
+#include "ui/form_widgets.h"
+#include "ui/twips.h"
 
 namespace tubeline {
 

@@ -6,9 +6,9 @@
 #include <QWidget>
 #include <filesystem>
 
+#include "graph/graph_canvas.h"
 #include "ui/folder_lists.h"
 #include "ui/operator_messages.h"
-#include "graph/graph_canvas.h"
 
 namespace tubeline {
 

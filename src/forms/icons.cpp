@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "ui/form_widgets.h"
 #include "graph/palette.h"
+#include "ui/form_widgets.h"
 
 namespace tubeline {
 namespace {

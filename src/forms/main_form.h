@@ -9,15 +9,15 @@
 #include <filesystem>
 #include <memory>
 
-#include "graph_image_dialog.h"
-#include "spectrum_data_dialog.h"
 #include "filter_dialog.h"
 #include "filter_list_view.h"
-#include "ui/form_widgets.h"
 #include "geometry_form.h"
 #include "graph/graph_view.h"
+#include "graph_image_dialog.h"
 #include "main_form_logic.h"
 #include "program_end.h"
+#include "spectrum_data_dialog.h"
+#include "ui/form_widgets.h"
 
 namespace tubeline {
 

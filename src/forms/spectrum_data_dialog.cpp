@@ -2,9 +2,9 @@
 
 #include <QKeyEvent>
 
+#include "export/spectrum_export.h"
 #include "ui/form_widgets.h"
 #include "ui/twips.h"
-#include "export/spectrum_export.h"
 
 namespace tubeline {
 

@@ -7,9 +7,9 @@
 #include <QWidget>
 #include <filesystem>
 
+#include "model/calculation_state.h"
 #include "ui/folder_lists.h"
 #include "ui/operator_messages.h"
-#include "model/calculation_state.h"
 
 namespace tubeline {
 

@@ -3,8 +3,8 @@
 #include <QCloseEvent>
 #include <QPainter>
 
-#include "ui/form_widgets.h"
 #include "start_picture.h"
+#include "ui/form_widgets.h"
 #include "ui/twips.h"
 
 namespace tubeline {

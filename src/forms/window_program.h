@@ -5,9 +5,9 @@
 #include "graph/graph_canvas.h"
 #include "main_form.h"
 #include "model/calculation_state.h"
-#include "ui/operator_messages.h"
 #include "program_end.h"
 #include "start_form.h"
+#include "ui/operator_messages.h"
 
 namespace tubeline {
 

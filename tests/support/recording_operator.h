@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "forms/main_form_view.h"
-#include "ui/operator_messages.h"
 #include "forms/program_end.h"
+#include "ui/operator_messages.h"
 
 namespace tubeline::testing {
 
