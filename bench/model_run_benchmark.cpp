@@ -23,10 +23,10 @@ constexpr double kDefaultInherentCm = 0.25;  // 2.5 mm Al, the conditions' start
 
 struct BenchCase {
     std::string Name;
-    int Model;
+    SpectrumModel Model;
     double TubeVoltage;
     double TargetAngle;
-    int Rectification;
+    RectificationMode Rectification;
     double LeastRatio;  // oracle time / production time to reach; 0 for none
 };
 
@@ -36,12 +36,18 @@ struct BenchCase {
 // light that what both do alike (formatting and writing the table file, the beam quality) is
 // most of the production run.
 const std::vector<BenchCase> kCases = {
-    {"tucker_150kV_single_phase", kTuckerModel, 150, 12, kSinglePhaseFullWave, 50},
-    {"birch_150kV_single_phase", kBirchModel, 150, 16, kSinglePhaseFullWave, 15},
-    {"tucker_150kV_three_phase", kTuckerModel, 150, 12, kThreePhaseTwelvePulse, 0},
-    {"birch_150kV_three_phase", kBirchModel, 150, 16, kThreePhaseTwelvePulse, 0},
-    {"tucker_100kV_constant_potential", kTuckerModel, 100, 12, kConstantPotential, 20},
-    {"birch_100kV_constant_potential", kBirchModel, 100, 16, kConstantPotential, 0},
+    {"tucker_150kV_single_phase", SpectrumModel::Tucker, 150, 12,
+     RectificationMode::SinglePhaseFullWave, 50},
+    {"birch_150kV_single_phase", SpectrumModel::Birch, 150, 16,
+     RectificationMode::SinglePhaseFullWave, 15},
+    {"tucker_150kV_three_phase", SpectrumModel::Tucker, 150, 12,
+     RectificationMode::ThreePhaseTwelvePulse, 0},
+    {"birch_150kV_three_phase", SpectrumModel::Birch, 150, 16,
+     RectificationMode::ThreePhaseTwelvePulse, 0},
+    {"tucker_100kV_constant_potential", SpectrumModel::Tucker, 100, 12,
+     RectificationMode::ConstantPotential, 20},
+    {"birch_100kV_constant_potential", SpectrumModel::Birch, 100, 16,
+     RectificationMode::ConstantPotential, 0},
 };
 
 // A fresh folder for the table files, removed at the end of the run.

@@ -11,6 +11,7 @@
 #include "model/condition_fields.h"
 #include "model/spectrum_model.h"
 #include "model/spectrum_table_file.h"
+#include "model/waveform.h"
 
 namespace {
 
@@ -55,8 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     tubeline::CalculationState state;
     state.Attenuation = Attenuation();
-    state.Conditions.ModelChoice = data[0] % 3;
-    state.Conditions.Rectification = data[1] % 4;
+    state.Conditions.ModelChoice =
+        data[0] % 2 == 0 ? tubeline::SpectrumModel::Tucker : tubeline::SpectrumModel::Birch;
+    state.Conditions.Rectification = *tubeline::RectificationFromNumber(1 + data[1] % 3);
     const std::vector<std::string> f =
         Fields(std::string(reinterpret_cast<const char*>(data) + 2, size - 2));
     const tubeline::CheckedConditions checked =

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "model/waveform.h"
+
 namespace tubeline {
 
 const std::string_view kCalculatorUsage =
@@ -79,9 +81,9 @@ CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> a
         if (option == "--model") {
             const std::string model = Lowercase(value());
             if (model == "tucker") {
-                parsed.ModelChoice = kTuckerModel;
+                parsed.ModelChoice = SpectrumModel::Tucker;
             } else if (model == "birch") {
-                parsed.ModelChoice = kBirchModel;
+                parsed.ModelChoice = SpectrumModel::Birch;
             } else {
                 throw UsageError("--model must be tucker or birch, not '" + model + "'");
             }
@@ -97,10 +99,12 @@ CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> a
             parsed.Fields.CopperFilter = value();
         } else if (option == "--rectification") {
             const std::string number = value();
-            if (number != "1" && number != "2" && number != "3") {
+            const std::optional<RectificationMode> mode =
+                number.size() == 1 ? RectificationFromNumber(number[0] - '0') : std::nullopt;
+            if (!mode) {
                 throw UsageError("--rectification must be 1, 2 or 3, not '" + number + "'");
             }
-            parsed.Rectification = number[0] - '0';
+            parsed.Rectification = *mode;
         } else if (option == "--data") {
             parsed.DataFolder = value();
         } else if (option == "--table") {
@@ -117,7 +121,8 @@ CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> a
             throw UsageError("unknown argument '" + std::string(arguments[i]) + "'");
         }
     }
-    parsed.Fields.TargetAngle = angle.value_or(parsed.ModelChoice == kTuckerModel ? "12" : "16");
+    parsed.Fields.TargetAngle =
+        angle.value_or(parsed.ModelChoice == SpectrumModel::Tucker ? "12" : "16");
     return parsed;
 }
 

@@ -26,8 +26,8 @@ struct FilterArgument {
 };
 
 struct CalculatorArguments {
-    int ModelChoice = kTuckerModel;
-    int Rectification = kConstantPotential;
+    SpectrumModel ModelChoice = SpectrumModel::Tucker;
+    RectificationMode Rectification = RectificationMode::ConstantPotential;
     // Texts read by the same leading-number rule as the window's fields; the target angle
     // defaults by model.
     ConditionTexts Fields{"100", "", "2.5", "0", "0"};

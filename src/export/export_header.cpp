@@ -7,15 +7,16 @@
 namespace tubeline {
 namespace {
 
-std::string RectificationName(int rectification) {
+std::string RectificationName(RectificationMode rectification) {
     switch (rectification) {
-        case kConstantPotential:
+        case RectificationMode::ConstantPotential:
             return "定電圧";
-        case kThreePhaseTwelvePulse:
+        case RectificationMode::ThreePhaseTwelvePulse:
             return "三相12ピーク";
-        default:
-            return "単相全波";
+        case RectificationMode::SinglePhaseFullWave:
+            break;
     }
+    return "単相全波";
 }
 
 std::string Millimetres(double centimetres) {

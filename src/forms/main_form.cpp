@@ -228,12 +228,14 @@ void MainForm::ConnectCommands() {
     for (int a = 1; a <= kAngleCount; ++a) {
         onClick(angleButtons_[a - 1], [this, a] { logic_.DrawAngle(a); });
     }
-    onClick(option7_, [this] { logic_.ChooseRectification(kConstantPotential); });
-    onClick(option8_, [this] { logic_.ChooseRectification(kThreePhaseTwelvePulse); });
-    onClick(option9_, [this] { logic_.ChooseRectification(kSinglePhaseFullWave); });
-    onClick(option10_, [this] { logic_.ChooseVerticalAxis(kPhotonFluenceAxis); });
-    onClick(option11_, [this] { logic_.ChooseVerticalAxis(kAirKermaAxis); });
-    onClick(option12_, [this] { logic_.ChooseVerticalAxis(kEnergyFluenceAxis); });
+    onClick(option7_, [this] { logic_.ChooseRectification(RectificationMode::ConstantPotential); });
+    onClick(option8_,
+            [this] { logic_.ChooseRectification(RectificationMode::ThreePhaseTwelvePulse); });
+    onClick(option9_,
+            [this] { logic_.ChooseRectification(RectificationMode::SinglePhaseFullWave); });
+    onClick(option10_, [this] { logic_.ChooseVerticalAxis(VerticalAxis::PhotonFluence); });
+    onClick(option11_, [this] { logic_.ChooseVerticalAxis(VerticalAxis::AirKerma); });
+    onClick(option12_, [this] { logic_.ChooseVerticalAxis(VerticalAxis::EnergyFluence); });
 
     const auto onEdit = [this](QLineEdit& field, std::string ConditionTexts::*text) {
         connect(&field, &QLineEdit::textEdited, this, [this, text](const QString& typed) {
@@ -273,12 +275,12 @@ void MainForm::Refresh() {
           static_cast<QRadioButton*>(&option11_), static_cast<QRadioButton*>(&option12_)}) {
         option->setEnabled(c.OptionsEnabled);
     }
-    option7_.setChecked(state.Conditions.Rectification == kConstantPotential);
-    option8_.setChecked(state.Conditions.Rectification == kThreePhaseTwelvePulse);
-    option9_.setChecked(state.Conditions.Rectification == kSinglePhaseFullWave);
-    option10_.setChecked(state.Display.VerticalAxisMode == kPhotonFluenceAxis);
-    option11_.setChecked(state.Display.VerticalAxisMode == kAirKermaAxis);
-    option12_.setChecked(state.Display.VerticalAxisMode == kEnergyFluenceAxis);
+    option7_.setChecked(state.Conditions.Rectification == RectificationMode::ConstantPotential);
+    option8_.setChecked(state.Conditions.Rectification == RectificationMode::ThreePhaseTwelvePulse);
+    option9_.setChecked(state.Conditions.Rectification == RectificationMode::SinglePhaseFullWave);
+    option10_.setChecked(logic_.VerticalAxisMode() == VerticalAxis::PhotonFluence);
+    option11_.setChecked(logic_.VerticalAxisMode() == VerticalAxis::AirKerma);
+    option12_.setChecked(logic_.VerticalAxisMode() == VerticalAxis::EnergyFluence);
 
     command4_.setEnabled(c.SetFilterEnabled);
     command5_.setEnabled(c.ReleaseFiltersEnabled);

@@ -17,9 +17,12 @@ struct ModelTexts {
     const char* TargetAngle;
 };
 
-ModelTexts TextsOf(int model) {
-    if (model == kTuckerModel) {
-        return {"Diagnostic X-ray Spectrum by the Tucker's formula", "by Tucker", "12"};
+ModelTexts TextsOf(SpectrumModel model) {
+    switch (model) {
+        case SpectrumModel::Tucker:
+            return {"Diagnostic X-ray Spectrum by the Tucker's formula", "by Tucker", "12"};
+        case SpectrumModel::Birch:
+            break;
     }
     return {"Diagnostic X-ray Spectrum by the Birch's formula", "by Birch", "16"};
 }
@@ -27,17 +30,17 @@ ModelTexts TextsOf(int model) {
 // A model run's window effects: the graph and the result boxes, shown as they change.
 class WindowRunEffects : public RunEffects {
   public:
-    WindowRunEffects(const CalculationState& state, GraphCanvas& canvas, MainFormControls& controls,
-                     MainFormView& view)
-        : state_(state), canvas_(canvas), controls_(controls), view_(view) {}
+    WindowRunEffects(const CalculationState& state, VerticalAxis axis, GraphCanvas& canvas,
+                     MainFormControls& controls, MainFormView& view)
+        : state_(state), axis_(axis), canvas_(canvas), controls_(controls), view_(view) {}
 
     void ProcessPendingEvents() override {
         view_.Refresh();
         view_.ProcessPendingEvents();
     }
-    void DrawSpectrumCurve(int angleIndex) override {
-        tubeline::DrawSpectrumCurve(canvas_, state_.Spectra, state_.Display.VerticalAxisMode,
-                                    angleIndex, state_.Display.CurveColour);
+    void DrawCentralCurve() override {
+        DrawSpectrumCurve(canvas_, state_.Spectra, axis_, kCentralAngleIndex,
+                          AngleCurveColour(kCentralAngleIndex));
         view_.Refresh();
     }
     void ShowBeamQuality(const BeamQualityTexts& texts) override {
@@ -48,6 +51,7 @@ class WindowRunEffects : public RunEffects {
 
   private:
     const CalculationState& state_;
+    VerticalAxis axis_;
     GraphCanvas& canvas_;
     MainFormControls& controls_;
     MainFormView& view_;
@@ -64,7 +68,7 @@ MainFormLogic::MainFormLogic(CalculationState& state, GraphCanvas& canvas,
       view_(view),
       tableFile_(workingFolder / kSpectrumTableFileName) {}
 
-void MainFormLogic::ChooseModel(int model) {
+void MainFormLogic::ChooseModel(SpectrumModel model) {
     const ModelTexts texts = TextsOf(model);
     state_.Conditions.ModelChoice = model;
     controls_.Caption = texts.Caption;
@@ -75,13 +79,13 @@ void MainFormLogic::ChooseModel(int model) {
 }
 
 void MainFormLogic::PrepareMainForm() {
-    state_.Display.VerticalAxisMode = kPhotonFluenceAxis;
+    verticalAxis_ = VerticalAxis::PhotonFluence;
     DrawGraphFrame();
     SetDefaultFieldTexts();
     controls_.HalfValueLayer.clear();
     controls_.FluencePerExposure.clear();
     controls_.ExportsEnabled = false;
-    state_.Conditions.Rectification = kConstantPotential;
+    state_.Conditions.Rectification = RectificationMode::ConstantPotential;
     state_.Filters.FilterCount = 0;
     state_.Spectra.SampleSpectrum.fill(0);
     for (int a = 1; a <= kAngleCount; ++a) {
@@ -90,7 +94,7 @@ void MainFormLogic::PrepareMainForm() {
 }
 
 void MainFormLogic::DrawGraphFrame() {
-    PaintGraphFrame(canvas_, state_.Display.VerticalAxisMode);
+    PaintGraphFrame(canvas_, verticalAxis_);
     tubeline::ReleaseFilters(state_.Filters);
     controls_.LegendVisible.fill(false);
     controls_.AngleButtonsEnabled = false;
@@ -142,7 +146,7 @@ void MainFormLogic::Calculate() {
         return;
     }
 
-    WindowRunEffects effects(state_, canvas_, controls_, view_);
+    WindowRunEffects effects(state_, verticalAxis_, canvas_, controls_, view_);
     running_ = true;
     const RunResult result = ComputeChosenModel(state_, {tableFile_}, effects);
     running_ = false;
@@ -192,20 +196,19 @@ void MainFormLogic::DrawAngle(int angleIndex) {
     if (!hasCompletedRun_) {
         return;
     }
-    state_.Display.CurveColour = AngleCurveColour(angleIndex);
-    DrawSpectrumCurve(canvas_, state_.Spectra, state_.Display.VerticalAxisMode, angleIndex,
-                      state_.Display.CurveColour);
+    DrawSpectrumCurve(canvas_, state_.Spectra, verticalAxis_, angleIndex,
+                      AngleCurveColour(angleIndex));
     controls_.LegendVisible[angleIndex] = true;
     view_.Refresh();
 }
 
-void MainFormLogic::ChooseVerticalAxis(int mode) {
-    state_.Display.VerticalAxisMode = mode;
-    RepaintAxisTitle(canvas_, mode);
+void MainFormLogic::ChooseVerticalAxis(VerticalAxis axis) {
+    verticalAxis_ = axis;
+    RepaintAxisTitle(canvas_, axis);
     view_.Refresh();
 }
 
-void MainFormLogic::ChooseRectification(int rectification) {
+void MainFormLogic::ChooseRectification(RectificationMode rectification) {
     state_.Conditions.Rectification = rectification;
     view_.Refresh();
 }

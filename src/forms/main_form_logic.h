@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "graph/graph_canvas.h"
+#include "graph/vertical_axis.h"
 #include "main_form_controls.h"
 #include "main_form_view.h"
 #include "model/calculation_state.h"
@@ -24,18 +25,19 @@ class MainFormLogic {
     // The operator's typing goes straight into the field texts.
     ConditionTexts& Fields() { return controls_.Fields; }
     const CalculationState& State() const { return state_; }
+    VerticalAxis VerticalAxisMode() const { return verticalAxis_; }
 
     // A model button of the start window: model number, captions, preparation, target angle.
-    void ChooseModel(int model);
+    void ChooseModel(SpectrumModel model);
     void PrepareMainForm();
     void DrawGraphFrame();
 
-    void Calculate();                             // Command1 "スペクトル計算"
-    void Reset();                                 // Command3 "リセット"
-    void Clear();                                 // Command9 "Clear"
-    void DrawAngle(int angleIndex);               // Command11 .. Command21
-    void ChooseVerticalAxis(int mode);            // Option10 .. Option12
-    void ChooseRectification(int rectification);  // Option7 .. Option9
+    void Calculate();                                           // Command1 "スペクトル計算"
+    void Reset();                                               // Command3 "リセット"
+    void Clear();                                               // Command9 "Clear"
+    void DrawAngle(int angleIndex);                             // Command11 .. Command21
+    void ChooseVerticalAxis(VerticalAxis axis);                 // Option10 .. Option12
+    void ChooseRectification(RectificationMode rectification);  // Option7 .. Option9
 
     // The filter dialog's OK once a material file is chosen and a thickness typed: adds the
     // filter and its line in the list, or returns why the file or thickness was refused.
@@ -61,6 +63,7 @@ class MainFormLogic {
     MainFormView& view_;
     std::filesystem::path tableFile_;
     MainFormControls controls_;
+    VerticalAxis verticalAxis_ = VerticalAxis::PhotonFluence;
     bool running_ = false;
     bool hasCompletedRun_ = false;
     bool tableFileCurrent_ = false;

@@ -66,12 +66,13 @@ StartForm::StartForm(MainForm& form2, ProgramEnd& end)
     Place(command1_, "Command1", {9840, 5520, 2880, 615});
     Place(command2_, "Command2", {9840, 6300, 2880, 615});
     Place(command3_, "Command3", {9840, 7620, 2880, 495});
-    connect(&command1_, &QPushButton::clicked, this, [this] { ChooseModel(kTuckerModel); });
-    connect(&command2_, &QPushButton::clicked, this, [this] { ChooseModel(kBirchModel); });
+    connect(&command1_, &QPushButton::clicked, this,
+            [this] { ChooseModel(SpectrumModel::Tucker); });
+    connect(&command2_, &QPushButton::clicked, this, [this] { ChooseModel(SpectrumModel::Birch); });
     connect(&command3_, &QPushButton::clicked, this, [this] { Exit(); });
 }
 
-void StartForm::ChooseModel(int model) {
+void StartForm::ChooseModel(SpectrumModel model) {
     form2_.Logic().ChooseModel(model);
     form2_.show();
     hide();

@@ -21,7 +21,7 @@ class StartForm : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void ChooseModel(int model);
+    void ChooseModel(SpectrumModel model);
     void Exit();
 
     MainForm& form2_;

@@ -1,6 +1,5 @@
 #include "graph_frame.h"
 
-#include "model/calculation_state.h"
 #include "palette.h"
 #include "plot_geometry.h"
 
@@ -14,7 +13,7 @@ constexpr QPointF kTitleSecondWord{260, 900};
 
 }  // namespace
 
-void PaintGraphFrame(GraphCanvas& canvas, int verticalAxisMode) {
+void PaintGraphFrame(GraphCanvas& canvas, VerticalAxis verticalAxis) {
     canvas.Clear();
     canvas.SetPenWidth(1);
     for (double x = kPlotLeft + kGridEveryTenKeV; x < kPlotRight; x += kGridEveryTenKeV) {
@@ -30,33 +29,35 @@ void PaintGraphFrame(GraphCanvas& canvas, int verticalAxisMode) {
     canvas.Text({3750, 2250}, QStringLiteral("Photon energy in keV"));
     canvas.Text({200, 500}, QStringLiteral("Relative"));
     // The frame names energy fluence by its first word only; the option adds "Fluence".
-    if (verticalAxisMode == kEnergyFluenceAxis) {
-        canvas.Text(kTitleFirstWord, QStringLiteral("Energy"));
-    } else if (verticalAxisMode == kAirKermaAxis) {
-        canvas.Text(kTitleFirstWord, QStringLiteral("Air kerma"));
-    } else if (verticalAxisMode == kPhotonFluenceAxis) {
-        canvas.Text(kTitleFirstWord, QStringLiteral("Photon"));
-        canvas.Text(kTitleSecondWord, QStringLiteral("Fluence"));
+    switch (verticalAxis) {
+        case VerticalAxis::EnergyFluence:
+            canvas.Text(kTitleFirstWord, QStringLiteral("Energy"));
+            break;
+        case VerticalAxis::AirKerma:
+            canvas.Text(kTitleFirstWord, QStringLiteral("Air kerma"));
+            break;
+        case VerticalAxis::PhotonFluence:
+            canvas.Text(kTitleFirstWord, QStringLiteral("Photon"));
+            canvas.Text(kTitleSecondWord, QStringLiteral("Fluence"));
+            break;
     }
     canvas.SetPenWidth(2);
     canvas.Rectangle(kPlotTopLeft, kPlotBottomRight, kBlack);
 }
 
-void RepaintAxisTitle(GraphCanvas& canvas, int verticalAxisMode) {
+void RepaintAxisTitle(GraphCanvas& canvas, VerticalAxis verticalAxis) {
     canvas.FilledRectangle({0, 690}, {980, 1100}, kWhite);
-    switch (verticalAxisMode) {
-        case kPhotonFluenceAxis:
+    switch (verticalAxis) {
+        case VerticalAxis::PhotonFluence:
             canvas.Text(kTitleFirstWord, QStringLiteral("Photon"));
             canvas.Text(kTitleSecondWord, QStringLiteral("Fluence"));
             break;
-        case kAirKermaAxis:
+        case VerticalAxis::AirKerma:
             canvas.Text(kTitleFirstWord, QStringLiteral("Air kerma"));
             break;
-        case kEnergyFluenceAxis:
+        case VerticalAxis::EnergyFluence:
             canvas.Text(kTitleFirstWord, QStringLiteral("Energy"));
             canvas.Text(kTitleSecondWord, QStringLiteral("Fluence"));
-            break;
-        default:
             break;
     }
 }

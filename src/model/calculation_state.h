@@ -8,25 +8,25 @@
 
 namespace tubeline {
 
-enum ModelNumber : int { kTuckerModel = 1, kBirchModel = 2 };
+// The two published models: Tucker, Barnes and Chakraborty; Birch and Marshall.
+enum class SpectrumModel { Tucker = 1, Birch = 2 };
 
-enum RectificationNumber : int {
-    kConstantPotential = 1,
-    kThreePhaseTwelvePulse = 2,
-    kSinglePhaseFullWave = 3,
+// How the generator rectifies the tube voltage; the numbers are those the operator knows them by.
+enum class RectificationMode {
+    ConstantPotential = 1,
+    ThreePhaseTwelvePulse = 2,
+    SinglePhaseFullWave = 3,
 };
-
-enum AxisMode : int { kPhotonFluenceAxis = 1, kAirKermaAxis = 2, kEnergyFluenceAxis = 3 };
 
 // The operator's inputs. Lengths are held in cm although typed in mm.
 struct IrradiationConditions {
-    int ModelChoice = kTuckerModel;
+    SpectrumModel ModelChoice = SpectrumModel::Tucker;
     double TubeVoltage = 0;         // kV
     double TargetAngle = 0;         // degrees
     double InherentFiltration = 0;  // cm of aluminium equivalent
     double AluminiumFilter = 0;     // cm
     double CopperFilter = 0;        // cm
-    int Rectification = kConstantPotential;
+    RectificationMode Rectification = RectificationMode::ConstantPotential;
 };
 
 // Read-only after start-up; one value per EnergyIndex 1..300.
@@ -71,11 +71,6 @@ struct BeamQuality {
     double FluencePerExposure = 0;         // photons per mm2 per 1 C/kg
 };
 
-struct DisplayState {
-    int VerticalAxisMode = kPhotonFluenceAxis;
-    int CurveColour = 0;  // number in the 16-colour palette
-};
-
 // Everything a calculation reads and writes, one instance for the whole program run.
 struct CalculationState {
     IrradiationConditions Conditions;
@@ -83,7 +78,6 @@ struct CalculationState {
     MaterialFilter Filters;
     SpectrumTable Spectra;
     BeamQuality Quality;
-    DisplayState Display;
 };
 
 }  // namespace tubeline

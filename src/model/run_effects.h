@@ -11,15 +11,15 @@ class RunEffects {
   public:
     virtual ~RunEffects() = default;
     virtual void ProcessPendingEvents() = 0;
-    // Draws the curve of one AngleIndex in the display state's CurveColour.
-    virtual void DrawSpectrumCurve(int angleIndex) = 0;
+    // Draws the central ray's curve in the colour of the 0-degree button.
+    virtual void DrawCentralCurve() = 0;
     virtual void ShowBeamQuality(const BeamQualityTexts& texts) = 0;
 };
 
 class NoRunEffects : public RunEffects {
   public:
     void ProcessPendingEvents() override {}
-    void DrawSpectrumCurve(int) override {}
+    void DrawCentralCurve() override {}
     void ShowBeamQuality(const BeamQualityTexts&) override {}
 };
 

@@ -72,8 +72,7 @@ RunResult RunModel(CalculationState& state, const RunOptions& options, RunEffect
         }
     }
     effects.ProcessPendingEvents();
-    state.Display.CurveColour = kCentralCurveColour;
-    effects.DrawSpectrumCurve(kCentralAngleIndex);
+    effects.DrawCentralCurve();
     effects.ProcessPendingEvents();
     effects.ShowBeamQuality(FormatBeamQuality(state.Quality));
     return result;
@@ -93,8 +92,11 @@ RunResult ComputeBirchSpectra(CalculationState& state, const RunOptions& options
 
 RunResult ComputeChosenModel(CalculationState& state, const RunOptions& options,
                              RunEffects& effects) {
-    if (state.Conditions.ModelChoice == kTuckerModel) {
-        return ComputeTuckerSpectra(state, options, effects);
+    switch (state.Conditions.ModelChoice) {
+        case SpectrumModel::Tucker:
+            return ComputeTuckerSpectra(state, options, effects);
+        case SpectrumModel::Birch:
+            break;
     }
     return ComputeBirchSpectra(state, options, effects);
 }

@@ -9,8 +9,6 @@
 
 namespace tubeline {
 
-inline constexpr int kCentralCurveColour = 12;  // light red, the colour of the 0-degree button
-
 struct RunOptions {
     // Where the table file goes; without one nothing is written.
     std::optional<std::filesystem::path> TableFile;
@@ -34,7 +32,7 @@ RunResult ComputeTuckerSpectra(CalculationState& state, const RunOptions& option
 RunResult ComputeBirchSpectra(CalculationState& state, const RunOptions& options,
                               RunEffects& effects);
 
-// Tucker when ModelChoice is 1, Birch for any other value.
+// The model of ModelChoice.
 RunResult ComputeChosenModel(CalculationState& state, const RunOptions& options,
                              RunEffects& effects);
 

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calculation_state.h"
-
 namespace tubeline {
 namespace {
 
@@ -17,31 +15,43 @@ struct PhaseRange {
     int From, To, Step;  // degrees
 };
 
-PhaseRange PhaseRangeOf(int rectification) {
+PhaseRange PhaseRangeOf(RectificationMode rectification) {
     switch (rectification) {
-        case kConstantPotential:
+        case RectificationMode::ConstantPotential:
             return {90, 90, 1};
-        case kThreePhaseTwelvePulse:
+        case RectificationMode::ThreePhaseTwelvePulse:
             return {75, 90, 1};
-        default:
-            return {2, 90, 2};
+        case RectificationMode::SinglePhaseFullWave:
+            break;
     }
+    return {2, 90, 2};
 }
 
 }  // namespace
 
-Waveform SampleWaveform(int rectification, double tubeVoltage) {
+Waveform SampleWaveform(RectificationMode rectification, double tubeVoltage) {
     Waveform waveform;
     const PhaseRange range = PhaseRangeOf(rectification);
     for (int phase = range.From; phase <= range.To; phase += range.Step) {
         const double sine = std::sin(DegreesToRadians(phase));
         double weight = 1;
-        if (rectification == kSinglePhaseFullWave) {
+        if (rectification == RectificationMode::SinglePhaseFullWave) {
             weight = std::pow(std::min(sine / kFullCurrentVoltageFraction, 1.0), kCurrentExponent);
         }
         waveform.Samples[waveform.Count++] = {sine * tubeVoltage, weight};
     }
     return waveform;
+}
+
+std::optional<RectificationMode> RectificationFromNumber(int number) {
+    for (const RectificationMode mode :
+         {RectificationMode::ConstantPotential, RectificationMode::ThreePhaseTwelvePulse,
+          RectificationMode::SinglePhaseFullWave}) {
+        if (static_cast<int>(mode) == number) {
+            return mode;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace tubeline

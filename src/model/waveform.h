@@ -1,6 +1,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
+
+#include "calculation_state.h"
 
 namespace tubeline {
 
@@ -21,8 +24,11 @@ struct Waveform {
 };
 
 // Constant potential: one sample at the peak. Three-phase 12-pulse: phase 75..90 degrees in
-// 1-degree steps. Single-phase full-wave (and any other number): 2..90 degrees in 2-degree
-// steps, weighted (min(sin / 0.75, 1))^1.5 for single-phase only.
-Waveform SampleWaveform(int rectification, double tubeVoltage);
+// 1-degree steps. Single-phase full-wave: 2..90 degrees in 2-degree steps, weighted
+// (min(sin / 0.75, 1))^1.5.
+Waveform SampleWaveform(RectificationMode rectification, double tubeVoltage);
+
+// The mode an operator knows by its number 1..3; nothing for any other number.
+std::optional<RectificationMode> RectificationFromNumber(int number);
 
 }  // namespace tubeline

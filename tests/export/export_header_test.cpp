@@ -12,7 +12,7 @@ using Lines = std::vector<std::string>;
 
 // The conditions as the calculate command stores them: lengths typed in mm, held in cm.
 IrradiationConditions TuckerDefaults() {
-    return {kTuckerModel, 100, 12, 2.5 * 0.1, 0, 0, kConstantPotential};
+    return {SpectrumModel::Tucker, 100, 12, 2.5 * 0.1, 0, 0, RectificationMode::ConstantPotential};
 }
 
 TEST(SpectrumExportHeader, DefaultConditionsWithoutArbitraryFilters) {
@@ -23,8 +23,13 @@ TEST(SpectrumExportHeader, DefaultConditionsWithoutArbitraryFilters) {
 }
 
 TEST(SpectrumExportHeader, NumbersComeBackAsTyped) {
-    const IrradiationConditions conditions{
-        kBirchModel, 87.5, 16.25, 1.2 * 0.1, 0.3 * 0.1, 0.05 * 0.1, kThreePhaseTwelvePulse};
+    const IrradiationConditions conditions{SpectrumModel::Birch,
+                                           87.5,
+                                           16.25,
+                                           1.2 * 0.1,
+                                           0.3 * 0.1,
+                                           0.05 * 0.1,
+                                           RectificationMode::ThreePhaseTwelvePulse};
     const Lines header = SpectrumExportHeader(conditions, {});
     EXPECT_EQ(header[0], "三相12ピーク");
     EXPECT_EQ(header[1], "管電圧 = 87.5 kV");
@@ -34,11 +39,12 @@ TEST(SpectrumExportHeader, NumbersComeBackAsTyped) {
     EXPECT_EQ(header[5], "Cu フィルタ = 0.05 mm");
 }
 
-TEST(SpectrumExportHeader, AnyOtherRectificationIsSinglePhase) {
+TEST(SpectrumExportHeader, RectificationNames) {
     IrradiationConditions conditions = TuckerDefaults();
-    conditions.Rectification = kSinglePhaseFullWave;
-    EXPECT_EQ(SpectrumExportHeader(conditions, {})[0], "単相全波");
-    conditions.Rectification = 7;
+    EXPECT_EQ(SpectrumExportHeader(conditions, {})[0], "定電圧");
+    conditions.Rectification = RectificationMode::ThreePhaseTwelvePulse;
+    EXPECT_EQ(SpectrumExportHeader(conditions, {})[0], "三相12ピーク");
+    conditions.Rectification = RectificationMode::SinglePhaseFullWave;
     EXPECT_EQ(SpectrumExportHeader(conditions, {})[0], "単相全波");
 }
 

@@ -20,8 +20,8 @@ using testing::ScratchFolder;
 using testing::WriteBytes;
 namespace fs = std::filesystem;
 
-const IrradiationConditions kConditions{kTuckerModel,      100, 12, 2.5 * 0.1, 0.3 * 0.1, 0,
-                                        kConstantPotential};
+const IrradiationConditions kConditions{
+    SpectrumModel::Tucker, 100, 12, 2.5 * 0.1, 0.3 * 0.1, 0, RectificationMode::ConstantPotential};
 
 // A table file of `lines` lines, each ended by CR LF.
 std::string TableText(int lines) {

@@ -27,7 +27,7 @@ class FilterDialogTest : public ::testing::Test {
             std::filesystem::copy_file(testing::DataFolder() / material, folder_ / material);
         }
         state_.Attenuation = testing::ShippedAttenuation();
-        logic_.ChooseModel(kTuckerModel);
+        logic_.ChooseModel(SpectrumModel::Tucker);
     }
 
     template <class Control>

@@ -22,7 +22,7 @@ using testing::WriteBytes;
 class GraphImageDialogTest : public ::testing::Test {
   protected:
     GraphImageDialogTest() : dialog_(canvas_, messages_, folder_.Path()) {
-        PaintGraphFrame(canvas_, 1);
+        PaintGraphFrame(canvas_, VerticalAxis::PhotonFluence);
         canvas_.Line({1200, 300}, {4000, 1500}, 12);
     }
 

@@ -39,8 +39,8 @@ class MainFormLogicTest : public ::testing::Test {
 };
 
 TEST_F(MainFormLogicTest, ChoosingAModelPreparesTheWindowForEditing) {
-    logic_.ChooseModel(kBirchModel);
-    EXPECT_EQ(state_.Conditions.ModelChoice, kBirchModel);
+    logic_.ChooseModel(SpectrumModel::Birch);
+    EXPECT_EQ(state_.Conditions.ModelChoice, SpectrumModel::Birch);
     EXPECT_EQ(Controls().Caption, "Diagnostic X-ray Spectrum by the Birch's formula");
     EXPECT_EQ(Controls().ModelCaption, "by Birch");
     EXPECT_EQ(Controls().Fields.TubeVoltage, "100");
@@ -49,20 +49,20 @@ TEST_F(MainFormLogicTest, ChoosingAModelPreparesTheWindowForEditing) {
     EXPECT_EQ(Controls().Fields.AluminiumFilter, "0");
     EXPECT_EQ(Controls().Fields.CopperFilter, "0");
     EXPECT_EQ(State(), MainFormState::Editing);
-    EXPECT_EQ(state_.Conditions.Rectification, kConstantPotential);
-    EXPECT_EQ(state_.Display.VerticalAxisMode, kPhotonFluenceAxis);
+    EXPECT_EQ(state_.Conditions.Rectification, RectificationMode::ConstantPotential);
+    EXPECT_EQ(logic_.VerticalAxisMode(), VerticalAxis::PhotonFluence);
     for (const bool visible : Controls().LegendVisible) {
         EXPECT_FALSE(visible);
     }
 
-    logic_.ChooseModel(kTuckerModel);
+    logic_.ChooseModel(SpectrumModel::Tucker);
     EXPECT_EQ(Controls().Caption, "Diagnostic X-ray Spectrum by the Tucker's formula");
     EXPECT_EQ(Controls().ModelCaption, "by Tucker");
     EXPECT_EQ(Controls().Fields.TargetAngle, "12");
 }
 
 TEST_F(MainFormLogicTest, CalculateMovesToComputedAndShowsTheResults) {
-    logic_.ChooseModel(kTuckerModel);
+    logic_.ChooseModel(SpectrumModel::Tucker);
     logic_.Calculate();
     EXPECT_TRUE(messages_.Warnings.empty());
     EXPECT_EQ(State(), MainFormState::Computed);
@@ -84,7 +84,7 @@ TEST_F(MainFormLogicTest, CalculateMovesToComputedAndShowsTheResults) {
 }
 
 TEST_F(MainFormLogicTest, RejectedAngleStaysInEditingAndCorrectsTheFields) {
-    logic_.ChooseModel(kTuckerModel);
+    logic_.ChooseModel(SpectrumModel::Tucker);
     logic_.Fields().TubeVoltage = "200";
     logic_.Fields().TargetAngle = "10";
     logic_.Calculate();
@@ -107,10 +107,10 @@ TEST_F(MainFormLogicTest, RejectedAngleStaysInEditingAndCorrectsTheFields) {
 }
 
 TEST_F(MainFormLogicTest, ResetReturnsToEditingWithDefaultsButKeepsTheAngle) {
-    logic_.ChooseModel(kTuckerModel);
+    logic_.ChooseModel(SpectrumModel::Tucker);
     logic_.Fields().TargetAngle = "20";
     logic_.Fields().AluminiumFilter = "1";
-    logic_.ChooseRectification(kThreePhaseTwelvePulse);
+    logic_.ChooseRectification(RectificationMode::ThreePhaseTwelvePulse);
     logic_.Calculate();
     logic_.DrawAngle(2);
     logic_.Reset();
@@ -121,13 +121,13 @@ TEST_F(MainFormLogicTest, ResetReturnsToEditingWithDefaultsButKeepsTheAngle) {
     EXPECT_TRUE(Controls().FluencePerExposure.empty());
     EXPECT_EQ(std::count(Controls().LegendVisible.begin(), Controls().LegendVisible.end(), true),
               0);
-    EXPECT_EQ(state_.Conditions.Rectification, kThreePhaseTwelvePulse);
+    EXPECT_EQ(state_.Conditions.Rectification, RectificationMode::ThreePhaseTwelvePulse);
     EXPECT_EQ(RedPixels(), 0);
     EXPECT_TRUE(TableFileExists());
 }
 
 TEST_F(MainFormLogicTest, ClearAfterARunLeavesNeitherStateAndAngleButtonsUsable) {
-    logic_.ChooseModel(kTuckerModel);
+    logic_.ChooseModel(SpectrumModel::Tucker);
     state_.Filters.FilterCount = 2;
     state_.Filters.MuFilter[1].fill(3);
     logic_.Calculate();
@@ -152,7 +152,7 @@ TEST_F(MainFormLogicTest, ClearAfterARunLeavesNeitherStateAndAngleButtonsUsable)
 }
 
 TEST_F(MainFormLogicTest, BeforeAnyRunClearKeepsTheAngleButtonsDisabled) {
-    logic_.ChooseModel(kBirchModel);
+    logic_.ChooseModel(SpectrumModel::Birch);
     logic_.Clear();
     EXPECT_FALSE(Controls().AngleButtonsEnabled);
     const QImage before = canvas_.Image();
@@ -162,13 +162,12 @@ TEST_F(MainFormLogicTest, BeforeAnyRunClearKeepsTheAngleButtonsDisabled) {
 }
 
 TEST_F(MainFormLogicTest, AngleButtonsDrawInTheirColours) {
-    logic_.ChooseModel(kTuckerModel);
+    logic_.ChooseModel(SpectrumModel::Tucker);
     logic_.Calculate();
     for (const auto& [angle, colour] : {std::pair{1, 6}, {5, 13}, {11, 0}, {9, 9}}) {
         const int before =
             CountColour(canvas_.Image(), canvas_.Image().rect(), PaletteColour(colour));
         logic_.DrawAngle(angle);
-        EXPECT_EQ(state_.Display.CurveColour, colour);
         EXPECT_TRUE(Controls().LegendVisible[angle]);
         if (colour != 0) {
             EXPECT_GT(CountColour(canvas_.Image(), canvas_.Image().rect(), PaletteColour(colour)),
@@ -179,19 +178,19 @@ TEST_F(MainFormLogicTest, AngleButtonsDrawInTheirColours) {
 }
 
 TEST_F(MainFormLogicTest, AxisOptionSetsTheModeAndKeepsTheCurves) {
-    logic_.ChooseModel(kTuckerModel);
-    logic_.ChooseVerticalAxis(kAirKermaAxis);
-    EXPECT_EQ(state_.Display.VerticalAxisMode, kAirKermaAxis);
+    logic_.ChooseModel(SpectrumModel::Tucker);
+    logic_.ChooseVerticalAxis(VerticalAxis::AirKerma);
+    EXPECT_EQ(logic_.VerticalAxisMode(), VerticalAxis::AirKerma);
     logic_.Calculate();
     const int red = RedPixels();
     logic_.Reset();
-    logic_.ChooseVerticalAxis(kEnergyFluenceAxis);
-    EXPECT_EQ(state_.Display.VerticalAxisMode, kEnergyFluenceAxis);
+    logic_.ChooseVerticalAxis(VerticalAxis::EnergyFluence);
+    EXPECT_EQ(logic_.VerticalAxisMode(), VerticalAxis::EnergyFluence);
     EXPECT_GT(red, 100);
 }
 
 TEST_F(MainFormLogicTest, ZeroSpectraShowTheMessageAndKeepTheWindowAsItWas) {
-    logic_.ChooseModel(kTuckerModel);
+    logic_.ChooseModel(SpectrumModel::Tucker);
     logic_.Fields().CopperFilter = "1e7";
     logic_.Calculate();
     ASSERT_EQ(messages_.Warnings.size(), 1u);
@@ -206,7 +205,7 @@ TEST_F(MainFormLogicTest, UnwritableTableFileIsReportedAfterAComputedRun) {
     CalculationState state;
     state.Attenuation = testing::ShippedAttenuation();
     MainFormLogic logic(state, canvas_, messages_, view_, folder_ / "no such folder");
-    logic.ChooseModel(kTuckerModel);
+    logic.ChooseModel(SpectrumModel::Tucker);
     logic.Calculate();
     EXPECT_EQ(StateOf(logic.Controls()), MainFormState::Computed);
     ASSERT_EQ(messages_.Warnings.size(), 1u);
@@ -216,7 +215,7 @@ TEST_F(MainFormLogicTest, UnwritableTableFileIsReportedAfterAComputedRun) {
 
 TEST_F(MainFormLogicTest, RemoveTableFileIgnoresAMissingFile) {
     logic_.RemoveTableFile();
-    logic_.ChooseModel(kTuckerModel);
+    logic_.ChooseModel(SpectrumModel::Tucker);
     logic_.Calculate();
     ASSERT_TRUE(TableFileExists());
     logic_.RemoveTableFile();

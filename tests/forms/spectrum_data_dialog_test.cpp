@@ -22,7 +22,13 @@ class SpectrumDataDialogTest : public ::testing::Test {
   protected:
     SpectrumDataDialogTest() : dialog_(state_, messages_, folder_.Path(), TableFile()) {
         state_.Attenuation = testing::ShippedAttenuation();
-        state_.Conditions = {kTuckerModel, 100, 12, 0.25, 0.3 * 0.1, 0, kSinglePhaseFullWave};
+        state_.Conditions = {SpectrumModel::Tucker,
+                             100,
+                             12,
+                             0.25,
+                             0.3 * 0.1,
+                             0,
+                             RectificationMode::SinglePhaseFullWave};
         NoRunEffects none;
         ComputeChosenModel(state_, {TableFile()}, none);
     }

@@ -62,7 +62,7 @@ TEST_F(WindowSession, AWholeSessionDrivenThroughTheControls) {
     voltage.selectAll();
     QTest::keyClicks(&voltage, QStringLiteral("80"));
     Find<QRadioButton>(form2, "Option9").click();
-    EXPECT_EQ(program.State().Conditions.Rectification, kSinglePhaseFullWave);
+    EXPECT_EQ(program.State().Conditions.Rectification, RectificationMode::SinglePhaseFullWave);
     Button(form2, "Command1").click();
     EXPECT_EQ(program.State().Conditions.TubeVoltage, 80);
     EXPECT_FALSE(Find<QLineEdit>(form2, "Text9").text().isEmpty());
@@ -85,7 +85,7 @@ TEST_F(WindowSession, AWholeSessionDrivenThroughTheControls) {
     EXPECT_TRUE(Find<QLineEdit>(form2, "Text9").text().isEmpty());
     EXPECT_FALSE(Find<QWidget>(form2, "Line1").isVisible());
     Find<QRadioButton>(form2, "Option11").click();
-    EXPECT_EQ(program.State().Display.VerticalAxisMode, kAirKermaAxis);
+    EXPECT_EQ(form2.Logic().VerticalAxisMode(), VerticalAxis::AirKerma);
     EXPECT_TRUE(Find<QRadioButton>(form2, "Option11").isChecked());
 
     Button(form2, "Command1").click();

@@ -25,7 +25,7 @@ const QRect kRelative = Region({200, 500}, {980, 690});
 
 TEST(PaintGraphFrame, DrawsTheBlackFrameTwoPixelsWide) {
     GraphCanvas canvas;
-    PaintGraphFrame(canvas, kPhotonFluenceAxis);
+    PaintGraphFrame(canvas, VerticalAxis::PhotonFluence);
     const QImage& image = canvas.Image();
     const QPoint topLeft = GraphCanvas::ToPixel({1000, 100});
     const QPoint bottomRight = GraphCanvas::ToPixel({5500, 2100});
@@ -42,7 +42,7 @@ TEST(PaintGraphFrame, DrawsTheBlackFrameTwoPixelsWide) {
 
 TEST(PaintGraphFrame, GridHasFourteenVerticalAndNineHorizontalGreyLines) {
     GraphCanvas canvas;
-    PaintGraphFrame(canvas, kPhotonFluenceAxis);
+    PaintGraphFrame(canvas, VerticalAxis::PhotonFluence);
     const QImage& image = canvas.Image();
     const int row = GraphCanvas::ToPixel({0, 1000 + 30}).y();
     const int inner = GraphCanvas::ToPixel({1000, 0}).x() + 3;
@@ -59,36 +59,37 @@ TEST(PaintGraphFrame, GridHasFourteenVerticalAndNineHorizontalGreyLines) {
 
 TEST(PaintGraphFrame, AxisTitleFollowsTheMode) {
     struct Case {
-        int mode;
-        bool firstWord;
+        VerticalAxis axis;
         bool secondWord;
     };
-    for (const Case& c : {Case{kPhotonFluenceAxis, true, true}, Case{kAirKermaAxis, true, false},
-                          Case{kEnergyFluenceAxis, true, false}, Case{7, false, false}}) {
+    for (const Case& c :
+         {Case{VerticalAxis::PhotonFluence, true}, Case{VerticalAxis::AirKerma, false},
+          Case{VerticalAxis::EnergyFluence, false}}) {
         GraphCanvas canvas;
-        PaintGraphFrame(canvas, c.mode);
-        EXPECT_GT(CountInk(canvas.Image(), kRelative), 0) << c.mode;
-        EXPECT_EQ(CountInk(canvas.Image(), kFirstTitleWord) > 0, c.firstWord) << c.mode;
-        EXPECT_EQ(CountInk(canvas.Image(), kSecondTitleWord) > 0, c.secondWord) << c.mode;
+        PaintGraphFrame(canvas, c.axis);
+        const int mode = static_cast<int>(c.axis);
+        EXPECT_GT(CountInk(canvas.Image(), kRelative), 0) << mode;
+        EXPECT_GT(CountInk(canvas.Image(), kFirstTitleWord), 0) << mode;
+        EXPECT_EQ(CountInk(canvas.Image(), kSecondTitleWord) > 0, c.secondWord) << mode;
     }
 }
 
 TEST(PaintGraphFrame, TwiceIsTheSameAsOnceAndErasesCurves) {
     GraphCanvas once;
-    PaintGraphFrame(once, kAirKermaAxis);
+    PaintGraphFrame(once, VerticalAxis::AirKerma);
     GraphCanvas twice;
     twice.Line({1200, 300}, {4000, 1500}, 12);
-    PaintGraphFrame(twice, kAirKermaAxis);
-    PaintGraphFrame(twice, kAirKermaAxis);
+    PaintGraphFrame(twice, VerticalAxis::AirKerma);
+    PaintGraphFrame(twice, VerticalAxis::AirKerma);
     EXPECT_EQ(once.Image(), twice.Image());
 }
 
 TEST(RepaintAxisTitle, ChangesOnlyTheTitleRegion) {
     GraphCanvas canvas;
-    PaintGraphFrame(canvas, kPhotonFluenceAxis);
+    PaintGraphFrame(canvas, VerticalAxis::PhotonFluence);
     canvas.Line({1200, 300}, {4000, 1500}, 12);
     const QImage before = canvas.Image();
-    RepaintAxisTitle(canvas, kEnergyFluenceAxis);
+    RepaintAxisTitle(canvas, VerticalAxis::EnergyFluence);
     const QImage& after = canvas.Image();
     const QRect title = Region({0, 690}, {980, 1100});
     for (int y = 0; y < after.height(); ++y) {
@@ -101,7 +102,7 @@ TEST(RepaintAxisTitle, ChangesOnlyTheTitleRegion) {
     EXPECT_NE(before.copy(title), after.copy(title));
     EXPECT_GT(CountInk(after, kSecondTitleWord), 0);
 
-    RepaintAxisTitle(canvas, kAirKermaAxis);
+    RepaintAxisTitle(canvas, VerticalAxis::AirKerma);
     EXPECT_EQ(CountInk(canvas.Image(), kSecondTitleWord), 0);
     EXPECT_GT(CountInk(canvas.Image(), kFirstTitleWord), 0);
 }

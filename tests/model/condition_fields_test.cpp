@@ -12,8 +12,8 @@ ConditionTexts Fields(std::string voltage, std::string angle, std::string inhere
 
 IrradiationConditions Stored() {
     IrradiationConditions stored;
-    stored.ModelChoice = kBirchModel;
-    stored.Rectification = kSinglePhaseFullWave;
+    stored.ModelChoice = SpectrumModel::Birch;
+    stored.Rectification = RectificationMode::SinglePhaseFullWave;
     stored.TubeVoltage = 77;
     stored.TargetAngle = 33;
     return stored;
@@ -26,8 +26,8 @@ TEST(CheckConditionFields, AcceptedFieldsAreStoredInCentimetres) {
     EXPECT_EQ(checked.Conditions.TargetAngle, 12);
     EXPECT_EQ(checked.Conditions.InherentFiltration, 2.5 * 0.1);
     EXPECT_EQ(checked.Conditions.InherentFiltration, 0.25);
-    EXPECT_EQ(checked.Conditions.ModelChoice, kBirchModel);
-    EXPECT_EQ(checked.Conditions.Rectification, kSinglePhaseFullWave);
+    EXPECT_EQ(checked.Conditions.ModelChoice, SpectrumModel::Birch);
+    EXPECT_EQ(checked.Conditions.Rectification, RectificationMode::SinglePhaseFullWave);
     EXPECT_EQ(checked.Texts.TubeVoltage, "100");
     EXPECT_EQ(checked.Texts.TargetAngle, "12");
 }

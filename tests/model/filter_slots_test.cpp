@@ -115,7 +115,8 @@ TEST(AddFilterFromFile, ARefusedFileOrThicknessChangesNothing) {
 SpectrumTable TuckerSpectraWith(const MaterialFilter& filters) {
     CalculationState state;
     state.Attenuation = ShippedAttenuation();
-    state.Conditions = {kTuckerModel, 80, 12, 0.25, 0, 0, kConstantPotential};
+    state.Conditions = {
+        SpectrumModel::Tucker, 80, 12, 0.25, 0, 0, RectificationMode::ConstantPotential};
     state.Filters = filters;
     NoRunEffects effects;
     EXPECT_TRUE(ComputeTuckerSpectra(state, {}, effects).Completed());

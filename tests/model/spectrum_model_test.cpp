@@ -22,6 +22,8 @@ using testing::ScratchFolder;
 using testing::ShippedAttenuation;
 using testing::WriteBytes;
 
+constexpr RectificationMode kConstant = RectificationMode::ConstantPotential;
+
 // Three arbitrary filters as the filter dialog would leave them: two in use, one released.
 MaterialFilter SomeArbitraryFilters() {
     MaterialFilter filters;
@@ -34,7 +36,8 @@ MaterialFilter SomeArbitraryFilters() {
     return filters;
 }
 
-CalculationState StateFor(int model, int rectification, double kv, double angle, bool filtered) {
+CalculationState StateFor(SpectrumModel model, RectificationMode rectification, double kv,
+                          double angle, bool filtered) {
     CalculationState state;
     state.Attenuation = ShippedAttenuation();
     state.Conditions = {
@@ -139,17 +142,14 @@ Deviation SpectraDeviation(const SpectrumTable& expected, const SpectrumTable& a
 // Keeps the texts a run shows and the order of its effects.
 class RecordedEffects : public RunEffects {
   public:
-    explicit RecordedEffects(const CalculationState& state, std::filesystem::path tableFile = {})
-        : state_(state), tableFile_(std::move(tableFile)) {}
+    explicit RecordedEffects(std::filesystem::path tableFile = {})
+        : tableFile_(std::move(tableFile)) {}
     void ProcessPendingEvents() override {
         Log.push_back(tableFile_.empty() || std::filesystem::exists(tableFile_)
                           ? "events"
                           : "events before the table file");
     }
-    void DrawSpectrumCurve(int angleIndex) override {
-        Log.push_back("draw " + std::to_string(angleIndex) + " in " +
-                      std::to_string(state_.Display.CurveColour));
-    }
+    void DrawCentralCurve() override { Log.push_back("draw central curve"); }
     void ShowBeamQuality(const BeamQualityTexts& texts) override {
         Texts = texts;
         Log.push_back("show");
@@ -158,7 +158,6 @@ class RecordedEffects : public RunEffects {
     BeamQualityTexts Texts;
 
   private:
-    const CalculationState& state_;
     std::filesystem::path tableFile_;
 };
 
@@ -167,7 +166,7 @@ class RecordedEffects : public RunEffects {
 constexpr double kRelativeTolerance = 1e-12;
 constexpr double kHalfValueLayerToleranceMm = 1e-12;
 
-using GridPoint = std::tuple<int, int, double, double, bool>;
+using GridPoint = std::tuple<SpectrumModel, RectificationMode, double, double, bool>;
 
 class AgreesWithOracle : public ::testing::TestWithParam<GridPoint> {};
 
@@ -178,7 +177,7 @@ TEST_P(AgreesWithOracle, SpectraAgreeAndTableFileAndTextsAreIdentical) {
         oracle::RunStraightforward(state.Conditions, state.Attenuation, state.Filters);
 
     const ScratchFolder folder;
-    RecordedEffects effects(state);
+    RecordedEffects effects;
     const RunResult result = ComputeChosenModel(state, {folder / "B_SPCTL.temp"}, effects);
     ASSERT_TRUE(result.Completed()) << *result.Failure;
     ASSERT_FALSE(result.TableFileError);
@@ -203,28 +202,34 @@ TEST_P(AgreesWithOracle, SpectraAgreeAndTableFileAndTextsAreIdentical) {
 
 std::string GridPointName(const ::testing::TestParamInfo<GridPoint>& info) {
     const auto [model, rectification, kv, angle, filtered] = info.param;
-    return std::string(model == kTuckerModel ? "Tucker" : "Birch") + "_rect" +
-           std::to_string(rectification) + "_" + std::to_string(static_cast<int>(kv)) + "kV_" +
-           std::to_string(static_cast<int>(angle)) + "deg" + (filtered ? "_filtered" : "_bare");
+    return std::string(model == SpectrumModel::Tucker ? "Tucker" : "Birch") + "_rect" +
+           std::to_string(static_cast<int>(rectification)) + "_" +
+           std::to_string(static_cast<int>(kv)) + "kV_" + std::to_string(static_cast<int>(angle)) +
+           "deg" + (filtered ? "_filtered" : "_bare");
 }
 
-INSTANTIATE_TEST_SUITE_P(Grid, AgreesWithOracle,
-                         ::testing::Combine(::testing::Values(kTuckerModel, kBirchModel),
-                                            ::testing::Values(1, 2, 3),
-                                            ::testing::Values(30.0, 70.0, 71.0, 100.0, 150.0),
-                                            ::testing::Values(12.0, 16.0, 45.0), ::testing::Bool()),
-                         GridPointName);
+INSTANTIATE_TEST_SUITE_P(
+    Grid, AgreesWithOracle,
+    ::testing::Combine(::testing::Values(SpectrumModel::Tucker, SpectrumModel::Birch),
+                       ::testing::Values(RectificationMode::ConstantPotential,
+                                         RectificationMode::ThreePhaseTwelvePulse,
+                                         RectificationMode::SinglePhaseFullWave),
+                       ::testing::Values(30.0, 70.0, 71.0, 100.0, 150.0),
+                       ::testing::Values(12.0, 16.0, 45.0), ::testing::Bool()),
+    GridPointName);
 
 TEST(SpectrumModel, NoRunLeaksIntoTheNext) {
-    for (const int model : {kTuckerModel, kBirchModel}) {
-        CalculationState reused = StateFor(model, kSinglePhaseFullWave, 150, 12, true);
+    for (const SpectrumModel model : {SpectrumModel::Tucker, SpectrumModel::Birch}) {
+        CalculationState reused =
+            StateFor(model, RectificationMode::SinglePhaseFullWave, 150, 12, true);
         NoRunEffects none;
         ASSERT_TRUE(ComputeChosenModel(reused, {}, none).Completed());
         reused.Conditions.TubeVoltage = 50;
-        reused.Conditions.Rectification = kConstantPotential;
+        reused.Conditions.Rectification = RectificationMode::ConstantPotential;
         ASSERT_TRUE(ComputeChosenModel(reused, {}, none).Completed());
 
-        CalculationState fresh = StateFor(model, kConstantPotential, 50, 12, true);
+        CalculationState fresh =
+            StateFor(model, RectificationMode::ConstantPotential, 50, 12, true);
         ASSERT_TRUE(ComputeChosenModel(fresh, {}, none).Completed());
         ExpectSameSpectra(fresh.Spectra, reused.Spectra);
         EXPECT_EQ(fresh.Quality.KermaShare, reused.Quality.KermaShare);
@@ -236,29 +241,34 @@ TEST(SpectrumModel, NoRunLeaksIntoTheNext) {
 
 TEST(SpectrumModel, EffectsComeInTheirFixedOrderAfterTheTableFile) {
     const ScratchFolder folder;
-    CalculationState state = StateFor(kTuckerModel, kConstantPotential, 100, 12, true);
-    RecordedEffects effects(state, folder / "B_SPCTL.temp");
+    CalculationState state =
+        StateFor(SpectrumModel::Tucker, RectificationMode::ConstantPotential, 100, 12, true);
+    RecordedEffects effects(folder / "B_SPCTL.temp");
     ASSERT_TRUE(ComputeTuckerSpectra(state, {folder / "B_SPCTL.temp"}, effects).Completed());
-    EXPECT_EQ(effects.Log, (std::vector<std::string>{"events", "draw 6 in 12", "events", "show"}));
-    EXPECT_EQ(state.Display.CurveColour, 12);
+    EXPECT_EQ(effects.Log,
+              (std::vector<std::string>{"events", "draw central curve", "events", "show"}));
 }
 
-TEST(SpectrumModel, ModelChoiceOneRunsTuckerAndAnyOtherBirch) {
+TEST(SpectrumModel, ModelChoiceRunsItsModel) {
     NoRunEffects none;
-    CalculationState tucker = StateFor(kTuckerModel, 1, 100, 16, false);
-    CalculationState birch = StateFor(kBirchModel, 1, 100, 16, false);
-    CalculationState other = StateFor(7, 1, 100, 16, false);
+    CalculationState tucker = StateFor(SpectrumModel::Tucker, kConstant, 100, 16, false);
+    CalculationState birch = StateFor(SpectrumModel::Birch, kConstant, 100, 16, false);
+    CalculationState chosenTucker = tucker;
+    CalculationState chosenBirch = birch;
     ComputeTuckerSpectra(tucker, {}, none);
     ComputeBirchSpectra(birch, {}, none);
-    ComputeChosenModel(other, {}, none);
-    EXPECT_EQ(other.Spectra.PhotonSpectrum, birch.Spectra.PhotonSpectrum);
+    ComputeChosenModel(chosenTucker, {}, none);
+    ComputeChosenModel(chosenBirch, {}, none);
+    EXPECT_EQ(chosenTucker.Spectra.PhotonSpectrum, tucker.Spectra.PhotonSpectrum);
+    EXPECT_EQ(chosenBirch.Spectra.PhotonSpectrum, birch.Spectra.PhotonSpectrum);
     EXPECT_NE(tucker.Spectra.PhotonSpectrum, birch.Spectra.PhotonSpectrum);
 }
 
 TEST(SpectrumModel, SpectraHaveTheShapeOfTheModel) {
-    for (const int model : {kTuckerModel, kBirchModel}) {
+    for (const SpectrumModel model : {SpectrumModel::Tucker, SpectrumModel::Birch}) {
         NoRunEffects none;
-        CalculationState state = StateFor(model, kConstantPotential, 71, 12, false);
+        CalculationState state =
+            StateFor(model, RectificationMode::ConstantPotential, 71, 12, false);
         ASSERT_TRUE(ComputeChosenModel(state, {}, none).Completed());
         const SpectrumTable& spectra = state.Spectra;
         double largestFluence = 0, largestKerma = 0;
@@ -296,7 +306,8 @@ TEST(SpectrumModel, SpectraHaveTheShapeOfTheModel) {
 
 TEST(SpectrumModel, ReleasedFilterSlotsTransmitEverything) {
     NoRunEffects none;
-    CalculationState bare = StateFor(kTuckerModel, 2, 90, 14, false);
+    CalculationState bare =
+        StateFor(SpectrumModel::Tucker, RectificationMode::ThreePhaseTwelvePulse, 90, 14, false);
     CalculationState released = bare;
     released.Filters.FilterThickness = {0, 3, 3, 3};
     ComputeChosenModel(bare, {}, none);
@@ -307,13 +318,13 @@ TEST(SpectrumModel, ReleasedFilterSlotsTransmitEverything) {
 TEST(SpectrumModel, ZeroSpectraAreRefusedAndChangeNothing) {
     const ScratchFolder folder;
     WriteBytes(folder / "B_SPCTL.temp", "last run's table");
-    CalculationState state = StateFor(kBirchModel, 1, 100, 16, false);
+    CalculationState state = StateFor(SpectrumModel::Birch, kConstant, 100, 16, false);
     NoRunEffects none;
     ASSERT_TRUE(ComputeChosenModel(state, {}, none).Completed());
     const SpectrumTable before = state.Spectra;
     state.Conditions.CopperFilter = 1e6;  // 10 km of copper
 
-    RecordedEffects effects(state);
+    RecordedEffects effects;
     const RunResult result = ComputeChosenModel(state, {folder / "B_SPCTL.temp"}, effects);
     ASSERT_TRUE(result.Failure);
     EXPECT_NE(result.Failure->find("スペクトルがすべてのエネルギーで 0 になりました"),
@@ -324,9 +335,9 @@ TEST(SpectrumModel, ZeroSpectraAreRefusedAndChangeNothing) {
 }
 
 TEST(SpectrumModel, ValuesBeyondTheDoubleRangeAreRefused) {
-    CalculationState state = StateFor(kTuckerModel, 1, 100, 12, false);
+    CalculationState state = StateFor(SpectrumModel::Tucker, kConstant, 100, 12, false);
     state.Conditions.AluminiumFilter = -1e5;  // a negative filter amplifies without bound
-    RecordedEffects effects(state);
+    RecordedEffects effects;
     const RunResult result = ComputeChosenModel(state, {}, effects);
     ASSERT_TRUE(result.Failure);
     EXPECT_NE(result.Failure->find("数値の範囲を超えました"), std::string::npos);
@@ -336,8 +347,8 @@ TEST(SpectrumModel, ValuesBeyondTheDoubleRangeAreRefused) {
 
 TEST(SpectrumModel, UnwritableTableFileIsReportedAndTheRunCompletes) {
     const ScratchFolder folder;
-    CalculationState state = StateFor(kTuckerModel, 1, 100, 12, false);
-    RecordedEffects effects(state);
+    CalculationState state = StateFor(SpectrumModel::Tucker, kConstant, 100, 12, false);
+    RecordedEffects effects;
     const std::filesystem::path table = folder / "missing" / "B_SPCTL.temp";
     const RunResult result = ComputeChosenModel(state, {table}, effects);
     ASSERT_TRUE(result.Completed());

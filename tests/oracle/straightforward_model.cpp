@@ -34,10 +34,12 @@ void ComputeSpectra(const IrradiationConditions& c, const AttenuationTable& at,
         const double H = std::sqrt(1 - std::pow(std::tan(phi), 2)) /
                          (std::tan(c.TargetAngle * pi / 180) - std::tan(phi));
 
+        // The operator's numbers: 1 constant potential, 2 three-phase, 3 single-phase.
+        const int rectification = static_cast<int>(c.Rectification);
         int from = 2, to = 90, step = 2;
-        if (c.Rectification == 1) {
+        if (rectification == 1) {
             from = 90, to = 90, step = 1;
-        } else if (c.Rectification == 2) {
+        } else if (rectification == 2) {
             from = 75, to = 90, step = 1;
         }
         int N = 0;
@@ -46,7 +48,7 @@ void ComputeSpectra(const IrradiationConditions& c, const AttenuationTable& at,
             N = N + 1;
             V = std::sin(theta * pi / 180) * c.TubeVoltage;
             double w = 1;
-            if (c.Rectification == 3) {
+            if (rectification == 3) {
                 w = std::pow(std::fmin(std::sin(theta * pi / 180) / 0.75, 1), 1.5);
             }
             const double C = 141766 + 12157 * V - 111.046 * std::pow(V, 2) +
@@ -62,7 +64,7 @@ void ComputeSpectra(const IrradiationConditions& c, const AttenuationTable& at,
                 while (T <= V) {
                     const double depth = (V * V - T * T) / (19.3 * C);
                     const double att = std::exp(-at.MuTarget[j] * H * depth);
-                    sum = sum + att * Term(c.ModelChoice, V, E, T);
+                    sum = sum + att * Term(static_cast<int>(c.ModelChoice), V, E, T);
                     T = T + 0.5;
                 }
                 st.SampleSpectrum[j] = sum;
