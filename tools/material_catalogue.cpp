@@ -2,7 +2,7 @@
 
 #include <xraylib.h>
 
-#include <memory>
+#include <utility>
 
 #include "xraylib_call.h"
 
@@ -17,15 +17,8 @@ Material Element(int atomicNumber, const char* symbol) {
 }
 
 Material Compound(const char* fileName, const char* name, const char* nistCompound) {
-    xrl_error* error = nullptr;
-    const std::unique_ptr<compoundDataNIST, void (*)(compoundDataNIST*)> data(
-        GetCompoundDataNISTByName(nistCompound, &error), FreeCompoundDataNIST);
-    ThrowIfFailed(error);
-    Material material{fileName, name, data->density, {}, nistCompound};
-    for (int i = 0; i < data->nElements; ++i) {
-        material.Constituents.push_back({data->Elements[i], data->massFractions[i]});
-    }
-    return material;
+    Composition composition = NistCompoundComposition(nistCompound);
+    return {fileName, name, composition.Density, std::move(composition.Constituents), nistCompound};
 }
 
 }  // namespace

@@ -3,12 +3,9 @@
 #include <string>
 #include <vector>
 
-namespace tubeline::tools {
+#include "material_composition.h"
 
-struct Constituent {
-    int AtomicNumber;
-    double MassFraction;
-};
+namespace tubeline::tools {
 
 // One material file of data/: its name there, the name line the program shows, the density and
 // the composition by mass.
