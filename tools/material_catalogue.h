@@ -3,22 +3,20 @@
 #include <string>
 #include <vector>
 
+#include "material_composition.h"
+
 namespace tubeline::tools {
 
-struct Constituent {
-    int AtomicNumber;
-    double MassFraction;
-};
-
-// One material file of data/: its name there, the name line the program shows, the density and
-// the composition by mass.
+// One material file: its name in data/, the name line the program shows, the density and the
+// composition by mass.
 struct Material {
-    std::string FileName;
+    std::string FileName;  // "" for a file that is not shipped
     std::string Name;
     double Density;  // g/cm3
     std::vector<Constituent> Constituents;
-    // Where density and composition come from: "" for an element (xraylib's element density),
-    // otherwise the compound's name in xraylib's list of NIST compounds.
+    // The compound's name in xraylib's list of NIST compounds when density and composition come
+    // from there; "" for an element (xraylib's element density) or a composition given
+    // otherwise.
     std::string NistCompound;
 };
 

@@ -57,29 +57,15 @@ std::string Lowercase(std::string_view text) {
 CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> arguments) {
     CalculatorArguments parsed;
     std::optional<std::string> angle;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        std::string_view option = arguments[i];
-        std::optional<std::string_view> inlineValue;
-        if (const auto equals = option.find('=');
-            option.starts_with("--") && equals != std::string_view::npos) {
-            inlineValue = option.substr(equals + 1);
-            option = option.substr(0, equals);
-        }
-        if (option == "--help" && !inlineValue) {
+    CommandLineReader reader(arguments);
+    while (reader.Next()) {
+        if (reader.IsFlag("--help")) {
             parsed.Help = true;
             continue;
         }
-        const auto value = [&]() -> std::string {
-            if (inlineValue) {
-                return std::string(*inlineValue);
-            }
-            if (i + 1 >= arguments.size()) {
-                throw UsageError("option " + std::string(option) + " needs a value");
-            }
-            return std::string(arguments[++i]);
-        };
+        const std::string_view option = reader.Option();
         if (option == "--model") {
-            const std::string model = Lowercase(value());
+            const std::string model = Lowercase(reader.Value());
             if (model == "tucker") {
                 parsed.ModelChoice = SpectrumModel::Tucker;
             } else if (model == "birch") {
@@ -88,17 +74,17 @@ CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> a
                 throw UsageError("--model must be tucker or birch, not '" + model + "'");
             }
         } else if (option == "--kv") {
-            parsed.Fields.TubeVoltage = value();
+            parsed.Fields.TubeVoltage = reader.Value();
         } else if (option == "--angle") {
-            angle = value();
+            angle = reader.Value();
         } else if (option == "--inherent") {
-            parsed.Fields.InherentFiltration = value();
+            parsed.Fields.InherentFiltration = reader.Value();
         } else if (option == "--al") {
-            parsed.Fields.AluminiumFilter = value();
+            parsed.Fields.AluminiumFilter = reader.Value();
         } else if (option == "--cu") {
-            parsed.Fields.CopperFilter = value();
+            parsed.Fields.CopperFilter = reader.Value();
         } else if (option == "--rectification") {
-            const std::string number = value();
+            const std::string number = reader.Value();
             const std::optional<RectificationMode> mode =
                 number.size() == 1 ? RectificationFromNumber(number[0] - '0') : std::nullopt;
             if (!mode) {
@@ -106,19 +92,19 @@ CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> a
             }
             parsed.Rectification = *mode;
         } else if (option == "--data") {
-            parsed.DataFolder = value();
+            parsed.DataFolder = reader.Value();
         } else if (option == "--table") {
-            parsed.TableFile = value();
+            parsed.TableFile = reader.Value();
         } else if (option == "--filter") {
             if (parsed.Filters.size() == kFilterSlotCount) {
                 throw UsageError("at most " + std::to_string(kFilterSlotCount) +
                                  " --filter options");
             }
-            parsed.Filters.push_back(ParseFilterArgument(value()));
+            parsed.Filters.push_back(ParseFilterArgument(reader.Value()));
         } else if (option == "--csv") {
-            parsed.CsvFile = value();
+            parsed.CsvFile = reader.Value();
         } else {
-            throw UsageError("unknown argument '" + std::string(arguments[i]) + "'");
+            reader.RefuseUnknown();
         }
     }
     parsed.Fields.TargetAngle =

@@ -3,21 +3,15 @@
 #include <filesystem>
 #include <optional>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "model/calculation_state.h"
+#include "command_line.h"
 #include "model/condition_fields.h"
 
 namespace tubeline {
-
-// A command line that cannot be understood; the message says what is wrong with it.
-class UsageError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
 
 // One --filter FILE:MM: a material file and the thickness as typed, in mm.
 struct FilterArgument {
