@@ -9,6 +9,7 @@
 #include "model/file_io.h"
 #include "model/material_file_reader.h"
 #include "model/number_format.h"
+#include "texts/messages.h"
 
 namespace tubeline::tools {
 namespace {
@@ -52,7 +53,7 @@ std::string CheckedFileText(const Material& material, const std::filesystem::pat
     try {
         ParseMaterialFile(text, output.string());
     } catch (const MaterialFileError& error) {
-        throw UsageError(error.what());
+        throw UsageError(Trimmed(MaterialFileMessage(error.Problem())));
     }
     return text;
 }
@@ -89,8 +90,7 @@ int RunMaterialCommand(std::span<const std::string_view> arguments, std::ostream
         err << kProgram << error.what() << '\n';
         return kMaterialExitUsage;
     } catch (const FileError& error) {
-        err << kProgram << "cannot write " << error.Path().string() << ": " << error.Reason()
-            << '\n';
+        err << kProgram << "cannot write " << error.what() << '\n';
         return kMaterialExitFileError;
     }
 }

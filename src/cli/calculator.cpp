@@ -1,9 +1,6 @@
 #include "calculator.h"
 
-#include <stdlib.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <exception>
 #include <ostream>
 
 #include "calculator_arguments.h"
@@ -12,6 +9,7 @@
 #include "model/file_io.h"
 #include "model/filter_slots.h"
 #include "model/spectrum_model.h"
+#include "texts/messages.h"
 
 namespace tubeline {
 namespace {
@@ -25,28 +23,61 @@ class CapturedResults : public NoRunEffects {
     BeamQualityTexts Texts;
 };
 
-// The table file of a run whose table nobody asked for but the export copies; removed on every
-// path out.
-class ScratchTableFile {
-  public:
-    ScratchTableFile() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tubeline-calc-XXXXXX").string();
-        const int fd = ::mkstemp(pattern.data());
-        if (fd < 0) {
-            throw FileError(pattern, DescribeErrno(errno));
-        }
-        ::close(fd);
-        path_ = pattern;
-    }
-    ScratchTableFile(const ScratchTableFile&) = delete;
-    ScratchTableFile& operator=(const ScratchTableFile&) = delete;
-    ~ScratchTableFile() { RemoveFileIfPresent(path_); }
-    const std::filesystem::path& Path() const { return path_; }
+// One line on the terminal, without the blanks that frame some messages in the window.
+void Report(std::ostream& err, std::string_view message) {
+    err << kProgram << Trimmed(message) << '\n';
+}
 
-  private:
-    std::filesystem::path path_;
-};
+int Calculate(const CalculatorArguments& parsed, std::ostream& out, std::ostream& err) {
+    CalculationState state;
+    try {
+        state.Attenuation = LoadAttenuationTable(parsed.DataFolder / kAttenuationTableFileName);
+    } catch (const AttenuationTableError& error) {
+        Report(err, AttenuationTableMessage(error.Problem()));
+        return kExitFileError;
+    }
+    for (const FilterArgument& filter : parsed.Filters) {
+        if (const auto refusal =
+                AddFilterFromFile(state.Filters, filter.MaterialFile, filter.Thickness)) {
+            Report(err, FilterRefusalMessage(*refusal));
+            return refusal->FileRefused() ? kExitFileError : kExitUsageOrRejected;
+        }
+    }
+    state.Conditions.ModelChoice = parsed.ModelChoice;
+    state.Conditions.Rectification = parsed.Rectification;
+
+    const CheckedConditions checked = CheckConditionFields(parsed.Fields, state.Conditions);
+    if (checked.Texts.TubeVoltage != parsed.Fields.TubeVoltage) {
+        Report(err, "tube voltage corrected to " + checked.Texts.TubeVoltage + " kV");
+    }
+    if (checked.Rejection) {
+        Report(err, ConditionRejectionMessage(*checked.Rejection));
+        return kExitUsageOrRejected;
+    }
+    state.Conditions = checked.Conditions;
+
+    CapturedResults results;
+    const RunResult run = ComputeChosenModel(state, {parsed.TableFile}, results);
+    if (run.Refusal) {
+        Report(err, RunRefusalMessage(*run.Refusal));
+        return kExitUsageOrRejected;
+    }
+    out << "Half Value Layer = " << results.Texts.HalfValueLayer << " mm Al\n"
+        << "Fluence / 1[C/kg] = " << results.Texts.FluencePerExposure << " Photons / mm2\n";
+    if (run.TableFileProblem) {
+        Report(err, TableFileMessage(*run.TableFileProblem));
+        return kExitFileError;
+    }
+    if (parsed.CsvFile) {
+        try {
+            WriteSpectrumExport(*parsed.CsvFile, {state.Conditions, state.Filters, run.TableText});
+        } catch (const ExportError& error) {
+            Report(err, ExportMessage(error.Problem()));
+            return kExitFileError;
+        }
+    }
+    return kExitSuccess;
+}
 
 }  // namespace
 
@@ -56,74 +87,23 @@ int RunCalculator(std::span<const std::string_view> arguments, std::ostream& out
     try {
         parsed = ParseCalculatorArguments(arguments);
     } catch (const UsageError& error) {
-        err << kProgram << error.what() << " (see --help)\n";
+        Report(err, std::string(error.what()) + " (see --help)");
         return kExitUsageOrRejected;
     }
     if (parsed.Help) {
         out << kCalculatorUsage;
         return kExitSuccess;
     }
-
-    CalculationState state;
     try {
-        state.Attenuation = LoadAttenuationTable(parsed.DataFolder / kAttenuationTableFileName);
-    } catch (const AttenuationTableError& error) {
-        err << kProgram << error.what() << '\n';
+        return Calculate(parsed, out, err);
+    } catch (const FileError& error) {
+        Report(err, error.Problem().Path.string() + ": " + FileProblemReason(error.Problem()));
+        return kExitFileError;
+    } catch (const std::exception& error) {
+        // Whatever the file system or the library throws ends as a line, not as an abort.
+        Report(err, error.what());
         return kExitFileError;
     }
-    for (const FilterArgument& filter : parsed.Filters) {
-        if (const auto refusal =
-                AddFilterFromFile(state.Filters, filter.MaterialFile, filter.Thickness)) {
-            err << kProgram << refusal->Message << '\n';
-            return refusal->Reason == FilterRefusal::Cause::MaterialFile ? kExitFileError
-                                                                         : kExitUsageOrRejected;
-        }
-    }
-    state.Conditions.ModelChoice = parsed.ModelChoice;
-    state.Conditions.Rectification = parsed.Rectification;
-
-    const CheckedConditions checked = CheckConditionFields(parsed.Fields, state.Conditions);
-    if (checked.Texts.TubeVoltage != parsed.Fields.TubeVoltage) {
-        err << kProgram << "tube voltage corrected to " << checked.Texts.TubeVoltage << " kV\n";
-    }
-    if (checked.Rejection) {
-        err << kProgram << *checked.Rejection << '\n';
-        return kExitUsageOrRejected;
-    }
-    state.Conditions = checked.Conditions;
-
-    std::optional<ScratchTableFile> scratchTable;
-    std::optional<std::filesystem::path> tableFile = parsed.TableFile;
-    if (parsed.CsvFile && !tableFile) {
-        try {
-            tableFile = scratchTable.emplace().Path();
-        } catch (const FileError& error) {
-            err << kProgram << "cannot create a scratch table file: " << error.what() << '\n';
-            return kExitFileError;
-        }
-    }
-
-    CapturedResults results;
-    const RunResult run = ComputeChosenModel(state, {tableFile}, results);
-    if (run.Failure) {
-        err << kProgram << *run.Failure << '\n';
-        return kExitUsageOrRejected;
-    }
-    out << "Half Value Layer = " << results.Texts.HalfValueLayer << " mm Al\n"
-        << "Fluence / 1[C/kg] = " << results.Texts.FluencePerExposure << " Photons / mm2\n";
-    if (run.TableFileError) {
-        err << kProgram << *run.TableFileError << '\n';
-        return kExitFileError;
-    }
-    if (parsed.CsvFile) {
-        try {
-            WriteSpectrumExport(*parsed.CsvFile, state.Conditions, state.Filters, *tableFile);
-        } catch (const ExportError& error) {
-            err << kProgram << error.what() << '\n';
-            return kExitFileError;
-        }
-    }
-    return kExitSuccess;
 }
 
 }  // namespace tubeline

@@ -107,8 +107,7 @@ CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> a
             reader.RefuseUnknown();
         }
     }
-    parsed.Fields.TargetAngle =
-        angle.value_or(parsed.ModelChoice == SpectrumModel::Tucker ? "12" : "16");
+    parsed.Fields.TargetAngle = angle.value_or(DefaultTargetAngleText(parsed.ModelChoice));
     return parsed;
 }
 

@@ -1,9 +1,9 @@
 #include "filter_dialog.h"
 
-#include <QKeyEvent>
-
 #include "model/material_file_reader.h"
+#include "texts/messages.h"
 #include "ui/form_widgets.h"
+#include "ui/keys.h"
 #include "ui/twips.h"
 
 namespace tubeline {
@@ -13,86 +13,89 @@ FilterDialog::FilterDialog(MainFormLogic& logic, OperatorMessages& messages,
     : logic_(logic),
       messages_(messages),
       workingFolder_(workingFolder),
-      label1_(QStringLiteral("フィルターの種類"), this),
-      file1_(QStringLiteral("*.ele;*.mix"), this),
-      label4_(QStringLiteral("材質"), this),
-      label5_(this),
-      label2_(QStringLiteral("厚さ"), this),
-      text2_(this),
-      label3_(QStringLiteral("mm"), this),
-      command1_(QStringLiteral("OK"), this),
-      command2_(QStringLiteral("Cancel"), this) {
+      materialListHeading_(QStringLiteral("フィルターの種類"), this),
+      materialList_(QStringLiteral("*.ele;*.mix"), this),
+      materialCaption_(QStringLiteral("材質"), this),
+      materialName_(this),
+      thicknessCaption_(QStringLiteral("厚さ"), this),
+      thicknessField_(this),
+      thicknessUnit_(QStringLiteral("mm"), this),
+      okButton_(QStringLiteral("OK"), this),
+      cancelButton_(QStringLiteral("Cancel"), this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("任意フィルター設定"));
     setFont(InterfaceFont(9));
     setFixedSize(Pixels(6120), Pixels(2640));
-    PlaceLabel(label1_, "Label1", 360, 240, 1935, 240);
-    label1_.setStyleSheet(QStringLiteral("color: #0000ff;"));
-    Place(file1_, "File1", {120, 600, 2655, 1665});
-    PlaceLabel(label4_, "Label4", 3000, 720, 495, 240);
-    PlaceLabel(label5_, "Label5", 3600, 720, 2295, 300);
-    label5_.setStyleSheet(QStringLiteral("background: white; border: 1px solid black;"));
-    PlaceLabel(label2_, "Label2", 3000, 1200, 495, 240);
-    Place(text2_, "Text2", {3600, 1200, 1215, 315});
-    PlaceLabel(label3_, "Label3", 4920, 1200, 435, 300);
-    Place(command1_, "Command1", {3360, 1800, 1095, 495});
-    Place(command2_, "Command2", {4680, 1800, 1095, 495});
-    for (QPushButton* button : {&command1_, &command2_}) {
+    PlaceLabel(materialListHeading_, "Label1", 360, 240, 1935, 240);
+    materialListHeading_.setStyleSheet(QStringLiteral("color: #0000ff;"));
+    Place(materialList_, "File1", {120, 600, 2655, 1665});
+    PlaceLabel(materialCaption_, "Label4", 3000, 720, 495, 240);
+    PlaceLabel(materialName_, "Label5", 3600, 720, 2295, 300);
+    materialName_.setStyleSheet(QStringLiteral("background: white; border: 1px solid black;"));
+    PlaceLabel(thicknessCaption_, "Label2", 3000, 1200, 495, 240);
+    Place(thicknessField_, "Text2", {3600, 1200, 1215, 315});
+    PlaceLabel(thicknessUnit_, "Label3", 4920, 1200, 435, 300);
+    Place(okButton_, "Command1", {3360, 1800, 1095, 495});
+    Place(cancelButton_, "Command2", {4680, 1800, 1095, 495});
+    for (QPushButton* button : {&okButton_, &cancelButton_}) {
         PaintLightYellow(*button);
-        // Enter in the thickness moves the focus here; it does not press the button.
-        button->setAutoDefault(false);
     }
+    PressOnEnter({&okButton_, &cancelButton_});
+    SetEscapeButton(cancelButton_);
 
-    file1_.SetPath(workingFolder_);
-    file1_.OnClick = [this](const std::string& fileName) { PreviewMaterial(fileName); };
-    text2_.installEventFilter(this);
-    connect(&command1_, &QPushButton::clicked, this, [this] { AddFilter(); });
-    connect(&command2_, &QPushButton::clicked, this, &QWidget::hide);
+    materialList_.SetPath(workingFolder_);
+    // A click previews the material and moves on to the thickness; choosing with the arrow keys
+    // previews it, and Enter then moves on.
+    materialList_.OnClick = [this](const std::string& fileName) {
+        if (PreviewMaterial(fileName)) {
+            thicknessField_.setFocus();
+        }
+    };
+    materialList_.OnSelect = [this](const std::string& fileName) { PreviewMaterial(fileName); };
+    thicknessField_.installEventFilter(this);
+    connect(&okButton_, &QPushButton::clicked, this, [this] { AddFilter(); });
+    connect(&cancelButton_, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 void FilterDialog::Open() {
-    label5_.clear();
-    text2_.clear();
-    file1_.Refresh();
+    materialList_.Refresh();
+    materialName_.clear();
+    thicknessField_.clear();
     show();
     raise();
     activateWindow();
 }
 
 bool FilterDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &text2_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !text2_.text().isEmpty()) {
-            command1_.setFocus();
-            return true;
+    // Enter in the thickness moves the focus to OK; it does not press it.
+    if (watched == &thicknessField_ && IsEnterKey(event)) {
+        if (!thicknessField_.text().isEmpty()) {
+            okButton_.setFocus();
         }
+        return true;
     }
-    return QWidget::eventFilter(watched, event);
+    return SecondaryWindow::eventFilter(watched, event);
 }
 
-void FilterDialog::PreviewMaterial(const std::string& fileName) {
+bool FilterDialog::PreviewMaterial(const std::string& fileName) {
     try {
-        label5_.setText(QString::fromStdString(ReadMaterialName(workingFolder_ / fileName)));
+        materialName_.setText(QString::fromStdString(ReadMaterialName(workingFolder_ / fileName)));
     } catch (const MaterialFileError& error) {
-        label5_.clear();
-        messages_.Warning(error.what());
-        return;
+        materialName_.clear();
+        messages_.Warning(MaterialFileMessage(error.Problem()));
+        return false;
     }
-    text2_.setFocus();
+    return true;
 }
 
 void FilterDialog::AddFilter() {
-    const std::string fileName = file1_.FileName();
+    const std::string fileName = materialList_.FileName();
     if (fileName.empty()) {
-        messages_.Warning("フィルター材質が未選択です。");
-        return;
-    }
-    if (text2_.text().isEmpty()) {
-        messages_.Warning("フィルターの厚さを入力して下さい。");
+        messages_.Warning(NoticeMessage(Notice::NoMaterialChosen));
         return;
     }
     if (const auto refusal =
-            logic_.AddFilter(workingFolder_ / fileName, text2_.text().toStdString())) {
+            logic_.AddFilter(workingFolder_ / fileName, thicknessField_.text().toStdString())) {
         messages_.Warning(*refusal);
         return;
     }

@@ -3,18 +3,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QWidget>
 #include <filesystem>
 
 #include "main_form_logic.h"
 #include "ui/folder_lists.h"
 #include "ui/operator_messages.h"
+#include "ui/secondary_window.h"
 
 namespace tubeline {
 
 // Form1: chooses a material file of the working folder and a thickness, and adds the filter.
 // Hidden, not destroyed, between uses, so the list keeps its selection.
-class FilterDialog : public QWidget {
+class FilterDialog : public SecondaryWindow {
   public:
     FilterDialog(MainFormLogic& logic, OperatorMessages& messages,
                  const std::filesystem::path& workingFolder);
@@ -26,21 +26,22 @@ class FilterDialog : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void PreviewMaterial(const std::string& fileName);
+    // Shows the material's name; false, with the reason told, when its file cannot be read.
+    bool PreviewMaterial(const std::string& fileName);
     void AddFilter();
 
     MainFormLogic& logic_;
     OperatorMessages& messages_;
     std::filesystem::path workingFolder_;
-    QLabel label1_;
-    FileList file1_;
-    QLabel label4_;
-    QLabel label5_;
-    QLabel label2_;
-    QLineEdit text2_;
-    QLabel label3_;
-    QPushButton command1_;
-    QPushButton command2_;
+    QLabel materialListHeading_;  // Label1
+    FileList materialList_;       // File1
+    QLabel materialCaption_;      // Label4
+    QLabel materialName_;         // Label5
+    QLabel thicknessCaption_;     // Label2
+    QLineEdit thicknessField_;    // Text2
+    QLabel thicknessUnit_;        // Label3
+    QPushButton okButton_;        // Command1
+    QPushButton cancelButton_;    // Command2
 };
 
 }  // namespace tubeline

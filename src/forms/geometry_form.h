@@ -2,21 +2,21 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QWidget>
 
 #include "geometry_schematic.h"
+#include "ui/secondary_window.h"
 
 namespace tubeline {
 
 // Form4: the schematic of the calculation points; "Close" hides it.
-class GeometryForm : public QWidget {
+class GeometryForm : public SecondaryWindow {
   public:
     GeometryForm();
 
   private:
-    QLabel label1_;
-    GeometrySchematic picture1_;
-    QPushButton command1_;
+    QLabel heading_;               // Label1
+    GeometrySchematic schematic_;  // Picture1
+    QPushButton closeButton_;      // Command1
 };
 
 }  // namespace tubeline

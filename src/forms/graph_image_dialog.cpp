@@ -1,66 +1,103 @@
 #include "graph_image_dialog.h"
 
+#include "export/spectrum_export.h"
 #include "graph/graph_image_export.h"
 #include "model/file_io.h"
+#include "texts/messages.h"
 #include "ui/form_widgets.h"
+#include "ui/keys.h"
 #include "ui/twips.h"
 
 namespace tubeline {
+namespace {
 
-GraphImageDialog::GraphImageDialog(const GraphCanvas& canvas, OperatorMessages& messages,
-                                   const std::filesystem::path& workingFolder)
+constexpr int kBmpExtensionLength = 4;  // ".bmp"
+
+}  // namespace
+
+GraphImageDialog::GraphImageDialog(const GraphCanvas& canvas, const ExportSource& source,
+                                   OperatorMessages& messages,
+                                   const std::filesystem::path& startFolder)
     : canvas_(canvas),
+      source_(source),
       messages_(messages),
-      label1_(QStringLiteral("表示されているスペクトルの画像を"), this),
-      label3_(QStringLiteral("ビットマップ形式で保存します"), this),
-      drive1_(this),
-      dir1_(this),
-      file1_(QStringLiteral("*.bmp"), this),
-      label2_(QStringLiteral("ファイル名（拡張子なしで入力）"), this),
-      text1_(this),
-      command1_(QStringLiteral("OK"), this),
-      command2_(QStringLiteral("Cancel"), this) {
+      explanationFirstLine_(QStringLiteral("表示されているスペクトルの画像を"), this),
+      explanationSecondLine_(QStringLiteral("ビットマップ形式で保存します"), this),
+      driveList_(this),
+      folderList_(this),
+      fileList_(QStringLiteral("*.bmp"), this),
+      fileNameHeading_(QStringLiteral("ファイル名（拡張子なしで入力）"), this),
+      fileNameField_(this),
+      folderPath_(this),
+      okButton_(QStringLiteral("OK"), this),
+      cancelButton_(QStringLiteral("Cancel"), this) {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral(" スペクトル画像保存"));
     setFont(InterfaceFont(9));
     setFixedSize(Pixels(4470), Pixels(7875));
-    PlaceLabel(label1_, "Label1", 240, 120);
-    PlaceLabel(label3_, "Label3", 240, 420);
-    Place(drive1_, "Drive1", {240, 840, 3975, 330});
-    Place(dir1_, "Dir1", {240, 1260, 3975, 2400});
-    Place(file1_, "File1", {240, 3780, 3975, 1800});
-    PlaceLabel(label2_, "Label2", 240, 5760);
-    Place(text1_, "Text1", {240, 6060, 3975, 330});
-    Place(command1_, "Command1", {600, 6780, 1455, 495});
-    Place(command2_, "Command2", {2400, 6780, 1455, 495});
+    PlaceLabel(explanationFirstLine_, "Label1", 240, 120);
+    PlaceLabel(explanationSecondLine_, "Label3", 240, 420);
+    Place(driveList_, "Drive1", {240, 840, 3975, 330});
+    Place(folderList_, "Dir1", {240, 1260, 3975, 2400});
+    Place(fileList_, "File1", {240, 3780, 3975, 1800});
+    PlaceLabel(fileNameHeading_, "Label2", 240, 5760);
+    Place(fileNameField_, "Text1", {240, 6060, 3975, 330});
+    Place(folderPath_, "FolderPath", {240, 6420, 3975, 300});
+    Place(okButton_, "Command1", {600, 6780, 1455, 495});
+    Place(cancelButton_, "Command2", {2400, 6780, 1455, 495});
+    PressOnEnter({&okButton_, &cancelButton_});
+    SetEscapeButton(cancelButton_);
 
-    LinkFolderLists(drive1_, dir1_, file1_, workingFolder);
-    // Clicking an existing bitmap offers its name without ".bmp" for overwriting.
-    file1_.OnClick = [this](const std::string& name) {
-        text1_.setText(QString::fromStdString(name).chopped(4));
+    LinkFolderLists(driveList_, folderList_, fileList_, folderPath_, startFolder);
+    // Choosing an existing bitmap offers its name without ".bmp" for overwriting.
+    const auto offerName = [this](const std::string& name) {
+        fileNameField_.setText(QString::fromStdString(name).chopped(kBmpExtensionLength));
     };
-    connect(&command1_, &QPushButton::clicked, this, [this] { Save(); });
-    connect(&command2_, &QPushButton::clicked, this, &QWidget::hide);
+    fileList_.OnClick = offerName;
+    fileList_.OnSelect = offerName;
+    fileNameField_.installEventFilter(this);
+    connect(&okButton_, &QPushButton::clicked, this, [this] { Save(); });
+    connect(&cancelButton_, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 void GraphImageDialog::Open() {
-    RefreshFolderLists(dir1_, file1_);
-    text1_.clear();
+    if (source_.RunInProgress()) {
+        return;
+    }
+    RefreshFolderLists(folderList_, fileList_);
+    fileNameField_.clear();
     show();
     raise();
     activateWindow();
 }
 
+bool GraphImageDialog::eventFilter(QObject* watched, QEvent* event) {
+    // As in the data export: Enter in the name goes to OK, a second Enter saves.
+    if (watched == &fileNameField_ && IsEnterKey(event)) {
+        okButton_.setFocus();
+        return true;
+    }
+    return SecondaryWindow::eventFilter(watched, event);
+}
+
 void GraphImageDialog::Save() {
-    const std::filesystem::path path = file1_.Path() / (text1_.text().toStdString() + ".bmp");
+    if (source_.RunInProgress()) {
+        return;
+    }
+    std::filesystem::path path;
+    try {
+        path = SaveFilePath(fileList_.Path(), fileNameField_.text().toStdString(), ".bmp");
+    } catch (const ExportError& error) {
+        messages_.Warning(ExportMessage(error.Problem()));
+        return;
+    }
     try {
         SaveGraphImage(canvas_.Image(), path);
     } catch (const FileError& error) {
-        messages_.Warning(" グラフ画像を " + path.string() + " に保存できません（" +
-                          error.Reason() + "） ");
+        messages_.Warning(GraphImageProblemMessage(error.Problem()));
         return;
     }
-    messages_.Information("グラフをBMP画像として保存しました。");
+    messages_.Information(NoticeMessage(Notice::GraphImageSaved));
     hide();
 }
 

@@ -2,10 +2,12 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <vector>
 
 #include "graph/palette.h"
 #include "graph/plot_geometry.h"
 #include "icons.h"
+#include "ui/keys.h"
 #include "ui/twips.h"
 
 namespace tubeline {
@@ -33,49 +35,49 @@ MainForm::MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessage
       messages_(messages),
       workingFolder_(workingFolder),
       end_(end),
-      picture3_(canvas, this),
-      label16_(QStringLiteral("描画"), this),
-      label18_(QStringLiteral("度"), this),
-      command9_(QStringLiteral("Clear"), this),
+      graphView_(canvas, this),
+      drawHeading_(QStringLiteral("描画"), this),
+      degreeLabel_(QStringLiteral("度"), this),
+      clearButton_(QStringLiteral("Clear"), this),
       axisFrame_(QStringLiteral("グラフの縦軸"), this),
-      option10_(QStringLiteral("フルエンス"), &axisFrame_),
-      option12_(QStringLiteral("エネルギーフルエンス"), &axisFrame_),
-      option11_(QStringLiteral("空気カーマ"), &axisFrame_),
+      photonFluenceOption_(QStringLiteral("フルエンス"), &axisFrame_),
+      energyFluenceOption_(QStringLiteral("エネルギーフルエンス"), &axisFrame_),
+      airKermaOption_(QStringLiteral("空気カーマ"), &axisFrame_),
       conditionsHeading_(QStringLiteral("照 射 条 件"), this),
       rectificationFrame_(QStringLiteral("整流方式"), this),
-      option7_(QStringLiteral("定電圧"), &rectificationFrame_),
-      option8_(QStringLiteral("三相12ピーク"), &rectificationFrame_),
-      option9_(QStringLiteral("単相全波"), &rectificationFrame_),
-      text1_(this),
-      text5_(this),
-      text2_(this),
-      text3_(this),
-      text4_(this),
+      constantPotentialOption_(QStringLiteral("定電圧"), &rectificationFrame_),
+      threePhaseOption_(QStringLiteral("三相12ピーク"), &rectificationFrame_),
+      singlePhaseOption_(QStringLiteral("単相全波"), &rectificationFrame_),
+      tubeVoltageField_(this),
+      targetAngleField_(this),
+      inherentFiltrationField_(this),
+      aluminiumFilterField_(this),
+      copperFilterField_(this),
       filterPanel_(this),
-      label10_(QStringLiteral("任意材質フィルタ"), &filterPanel_),
+      filterPanelHeading_(QStringLiteral("任意材質フィルタ"), &filterPanel_),
       filterLimitLabel_(QStringLiteral("（最大３種類）"), &filterPanel_),
-      picture1_(&filterPanel_),
-      command4_(QStringLiteral("設定"), &filterPanel_),
-      command5_(QStringLiteral("解除"), &filterPanel_),
-      command1_(QStringLiteral("スペクトル計算"), this),
-      command3_(QStringLiteral("リセット"), this),
-      command7_(QStringLiteral("スペクトルデータ保存"), this),
-      command8_(QStringLiteral("グラフ画像保存"), this),
-      command6_(QStringLiteral("計算点 模式図表示"), this),
-      label36_(this),
-      label35_(this),
-      label34_(QStringLiteral("参考データ"), this),
-      label15_(QStringLiteral("Half Value Layer ="), this),
-      text9_(this),
-      label17_(QStringLiteral("mm Al"), this),
-      label19_(QStringLiteral("Fluence / 1[C/kg]"), this),
-      label12_(QStringLiteral(" ="), this),
-      text11_(this),
-      label20_(QStringLiteral("Photons / mm"), this),
-      label21_(QStringLiteral("2"), this),
-      label14_(QStringLiteral("線束中心にて"), this),
-      picture2_(this),
-      command2_(this) {
+      filterListView_(&filterPanel_),
+      setFilterButton_(QStringLiteral("設定"), &filterPanel_),
+      releaseFiltersButton_(QStringLiteral("解除"), &filterPanel_),
+      calculateButton_(QStringLiteral("スペクトル計算"), this),
+      resetButton_(QStringLiteral("リセット"), this),
+      saveSpectrumDataButton_(QStringLiteral("スペクトルデータ保存"), this),
+      saveGraphImageButton_(QStringLiteral("グラフ画像保存"), this),
+      showGeometryButton_(QStringLiteral("計算点 模式図表示"), this),
+      modelCaptionShadow_(this),
+      modelCaption_(this),
+      referenceDataHeading_(QStringLiteral("参考データ"), this),
+      halfValueLayerCaption_(QStringLiteral("Half Value Layer ="), this),
+      halfValueLayerField_(this),
+      halfValueLayerUnit_(QStringLiteral("mm Al"), this),
+      fluenceCaption_(QStringLiteral("Fluence / 1[C/kg]"), this),
+      fluenceEquals_(QStringLiteral(" ="), this),
+      fluencePerExposureField_(this),
+      fluenceUnit_(QStringLiteral("Photons / mm"), this),
+      fluenceUnitSquare_(QStringLiteral("2"), this),
+      beamCentreNote_(QStringLiteral("線束中心にて"), this),
+      tubeIcon_(this),
+      exitButton_(this) {
     setObjectName(QStringLiteral("Form2"));
     setFont(InterfaceFont(9));
     setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
@@ -85,12 +87,13 @@ MainForm::MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessage
     LayOutCommands();
     LayOutResults();
     ConnectCommands();
+    SetKeyboardOrder();
 }
 
 void MainForm::LayOutGraphColumn() {
-    picture3_.setObjectName(QStringLiteral("Picture3"));
-    picture3_.setGeometry(TwipsRect(240, 240, 10935, 6375));
-    PlaceLabel(label16_, "Label16", 11760, 360);
+    graphView_.setObjectName(QStringLiteral("Picture3"));
+    graphView_.setGeometry(TwipsRect(240, 240, 10935, 6375));
+    PlaceLabel(drawHeading_, "Label16", 11760, 360);
     for (int a = 1; a <= kAngleCount; ++a) {
         const int offset = 480 * (a - 1);
         QPushButton& button =
@@ -102,24 +105,24 @@ void MainForm::LayOutGraphColumn() {
         // A horizontal line 2 pixels wide from x 12720 to 13680 twips.
         mark.setGeometry(Pixels(12720), Pixels(1080 + offset) - 1, Pixels(13680 - 12720), 2);
     }
-    PlaceLabel(label18_, "Label18", 12000, 6120);
-    Place(command9_, "Command9", {12840, 6120, 975, 375});
+    PlaceLabel(degreeLabel_, "Label18", 12000, 6120);
+    Place(clearButton_, "Command9", {12840, 6120, 975, 375});
 
     Place(axisFrame_, "Frame4", {480, 7680, 1815, 1815});
-    Place(option10_, "Option10", {120, 480, 1620, 300});
-    Place(option12_, "Option12", {120, 840, 1620, 540});
-    Place(option11_, "Option11", {120, 1440, 1620, 300});
-    option10_.setToolTip(QStringLiteral("光子束スペクトル"));
-    option12_.setToolTip(QStringLiteral("エネルギー束スペクトル"));
-    option11_.setToolTip(QStringLiteral("照射線量スペクトル"));
+    Place(photonFluenceOption_, "Option10", {120, 480, 1620, 300});
+    Place(energyFluenceOption_, "Option12", {120, 840, 1620, 540});
+    Place(airKermaOption_, "Option11", {120, 1440, 1620, 300});
+    photonFluenceOption_.setToolTip(QStringLiteral("光子束スペクトル"));
+    energyFluenceOption_.setToolTip(QStringLiteral("エネルギー束スペクトル"));
+    airKermaOption_.setToolTip(QStringLiteral("照射線量スペクトル"));
 }
 
 void MainForm::LayOutConditions() {
     PlaceLabel(conditionsHeading_, "Label22", 3120, 7080);
     Place(rectificationFrame_, "Frame1", {2520, 7560, 1935, 1575});
-    Place(option7_, "Option7", {180, 360, 1620, 300});
-    Place(option8_, "Option8", {180, 720, 1620, 300});
-    Place(option9_, "Option9", {180, 1080, 1620, 300});
+    Place(constantPotentialOption_, "Option7", {180, 360, 1620, 300});
+    Place(threePhaseOption_, "Option8", {180, 720, 1620, 300});
+    Place(singlePhaseOption_, "Option9", {180, 1080, 1620, 300});
 
     struct Row {
         QLineEdit& field;
@@ -128,11 +131,11 @@ void MainForm::LayOutConditions() {
         const char* caption;
         const char* unit;
     };
-    const Row rows[] = {{text1_, "Text1", 7200, "Ｘ線管電圧", "kV"},
-                        {text5_, "Text5", 7680, "ターゲット角度", "degree"},
-                        {text2_, "Text2", 8160, "固有ろ過（Al 当量）", "mm Al"},
-                        {text3_, "Text3", 8640, "アルミ付加フィルタ", "mm"},
-                        {text4_, "Text4", 9120, "銅付加フィルタ", "mm"}};
+    const Row rows[] = {{tubeVoltageField_, "Text1", 7200, "Ｘ線管電圧", "kV"},
+                        {targetAngleField_, "Text5", 7680, "ターゲット角度", "degree"},
+                        {inherentFiltrationField_, "Text2", 8160, "固有ろ過（Al 当量）", "mm Al"},
+                        {aluminiumFilterField_, "Text3", 8640, "アルミ付加フィルタ", "mm"},
+                        {copperFilterField_, "Text4", 9120, "銅付加フィルタ", "mm"}};
     constexpr int kFieldLeft = 7920;
     constexpr int kFieldWidth = 975;
     constexpr int kFieldHeight = 330;
@@ -153,29 +156,29 @@ void MainForm::LayOutFilterPanel() {
     Place(filterPanel_, "Shape1", {9840, 7320, 2880, 2580});
     SetBackground(filterPanel_, QColor(0xc0, 0xff, 0xff));
     // Children of the panel are placed relative to it.
-    PlaceLabel(label10_, "Label10", 10440 - 9840, 7440 - 7320, 1920, 240);
+    PlaceLabel(filterPanelHeading_, "Label10", 10440 - 9840, 7440 - 7320, 1920, 240);
     PlaceLabel(filterLimitLabel_, "Label1", 10560 - 9840, 7800 - 7320, 1680, 240);
-    Place(picture1_, "Picture1", {9960 - 9840, 8160 - 7320, 2655, 975});
-    Place(command4_, "Command4", {10200 - 9840, 9240 - 7320, 975, 495});
-    Place(command5_, "Command5", {11520 - 9840, 9240 - 7320, 975, 495});
-    PaintLightYellow(command4_);
-    PaintLightYellow(command5_);
+    Place(filterListView_, "Picture1", {9960 - 9840, 8160 - 7320, 2655, 975});
+    Place(setFilterButton_, "Command4", {10200 - 9840, 9240 - 7320, 975, 495});
+    Place(releaseFiltersButton_, "Command5", {11520 - 9840, 9240 - 7320, 975, 495});
+    PaintLightYellow(setFilterButton_);
+    PaintLightYellow(releaseFiltersButton_);
 }
 
 void MainForm::LayOutCommands() {
-    Place(command1_, "Command1", {13800, 7080, 2775, 495});
-    Place(command3_, "Command3", {13800, 7800, 2775, 495});
-    Place(command7_, "Command7", {13800, 8520, 2775, 495});
-    Place(command8_, "Command8", {13800, 9240, 2775, 495});
-    Place(command6_, "Command6", {13800, 6600, 2775, 375});
+    Place(calculateButton_, "Command1", {13800, 7080, 2775, 495});
+    Place(resetButton_, "Command3", {13800, 7800, 2775, 495});
+    Place(saveSpectrumDataButton_, "Command7", {13800, 8520, 2775, 495});
+    Place(saveGraphImageButton_, "Command8", {13800, 9240, 2775, 495});
+    Place(showGeometryButton_, "Command6", {13800, 6600, 2775, 375});
 
-    Place(picture2_, "Picture2", {16740, 7080, 480, 480});
-    picture2_.setPixmap(TubeIcon());
-    picture2_.setToolTip(QStringLiteral(" Woo ! "));
-    Place(command2_, "Command2", {16680, 9120, 660, 660});
-    command2_.setIcon(ExitSignIcon());
-    command2_.setIconSize(QSize(32, 32));
-    command2_.setToolTip(QStringLiteral("  --- bye ---  "));
+    Place(tubeIcon_, "Picture2", {16740, 7080, 480, 480});
+    tubeIcon_.setPixmap(TubeIcon());
+    tubeIcon_.setToolTip(QStringLiteral(" Woo ! "));
+    Place(exitButton_, "Command2", {16680, 9120, 660, 660});
+    exitButton_.setIcon(ExitSignIcon());
+    exitButton_.setIconSize(QSize(32, 32));
+    exitButton_.setToolTip(QStringLiteral("  --- bye ---  "));
 }
 
 void MainForm::LayOutResults() {
@@ -183,30 +186,30 @@ void MainForm::LayOutResults() {
     shadowed.setPointSize(18);
     shadowed.setBold(true);
     shadowed.setItalic(true);
-    for (QLabel* label : {&label36_, &label35_}) {
+    for (QLabel* label : {&modelCaptionShadow_, &modelCaption_}) {
         label->setFont(shadowed);
     }
-    PlaceLabel(label36_, "Label36", 14670, 870, 2700, 540);
-    PlaceLabel(label35_, "Label35", 14640, 840, 2700, 540);
-    label36_.setStyleSheet(QStringLiteral("color: #808080;"));
-    label35_.setStyleSheet(QStringLiteral("color: #000080;"));
+    PlaceLabel(modelCaptionShadow_, "Label36", 14670, 870, 2700, 540);
+    PlaceLabel(modelCaption_, "Label35", 14640, 840, 2700, 540);
+    modelCaptionShadow_.setStyleSheet(QStringLiteral("color: #808080;"));
+    modelCaption_.setStyleSheet(QStringLiteral("color: #000080;"));
 
-    PlaceLabel(label34_, "Label34", 14640, 3240);
-    label34_.setStyleSheet(QStringLiteral("color: #0000ff;"));
-    PlaceLabel(label15_, "Label15", 14640, 3720);
-    Place(text9_, "Text9", {14640, 4200, 1095, 405});
-    PlaceLabel(label17_, "Label17", 15840, 4260);
-    PlaceLabel(label19_, "Label19", 14640, 4920);
-    PlaceLabel(label12_, "Label12", 14640, 5400);
-    Place(text11_, "Text11", {15000, 5400, 1455, 330});
-    PlaceLabel(label20_, "Label20", 15000, 5760);
+    PlaceLabel(referenceDataHeading_, "Label34", 14640, 3240);
+    referenceDataHeading_.setStyleSheet(QStringLiteral("color: #0000ff;"));
+    PlaceLabel(halfValueLayerCaption_, "Label15", 14640, 3720);
+    Place(halfValueLayerField_, "Text9", {14640, 4200, 1095, 405});
+    PlaceLabel(halfValueLayerUnit_, "Label17", 15840, 4260);
+    PlaceLabel(fluenceCaption_, "Label19", 14640, 4920);
+    PlaceLabel(fluenceEquals_, "Label12", 14640, 5400);
+    Place(fluencePerExposureField_, "Text11", {15000, 5400, 1455, 330});
+    PlaceLabel(fluenceUnit_, "Label20", 15000, 5760);
     // The small raised "2" of mm2 follows the unit's text wherever the font ends it.
-    label21_.setFont(InterfaceFont(6.75));
-    label21_.setObjectName(QStringLiteral("Label21"));
-    label21_.adjustSize();
-    label21_.move(label20_.geometry().right() + 1, label20_.y() - 3);
-    PlaceLabel(label14_, "Label14", 15120, 6240);
-    for (QLineEdit* result : {&text9_, &text11_}) {
+    fluenceUnitSquare_.setFont(InterfaceFont(6.75));
+    fluenceUnitSquare_.setObjectName(QStringLiteral("Label21"));
+    fluenceUnitSquare_.adjustSize();
+    fluenceUnitSquare_.move(fluenceUnit_.geometry().right() + 1, fluenceUnit_.y() - 3);
+    PlaceLabel(beamCentreNote_, "Label14", 15120, 6240);
+    for (QLineEdit* result : {&halfValueLayerField_, &fluencePerExposureField_}) {
         result->setReadOnly(true);
         result->setAlignment(Qt::AlignRight);
     }
@@ -216,37 +219,44 @@ void MainForm::ConnectCommands() {
     const auto onClick = [this](QAbstractButton& button, auto command) {
         connect(&button, &QAbstractButton::clicked, this, command);
     };
-    onClick(command1_, [this] { logic_.Calculate(); });
-    onClick(command3_, [this] { logic_.Reset(); });
-    onClick(command9_, [this] { logic_.Clear(); });
-    onClick(command6_, [this] { ShowGeometry(); });
-    onClick(command8_, [this] { OpenGraphImageDialog(); });
-    onClick(command7_, [this] { OpenSpectrumDataDialog(); });
-    onClick(command4_, [this] { OpenFilterDialog(); });
-    onClick(command5_, [this] { logic_.ReleaseFilters(); });
-    onClick(command2_, [this] { Exit(); });
+    onClick(calculateButton_, [this] { Calculate(); });
+    onClick(resetButton_, [this] { logic_.Reset(); });
+    onClick(clearButton_, [this] { logic_.Clear(); });
+    onClick(showGeometryButton_, [this] { ShowGeometry(); });
+    onClick(saveGraphImageButton_, [this] { OpenGraphImageDialog(); });
+    onClick(saveSpectrumDataButton_, [this] { OpenSpectrumDataDialog(); });
+    onClick(setFilterButton_, [this] { OpenFilterDialog(); });
+    onClick(releaseFiltersButton_, [this] { logic_.ReleaseFilters(); });
+    onClick(exitButton_, [this] { Exit(); });
     for (int a = 1; a <= kAngleCount; ++a) {
         onClick(angleButtons_[a - 1], [this, a] { logic_.DrawAngle(a); });
     }
-    onClick(option7_, [this] { logic_.ChooseRectification(RectificationMode::ConstantPotential); });
-    onClick(option8_,
+    onClick(constantPotentialOption_,
+            [this] { logic_.ChooseRectification(RectificationMode::ConstantPotential); });
+    onClick(threePhaseOption_,
             [this] { logic_.ChooseRectification(RectificationMode::ThreePhaseTwelvePulse); });
-    onClick(option9_,
+    onClick(singlePhaseOption_,
             [this] { logic_.ChooseRectification(RectificationMode::SinglePhaseFullWave); });
-    onClick(option10_, [this] { logic_.ChooseVerticalAxis(VerticalAxis::PhotonFluence); });
-    onClick(option11_, [this] { logic_.ChooseVerticalAxis(VerticalAxis::AirKerma); });
-    onClick(option12_, [this] { logic_.ChooseVerticalAxis(VerticalAxis::EnergyFluence); });
+    onClick(photonFluenceOption_,
+            [this] { logic_.ChooseVerticalAxis(VerticalAxis::PhotonFluence); });
+    onClick(airKermaOption_, [this] { logic_.ChooseVerticalAxis(VerticalAxis::AirKerma); });
+    onClick(energyFluenceOption_,
+            [this] { logic_.ChooseVerticalAxis(VerticalAxis::EnergyFluence); });
 
     const auto onEdit = [this](QLineEdit& field, std::string ConditionTexts::*text) {
         connect(&field, &QLineEdit::textEdited, this, [this, text](const QString& typed) {
-            logic_.Fields().*text = typed.toStdString();
+            // Typing that a run lets through is undone by the run's refresh: the fields show
+            // what was computed.
+            if (!logic_.RunInProgress()) {
+                logic_.Fields().*text = typed.toStdString();
+            }
         });
     };
-    onEdit(text1_, &ConditionTexts::TubeVoltage);
-    onEdit(text5_, &ConditionTexts::TargetAngle);
-    onEdit(text2_, &ConditionTexts::InherentFiltration);
-    onEdit(text3_, &ConditionTexts::AluminiumFilter);
-    onEdit(text4_, &ConditionTexts::CopperFilter);
+    onEdit(tubeVoltageField_, &ConditionTexts::TubeVoltage);
+    onEdit(targetAngleField_, &ConditionTexts::TargetAngle);
+    onEdit(inherentFiltrationField_, &ConditionTexts::InherentFiltration);
+    onEdit(aluminiumFilterField_, &ConditionTexts::AluminiumFilter);
+    onEdit(copperFilterField_, &ConditionTexts::CopperFilter);
 }
 
 void MainForm::SetLegendColours() {
@@ -259,91 +269,162 @@ void MainForm::Refresh() {
     const MainFormControls& c = logic_.Controls();
     const CalculationState& state = logic_.State();
     setWindowTitle(QString::fromStdString(c.Caption));
-    label35_.setText(QString::fromStdString(c.ModelCaption));
-    label36_.setText(QString::fromStdString(c.ModelCaption));
+    modelCaption_.setText(QString::fromStdString(c.ModelCaption));
+    modelCaptionShadow_.setText(QString::fromStdString(c.ModelCaption));
 
-    SetTextKeepingCursor(text1_, c.Fields.TubeVoltage);
-    SetTextKeepingCursor(text5_, c.Fields.TargetAngle);
-    SetTextKeepingCursor(text2_, c.Fields.InherentFiltration);
-    SetTextKeepingCursor(text3_, c.Fields.AluminiumFilter);
-    SetTextKeepingCursor(text4_, c.Fields.CopperFilter);
-    for (QLineEdit* field : {&text1_, &text5_, &text2_, &text3_, &text4_}) {
+    SetTextKeepingCursor(tubeVoltageField_, c.Fields.TubeVoltage);
+    SetTextKeepingCursor(targetAngleField_, c.Fields.TargetAngle);
+    SetTextKeepingCursor(inherentFiltrationField_, c.Fields.InherentFiltration);
+    SetTextKeepingCursor(aluminiumFilterField_, c.Fields.AluminiumFilter);
+    SetTextKeepingCursor(copperFilterField_, c.Fields.CopperFilter);
+    for (QLineEdit* field : {&tubeVoltageField_, &targetAngleField_, &inherentFiltrationField_,
+                             &aluminiumFilterField_, &copperFilterField_}) {
         field->setEnabled(c.FieldsEnabled);
     }
-    for (QRadioButton* option :
-         {&option7_, &option8_, &option9_, static_cast<QRadioButton*>(&option10_),
-          static_cast<QRadioButton*>(&option11_), static_cast<QRadioButton*>(&option12_)}) {
+    for (QRadioButton* option : {&constantPotentialOption_, &threePhaseOption_, &singlePhaseOption_,
+                                 static_cast<QRadioButton*>(&photonFluenceOption_),
+                                 static_cast<QRadioButton*>(&airKermaOption_),
+                                 static_cast<QRadioButton*>(&energyFluenceOption_)}) {
         option->setEnabled(c.OptionsEnabled);
     }
-    option7_.setChecked(state.Conditions.Rectification == RectificationMode::ConstantPotential);
-    option8_.setChecked(state.Conditions.Rectification == RectificationMode::ThreePhaseTwelvePulse);
-    option9_.setChecked(state.Conditions.Rectification == RectificationMode::SinglePhaseFullWave);
-    option10_.setChecked(logic_.VerticalAxisMode() == VerticalAxis::PhotonFluence);
-    option11_.setChecked(logic_.VerticalAxisMode() == VerticalAxis::AirKerma);
-    option12_.setChecked(logic_.VerticalAxisMode() == VerticalAxis::EnergyFluence);
+    constantPotentialOption_.setChecked(state.Conditions.Rectification ==
+                                        RectificationMode::ConstantPotential);
+    threePhaseOption_.setChecked(state.Conditions.Rectification ==
+                                 RectificationMode::ThreePhaseTwelvePulse);
+    singlePhaseOption_.setChecked(state.Conditions.Rectification ==
+                                  RectificationMode::SinglePhaseFullWave);
+    photonFluenceOption_.setChecked(logic_.VerticalAxisMode() == VerticalAxis::PhotonFluence);
+    airKermaOption_.setChecked(logic_.VerticalAxisMode() == VerticalAxis::AirKerma);
+    energyFluenceOption_.setChecked(logic_.VerticalAxisMode() == VerticalAxis::EnergyFluence);
 
-    command4_.setEnabled(c.SetFilterEnabled);
-    command5_.setEnabled(c.ReleaseFiltersEnabled);
-    picture1_.SetLines(c.FilterList);
-    command7_.setEnabled(c.ExportsEnabled);
-    command8_.setEnabled(c.ExportsEnabled);
+    setFilterButton_.setEnabled(c.SetFilterEnabled);
+    releaseFiltersButton_.setEnabled(c.ReleaseFiltersEnabled);
+    filterListView_.SetLines(c.FilterList);
+    saveSpectrumDataButton_.setEnabled(c.ExportsEnabled);
+    saveGraphImageButton_.setEnabled(c.ExportsEnabled);
     for (int a = 1; a <= kAngleCount; ++a) {
         angleButtons_[a - 1].setEnabled(c.AngleButtonsEnabled);
         legendMarks_[a - 1].setVisible(c.LegendVisible[a]);
     }
-    SetTextKeepingCursor(text9_, c.HalfValueLayer);
-    SetTextKeepingCursor(text11_, c.FluencePerExposure);
-    picture3_.update();
+    SetTextKeepingCursor(halfValueLayerField_, c.HalfValueLayer);
+    SetTextKeepingCursor(fluencePerExposureField_, c.FluencePerExposure);
+    graphView_.update();
 }
 
 void MainForm::ProcessPendingEvents() {
     QCoreApplication::processEvents();
 }
 
-void MainForm::ShowGeometry() {
-    if (!form4_) {
-        form4_ = std::make_unique<GeometryForm>();
+void MainForm::Calculate() {
+    logic_.Calculate();
+    if (spectrumDataDialog_ && spectrumDataDialog_->isVisible()) {
+        spectrumDataDialog_->FillPreview();
     }
-    form4_->show();
-    form4_->raise();
-    form4_->activateWindow();
+    // An exit asked for while the run let events through.
+    if (exitRequested_) {
+        Exit();
+    }
+}
+
+void MainForm::ShowGeometry() {
+    if (!geometryWindow_) {
+        geometryWindow_ = std::make_unique<GeometryForm>();
+    }
+    geometryWindow_->show();
+    geometryWindow_->raise();
+    geometryWindow_->activateWindow();
 }
 
 void MainForm::OpenGraphImageDialog() {
-    if (!form7_) {
-        form7_ = std::make_unique<GraphImageDialog>(canvas_, messages_, workingFolder_);
+    if (!graphImageDialog_) {
+        graphImageDialog_ =
+            std::make_unique<GraphImageDialog>(canvas_, logic_, messages_, workingFolder_);
     }
-    form7_->Open();
+    graphImageDialog_->Open();
 }
 
 void MainForm::OpenSpectrumDataDialog() {
-    // A table file left by an earlier run must not be exported as this run's data.
-    if (!logic_.TableFileCurrent()) {
-        messages_.Warning(" 最後の計算のスペクトル表ファイル " + logic_.TableFile().string() +
-                          " を書き込めなかったため、スペクトルデータを保存できません ");
-        return;
+    if (!spectrumDataDialog_) {
+        spectrumDataDialog_ =
+            std::make_unique<SpectrumDataDialog>(logic_, messages_, workingFolder_);
     }
-    if (!form3_) {
-        form3_ = std::make_unique<SpectrumDataDialog>(logic_.State(), messages_, workingFolder_,
-                                                      logic_.TableFile());
-    }
-    form3_->Open();
+    spectrumDataDialog_->Open();
 }
 
 void MainForm::OpenFilterDialog() {
-    if (!form1_) {
-        form1_ = std::make_unique<FilterDialog>(logic_, messages_, workingFolder_);
+    if (logic_.RunInProgress()) {
+        return;
     }
-    form1_->Open();
+    if (!filterDialog_) {
+        filterDialog_ = std::make_unique<FilterDialog>(logic_, messages_, workingFolder_);
+    }
+    filterDialog_->Open();
 }
 
 void MainForm::Exit() {
-    RunExitSequence(logic_.TableFile(), end_);
+    if (logic_.RunInProgress()) {
+        exitRequested_ = true;
+        return;
+    }
+    logic_.RemoveOwnTableFile();
+    end_.EndProgram();
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
+    if (logic_.RunInProgress()) {
+        exitRequested_ = true;
+        event->ignore();
+        return;
+    }
     event->accept();
     Exit();
+}
+
+void MainForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The conditions are where a session starts.
+    tubeVoltageField_.setFocus();
+}
+
+void MainForm::SetKeyboardOrder() {
+    // Tab follows the layout: the upper band from left to right (the angle buttons down their
+    // column, "Clear", the result column), then the lower band from left to right (the axis
+    // options, the rectification, the fields, the filter panel, the commands, the exit).
+    std::vector<QWidget*> order;
+    for (QPushButton& button : angleButtons_) {
+        order.push_back(&button);
+    }
+    for (QWidget* control : std::initializer_list<QWidget*>{&clearButton_,
+                                                            &halfValueLayerField_,
+                                                            &fluencePerExposureField_,
+                                                            &showGeometryButton_,
+                                                            &photonFluenceOption_,
+                                                            &energyFluenceOption_,
+                                                            &airKermaOption_,
+                                                            &constantPotentialOption_,
+                                                            &threePhaseOption_,
+                                                            &singlePhaseOption_,
+                                                            &tubeVoltageField_,
+                                                            &targetAngleField_,
+                                                            &inherentFiltrationField_,
+                                                            &aluminiumFilterField_,
+                                                            &copperFilterField_,
+                                                            &setFilterButton_,
+                                                            &releaseFiltersButton_,
+                                                            &calculateButton_,
+                                                            &resetButton_,
+                                                            &saveSpectrumDataButton_,
+                                                            &saveGraphImageButton_,
+                                                            &exitButton_}) {
+        order.push_back(control);
+    }
+    SetTabOrder(order);
+    for (QPushButton& button : angleButtons_) {
+        PressOnEnter({&button});
+    }
+    PressOnEnter({&clearButton_, &showGeometryButton_, &setFilterButton_, &releaseFiltersButton_,
+                  &calculateButton_, &resetButton_, &saveSpectrumDataButton_,
+                  &saveGraphImageButton_, &exitButton_});
 }
 
 }  // namespace tubeline

@@ -22,7 +22,8 @@
 namespace tubeline {
 
 // Form2, the main window: the graph with its angle buttons and axis options, the conditions
-// panel, the arbitrary-filter panel, the commands and the result column.
+// panel, the arbitrary-filter panel, the commands and the result column. The controls' object
+// names are listed with their members in control_names.md.
 class MainForm : public QWidget, public MainFormView {
   public:
     MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessages& messages,
@@ -33,88 +34,95 @@ class MainForm : public QWidget, public MainFormView {
     // Colours the legend marks after their curves; the start window does this when it loads.
     void SetLegendColours();
 
+    // Both exit commands: the table file goes if it is still this program's, then the program
+    // ends. Asked for while a run lets events through, it waits for the run to end.
+    void Exit();
+
     void Refresh() override;
     void ProcessPendingEvents() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    void Calculate();
     void ShowGeometry();
     void OpenGraphImageDialog();
     void OpenSpectrumDataDialog();
     void OpenFilterDialog();
-    void Exit();
     void LayOutGraphColumn();
     void LayOutConditions();
     void LayOutFilterPanel();
     void LayOutCommands();
     void LayOutResults();
     void ConnectCommands();
+    void SetKeyboardOrder();
 
     MainFormLogic logic_;
     const GraphCanvas& canvas_;
     OperatorMessages& messages_;
     std::filesystem::path workingFolder_;
     ProgramEnd& end_;
+    bool exitRequested_ = false;
     // Secondary windows, created on first use.
-    std::unique_ptr<GeometryForm> form4_;
-    std::unique_ptr<GraphImageDialog> form7_;
-    std::unique_ptr<SpectrumDataDialog> form3_;
-    std::unique_ptr<FilterDialog> form1_;
+    std::unique_ptr<GeometryForm> geometryWindow_;            // Form4
+    std::unique_ptr<GraphImageDialog> graphImageDialog_;      // Form7
+    std::unique_ptr<SpectrumDataDialog> spectrumDataDialog_;  // Form3
+    std::unique_ptr<FilterDialog> filterDialog_;              // Form1
 
-    GraphView picture3_;
-    QLabel label16_;
+    GraphView graphView_;                   // Picture3
+    QLabel drawHeading_;                    // Label16 "描画"
     std::deque<QPushButton> angleButtons_;  // Command11 .. Command21
     std::deque<LegendMark> legendMarks_;    // Line1 .. Line11
-    QLabel label18_;
-    QPushButton command9_;
+    QLabel degreeLabel_;                    // Label18 "度"
+    QPushButton clearButton_;               // Command9
 
     QGroupBox axisFrame_;
-    QRadioButton option10_;
-    WrappedRadioButton option12_;
-    QRadioButton option11_;
+    QRadioButton photonFluenceOption_;        // Option10
+    WrappedRadioButton energyFluenceOption_;  // Option12
+    QRadioButton airKermaOption_;             // Option11
 
     QLabel conditionsHeading_;
     QGroupBox rectificationFrame_;
-    QRadioButton option7_;
-    QRadioButton option8_;
-    QRadioButton option9_;
+    QRadioButton constantPotentialOption_;  // Option7
+    QRadioButton threePhaseOption_;         // Option8
+    QRadioButton singlePhaseOption_;        // Option9
     std::deque<QLabel> conditionLabels_;
-    QLineEdit text1_;
-    QLineEdit text5_;
-    QLineEdit text2_;
-    QLineEdit text3_;
-    QLineEdit text4_;
+    QLineEdit tubeVoltageField_;         // Text1
+    QLineEdit targetAngleField_;         // Text5
+    QLineEdit inherentFiltrationField_;  // Text2
+    QLineEdit aluminiumFilterField_;     // Text3
+    QLineEdit copperFilterField_;        // Text4
 
     QFrame filterPanel_;
-    QLabel label10_;
-    QLabel filterLimitLabel_;
-    FilterListView picture1_;
-    QPushButton command4_;
-    QPushButton command5_;
+    QLabel filterPanelHeading_;         // Label10
+    QLabel filterLimitLabel_;           // Label1
+    FilterListView filterListView_;     // Picture1
+    QPushButton setFilterButton_;       // Command4
+    QPushButton releaseFiltersButton_;  // Command5
 
-    QPushButton command1_;
-    QPushButton command3_;
-    QPushButton command7_;
-    QPushButton command8_;
-    QPushButton command6_;
+    QPushButton calculateButton_;         // Command1
+    QPushButton resetButton_;             // Command3
+    QPushButton saveSpectrumDataButton_;  // Command7
+    QPushButton saveGraphImageButton_;    // Command8
+    QPushButton showGeometryButton_;      // Command6
 
-    QLabel label36_;
-    QLabel label35_;
-    QLabel label34_;
-    QLabel label15_;
-    QLineEdit text9_;
-    QLabel label17_;
-    QLabel label19_;
-    QLabel label12_;
-    QLineEdit text11_;
-    QLabel label20_;
-    QLabel label21_;
-    QLabel label14_;
+    QLabel modelCaptionShadow_;          // Label36
+    QLabel modelCaption_;                // Label35
+    QLabel referenceDataHeading_;        // Label34
+    QLabel halfValueLayerCaption_;       // Label15
+    QLineEdit halfValueLayerField_;      // Text9
+    QLabel halfValueLayerUnit_;          // Label17
+    QLabel fluenceCaption_;              // Label19
+    QLabel fluenceEquals_;               // Label12
+    QLineEdit fluencePerExposureField_;  // Text11
+    QLabel fluenceUnit_;                 // Label20
+    QLabel fluenceUnitSquare_;           // Label21
+    QLabel beamCentreNote_;              // Label14
 
-    QLabel picture2_;
-    QPushButton command2_;
+    QLabel tubeIcon_;         // Picture2
+    QPushButton exitButton_;  // Command2
 };
 
 }  // namespace tubeline

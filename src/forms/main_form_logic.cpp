@@ -7,6 +7,7 @@
 #include "model/filter_slots.h"
 #include "model/spectrum_model.h"
 #include "model/spectrum_table_file.h"
+#include "texts/messages.h"
 
 namespace tubeline {
 namespace {
@@ -14,18 +15,29 @@ namespace {
 struct ModelTexts {
     const char* Caption;
     const char* ModelCaption;
-    const char* TargetAngle;
 };
 
 ModelTexts TextsOf(SpectrumModel model) {
     switch (model) {
         case SpectrumModel::Tucker:
-            return {"Diagnostic X-ray Spectrum by the Tucker's formula", "by Tucker", "12"};
+            return {"Diagnostic X-ray Spectrum by the Tucker's formula", "by Tucker"};
         case SpectrumModel::Birch:
             break;
     }
-    return {"Diagnostic X-ray Spectrum by the Birch's formula", "by Birch", "16"};
+    return {"Diagnostic X-ray Spectrum by the Birch's formula", "by Birch"};
 }
+
+// Marks a run as under way for as long as it lasts, however it ends.
+class RunGuard {
+  public:
+    explicit RunGuard(bool& running) : running_(running) { running_ = true; }
+    RunGuard(const RunGuard&) = delete;
+    RunGuard& operator=(const RunGuard&) = delete;
+    ~RunGuard() { running_ = false; }
+
+  private:
+    bool& running_;
+};
 
 // A model run's window effects: the graph and the result boxes, shown as they change.
 class WindowRunEffects : public RunEffects {
@@ -74,7 +86,7 @@ void MainFormLogic::ChooseModel(SpectrumModel model) {
     controls_.Caption = texts.Caption;
     controls_.ModelCaption = texts.ModelCaption;
     PrepareMainForm();
-    controls_.Fields.TargetAngle = texts.TargetAngle;
+    controls_.Fields.TargetAngle = DefaultTargetAngleText(model);
     view_.Refresh();
 }
 
@@ -105,8 +117,11 @@ void MainFormLogic::DrawGraphFrame() {
 
 std::optional<std::string> MainFormLogic::AddFilter(const std::filesystem::path& materialFile,
                                                     std::string_view thicknessText) {
+    if (ConditionsLocked()) {
+        return NoticeMessage(Notice::FiltersLocked);
+    }
     if (const auto refusal = AddFilterFromFile(state_.Filters, materialFile, thicknessText)) {
-        return refusal->Message;
+        return FilterRefusalMessage(*refusal);
     }
     const int slot = state_.Filters.FilterCount;
     controls_.FilterList.push_back(FilterListLineOf(state_.Filters, slot));
@@ -118,6 +133,9 @@ std::optional<std::string> MainFormLogic::AddFilter(const std::filesystem::path&
 }
 
 void MainFormLogic::ReleaseFilters() {
+    if (ConditionsLocked()) {
+        return;
+    }
     controls_.FilterList.clear();
     tubeline::ReleaseFilters(state_.Filters);
     view_.Refresh();
@@ -135,28 +153,34 @@ void MainFormLogic::Calculate() {
     if (running_) {
         return;
     }
+    const IrradiationConditions before = state_.Conditions;
     const CheckedConditions checked = CheckConditionFields(controls_.Fields, state_.Conditions);
     state_.Conditions = checked.Conditions;
     controls_.Fields.TubeVoltage = checked.Texts.TubeVoltage;
     if (checked.Rejection) {
         view_.Refresh();
-        messages_.Warning(*checked.Rejection);
+        messages_.Warning(ConditionRejectionMessage(*checked.Rejection));
         controls_.Fields = checked.Texts;
         view_.Refresh();
         return;
     }
 
     WindowRunEffects effects(state_, verticalAxis_, canvas_, controls_, view_);
-    running_ = true;
-    const RunResult result = ComputeChosenModel(state_, {tableFile_}, effects);
-    running_ = false;
-    if (result.Failure) {
+    RunResult result;
+    {
+        const RunGuard guard(running_);
+        result = ComputeChosenModel(state_, {tableFile_}, effects);
+    }
+    if (result.Refusal) {
+        state_.Conditions = before;
         view_.Refresh();
-        messages_.Warning(*result.Failure);
+        messages_.Warning(RunRefusalMessage(*result.Refusal));
         return;
     }
-    hasCompletedRun_ = true;
-    tableFileCurrent_ = !result.TableFileError;
+    lastRun_ = ExportedRun{state_.Conditions, state_.Filters, result.TableText};
+    if (!result.TableFileProblem) {
+        writtenTable_ = std::move(result.TableText);
+    }
 
     controls_.LegendVisible[kCentralAngleIndex] = true;
     controls_.ExportsEnabled = true;
@@ -166,12 +190,15 @@ void MainFormLogic::Calculate() {
     controls_.SetFilterEnabled = false;
     controls_.ReleaseFiltersEnabled = false;
     view_.Refresh();
-    if (result.TableFileError) {
-        messages_.Warning(*result.TableFileError);
+    if (result.TableFileProblem) {
+        messages_.Warning(TableFileMessage(*result.TableFileProblem));
     }
 }
 
 void MainFormLogic::Reset() {
+    if (running_) {
+        return;
+    }
     canvas_.Clear();
     controls_.FilterList.clear();
     DrawGraphFrame();
@@ -184,16 +211,19 @@ void MainFormLogic::Reset() {
 }
 
 void MainFormLogic::Clear() {
+    if (running_) {
+        return;
+    }
     canvas_.Clear();
     controls_.FilterList.clear();
     DrawGraphFrame();
     // Before any run has completed there is nothing to draw: the buttons stay disabled.
-    controls_.AngleButtonsEnabled = hasCompletedRun_;
+    controls_.AngleButtonsEnabled = HasCompletedRun();
     view_.Refresh();
 }
 
 void MainFormLogic::DrawAngle(int angleIndex) {
-    if (!hasCompletedRun_) {
+    if (running_ || !HasCompletedRun()) {
         return;
     }
     DrawSpectrumCurve(canvas_, state_.Spectra, verticalAxis_, angleIndex,
@@ -203,18 +233,26 @@ void MainFormLogic::DrawAngle(int angleIndex) {
 }
 
 void MainFormLogic::ChooseVerticalAxis(VerticalAxis axis) {
+    if (running_) {
+        return;
+    }
     verticalAxis_ = axis;
     RepaintAxisTitle(canvas_, axis);
     view_.Refresh();
 }
 
 void MainFormLogic::ChooseRectification(RectificationMode rectification) {
+    if (running_) {
+        return;
+    }
     state_.Conditions.Rectification = rectification;
     view_.Refresh();
 }
 
-void MainFormLogic::RemoveTableFile() const {
-    RemoveFileIfPresent(tableFile_);
+void MainFormLogic::RemoveOwnTableFile() const {
+    if (writtenTable_) {
+        RemoveFileIfItHolds(tableFile_, *writtenTable_);
+    }
 }
 
 }  // namespace tubeline

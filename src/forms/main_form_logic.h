@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "export_source.h"
 #include "graph/graph_canvas.h"
 #include "graph/vertical_axis.h"
 #include "main_form_controls.h"
@@ -16,7 +17,12 @@ namespace tubeline {
 
 // The main window's commands on the program-wide calculation state, the graph and the
 // controls, without any window: each method is one control's event.
-class MainFormLogic {
+//
+// Invariant: what an export writes (the conditions and filters of its header and the rows of the
+// table) and the results shown all belong to one completed run. A refused run changes none of
+// them, and while a run lets window events through, every command that could change the state
+// under it is ignored.
+class MainFormLogic : public ExportSource {
   public:
     MainFormLogic(CalculationState& state, GraphCanvas& canvas, OperatorMessages& messages,
                   MainFormView& view, std::filesystem::path workingFolder);
@@ -39,23 +45,26 @@ class MainFormLogic {
     void ChooseVerticalAxis(VerticalAxis axis);                 // Option10 .. Option12
     void ChooseRectification(RectificationMode rectification);  // Option7 .. Option9
 
-    // The filter dialog's OK once a material file is chosen and a thickness typed: adds the
-    // filter and its line in the list, or returns why the file or thickness was refused.
+    // The filter dialog's OK once a material file is chosen: adds the filter and its line in
+    // the list, or returns the message that says why nothing was added. The filters of computed
+    // conditions stay as they are until "リセット".
     std::optional<std::string> AddFilter(const std::filesystem::path& materialFile,
                                          std::string_view thicknessText);
     void ReleaseFilters();  // Command5 "解除"
 
-    // Deletes the table file, ignoring a missing one; the window then ends the program.
-    void RemoveTableFile() const;
+    // The exit sequence's part: deletes the table file, but only while it still holds what this
+    // program wrote; another program's table in the same folder stays.
+    void RemoveOwnTableFile() const;
 
     const std::filesystem::path& TableFile() const { return tableFile_; }
-    // Whether the table file holds the last completed run: false before any run and after a run
-    // whose table could not be written.
-    bool TableFileCurrent() const { return tableFileCurrent_; }
-    bool HasCompletedRun() const { return hasCompletedRun_; }
+    bool HasCompletedRun() const { return lastRun_.has_value(); }
+
+    const ExportedRun* LastRun() const override { return lastRun_ ? &*lastRun_ : nullptr; }
+    bool RunInProgress() const override { return running_; }
 
   private:
     void SetDefaultFieldTexts();
+    bool ConditionsLocked() const { return running_ || !controls_.FieldsEnabled; }
 
     CalculationState& state_;
     GraphCanvas& canvas_;
@@ -65,8 +74,9 @@ class MainFormLogic {
     MainFormControls controls_;
     VerticalAxis verticalAxis_ = VerticalAxis::PhotonFluence;
     bool running_ = false;
-    bool hasCompletedRun_ = false;
-    bool tableFileCurrent_ = false;
+    std::optional<ExportedRun> lastRun_;
+    // The table text this program last wrote to the table file, if any.
+    std::optional<std::string> writtenTable_;
 };
 
 }  // namespace tubeline

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <filesystem>
-
 namespace tubeline {
 
 // Ends the program at once: every window disappears and no further event is handled.
@@ -10,8 +8,5 @@ class ProgramEnd {
     virtual ~ProgramEnd() = default;
     virtual void EndProgram() = 0;
 };
-
-// Both exit commands: the table file goes (a missing one is no error), then the program ends.
-void RunExitSequence(const std::filesystem::path& tableFile, ProgramEnd& end);
 
 }  // namespace tubeline

@@ -1,104 +1,113 @@
 #include "spectrum_data_dialog.h"
 
-#include <QKeyEvent>
-
 #include "export/spectrum_export.h"
+#include "texts/messages.h"
 #include "ui/form_widgets.h"
+#include "ui/keys.h"
 #include "ui/twips.h"
 
 namespace tubeline {
 
-SpectrumDataDialog::SpectrumDataDialog(const CalculationState& state, OperatorMessages& messages,
-                                       const std::filesystem::path& workingFolder,
-                                       const std::filesystem::path& tableFile)
-    : state_(state),
+SpectrumDataDialog::SpectrumDataDialog(const ExportSource& source, OperatorMessages& messages,
+                                       const std::filesystem::path& startFolder)
+    : source_(source),
       messages_(messages),
-      tableFile_(tableFile),
-      label2_(QStringLiteral("計算した光子数スペクトルデータを csv 形式でファイルに保存します"),
-              this),
-      label6_(QStringLiteral("ファイルに保存する内容"), this),
-      label4_(QStringLiteral("( Relative  photon fluence spectra data )"), this),
-      list1_(this),
-      label5_(QStringLiteral("保存フォルダを指定して下さい"), this),
-      drive1_(this),
-      dir1_(this),
-      label3_(QStringLiteral("既存ファイル (.csv)"), this),
-      file1_(QStringLiteral("*.csv"), this),
-      label1_(QStringLiteral("保存ファイル名（拡張子なしで入力）"), this),
-      text1_(this),
-      command1_(QStringLiteral("OK"), this),
-      command2_(QStringLiteral("Cancel"), this) {
+      explanation_(
+          QStringLiteral("計算した光子数スペクトルデータを csv 形式でファイルに保存します"), this),
+      previewHeading_(QStringLiteral("ファイルに保存する内容"), this),
+      previewSubtitle_(QStringLiteral("( Relative  photon fluence spectra data )"), this),
+      previewList_(this),
+      folderHeading_(QStringLiteral("保存フォルダを指定して下さい"), this),
+      driveList_(this),
+      folderList_(this),
+      fileListHeading_(QStringLiteral("既存ファイル (.csv)"), this),
+      fileList_(QStringLiteral("*.csv"), this),
+      fileNameHeading_(QStringLiteral("保存ファイル名（拡張子なしで入力）"), this),
+      fileNameField_(this),
+      folderPath_(this),
+      okButton_(QStringLiteral("OK"), this),
+      cancelButton_(QStringLiteral("Cancel"), this) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral(" スペクトルデータ保存"));
     setFont(InterfaceFont(9));
     setFixedSize(Pixels(15270), Pixels(8130));
-    label2_.setFont(InterfaceFont(10.5));
-    PlaceLabel(label2_, "Label2", 240, 180);
-    PlaceLabel(label6_, "Label6", 240, 660);
-    PlaceLabel(label4_, "Label4", 240, 960);
-    Place(list1_, "List1", {240, 1260, 8520, 6600});
-    list1_.setFont(QFont(QStringLiteral("IPAGothic"), 9));
-    PlaceLabel(label5_, "Label5", 9120, 660);
-    Place(drive1_, "Drive1", {9120, 960, 5880, 330});
-    Place(dir1_, "Dir1", {9120, 1380, 5880, 2400});
-    PlaceLabel(label3_, "Label3", 9120, 3900);
-    Place(file1_, "File1", {9120, 4200, 5880, 1500});
-    PlaceLabel(label1_, "Label1", 9120, 5880);
-    Place(text1_, "Text1", {9120, 6180, 5880, 330});
-    Place(command1_, "Command1", {9720, 7080, 1695, 495});
-    Place(command2_, "Command2", {12360, 7080, 1695, 495});
-    command1_.setAutoDefault(false);
+    explanation_.setFont(InterfaceFont(10.5));
+    PlaceLabel(explanation_, "Label2", 240, 180);
+    PlaceLabel(previewHeading_, "Label6", 240, 660);
+    PlaceLabel(previewSubtitle_, "Label4", 240, 960);
+    Place(previewList_, "List1", {240, 1260, 8520, 6600});
+    previewList_.setFont(QFont(QStringLiteral("IPAGothic"), 9));
+    PlaceLabel(folderHeading_, "Label5", 9120, 660);
+    Place(driveList_, "Drive1", {9120, 960, 5880, 330});
+    Place(folderList_, "Dir1", {9120, 1380, 5880, 2400});
+    PlaceLabel(fileListHeading_, "Label3", 9120, 3900);
+    Place(fileList_, "File1", {9120, 4200, 5880, 1500});
+    PlaceLabel(fileNameHeading_, "Label1", 9120, 5880);
+    Place(fileNameField_, "Text1", {9120, 6180, 5880, 330});
+    Place(folderPath_, "FolderPath", {9120, 6570, 5880, 300});
+    Place(okButton_, "Command1", {9720, 7080, 1695, 495});
+    Place(cancelButton_, "Command2", {12360, 7080, 1695, 495});
+    PressOnEnter({&okButton_, &cancelButton_});
+    SetEscapeButton(cancelButton_);
+    SetTabOrder({&driveList_, &folderList_, &fileList_, &fileNameField_, &okButton_, &cancelButton_,
+                 &previewList_});
 
-    LinkFolderLists(drive1_, dir1_, file1_, workingFolder);
-    text1_.installEventFilter(this);
-    connect(&command1_, &QPushButton::clicked, this, [this] { Save(); });
-    connect(&command2_, &QPushButton::clicked, this, &QWidget::hide);
+    LinkFolderLists(driveList_, folderList_, fileList_, folderPath_, startFolder);
+    fileNameField_.installEventFilter(this);
+    connect(&okButton_, &QPushButton::clicked, this, [this] { Save(); });
+    connect(&cancelButton_, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 void SpectrumDataDialog::Open() {
-    std::vector<std::string> lines;
-    try {
-        lines = SpectrumExportLines(state_.Conditions, state_.Filters, tableFile_);
-    } catch (const ExportError& error) {
-        messages_.Warning(error.what());
+    if (source_.RunInProgress() || source_.LastRun() == nullptr) {
         return;
     }
-    list1_.clear();
-    for (const std::string& line : lines) {
-        list1_.addItem(QString::fromStdString(line));
-    }
-    RefreshFolderLists(dir1_, file1_);
-    text1_.clear();
+    FillPreview();
+    RefreshFolderLists(folderList_, fileList_);
+    fileNameField_.clear();
     show();
     raise();
     activateWindow();
-    text1_.setFocus();
+    fileNameField_.setFocus();
+}
+
+void SpectrumDataDialog::FillPreview() {
+    const ExportedRun* run = source_.LastRun();
+    previewList_.clear();
+    if (run == nullptr) {
+        return;
+    }
+    for (const std::string& line : SpectrumExportLines(*run)) {
+        previewList_.addItem(QString::fromStdString(line));
+    }
 }
 
 bool SpectrumDataDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &text1_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            command1_.setFocus();
-            return true;
-        }
+    if (watched == &fileNameField_ && IsEnterKey(event)) {
+        okButton_.setFocus();
+        return true;
     }
-    return QWidget::eventFilter(watched, event);
+    return SecondaryWindow::eventFilter(watched, event);
 }
 
 void SpectrumDataDialog::Save() {
-    if (text1_.text().isEmpty()) {
-        messages_.Warning("ファイル名を入力して下さい");
+    const ExportedRun* run = source_.LastRun();
+    if (source_.RunInProgress() || run == nullptr) {
         return;
     }
-    const std::filesystem::path path = ExportFilePath(file1_.Path(), text1_.text().toStdString());
+    if (fileNameField_.text().isEmpty()) {
+        messages_.Warning(NoticeMessage(Notice::NoFileName));
+        return;
+    }
+    std::filesystem::path path;
     try {
-        WriteSpectrumExport(path, state_.Conditions, state_.Filters, tableFile_);
+        path = SaveFilePath(fileList_.Path(), fileNameField_.text().toStdString(), ".csv");
+        WriteSpectrumExport(path, *run);
     } catch (const ExportError& error) {
-        messages_.Warning(error.what());
+        messages_.Warning(ExportMessage(error.Problem()));
         return;
     }
-    messages_.Information(ExportSavedMessage(path));
+    messages_.Information(SpectrumDataSavedMessage(path));
     hide();
 }
 

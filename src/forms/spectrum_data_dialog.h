@@ -7,23 +7,24 @@
 #include <QWidget>
 #include <filesystem>
 
-#include "model/calculation_state.h"
+#include "export_source.h"
 #include "ui/folder_lists.h"
 #include "ui/operator_messages.h"
+#include "ui/secondary_window.h"
 
 namespace tubeline {
 
-// Form3: previews the spectrum data with its conditions and saves it as a CSV file in a
-// chosen folder.
-class SpectrumDataDialog : public QWidget {
+// Form3: previews the last run's spectrum data with its conditions and saves it as a CSV file
+// in a chosen folder.
+class SpectrumDataDialog : public SecondaryWindow {
   public:
-    SpectrumDataDialog(const CalculationState& state, OperatorMessages& messages,
-                       const std::filesystem::path& workingFolder,
-                       const std::filesystem::path& tableFile);
+    SpectrumDataDialog(const ExportSource& source, OperatorMessages& messages,
+                       const std::filesystem::path& startFolder);
 
-    // The main window's "スペクトルデータ保存": fills the preview and shows the dialog. When the
-    // table file cannot be read the operator is told why and nothing is shown.
+    // The main window's "スペクトルデータ保存": fills the preview and shows the dialog.
     void Open();
+    // Shows the last run's lines; a run that completes while the dialog is open calls it.
+    void FillPreview();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -31,22 +32,22 @@ class SpectrumDataDialog : public QWidget {
   private:
     void Save();
 
-    const CalculationState& state_;
+    const ExportSource& source_;
     OperatorMessages& messages_;
-    std::filesystem::path tableFile_;
-    QLabel label2_;
-    QLabel label6_;
-    QLabel label4_;
-    QListWidget list1_;
-    QLabel label5_;
-    DriveList drive1_;
-    FolderList dir1_;
-    QLabel label3_;
-    FileList file1_;
-    QLabel label1_;
-    QLineEdit text1_;
-    QPushButton command1_;
-    QPushButton command2_;
+    QLabel explanation_;       // Label2
+    QLabel previewHeading_;    // Label6
+    QLabel previewSubtitle_;   // Label4
+    QListWidget previewList_;  // List1
+    QLabel folderHeading_;     // Label5
+    DriveList driveList_;      // Drive1
+    FolderList folderList_;    // Dir1
+    QLabel fileListHeading_;   // Label3
+    FileList fileList_;        // File1
+    QLabel fileNameHeading_;   // Label1
+    QLineEdit fileNameField_;  // Text1
+    FolderPathLine folderPath_;
+    QPushButton okButton_;      // Command1
+    QPushButton cancelButton_;  // Command2
 };
 
 }  // namespace tubeline

@@ -5,6 +5,7 @@
 
 #include "start_picture.h"
 #include "ui/form_widgets.h"
+#include "ui/keys.h"
 #include "ui/twips.h"
 
 namespace tubeline {
@@ -16,9 +17,8 @@ void SetTextColour(QLabel& label, const char* colour) {
 
 }  // namespace
 
-StartForm::StartForm(MainForm& form2, ProgramEnd& end)
+StartForm::StartForm(MainForm& form2)
     : form2_(form2),
-      end_(end),
       picture_(StartPicture()),
       label1_(QStringLiteral("Tubeline"), this),
       label2_(QStringLiteral("Tubeline"), this),
@@ -70,6 +70,7 @@ StartForm::StartForm(MainForm& form2, ProgramEnd& end)
             [this] { ChooseModel(SpectrumModel::Tucker); });
     connect(&command2_, &QPushButton::clicked, this, [this] { ChooseModel(SpectrumModel::Birch); });
     connect(&command3_, &QPushButton::clicked, this, [this] { Exit(); });
+    PressOnEnter({&command1_, &command2_, &command3_});
 }
 
 void StartForm::ChooseModel(SpectrumModel model) {
@@ -79,7 +80,7 @@ void StartForm::ChooseModel(SpectrumModel model) {
 }
 
 void StartForm::Exit() {
-    RunExitSequence(form2_.Logic().TableFile(), end_);
+    form2_.Exit();
 }
 
 void StartForm::paintEvent(QPaintEvent*) {

@@ -6,7 +6,6 @@
 #include <QWidget>
 
 #include "main_form.h"
-#include "program_end.h"
 
 namespace tubeline {
 
@@ -14,7 +13,7 @@ namespace tubeline {
 // a model prepares and shows the main window and hides this one for the rest of the run.
 class StartForm : public QWidget {
   public:
-    StartForm(MainForm& form2, ProgramEnd& end);
+    explicit StartForm(MainForm& form2);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,7 +24,6 @@ class StartForm : public QWidget {
     void Exit();
 
     MainForm& form2_;
-    ProgramEnd& end_;
     QImage picture_;
     QLabel label1_;
     QLabel label2_;

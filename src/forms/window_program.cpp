@@ -1,6 +1,7 @@
 #include "window_program.h"
 
 #include "model/attenuation_table_file.h"
+#include "texts/messages.h"
 
 namespace tubeline {
 
@@ -9,13 +10,13 @@ WindowProgram::WindowProgram(OperatorMessages& messages, ProgramEnd& end,
     : messages_(messages),
       workingFolder_(workingFolder),
       form2_(state_, canvas_, messages, workingFolder, end),
-      form8_(form2_, end) {}
+      form8_(form2_) {}
 
 bool WindowProgram::Load() {
     try {
         state_.Attenuation = LoadAttenuationTable(workingFolder_ / kAttenuationTableFileName);
     } catch (const AttenuationTableError& error) {
-        messages_.Warning(error.what());
+        messages_.Warning(AttenuationTableMessage(error.Problem()));
         return false;
     }
     form2_.SetLegendColours();

@@ -6,13 +6,10 @@
 #include "text_fields.h"
 
 namespace tubeline {
-namespace {
 
-std::string Subject(std::string_view fileName) {
-    return "減弱係数ファイル " + std::string(fileName) + " ";
-}
-
-}  // namespace
+AttenuationTableError::AttenuationTableError(AttenuationTableProblem problem)
+    : std::runtime_error(problem.File + ": not a usable attenuation table"),
+      problem_(std::move(problem)) {}
 
 AttenuationTable ParseAttenuationTable(std::string_view text, std::string_view fileName) {
     AttenuationTable table;
@@ -21,25 +18,22 @@ AttenuationTable ParseAttenuationTable(std::string_view text, std::string_view f
         nullptr, nullptr};
     FieldReader reader(text);
     for (int n = 0; n < kAttenuationFieldCount; ++n) {
-        const std::string record = std::to_string(n / kAttenuationFieldsPerRecord + 1);
+        const int record = n / kAttenuationFieldsPerRecord + 1;
         const int fieldInRecord = n % kAttenuationFieldsPerRecord + 1;
         const std::optional<TextField> field = reader.Next();
         if (!field) {
-            throw AttenuationTableError(Subject(fileName) + "のデータが途中で終わっています。" +
-                                        std::to_string(kAttenuationFieldCount) +
-                                        " 個の数値が必要ですが、" + std::to_string(n) +
-                                        " 個しかありません（レコード " + record + " の第 " +
-                                        std::to_string(fieldInRecord) + " 項目がありません）。");
+            throw AttenuationTableError({std::string(fileName), AttenuationTableProblem::EndsEarly{
+                                                                    n, record, fieldInRecord}});
         }
         const std::optional<double> value = ParseDecimalNumber(field->Text);
         if (!value) {
-            throw AttenuationTableError(Subject(fileName) + "の " + std::to_string(field->Line) +
-                                        " 行目、レコード " + record + " の第 " +
-                                        std::to_string(fieldInRecord) + " 項目「" +
-                                        Excerpt(field->Text) + "」は数値ではありません。");
+            throw AttenuationTableError(
+                {std::string(fileName),
+                 AttenuationTableProblem::NotANumber{field->Line, record, fieldInRecord,
+                                                     std::string(field->Text)}});
         }
         if (EnergyArray* column = columns[fieldInRecord - 1]) {
-            (*column)[n / kAttenuationFieldsPerRecord + 1] = *value;
+            (*column)[record] = *value;
         }
     }
     return table;
@@ -50,8 +44,7 @@ AttenuationTable LoadAttenuationTable(const std::filesystem::path& path) {
     try {
         text = ReadTextFile(path);
     } catch (const FileError& error) {
-        throw AttenuationTableError(Subject(path.string()) + "を読めません（" + error.Reason() +
-                                    "）。");
+        throw AttenuationTableError({path.string(), error.Problem()});
     }
     return ParseAttenuationTable(text, path.string());
 }

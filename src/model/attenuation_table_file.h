@@ -2,9 +2,12 @@
 
 #include <filesystem>
 #include <stdexcept>
+#include <string>
 #include <string_view>
+#include <variant>
 
 #include "calculation_state.h"
+#include "file_io.h"
 
 namespace tubeline {
 
@@ -15,10 +18,32 @@ inline constexpr std::string_view kAttenuationTableFileName = "Att_Coeff2020.dat
 inline constexpr int kAttenuationFieldsPerRecord = 7;
 inline constexpr int kAttenuationFieldCount = kAttenuationFieldsPerRecord * kEnergyBinCount;
 
-// Says which file could not be used and why; nothing of such a file is ever used.
+// Why the attenuation table could not be used; nothing of such a file is ever used.
+struct AttenuationTableProblem {
+    // The text ended before the field of that record.
+    struct EndsEarly {
+        int FieldsFound;
+        int Record;
+        int Field;  // 1..7 within the record
+    };
+    // A field that is not a decimal number.
+    struct NotANumber {
+        int Line;
+        int Record;
+        int Field;
+        std::string Text;
+    };
+    std::string File;
+    std::variant<FileProblem, EndsEarly, NotANumber> Cause;
+};
+
 class AttenuationTableError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit AttenuationTableError(AttenuationTableProblem problem);
+    const AttenuationTableProblem& Problem() const { return problem_; }
+
+  private:
+    AttenuationTableProblem problem_;
 };
 
 // Reads the first 2100 fields of the file; whatever follows them is never looked at.

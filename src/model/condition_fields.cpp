@@ -9,14 +9,21 @@
 namespace tubeline {
 namespace {
 
-std::string OutOfRangeMessage(std::string_view caption) {
-    std::string message(" ");
-    message += caption;
-    message += "の値が数値の範囲を超えています ";
-    return message;
+ConditionRejection OutOfRange(ConditionField field) {
+    return {ConditionRejection::Kind::OutOfRange, field};
 }
 
 }  // namespace
+
+std::string DefaultTargetAngleText(SpectrumModel model) {
+    switch (model) {
+        case SpectrumModel::Tucker:
+            return "12";
+        case SpectrumModel::Birch:
+            break;
+    }
+    return "16";
+}
 
 CheckedConditions CheckConditionFields(const ConditionTexts& texts,
                                        const IrradiationConditions& stored) {
@@ -26,7 +33,7 @@ CheckedConditions CheckConditionFields(const ConditionTexts& texts,
 
     const double voltage = LeadingNumber(fields.TubeVoltage);
     if (!std::isfinite(voltage)) {
-        result.Rejection = OutOfRangeMessage("Ｘ線管電圧");
+        result.Rejection = OutOfRange(ConditionField::TubeVoltage);
         return result;
     }
     conditions.TubeVoltage = voltage;
@@ -40,35 +47,38 @@ CheckedConditions CheckConditionFields(const ConditionTexts& texts,
 
     const double angle = LeadingNumber(fields.TargetAngle);
     if (!std::isfinite(angle)) {
-        result.Rejection = OutOfRangeMessage("ターゲット角度");
+        result.Rejection = OutOfRange(ConditionField::TargetAngle);
         return result;
     }
     conditions.TargetAngle = angle;
     if (conditions.TargetAngle < kMinimumTargetAngle) {
-        result.Rejection = std::string(kTargetAngleTooSmallMessage);
+        result.Rejection = {ConditionRejection::Kind::TargetAngleBelowMinimum,
+                            ConditionField::TargetAngle};
         fields.TargetAngle = "12";
         return result;
     }
     if (conditions.TargetAngle >= kTargetAngleLimit) {
-        result.Rejection = std::string(kTargetAngleTooLargeMessage);
+        result.Rejection = {ConditionRejection::Kind::TargetAngleFromLimit,
+                            ConditionField::TargetAngle};
         return result;
     }
 
     const struct {
         const std::string& text;
-        const char* caption;
+        ConditionField field;
         double& stored;
     } filters[] = {
-        {fields.InherentFiltration, "固有ろ過（Al 当量）", conditions.InherentFiltration},
-        {fields.AluminiumFilter, "アルミ付加フィルタ", conditions.AluminiumFilter},
-        {fields.CopperFilter, "銅付加フィルタ", conditions.CopperFilter},
+        {fields.InherentFiltration, ConditionField::InherentFiltration,
+         conditions.InherentFiltration},
+        {fields.AluminiumFilter, ConditionField::AluminiumFilter, conditions.AluminiumFilter},
+        {fields.CopperFilter, ConditionField::CopperFilter, conditions.CopperFilter},
     };
     // Filters are stored only when all three are numbers in range.
     double thicknessesMm[std::size(filters)];
     for (std::size_t i = 0; i < std::size(filters); ++i) {
         thicknessesMm[i] = LeadingNumber(filters[i].text);
         if (!std::isfinite(thicknessesMm[i])) {
-            result.Rejection = OutOfRangeMessage(filters[i].caption);
+            result.Rejection = OutOfRange(filters[i].field);
             return result;
         }
     }

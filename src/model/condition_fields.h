@@ -22,19 +22,37 @@ inline constexpr double kMinimumTargetAngle = 12;   // degrees
 // From 90 degrees the heel factor's denominator changes sign and the target attenuation grows.
 inline constexpr double kTargetAngleLimit = 90;  // degrees, not reached
 
-inline constexpr std::string_view kTargetAngleTooSmallMessage =
-    " ターゲット角度が最小限度 (12度) 以下です ";
-inline constexpr std::string_view kTargetAngleTooLargeMessage =
-    " ターゲット角度が最大限度 (90度) 以上です ";
+enum class ConditionField {
+    TubeVoltage,
+    TargetAngle,
+    InherentFiltration,
+    AluminiumFilter,
+    CopperFilter
+};
+
+// Why the calculate command ran no model.
+struct ConditionRejection {
+    enum class Kind {
+        TargetAngleBelowMinimum,  // below kMinimumTargetAngle; the field is reset to it
+        TargetAngleFromLimit,     // kTargetAngleLimit or more
+        OutOfRange,               // a number beyond the double range
+    };
+    Kind Reason;
+    ConditionField Field;
+    bool operator==(const ConditionRejection&) const = default;
+};
 
 // What the calculate command makes of the fields before a model runs.
 struct CheckedConditions {
     ConditionTexts Texts;              // the fields afterwards: corrected voltage, reset angle
     IrradiationConditions Conditions;  // the stored conditions afterwards
-    // Set when no model may run; the message the operator sees. The stored conditions then
-    // hold what was read before the rejected field.
-    std::optional<std::string> Rejection;
+    // Set when no model may run. The stored conditions then hold what was read before the
+    // rejected field.
+    std::optional<ConditionRejection> Rejection;
 };
+
+// The target angle a model starts with: 12 degrees for Tucker, 16 for Birch.
+std::string DefaultTargetAngleText(SpectrumModel model);
 
 // Reads the fields by the leading-number rule, clamps the tube voltage into 30..150 kV, refuses
 // target angles below 12 or from 90 degrees and numbers beyond the double range, and converts

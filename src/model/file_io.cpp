@@ -45,7 +45,7 @@ void WriteAll(int fd, std::string_view bytes, const std::filesystem::path& path)
             if (errno == EINTR) {
                 continue;
             }
-            throw FileError(path, DescribeErrno(errno));
+            throw FileError(path, errno);
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
@@ -54,11 +54,11 @@ void WriteAll(int fd, std::string_view bytes, const std::filesystem::path& path)
 void WriteInPlace(const std::filesystem::path& path, std::string_view bytes) {
     Descriptor fd(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
     if (fd.Get() < 0) {
-        throw FileError(path, DescribeErrno(errno));
+        throw FileError(path, errno);
     }
     WriteAll(fd.Get(), bytes, path);
     if (fd.Close() != 0) {
-        throw FileError(path, DescribeErrno(errno));
+        throw FileError(path, errno);
     }
 }
 
@@ -98,45 +98,24 @@ void ReserveSpace(int fd, std::size_t size) {
 
 }  // namespace
 
-FileError::FileError(const std::filesystem::path& path, std::string reason)
-    : std::runtime_error(path.string() + ": " + reason), path_(path), reason_(std::move(reason)) {}
+FileError::FileError(FileProblem problem)
+    : std::runtime_error(
+          problem.Path.string() + ": " +
+          (problem.ReadOnlyFile() ? "file marked read-only" : std::strerror(problem.ErrorNumber))),
+      problem_(std::move(problem)) {}
 
-std::string DescribeErrno(int errorNumber) {
-    switch (errorNumber) {
-        case ENOENT:
-            return "ファイルまたはフォルダがありません";
-        case EACCES:
-        case EPERM:
-            return "アクセスが許可されていません";
-        case EROFS:
-            return "読み取り専用の場所です";
-        case ENOSPC:
-            return "ディスクの空き容量がありません";
-        case EDQUOT:
-            return "ディスクの使用量の上限に達しています";
-        case EFBIG:
-            return "ファイルの大きさが上限を超えます";
-        case EISDIR:
-            return "フォルダです";
-        case ENAMETOOLONG:
-            return "名前が長すぎます";
-        case EILSEQ:
-        case EINVAL:
-            return "この名前は使えません";
-        default:
-            return std::strerror(errorNumber);
-    }
-}
+FileError::FileError(const std::filesystem::path& path, int errorNumber)
+    : FileError(FileProblem{path, errorNumber}) {}
 
 std::string ReadTextFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
-        throw FileError(path, DescribeErrno(errno));
+        throw FileError(path, errno);
     }
     std::ostringstream content;
     content << file.rdbuf();
     if (file.bad()) {
-        throw FileError(path, DescribeErrno(errno));
+        throw FileError(path, errno);
     }
     return std::move(content).str();
 }
@@ -145,37 +124,41 @@ void ReplaceFileContents(const std::filesystem::path& path, std::string_view byt
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) {
-        throw FileError(path, DescribeErrno(EISDIR));
+        throw FileError(path, EISDIR);
     }
     if (exists && !S_ISREG(existing.st_mode)) {
         WriteInPlace(path, bytes);
         return;
     }
     if (exists && ::access(path.c_str(), W_OK) != 0) {
-        throw FileError(path, DescribeErrno(errno));
+        throw FileError(path, errno);
     }
     // A file marked read-only is kept even for a user whom the system would let replace it.
     if (exists && (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-        throw FileError(path, "読み取り専用のファイルです");
+        throw FileError(FileProblem{path, 0});
     }
     // Follow a symbolic link so that the file it names is replaced, not the link.
-    const std::filesystem::path target =
-        exists ? std::filesystem::canonical(path) : std::filesystem::absolute(path);
+    std::error_code resolved;
+    const std::filesystem::path target = exists ? std::filesystem::canonical(path, resolved)
+                                                : std::filesystem::absolute(path, resolved);
+    if (resolved) {
+        throw FileError(path, resolved.value());
+    }
     const mode_t mode = exists ? (existing.st_mode & 07777) : 0666;
     const auto [created, part] = CreateSibling(target, mode);
     Descriptor fd(created);
     if (fd.Get() < 0) {
         // Report the name the operator chose, not the hidden sibling.
-        throw FileError(path, DescribeErrno(errno));
+        throw FileError(path, errno);
     }
     try {
         ReserveSpace(fd.Get(), bytes.size());
         WriteAll(fd.Get(), bytes, path);
         if (fd.Close() != 0) {
-            throw FileError(path, DescribeErrno(errno));
+            throw FileError(path, errno);
         }
         if (::rename(part.c_str(), target.c_str()) != 0) {
-            throw FileError(path, DescribeErrno(errno));
+            throw FileError(path, errno);
         }
     } catch (...) {
         ::unlink(part.c_str());
@@ -186,6 +169,16 @@ void ReplaceFileContents(const std::filesystem::path& path, std::string_view byt
 void RemoveFileIfPresent(const std::filesystem::path& path) noexcept {
     std::error_code ignored;
     std::filesystem::remove(path, ignored);
+}
+
+void RemoveFileIfItHolds(const std::filesystem::path& path, std::string_view bytes) noexcept {
+    try {
+        if (ReadTextFile(path) == bytes) {
+            RemoveFileIfPresent(path);
+        }
+    } catch (const std::exception&) {
+        // Nothing readable of ours to remove.
+    }
 }
 
 }  // namespace tubeline

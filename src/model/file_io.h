@@ -7,21 +7,24 @@
 
 namespace tubeline {
 
-// A file that could not be read or written; Reason() is the operating system's cause in words
-// an operator understands.
-class FileError : public std::runtime_error {
-  public:
-    FileError(const std::filesystem::path& path, std::string reason);
-    const std::filesystem::path& Path() const { return path_; }
-    const std::string& Reason() const { return reason_; }
-
-  private:
-    std::filesystem::path path_;
-    std::string reason_;
+// Why a file could not be read or written: the operating system's error number, or a file
+// that is marked read-only and so is kept even where the system would let it be replaced.
+struct FileProblem {
+    std::filesystem::path Path;
+    int ErrorNumber = 0;  // errno; 0 for a file marked read-only
+    bool ReadOnlyFile() const { return ErrorNumber == 0; }
 };
 
-// The cause of a failed system call, from its errno value.
-std::string DescribeErrno(int errorNumber);
+class FileError : public std::runtime_error {
+  public:
+    explicit FileError(FileProblem problem);
+    // From errno of the failed call.
+    FileError(const std::filesystem::path& path, int errorNumber);
+    const FileProblem& Problem() const { return problem_; }
+
+  private:
+    FileProblem problem_;
+};
 
 std::string ReadTextFile(const std::filesystem::path& path);
 
@@ -33,5 +36,9 @@ void ReplaceFileContents(const std::filesystem::path& path, std::string_view byt
 
 // Removes the file if it is there; a missing file or a failure is not an error.
 void RemoveFileIfPresent(const std::filesystem::path& path) noexcept;
+
+// Removes the file only while it holds exactly these bytes, so that a file another program has
+// written since under the same name stays. A missing or unreadable file is not an error.
+void RemoveFileIfItHolds(const std::filesystem::path& path, std::string_view bytes) noexcept;
 
 }  // namespace tubeline

@@ -7,6 +7,7 @@
 #include "material_attenuation.h"
 #include "number_format.h"
 #include "physics_constants.h"
+#include "shift_jis.h"
 
 namespace tubeline {
 
@@ -22,19 +23,34 @@ int AddFilter(MaterialFilter& filters, const MaterialFile& material, double thic
     return slot;
 }
 
+bool FilterRefusal::FileRefused() const {
+    return std::holds_alternative<MaterialFileProblem>(Cause) ||
+           std::holds_alternative<NameNotShiftJis>(Cause);
+}
+
 std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
                                                const std::filesystem::path& materialFile,
                                                std::string_view thicknessText) {
+    if (thicknessText.empty()) {
+        return FilterRefusal{FilterRefusal::ThicknessMissing{}};
+    }
+    if (filters.FilterCount >= kFilterSlotCount) {
+        return FilterRefusal{FilterRefusal::NoFreeSlot{}};
+    }
     try {
         const MaterialFile material = LoadMaterialFile(materialFile);
+        try {
+            EncodeShiftJis(material.Name);
+        } catch (const UnencodableCharacterError& error) {
+            return FilterRefusal{FilterRefusal::NameNotShiftJis{material.Name, error.Character()}};
+        }
         const double thicknessMm = LeadingNumber(thicknessText);
         if (!std::isfinite(thicknessMm)) {
-            return FilterRefusal{FilterRefusal::Cause::Thickness,
-                                 std::string(kFilterThicknessOutOfRangeMessage)};
+            return FilterRefusal{FilterRefusal::ThicknessOutOfRange{}};
         }
         AddFilter(filters, material, thicknessMm);
     } catch (const MaterialFileError& error) {
-        return FilterRefusal{FilterRefusal::Cause::MaterialFile, error.what()};
+        return FilterRefusal{error.Problem()};
     }
     return std::nullopt;
 }

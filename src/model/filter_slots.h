@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "calculation_state.h"
 #include "material_file_reader.h"
@@ -13,24 +14,33 @@ namespace tubeline {
 // The MaterialFilter slots as the filter dialog and the main window's "設定" and "解除" use
 // them: slots 1..FilterCount hold filters, the others transmit everything.
 
-inline constexpr std::string_view kFilterThicknessOutOfRangeMessage =
-    " フィルターの厚さの値が数値の範囲を超えています ";
-
 // Puts the material into slot FilterCount + 1, which becomes the new FilterCount: its name,
 // MuFilter and the thickness converted from mm to cm. Returns the slot. The caller keeps a slot
 // free (the "設定" button is disabled once three filters are set); a full set is a logic_error.
 int AddFilter(MaterialFilter& filters, const MaterialFile& material, double thicknessMm);
 
-// Why a filter was not added, and the message for the operator.
+// Why a filter was not added.
 struct FilterRefusal {
-    enum class Cause { MaterialFile, Thickness };
-    Cause Reason;
-    std::string Message;
+    struct ThicknessMissing {};     // nothing typed
+    struct ThicknessOutOfRange {};  // a number beyond the double range
+    struct NoFreeSlot {};           // three filters are set already
+    // The exported data would lose the material's name: it has a character without a
+    // Shift-JIS form.
+    struct NameNotShiftJis {
+        std::string Name;
+        std::string Character;
+    };
+    std::variant<ThicknessMissing, ThicknessOutOfRange, NoFreeSlot, NameNotShiftJis,
+                 MaterialFileProblem>
+        Cause;
+
+    // Whether the file, rather than what was typed, is to blame.
+    bool FileRefused() const;
 };
 
-// What the dialog's OK does once a file is chosen and a thickness typed: reads the material
-// file, takes the thickness by the leading-number rule (a text without a number is 0 mm) and
-// adds the filter. A refused file, or a thickness beyond the double range, adds nothing.
+// What the dialog's OK does once a file is chosen: checks that a thickness was typed, reads the
+// material file, takes the thickness by the leading-number rule (a text without a number is
+// 0 mm) and adds the filter. Any refusal adds nothing.
 std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
                                                const std::filesystem::path& materialFile,
                                                std::string_view thicknessText);

@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "file_io.h"
-#include "number_format.h"
 #include "shift_jis.h"
 #include "text_fields.h"
 
@@ -14,9 +13,8 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string Subject(std::string_view fileName) {
-    return "材質ファイル " + std::string(fileName) + " ";
-}
+using Problem = MaterialFileProblem;
+using Field = MaterialField;
 
 // Files written on Japanese Windows carry their name line in Shift-JIS; a line that is valid
 // UTF-8 is taken as such, since Japanese text in Shift-JIS practically never is.
@@ -30,8 +28,7 @@ std::string NameFromLine(std::string_view line, std::string_view fileName) {
     if (auto decoded = DecodeShiftJis(line)) {
         return *std::move(decoded);
     }
-    throw MaterialFileError(Subject(fileName) +
-                            "の 1 行目（材質名）は UTF-8 でも Shift-JIS でもありません。");
+    throw MaterialFileError({std::string(fileName), Problem::NameNotText{}});
 }
 
 // Reads one material file field by field and refuses it, naming the place, at the first
@@ -45,9 +42,9 @@ class MaterialFileReader {
         MaterialFile material;
         material.Name = NameFromLine(fields_.RestOfLine(), fileName_);
         material.Density = ReadDensity();
-        const int rowCount = ReadRowCount();
-        for (int k = 1; k <= rowCount; ++k) {
-            material.Table.push_back(ReadRow(k, rowCount, material.Table));
+        rowCount_ = ReadRowCount();
+        for (int k = 1; k <= rowCount_; ++k) {
+            material.Table.push_back(ReadRow(k, material.Table));
         }
         CheckEnergyRange(material.Table);
         CheckCoefficientRange(material);
@@ -61,50 +58,45 @@ class MaterialFileReader {
         int Line;
     };
 
-    [[noreturn]] void Refuse(const std::string& problem) const {
-        throw MaterialFileError(Subject(fileName_) + problem);
+    template <class Cause>
+    [[noreturn]] void Refuse(Cause cause) const {
+        throw MaterialFileError({fileName_, std::move(cause)});
     }
 
-    // `what` names the field in messages; `missing` says what is missing when the text ends.
-    Number NextNumber(const std::string& what, const std::string& missing) {
+    Number NextNumber(const Field& where) {
         const std::optional<TextField> field = fields_.Next();
         if (!field) {
-            Refuse("のデータが途中で終わっています（" + missing + "）。");
+            Refuse(Problem::EndsEarly{where, rowCount_});
         }
         const std::optional<double> value = ParseDecimalNumber(field->Text);
         if (!value) {
-            Refuse("の " + std::to_string(field->Line) + " 行目、" + what + "「" +
-                   Excerpt(field->Text) + "」は数値ではありません。");
+            Refuse(Problem::NotANumber{field->Line, where, std::string(field->Text)});
         }
         return {*value, field->Text, field->Line};
     }
 
     double ReadDensity() {
-        const Number density = NextNumber("密度", "密度がありません");
+        const Number density = NextNumber({Field::Kind::Density});
         if (density.Value <= 0) {
-            Refuse("の密度 " + Excerpt(density.Text) + " は正の数ではありません。");
+            Refuse(Problem::DensityNotPositive{std::string(density.Text)});
         }
         return density.Value;
     }
 
     int ReadRowCount() {
-        const Number count = NextNumber("データ行数", "データ行数がありません");
+        const Number count = NextNumber({Field::Kind::RowCount});
         if (count.Value < 1 || count.Value > kMaterialRowLimit ||
             count.Value != std::floor(count.Value)) {
-            Refuse("のデータ行数 " + Excerpt(count.Text) + " は 1 から " +
-                   std::to_string(kMaterialRowLimit) + " までの整数ではありません。");
+            Refuse(Problem::RowCountInvalid{std::string(count.Text), kMaterialRowLimit});
         }
         return static_cast<int>(count.Value);
     }
 
-    MaterialRow ReadRow(int k, int rowCount, const MaterialTable& previousRows) {
-        const std::string row = "データ行 " + std::to_string(k);
+    MaterialRow ReadRow(int k, const MaterialTable& previousRows) {
         std::array<double, kMaterialRowFields> values{};
         int line = 0;
         for (int f = 0; f < kMaterialRowFields; ++f) {
-            const std::string field = row + " の第 " + std::to_string(f + 1) + " 項目";
-            const Number number = NextNumber(
-                field, std::to_string(rowCount) + " 行のデータのうち" + field + "がありません");
+            const Number number = NextNumber({Field::Kind::RowValue, k, f + 1});
             values[f] = number.Value;
             if (f == 0) {
                 line = number.Line;
@@ -112,38 +104,29 @@ class MaterialFileReader {
         }
         const MaterialRow result{values[1] + values[2] + values[3], values[0], values[1], values[2],
                                  values[3]};
-        const std::string place = "の " + std::to_string(line) + " 行目、" + row + " の";
         if (result.Energy <= 0) {
-            Refuse(place + "エネルギー " + FormatGeneral(result.Energy) +
-                   " MeV は正の数ではありません。");
+            Refuse(Problem::EnergyNotPositive{line, k, result.Energy});
         }
         // Equal neighbours are an absorption edge, listed below and above.
         if (!previousRows.empty() && result.Energy < previousRows.back().Energy) {
-            Refuse(place + "エネルギー " + FormatGeneral(result.Energy) + " MeV が前の行の " +
-                   FormatGeneral(previousRows.back().Energy) +
-                   " MeV より小さくなっています。エネルギーは小さい順に並べて下さい。");
+            Refuse(Problem::EnergyDescending{line, k, result.Energy, previousRows.back().Energy});
         }
         if (!std::isfinite(result.Total)) {
-            Refuse(place + "減弱係数の和が数値の範囲を超えています。");
+            Refuse(Problem::SumOutOfRange{line, k});
         }
         // Its logarithm is taken.
         if (result.Total <= 0) {
-            Refuse(place + "減弱係数の和 " + FormatGeneral(result.Total) +
-                   " cm2/g は正の数ではありません。");
+            Refuse(Problem::SumNotPositive{line, k, result.Total});
         }
         return result;
     }
 
     void CheckEnergyRange(const MaterialTable& rows) const {
         if (rows.front().Energy > kFirstInterpolatedEnergyMeV) {
-            Refuse("の最初のエネルギー " + FormatGeneral(rows.front().Energy) + " MeV が " +
-                   FormatGeneral(kFirstInterpolatedEnergyMeV) +
-                   " MeV より大きくなっています。データはこのエネルギー以下から始めて下さい。");
+            Refuse(Problem::FirstEnergyTooHigh{rows.front().Energy, kFirstInterpolatedEnergyMeV});
         }
         if (rows.back().Energy <= kLastInterpolatedEnergyMeV) {
-            Refuse("の最後のエネルギー " + FormatGeneral(rows.back().Energy) + " MeV が " +
-                   FormatGeneral(kLastInterpolatedEnergyMeV) +
-                   " MeV を超えていません。データはこのエネルギーより先まで必要です。");
+            Refuse(Problem::LastEnergyTooLow{rows.back().Energy, kLastInterpolatedEnergyMeV});
         }
     }
 
@@ -153,26 +136,29 @@ class MaterialFileReader {
         constexpr double kLargestLinearCoefficient = std::numeric_limits<double>::max() / 4;
         for (const MaterialRow& row : material.Table) {
             if (!(material.Density * row.Total <= kLargestLinearCoefficient)) {
-                Refuse("の密度 " + FormatGeneral(material.Density) + " g/cm3 と減弱係数 " +
-                       FormatGeneral(row.Total) + " cm2/g の積が数値の範囲を超えています。");
+                Refuse(Problem::LinearCoefficientOutOfRange{material.Density, row.Total});
             }
         }
     }
 
     FieldReader fields_;
     std::string fileName_;
+    int rowCount_ = 0;
 };
 
 std::string ReadFileFor(const std::filesystem::path& path) {
     try {
         return ReadTextFile(path);
     } catch (const FileError& error) {
-        throw MaterialFileError(Subject(path.string()) + "を読めません（" + error.Reason() +
-                                "）。");
+        throw MaterialFileError({path.string(), error.Problem()});
     }
 }
 
 }  // namespace
+
+MaterialFileError::MaterialFileError(MaterialFileProblem problem)
+    : std::runtime_error(problem.File + ": not a usable material file"),
+      problem_(std::move(problem)) {}
 
 MaterialFile ParseMaterialFile(std::string_view text, std::string_view fileName) {
     return MaterialFileReader(text, fileName).Read();

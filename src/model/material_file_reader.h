@@ -4,9 +4,11 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "energy_grid.h"
+#include "file_io.h"
 #include "physics_constants.h"
 
 namespace tubeline {
@@ -45,10 +47,79 @@ struct MaterialFile {
     MaterialTable Table;
 };
 
-// Says which file was refused and why, in words for the operator.
+// A place among the numbers of a material file.
+struct MaterialField {
+    enum class Kind { Density, RowCount, RowValue };
+    Kind Which = Kind::Density;
+    int Row = 0;    // RowValue: 1..RowCount
+    int Field = 0;  // RowValue: 1..6 within the row
+};
+
+// Why a material file was refused; such a file adds no filter.
+struct MaterialFileProblem {
+    // Line 1 is neither UTF-8 nor Shift-JIS.
+    struct NameNotText {};
+    // The text ended before this field; RowCount is the rows the file announced (0 before).
+    struct EndsEarly {
+        MaterialField Missing;
+        int RowCount;
+    };
+    struct NotANumber {
+        int Line;
+        MaterialField Where;
+        std::string Text;
+    };
+    struct DensityNotPositive {
+        std::string Text;
+    };
+    struct RowCountInvalid {
+        std::string Text;
+        int Limit;
+    };
+    // A row's energy is zero or negative, or smaller than the row before.
+    struct EnergyNotPositive {
+        int Line, Row;
+        double Energy;  // MeV
+    };
+    struct EnergyDescending {
+        int Line, Row;
+        double Energy, Previous;  // MeV
+    };
+    // A row's three coefficients sum to more than the double range, or to zero or less.
+    struct SumOutOfRange {
+        int Line, Row;
+    };
+    struct SumNotPositive {
+        int Line, Row;
+        double Sum;  // cm2/g
+    };
+    // The rows do not reach the energies the conversion interpolates at.
+    struct FirstEnergyTooHigh {
+        double Energy, Limit;  // MeV
+    };
+    struct LastEnergyTooLow {
+        double Energy, Limit;  // MeV
+    };
+    // Density times a coefficient leaves the double range.
+    struct LinearCoefficientOutOfRange {
+        double Density;  // g/cm3
+        double Sum;      // cm2/g
+    };
+
+    std::string File;
+    std::variant<FileProblem, NameNotText, EndsEarly, NotANumber, DensityNotPositive,
+                 RowCountInvalid, EnergyNotPositive, EnergyDescending, SumOutOfRange,
+                 SumNotPositive, FirstEnergyTooHigh, LastEnergyTooLow, LinearCoefficientOutOfRange>
+        Cause;
+};
+
 class MaterialFileError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit MaterialFileError(MaterialFileProblem problem);
+    const MaterialFileProblem& Problem() const { return problem_; }
+
+  private:
+    MaterialFileProblem problem_;
 };
 
 // Reads and checks a material file. Anything after the N-th row is never looked at. The name

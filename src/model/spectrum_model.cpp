@@ -11,15 +11,6 @@
 namespace tubeline {
 namespace {
 
-constexpr const char* kZeroSpectrumMessage =
-    " ろ過が厚すぎるため、スペクトルがすべてのエネルギーで 0 になりました。"
-    "ろ過の条件を見直して下さい ";
-constexpr const char* kOutOfRangeMessage =
-    " スペクトルの値が数値の範囲を超えました。ろ過の条件（負の厚さなど）を見直して下さい ";
-constexpr const char* kNoBeamQualityMessage =
-    " 線束中心のスペクトルから参考データ（半価層、フルエンス）を計算できません。"
-    "ろ過の条件を見直して下さい ";
-
 bool AllFinite(const AngleEnergyArray& spectra) {
     for (const EnergyArray& row : spectra) {
         for (const double value : row) {
@@ -36,13 +27,13 @@ bool UsablePeak(double peak) {
 }
 
 // Spectra that cannot be normalised, or that hold a value beyond the double range, are refused.
-std::optional<std::string> RefusalOf(const SpectrumTable& spectra) {
+std::optional<RunRefusal> RefusalOf(const SpectrumTable& spectra) {
     if (spectra.SpectrumPeak == 0 && AllFinite(spectra.PhotonSpectrum)) {
-        return kZeroSpectrumMessage;
+        return RunRefusal::ZeroSpectra;
     }
     if (!AllFinite(spectra.PhotonSpectrum) || !UsablePeak(spectra.SpectrumPeak) ||
         !UsablePeak(spectra.EnergyFluencePeak) || !UsablePeak(spectra.KermaPeak)) {
-        return kOutOfRangeMessage;
+        return RunRefusal::OutOfRange;
     }
     return std::nullopt;
 }
@@ -51,24 +42,23 @@ template <class Term>
 RunResult RunModel(CalculationState& state, const RunOptions& options, RunEffects& effects) {
     auto spectra = std::make_unique<SpectrumTable>();
     ComputeSpectra<Term>({state.Conditions, state.Attenuation, state.Filters}, *spectra);
-    if (auto refusal = RefusalOf(*spectra)) {
-        return {std::move(refusal), std::nullopt};
+    if (const std::optional<RunRefusal> refusal = RefusalOf(*spectra)) {
+        return {refusal, std::nullopt, {}};
     }
     std::optional<BeamQuality> quality =
         ComputeBeamQuality(spectra->CentralSpectrum, state.Attenuation);
     if (!quality) {
-        return {kNoBeamQualityMessage, std::nullopt};
+        return {RunRefusal::NoBeamQuality, std::nullopt, {}};
     }
     state.Spectra = *spectra;
     state.Quality = *quality;
 
-    RunResult result;
+    RunResult result{std::nullopt, std::nullopt, FormatSpectrumTable(state.Spectra)};
     if (options.TableFile) {
         try {
-            ReplaceFileContents(*options.TableFile, FormatSpectrumTable(state.Spectra));
+            ReplaceFileContents(*options.TableFile, result.TableText);
         } catch (const FileError& error) {
-            result.TableFileError = " スペクトル表ファイル " + options.TableFile->string() +
-                                    " を書き込めません（" + error.Reason() + "） ";
+            result.TableFileProblem = error.Problem();
         }
     }
     effects.ProcessPendingEvents();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calculation_state.h"
+#include "file_io.h"
 #include "run_effects.h"
 
 namespace tubeline {
@@ -14,14 +15,23 @@ struct RunOptions {
     std::optional<std::filesystem::path> TableFile;
 };
 
-struct RunResult {
-    // Why the run produced no spectra. The state, the windows and the table file are then
-    // exactly as they were before the run.
-    std::optional<std::string> Failure;
-    // The run completed, but its table file could not be written; says why.
-    std::optional<std::string> TableFileError;
+// Why a run produced no spectra.
+enum class RunRefusal {
+    ZeroSpectra,    // filtration so thick that every bin is 0
+    OutOfRange,     // a value beyond the double range (a large negative filter, say)
+    NoBeamQuality,  // the central ray carries no air kerma above 5 keV, or a figure is not finite
+};
 
-    bool Completed() const { return !Failure; }
+struct RunResult {
+    // Set when the run was refused. The state, the windows and the table file are then exactly
+    // as they were before the run.
+    std::optional<RunRefusal> Refusal;
+    // The run completed, but its table file could not be written.
+    std::optional<FileProblem> TableFileProblem;
+    // The table file's text of a completed run, byte for byte, whether or not it was written.
+    std::string TableText;
+
+    bool Completed() const { return !Refusal; }
 };
 
 // One model run from the stored conditions: SpectrumTable and BeamQuality rewritten, the table

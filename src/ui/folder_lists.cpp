@@ -1,9 +1,11 @@
 #include "folder_lists.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QStyle>
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -40,6 +42,18 @@ QString DisplayName(const fs::path& path) {
     return QString::fromStdString(path.string());
 }
 
+// Where the system keeps its own mounts: kernel interfaces, devices, run-time state.
+bool IsSystemFolder(const fs::path& point) {
+    for (const fs::path system : {"/proc", "/sys", "/dev", "/run"}) {
+        const auto [end, unused] =
+            std::mismatch(system.begin(), system.end(), point.begin(), point.end());
+        if (end == system.end()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool Matches(const QStringList& patterns, const QString& name) {
     return std::any_of(patterns.begin(), patterns.end(), [&](const QString& pattern) {
         const QRegularExpression wildcard(QRegularExpression::wildcardToRegularExpression(pattern),
@@ -50,8 +64,15 @@ bool Matches(const QStringList& patterns, const QString& name) {
 
 }  // namespace
 
-std::vector<fs::path> MountedVolumes() {
-    std::vector<fs::path> volumes{"/"};
+std::vector<fs::path> SaveLocations() {
+    std::vector<fs::path> places{"/"};
+    std::error_code error;
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0' &&
+                                                fs::is_directory(home, error) &&
+                                                fs::path(home) != "/") {
+        places.push_back(fs::path(home).lexically_normal());
+    }
+    const std::size_t firstMount = places.size();
     std::ifstream mounts("/proc/self/mounts");
     std::string line;
     while (std::getline(mounts, line)) {
@@ -59,20 +80,19 @@ std::vector<fs::path> MountedVolumes() {
         std::string device, mountPoint, type;
         fields >> device >> mountPoint >> type;
         const fs::path point = UnescapeMountField(mountPoint);
-        std::error_code error;
-        if (kVirtualFileSystems.count(type) == 0 && point != "/" &&
+        if (kVirtualFileSystems.count(type) == 0 && !IsSystemFolder(point) &&
             fs::is_directory(point, error) &&
-            std::find(volumes.begin(), volumes.end(), point) == volumes.end()) {
-            volumes.push_back(point);
+            std::find(places.begin(), places.end(), point) == places.end()) {
+            places.push_back(point);
         }
     }
-    std::sort(volumes.begin() + 1, volumes.end());
-    return volumes;
+    std::sort(places.begin() + static_cast<std::ptrdiff_t>(firstMount), places.end());
+    return places;
 }
 
 DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
-    for (const fs::path& volume : MountedVolumes()) {
-        addItem(DisplayName(volume), DisplayName(volume));
+    for (const fs::path& place : SaveLocations()) {
+        addItem(DisplayName(place), DisplayName(place));
     }
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (OnChange) {
@@ -163,15 +183,42 @@ FileList::FileList(const QString& patterns, QWidget* parent)
             OnClick(item->text().toStdString());
         }
     });
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (reportSelection_ && OnSelect && !FileName().empty()) {
+            OnSelect(FileName());
+        }
+    });
+}
+
+void FileList::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !FileName().empty()) {
+        if (OnClick) {
+            OnClick(FileName());
+        }
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+void FileList::mousePressEvent(QMouseEvent* event) {
+    reportSelection_ = false;
+    QListWidget::mousePressEvent(event);
+    reportSelection_ = true;
 }
 
 void FileList::SetPath(const fs::path& folder) {
     path_ = folder;
     Refresh();
+    if (OnPathChange) {
+        OnPathChange(path_);
+    }
 }
 
 void FileList::Refresh() {
-    const QString selected = currentItem() != nullptr ? currentItem()->text() : QString();
+    const std::string selected = FileName();
+    reportSelection_ = false;
     std::vector<QString> names;
     std::error_code error;
     for (const fs::directory_entry& entry : fs::directory_iterator(path_, error)) {
@@ -184,18 +231,40 @@ void FileList::Refresh() {
     clear();
     for (const QString& name : names) {
         addItem(name);
-        if (name == selected) {
+        if (name.toStdString() == selected) {
             setCurrentRow(count() - 1);
         }
     }
+    reportSelection_ = true;
 }
 
 std::string FileList::FileName() const {
-    return currentItem() != nullptr ? currentItem()->text().toStdString() : std::string();
+    const QList<QListWidgetItem*> selection = selectedItems();
+    return selection.isEmpty() ? std::string() : selection.front()->text().toStdString();
+}
+
+FolderPathLine::FolderPathLine(QWidget* parent) : QLabel(parent) {
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
+void FolderPathLine::Show(const fs::path& folder) {
+    path_ = DisplayName(folder);
+    setToolTip(path_);
+    Elide();
+}
+
+void FolderPathLine::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    Elide();
+}
+
+void FolderPathLine::Elide() {
+    setText(fontMetrics().elidedText(path_, Qt::ElideMiddle, width()));
 }
 
 void LinkFolderLists(DriveList& drives, FolderList& folders, FileList& files,
-                     const fs::path& startFolder) {
+                     FolderPathLine& pathLine, const fs::path& startFolder) {
+    files.OnPathChange = [&pathLine](const fs::path& folder) { pathLine.Show(folder); };
     folders.SetPath(startFolder);
     drives.ShowVolumeOf(folders.Path());
     files.SetPath(folders.Path());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QStringList>
 #include <filesystem>
@@ -10,10 +11,12 @@
 
 namespace tubeline {
 
-// The mounted volumes, which play the part of drives: real file systems only, "/" first.
-std::vector<std::filesystem::path> MountedVolumes();
+// The places that play the part of drives: "/" first, the home folder, then the mounted file
+// systems a person saves to, without kernel, virtual and system ones (/proc, /sys, /dev, /run
+// and what lies under them).
+std::vector<std::filesystem::path> SaveLocations();
 
-// Drive1: chooses a volume; OnChange gets its root.
+// Drive1: chooses a place; OnChange gets its folder.
 class DriveList : public QComboBox {
   public:
     explicit DriveList(QWidget* parent);
@@ -41,22 +44,52 @@ class FileList : public QListWidget {
   public:
     FileList(const QString& patterns, QWidget* parent);
     void SetPath(const std::filesystem::path& folder);
+    // Lists the folder anew, keeping the selected name selected; reports no selection.
     void Refresh();
     const std::filesystem::path& Path() const { return path_; }
-    // The selected file's name, empty when none is selected.
+    // The selected file's name, empty when none is selected (the row the list makes current
+    // when it takes the focus is not selected).
     std::string FileName() const;
+    // A click on a file, or Enter on the selected one.
     std::function<void(const std::string&)> OnClick;
+    // The operator selected another file with the keys.
+    std::function<void(const std::string&)> OnSelect;
+    // The list moved to another folder.
+    std::function<void(const std::filesystem::path&)> OnPathChange;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     QStringList patterns_;
     std::filesystem::path path_;
+    // Selections that OnSelect does not report: the list's own, and the mouse's, which
+    // OnClick reports.
+    bool reportSelection_ = true;
 };
 
-// Ties a dialog's three lists together, starting at the folder: a chosen drive moves the
-// folder list to it (a drive that cannot be listed changes nothing), a chosen folder moves the
-// file list to it.
+// The folder a save dialog writes to, shown in full where it fits, shortened in the middle
+// where not, with the whole path as its tooltip.
+class FolderPathLine : public QLabel {
+  public:
+    explicit FolderPathLine(QWidget* parent);
+    void Show(const std::filesystem::path& folder);
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void Elide();
+    QString path_;
+};
+
+// Ties a dialog's three lists and its path line together, starting at the folder: a chosen
+// drive moves the folder list to it (a drive that cannot be listed changes nothing), a chosen
+// folder moves the file list to it, and the path line shows the file list's folder, which is
+// where the dialog writes.
 void LinkFolderLists(DriveList& drives, FolderList& folders, FileList& files,
-                     const std::filesystem::path& startFolder);
+                     FolderPathLine& pathLine, const std::filesystem::path& startFolder);
 
 // Lists the folder list's folder anew and moves the file list to it, as each opening does.
 void RefreshFolderLists(FolderList& folders, FileList& files);

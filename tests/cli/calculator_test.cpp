@@ -74,10 +74,10 @@ TEST(Calculator, RejectionsExitTwoWithTheirMessage) {
     const Outcome small = Calculate({"--angle", "11.99"});
     EXPECT_EQ(small.Code, 2);
     EXPECT_EQ(small.Out, "");
-    EXPECT_EQ(small.Err, "tubeline-calc:  ターゲット角度が最小限度 (12度) 以下です \n");
+    EXPECT_EQ(small.Err, "tubeline-calc: ターゲット角度が最小限度 (12度) 以下です\n");
     EXPECT_EQ(Calculate({"--angle", "90"}).Code, 2);
     EXPECT_EQ(Calculate({"--kv", "1e999"}).Err,
-              "tubeline-calc:  Ｘ線管電圧の値が数値の範囲を超えています \n");
+              "tubeline-calc: Ｘ線管電圧の値が数値の範囲を超えています\n");
     const Outcome zero = Calculate({"--cu", "1e7"});
     EXPECT_EQ(zero.Code, 2);
     EXPECT_NE(zero.Err.find("0 になりました"), std::string::npos);
@@ -174,7 +174,10 @@ TEST(Calculator, FilterMistakesExitWithTheirMessage) {
                                " の密度 -1 は正の数ではありません。\n");
     const Outcome overflow = Calculate({"--filter", Material("Al.ele", "1e999")});
     EXPECT_EQ(overflow.Code, 2);
-    EXPECT_EQ(overflow.Err, "tubeline-calc:  フィルターの厚さの値が数値の範囲を超えています \n");
+    EXPECT_EQ(overflow.Err, "tubeline-calc: フィルターの厚さの値が数値の範囲を超えています\n");
+    const Outcome empty = Calculate({"--filter", Material("Al.ele", "")});
+    EXPECT_EQ(empty.Code, 2);
+    EXPECT_EQ(empty.Err, "tubeline-calc: フィルターの厚さを入力して下さい。\n");
 }
 
 TEST(Calculator, CsvIsTheExportOfTheRun) {
@@ -217,8 +220,8 @@ TEST(Calculator, CsvFailuresAreFileErrors) {
     const ScratchFolder folder;
     const Outcome outcome = Calculate({"--csv", (folder / "no" / "a.csv").string()});
     EXPECT_EQ(outcome.Code, 1);
-    EXPECT_EQ(outcome.Err, "tubeline-calc:  ファイル " + (folder / "no" / "a.csv").string() +
-                               " に保存できません（ファイルまたはフォルダがありません） \n");
+    EXPECT_EQ(outcome.Err, "tubeline-calc: ファイル " + (folder / "no" / "a.csv").string() +
+                               " に保存できません（ファイルまたはフォルダがありません）\n");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "model/filter_slots.h"
 #include "model/spectrum_model.h"
 #include "model/spectrum_table_file.h"
+#include "support/messages.h"
 #include "support/test_data.h"
 
 namespace tubeline {
@@ -32,14 +33,14 @@ std::string TableText(int lines) {
     return text;
 }
 
-std::string ExportErrorOf(const fs::path& exportFile, const MaterialFilter& filters,
-                          const fs::path& tableFile) {
-    try {
-        WriteSpectrumExport(exportFile, kConditions, filters, tableFile);
-    } catch (const ExportError& error) {
-        return error.what();
-    }
-    return "written";
+ExportedRun RunWith(const MaterialFilter& filters, std::string tableText = TableText(301)) {
+    return {kConditions, filters, std::move(tableText)};
+}
+
+std::string ExportErrorOf(const fs::path& exportFile, const MaterialFilter& filters) {
+    const std::string message =
+        testing::MessageOf([&] { WriteSpectrumExport(exportFile, RunWith(filters)); });
+    return message.empty() ? "written" : message;
 }
 
 TEST(WriteSpectrumExport, WritesShiftJisHeaderAndTableWithCrLf) {
@@ -50,10 +51,11 @@ TEST(WriteSpectrumExport, WritesShiftJisHeaderAndTableWithCrLf) {
     AddFilter(state.Filters, LoadMaterialFile(DataFolder() / "Pb.ele"), 0.1);
     AddFilter(state.Filters, LoadMaterialFile(DataFolder() / "Water.mix"), 10);
     NoRunEffects effects;
-    ASSERT_TRUE(ComputeTuckerSpectra(state, {folder / "B_SPCTL.temp"}, effects).Completed());
+    const RunResult run = ComputeTuckerSpectra(state, {folder / "B_SPCTL.temp"}, effects);
+    ASSERT_TRUE(run.Completed());
+    EXPECT_EQ(run.TableText, ReadBytes(folder / "B_SPCTL.temp"));
 
-    WriteSpectrumExport(folder / "abc.csv", state.Conditions, state.Filters,
-                        folder / "B_SPCTL.temp");
+    WriteSpectrumExport(folder / "abc.csv", {state.Conditions, state.Filters, run.TableText});
 
     // clang-format off
     const std::string header =
@@ -81,87 +83,70 @@ TEST(WriteSpectrumExport, WritesShiftJisHeaderAndTableWithCrLf) {
     EXPECT_EQ(std::count(written.begin(), written.end(), '\r'), lineFeeds);
 }
 
-// The preview shows the lines without their ends; table lines may end in CR, LF or CR LF, and
-// the 301st needs no end.
+// The preview shows the lines without their ends: the header and the table's first 301 lines.
 TEST(SpectrumExportLines, PreviewHoldsHeaderAndTableLines) {
-    const ScratchFolder folder;
-    WriteBytes(folder / "table", "row 1\rrow 2\nrow 3\r\n" + TableText(300).substr(21) + "row 301");
-    const std::vector<std::string> lines = SpectrumExportLines(kConditions, {}, folder / "table");
+    const std::vector<std::string> lines = SpectrumExportLines(RunWith({}, TableText(304)));
     ASSERT_EQ(lines.size(), 309u);
     EXPECT_EQ(lines[6], "任意フィルタ (-)");
     EXPECT_EQ(lines[7], "");
     EXPECT_EQ(lines[8], "row 1");
-    EXPECT_EQ(lines[9], "row 2");
-    EXPECT_EQ(lines[10], "row 3");
-    EXPECT_EQ(lines[11], "row 4");
     EXPECT_EQ(lines[308], "row 301");
-}
-
-TEST(WriteSpectrumExport, AMissingOrShortTableWritesNothing) {
-    const ScratchFolder folder;
-    WriteBytes(folder / "kept.csv", "precious");
-    EXPECT_EQ(ExportErrorOf(folder / "kept.csv", {}, folder / "B_SPCTL.temp"),
-              " スペクトル表ファイル " + (folder / "B_SPCTL.temp").string() +
-                  " を読めません（ファイルまたはフォルダがありません） ");
-    WriteBytes(folder / "B_SPCTL.temp", TableText(300));
-    EXPECT_EQ(ExportErrorOf(folder / "kept.csv", {}, folder / "B_SPCTL.temp"),
-              " スペクトル表ファイル " + (folder / "B_SPCTL.temp").string() +
-                  " は 301 行に足りません（300 行しかありません） ");
-    EXPECT_EQ(ReadBytes(folder / "kept.csv"), "precious");
 }
 
 TEST(WriteSpectrumExport, ANameShiftJisCannotWriteIsRefusedWithItsLine) {
     const ScratchFolder folder;
-    WriteBytes(folder / "table", TableText(301));
     WriteBytes(folder / "kept.csv", "precious");
     MaterialFilter filters;
     AddFilter(filters, LoadMaterialFile(DataFolder() / "Al.ele"), 1);
     AddFilter(filters, LoadMaterialFile(DataFolder() / "Pb.ele"), 1);
     filters.FilterName[2] = "Pb☢";
-    EXPECT_EQ(ExportErrorOf(folder / "kept.csv", filters, folder / "table"),
+    EXPECT_EQ(ExportErrorOf(folder / "kept.csv", filters),
               " 保存する内容の 9 行目「Pb☢ = 1 mm」の文字「☢」は Shift-JIS で書けません ");
     EXPECT_EQ(ReadBytes(folder / "kept.csv"), "precious");
 }
 
 TEST(WriteSpectrumExport, WriteFailuresLeaveAnExistingFileIntact) {
     const ScratchFolder folder;
-    WriteBytes(folder / "table", TableText(301));
-    EXPECT_EQ(ExportErrorOf(folder / "no" / "a.csv", {}, folder / "table"),
+    EXPECT_EQ(ExportErrorOf(folder / "no" / "a.csv", {}),
               " ファイル " + (folder / "no" / "a.csv").string() +
                   " に保存できません（ファイルまたはフォルダがありません） ");
-    EXPECT_NE(
-        ExportErrorOf("/dev/full", {}, folder / "table").find("ディスクの空き容量がありません"),
-        std::string::npos);
+    EXPECT_NE(ExportErrorOf("/dev/full", {}).find("ディスクの空き容量がありません"),
+              std::string::npos);
 
     WriteBytes(folder / "kept.csv", "precious");
     fs::permissions(folder / "kept.csv", fs::perms::owner_read);
-    EXPECT_NE(ExportErrorOf(folder / "kept.csv", {}, folder / "table").find("に保存できません"),
-              std::string::npos);
+    EXPECT_NE(ExportErrorOf(folder / "kept.csv", {}).find("に保存できません"), std::string::npos);
     EXPECT_EQ(ReadBytes(folder / "kept.csv"), "precious");
 }
 
 TEST(WriteSpectrumExport, OverwritesAWritableFileSilently) {
     const ScratchFolder folder;
-    WriteBytes(folder / "table", TableText(301));
     WriteBytes(folder / "a.csv", std::string(100000, 'x'));
-    WriteSpectrumExport(folder / "a.csv", kConditions, {}, folder / "table");
+    WriteSpectrumExport(folder / "a.csv", RunWith({}));
     const std::string written = ReadBytes(folder / "a.csv");
     EXPECT_TRUE(written.ends_with("row 301\r\n")) << written.substr(written.size() - 20);
     EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 309);
 }
 
-TEST(ExportFilePath, JoinsFolderAndNameAsTyped) {
-    EXPECT_EQ(ExportFilePath("/home/op/data", "abc"), fs::path("/home/op/data/abc.csv"));
-    EXPECT_EQ(ExportFilePath("/home/op/data", "abc.csv"), fs::path("/home/op/data/abc.csv.csv"));
-    EXPECT_EQ(ExportFilePath("/home/op/data", " abc "), fs::path("/home/op/data/ abc .csv"));
-    EXPECT_EQ(ExportFilePath("/", "abc"), fs::path("/abc.csv"));
-    EXPECT_EQ(ExportFilePath("", "abc"), fs::path("abc.csv"));
-    // A leading separator does not escape the folder.
-    EXPECT_EQ(ExportFilePath("/home/op", "/etc/x"), fs::path("/home/op//etc/x.csv"));
+TEST(SaveFilePath, JoinsFolderAndNameAsTyped) {
+    EXPECT_EQ(SaveFilePath("/home/op/data", "abc", ".csv"), fs::path("/home/op/data/abc.csv"));
+    EXPECT_EQ(SaveFilePath("/home/op/data", "abc.csv", ".csv"),
+              fs::path("/home/op/data/abc.csv.csv"));
+    EXPECT_EQ(SaveFilePath("/home/op/data", " abc ", ".bmp"), fs::path("/home/op/data/ abc .bmp"));
+    EXPECT_EQ(SaveFilePath("/home/op/data", "..", ".bmp"), fs::path("/home/op/data/...bmp"));
+    EXPECT_EQ(SaveFilePath("/home/op/data", "", ".bmp"), fs::path("/home/op/data/.bmp"));
+    EXPECT_EQ(SaveFilePath("/", "abc", ".csv"), fs::path("/abc.csv"));
+    EXPECT_EQ(SaveFilePath("", "abc", ".csv"), fs::path("abc.csv"));
 }
 
-TEST(ExportSavedMessage, NamesThePath) {
-    EXPECT_EQ(ExportSavedMessage("/home/op/abc.csv"), " データを /home/op/abc.csv に保存しました ");
+TEST(SaveFilePath, ANameWithASeparatorWouldLeaveTheFolderAndIsRefused) {
+    for (const char* name : {"/etc/x", "../x", "sub/x", "a\\b"}) {
+        EXPECT_EQ(testing::MessageOf([&] { SaveFilePath("/home/op", name, ".csv"); }),
+                  std::string(" ファイル名に区切り文字「") +
+                      (std::string(name).find('/') != std::string::npos ? "/" : "\\") +
+                      "」は使えません。保存フォルダは一覧で選んで下さい ")
+            << name;
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "export/spectrum_export.h"
 #include "graph/palette.h"
 #include "support/image_probe.h"
 #include "support/recording_operator.h"
@@ -73,7 +74,8 @@ TEST_F(MainFormLogicTest, CalculateMovesToComputedAndShowsTheResults) {
     EXPECT_FALSE(Controls().FluencePerExposure.empty());
     EXPECT_GT(RedPixels(), 100);
     EXPECT_TRUE(TableFileExists());
-    EXPECT_TRUE(logic_.TableFileCurrent());
+    ASSERT_NE(logic_.LastRun(), nullptr);
+    EXPECT_EQ(logic_.LastRun()->TableText, testing::ReadBytes(logic_.TableFile()));
     EXPECT_EQ(view_.EventPasses, 2);
 
     // Calculating again from Computed recomputes the locked conditions.
@@ -210,15 +212,111 @@ TEST_F(MainFormLogicTest, UnwritableTableFileIsReportedAfterAComputedRun) {
     EXPECT_EQ(StateOf(logic.Controls()), MainFormState::Computed);
     ASSERT_EQ(messages_.Warnings.size(), 1u);
     EXPECT_NE(messages_.Warnings[0].find("B_SPCTL.temp を書き込めません"), std::string::npos);
-    EXPECT_FALSE(logic.TableFileCurrent());
+    // The run's own lines are still there to export.
+    ASSERT_NE(logic.LastRun(), nullptr);
+    EXPECT_EQ(SpectrumExportLines(*logic.LastRun()).size(), 309u);
 }
 
-TEST_F(MainFormLogicTest, RemoveTableFileIgnoresAMissingFile) {
-    logic_.RemoveTableFile();
+TEST_F(MainFormLogicTest, RemoveOwnTableFileIgnoresAMissingFile) {
+    logic_.RemoveOwnTableFile();
     logic_.ChooseModel(SpectrumModel::Tucker);
     logic_.Calculate();
     ASSERT_TRUE(TableFileExists());
-    logic_.RemoveTableFile();
+    logic_.RemoveOwnTableFile();
+    EXPECT_FALSE(TableFileExists());
+    logic_.RemoveOwnTableFile();
+}
+
+// Invariant: an export's header and rows, and the results shown, belong to one completed run.
+
+TEST_F(MainFormLogicTest, AFilterCannotJoinComputedConditions) {
+    logic_.ChooseModel(SpectrumModel::Tucker);
+    logic_.Calculate();
+    const ExportedRun before = *logic_.LastRun();
+    const std::optional<std::string> refusal =
+        logic_.AddFilter(testing::DataFolder() / "Pb.ele", "0.1");
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(*refusal,
+              " 計算した条件にはフィルターを追加できません。「リセット」してから設定して下さい ");
+    EXPECT_EQ(state_.Filters.FilterCount, 0);
+    EXPECT_TRUE(Controls().FilterList.empty());
+    EXPECT_EQ(SpectrumExportLines(*logic_.LastRun()), SpectrumExportLines(before));
+
+    // After "Clear" the filters are open again, but the export still describes the run.
+    logic_.Clear();
+    EXPECT_FALSE(logic_.AddFilter(testing::DataFolder() / "Pb.ele", "0.1"));
+    EXPECT_EQ(SpectrumExportLines(*logic_.LastRun()), SpectrumExportLines(before));
+}
+
+TEST_F(MainFormLogicTest, ARefusedRunLeavesTheLastCompletedRun) {
+    logic_.ChooseModel(SpectrumModel::Tucker);
+    logic_.Calculate();
+    const ExportedRun before = *logic_.LastRun();
+    const IrradiationConditions conditions = state_.Conditions;
+    logic_.Clear();
+    logic_.Fields().CopperFilter = "1000000";
+    logic_.Calculate();
+    ASSERT_EQ(messages_.Warnings.size(), 1u);
+    EXPECT_EQ(state_.Conditions.CopperFilter, conditions.CopperFilter);
+    const std::vector<std::string> header = SpectrumExportLines(*logic_.LastRun());
+    EXPECT_EQ(header[5], "Cu フィルタ = 0 mm");
+    EXPECT_EQ(header, SpectrumExportLines(before));
+    EXPECT_EQ(testing::ReadBytes(logic_.TableFile()), before.TableText);
+}
+
+TEST_F(MainFormLogicTest, CommandsDuringARunAreIgnored) {
+    logic_.ChooseModel(SpectrumModel::Tucker);
+    logic_.Calculate();
+    const QImage drawn = canvas_.Image();
+    const MainFormControls computed = Controls();
+
+    // Every command the operator could give while the run lets events through.
+    view_.OnEvents = [this] {
+        EXPECT_TRUE(logic_.RunInProgress());
+        logic_.Reset();
+        logic_.Clear();
+        logic_.ReleaseFilters();
+        logic_.DrawAngle(1);
+        logic_.ChooseVerticalAxis(VerticalAxis::AirKerma);
+        logic_.ChooseRectification(RectificationMode::SinglePhaseFullWave);
+        logic_.Calculate();
+        EXPECT_TRUE(logic_.AddFilter(testing::DataFolder() / "Pb.ele", "1"));
+    };
+    logic_.Calculate();
+    EXPECT_FALSE(logic_.RunInProgress());
+    EXPECT_EQ(StateOf(Controls()), MainFormState::Computed);
+    EXPECT_EQ(logic_.VerticalAxisMode(), VerticalAxis::PhotonFluence);
+    EXPECT_EQ(state_.Conditions.Rectification, RectificationMode::ConstantPotential);
+    EXPECT_EQ(state_.Filters.FilterCount, 0);
+    EXPECT_EQ(Controls().LegendVisible, computed.LegendVisible);
+    EXPECT_EQ(canvas_.Image(), drawn) << "the same curve drawn once more over itself";
+
+    // The guard is released however the run ends.
+    view_.OnEvents = [] { throw std::runtime_error("window gone"); };
+    EXPECT_THROW(logic_.Calculate(), std::runtime_error);
+    EXPECT_FALSE(logic_.RunInProgress());
+}
+
+TEST_F(MainFormLogicTest, TwoProgramsInOneFolderKeepTheirOwnTables) {
+    logic_.ChooseModel(SpectrumModel::Tucker);
+    logic_.Calculate();
+    const ExportedRun first = *logic_.LastRun();
+
+    CalculationState otherState;
+    otherState.Attenuation = testing::ShippedAttenuation();
+    GraphCanvas otherCanvas;
+    MainFormLogic other(otherState, otherCanvas, messages_, view_, folder_.Path());
+    other.ChooseModel(SpectrumModel::Birch);
+    other.Fields().TubeVoltage = "60";
+    other.Calculate();
+    const std::string othersTable = testing::ReadBytes(logic_.TableFile());
+    ASSERT_NE(othersTable, first.TableText);
+
+    // The first program still exports its own rows, and its exit leaves the other's table.
+    EXPECT_EQ(logic_.LastRun()->TableText, first.TableText);
+    logic_.RemoveOwnTableFile();
+    EXPECT_EQ(testing::ReadBytes(logic_.TableFile()), othersTable);
+    other.RemoveOwnTableFile();
     EXPECT_FALSE(TableFileExists());
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "texts/messages.h"
+
 namespace tubeline {
 namespace {
 
@@ -53,7 +55,8 @@ TEST(CheckConditionFields, TargetAngleBelowTwelveIsRejectedAndResetToTwelve) {
     for (const char* angle : {"11.99", "", "abc", "-20"}) {
         const CheckedConditions checked = CheckConditionFields(Fields("100", angle), Stored());
         ASSERT_TRUE(checked.Rejection) << angle;
-        EXPECT_EQ(*checked.Rejection, " ターゲット角度が最小限度 (12度) 以下です ");
+        EXPECT_EQ(ConditionRejectionMessage(*checked.Rejection),
+                  " ターゲット角度が最小限度 (12度) 以下です ");
         EXPECT_EQ(checked.Texts.TargetAngle, "12");
     }
 }
@@ -76,7 +79,8 @@ TEST(CheckConditionFields, TargetAngleFromNinetyDegreesIsRejected) {
     for (const char* angle : {"90", "135", "1e300"}) {
         const CheckedConditions checked = CheckConditionFields(Fields("100", angle), Stored());
         ASSERT_TRUE(checked.Rejection) << angle;
-        EXPECT_EQ(*checked.Rejection, " ターゲット角度が最大限度 (90度) 以上です ");
+        EXPECT_EQ(ConditionRejectionMessage(*checked.Rejection),
+                  " ターゲット角度が最大限度 (90度) 以上です ");
         EXPECT_EQ(checked.Texts.TargetAngle, angle);
     }
 }
@@ -98,7 +102,7 @@ TEST(CheckConditionFields, NumbersBeyondTheDoubleRangeAreRejectedNamingTheField)
          }) {
         const CheckedConditions checked = CheckConditionFields(c.fields, Stored());
         ASSERT_TRUE(checked.Rejection) << c.message;
-        EXPECT_EQ(*checked.Rejection, c.message);
+        EXPECT_EQ(ConditionRejectionMessage(*checked.Rejection), c.message);
         EXPECT_EQ(checked.Conditions.InherentFiltration, 0) << "no filter stored on rejection";
     }
     // The voltage field is left as typed.

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
+#include "support/messages.h"
 #include "support/test_data.h"
 
 namespace tubeline {
@@ -15,12 +17,8 @@ using testing::WriteBytes;
 namespace fs = std::filesystem;
 
 std::string ReasonOf(const fs::path& path, std::string_view bytes) {
-    try {
-        ReplaceFileContents(path, bytes);
-    } catch (const FileError& error) {
-        return error.Reason();
-    }
-    return "written";
+    const std::string reason = testing::MessageOf([&] { ReplaceFileContents(path, bytes); });
+    return reason.empty() ? "written" : reason;
 }
 
 TEST(ReplaceFileContents, CreatesAndReplacesWithoutLeavingPartFiles) {
@@ -60,9 +58,20 @@ TEST(ReadTextFile, MissingFileSaysSo) {
         ReadTextFile(folder / "none.dat");
         FAIL() << "no error";
     } catch (const FileError& error) {
-        EXPECT_EQ(error.Reason(), "ファイルまたはフォルダがありません");
-        EXPECT_EQ(error.Path(), folder / "none.dat");
+        EXPECT_EQ(error.Problem().ErrorNumber, ENOENT);
+        EXPECT_EQ(error.Problem().Path, folder / "none.dat");
+        EXPECT_EQ(FileProblemReason(error.Problem()), "ファイルまたはフォルダがありません");
     }
+}
+
+TEST(ReplaceFileContents, KeepsThePermissionsOfTheReplacedFile) {
+    const ScratchFolder folder;
+    WriteBytes(folder / "shared.csv", "old");
+    fs::permissions(folder / "shared.csv",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ReplaceFileContents(folder / "shared.csv", "new");
+    EXPECT_EQ(fs::status(folder / "shared.csv").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST(RemoveFileIfPresent, IgnoresAMissingFile) {
@@ -71,6 +80,16 @@ TEST(RemoveFileIfPresent, IgnoresAMissingFile) {
     RemoveFileIfPresent(folder / "t");
     RemoveFileIfPresent(folder / "t");
     EXPECT_FALSE(fs::exists(folder / "t"));
+}
+
+TEST(RemoveFileIfItHolds, RemovesOnlyItsOwnContent) {
+    const ScratchFolder folder;
+    WriteBytes(folder / "t", "another program's table");
+    RemoveFileIfItHolds(folder / "t", "this program's table");
+    EXPECT_TRUE(fs::exists(folder / "t"));
+    RemoveFileIfItHolds(folder / "t", "another program's table");
+    EXPECT_FALSE(fs::exists(folder / "t"));
+    RemoveFileIfItHolds(folder / "t", "another program's table");
 }
 
 }  // namespace

@@ -7,11 +7,13 @@
 #include "model/material_attenuation.h"
 #include "model/spectrum_model.h"
 #include "support/test_data.h"
+#include "texts/messages.h"
 
 namespace tubeline {
 namespace {
 
 using testing::DataFolder;
+using testing::ReadBytes;
 using testing::ScratchFolder;
 using testing::ShippedAttenuation;
 using testing::WriteBytes;
@@ -87,28 +89,42 @@ TEST(AddFilterFromFile, ReadsTheThicknessLikeEveryField) {
 TEST(AddFilterFromFile, ARefusedFileOrThicknessChangesNothing) {
     const ScratchFolder folder;
     WriteBytes(folder / "Short.ele", "Short\n1\n3\n0.001,1,1,1,0,0\n");
+    // A name the CSV export could not write: refused when added, not after the run.
+    const std::string water = ReadBytes(DataFolder() / "Water.mix");
+    WriteBytes(folder / "Emoji.mix", "Water \xF0\x9F\x92\xA7" + water.substr(water.find('\n')));
     MaterialFilter filters;
     AddFilter(filters, Shipped("Al.ele"), 1);
     const MaterialFilter before = filters;
+    const auto messageOf = [&](const std::filesystem::path& file, std::string_view thickness) {
+        const std::optional<FilterRefusal> refusal = AddFilterFromFile(filters, file, thickness);
+        return refusal ? FilterRefusalMessage(*refusal) + (refusal->FileRefused() ? " [file]" : "")
+                       : "added";
+    };
 
-    const auto shortFile = AddFilterFromFile(filters, folder / "Short.ele", "1");
-    ASSERT_TRUE(shortFile);
-    EXPECT_EQ(shortFile->Reason, FilterRefusal::Cause::MaterialFile);
-    EXPECT_EQ(shortFile->Message,
+    EXPECT_EQ(messageOf(folder / "Short.ele", "1"),
               "材質ファイル " + (folder / "Short.ele").string() +
                   " のデータが途中で終わっています（3 行のデータのうちデータ行 2 の第 1 "
-                  "項目がありません）。");
-    EXPECT_NE(AddFilterFromFile(filters, folder / "None.ele", "1")->Message.find("を読めません"),
-              std::string::npos);
-    const auto overflow = AddFilterFromFile(filters, DataFolder() / "Pb.ele", "1e999");
-    ASSERT_TRUE(overflow);
-    EXPECT_EQ(overflow->Reason, FilterRefusal::Cause::Thickness);
-    EXPECT_EQ(overflow->Message, kFilterThicknessOutOfRangeMessage);
+                  "項目がありません）。 [file]");
+    EXPECT_NE(messageOf(folder / "None.ele", "1").find("を読めません"), std::string::npos);
+    EXPECT_EQ(messageOf(folder / "Emoji.mix", "1"),
+              " 材質名「Water 💧」の文字「💧」は Shift-JIS "
+              "で書けないため、このフィルターはスペクトルデータに保存できません。材質ファイルの 1 "
+              "行目を直して下さい  [file]");
+    EXPECT_EQ(messageOf(DataFolder() / "Pb.ele", "1e999"),
+              " フィルターの厚さの値が数値の範囲を超えています ");
+    EXPECT_EQ(messageOf(DataFolder() / "Pb.ele", ""), "フィルターの厚さを入力して下さい。");
 
     EXPECT_EQ(filters.FilterCount, before.FilterCount);
     EXPECT_EQ(filters.FilterName, before.FilterName);
     EXPECT_EQ(filters.FilterThickness, before.FilterThickness);
     EXPECT_EQ(filters.MuFilter, before.MuFilter);
+
+    // A full set refuses a fourth filter instead of failing.
+    EXPECT_EQ(messageOf(DataFolder() / "Pb.ele", "1"), "added");
+    EXPECT_EQ(messageOf(DataFolder() / "Pb.ele", "1"), "added");
+    EXPECT_EQ(messageOf(DataFolder() / "Pb.ele", "1"),
+              " フィルターは３種類までです。「解除」してから設定して下さい ");
+    EXPECT_EQ(filters.FilterCount, 3);
 }
 
 // The models read all three slots on every run, whatever FilterCount says.

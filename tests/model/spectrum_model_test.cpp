@@ -13,6 +13,7 @@
 #include "model/spectrum_table_file.h"
 #include "oracle/straightforward_model.h"
 #include "support/test_data.h"
+#include "texts/messages.h"
 
 namespace tubeline {
 namespace {
@@ -179,8 +180,8 @@ TEST_P(AgreesWithOracle, SpectraAgreeAndTableFileAndTextsAreIdentical) {
     const ScratchFolder folder;
     RecordedEffects effects;
     const RunResult result = ComputeChosenModel(state, {folder / "B_SPCTL.temp"}, effects);
-    ASSERT_TRUE(result.Completed()) << *result.Failure;
-    ASSERT_FALSE(result.TableFileError);
+    ASSERT_TRUE(result.Completed()) << RunRefusalMessage(*result.Refusal);
+    ASSERT_FALSE(result.TableFileProblem);
 
     const Deviation spectra = SpectraDeviation(expected.Spectra, state.Spectra);
     EXPECT_LE(spectra.Relative, kRelativeTolerance) << spectra.Where;
@@ -326,8 +327,9 @@ TEST(SpectrumModel, ZeroSpectraAreRefusedAndChangeNothing) {
 
     RecordedEffects effects;
     const RunResult result = ComputeChosenModel(state, {folder / "B_SPCTL.temp"}, effects);
-    ASSERT_TRUE(result.Failure);
-    EXPECT_NE(result.Failure->find("スペクトルがすべてのエネルギーで 0 になりました"),
+    EXPECT_EQ(result.Refusal, RunRefusal::ZeroSpectra);
+    EXPECT_NE(RunRefusalMessage(RunRefusal::ZeroSpectra)
+                  .find("スペクトルがすべてのエネルギーで 0 になりました"),
               std::string::npos);
     EXPECT_TRUE(effects.Log.empty());
     ExpectSameSpectra(before, state.Spectra);
@@ -339,8 +341,7 @@ TEST(SpectrumModel, ValuesBeyondTheDoubleRangeAreRefused) {
     state.Conditions.AluminiumFilter = -1e5;  // a negative filter amplifies without bound
     RecordedEffects effects;
     const RunResult result = ComputeChosenModel(state, {}, effects);
-    ASSERT_TRUE(result.Failure);
-    EXPECT_NE(result.Failure->find("数値の範囲を超えました"), std::string::npos);
+    EXPECT_EQ(result.Refusal, RunRefusal::OutOfRange);
     EXPECT_TRUE(effects.Log.empty());
     EXPECT_EQ(state.Spectra.SpectrumPeak, 0);
 }
@@ -352,8 +353,8 @@ TEST(SpectrumModel, UnwritableTableFileIsReportedAndTheRunCompletes) {
     const std::filesystem::path table = folder / "missing" / "B_SPCTL.temp";
     const RunResult result = ComputeChosenModel(state, {table}, effects);
     ASSERT_TRUE(result.Completed());
-    ASSERT_TRUE(result.TableFileError);
-    EXPECT_EQ(*result.TableFileError,
+    ASSERT_TRUE(result.TableFileProblem);
+    EXPECT_EQ(TableFileMessage(*result.TableFileProblem),
               " スペクトル表ファイル " + table.string() +
                   " を書き込めません（ファイルまたはフォルダがありません） ");
     EXPECT_EQ(effects.Log.size(), 4u);

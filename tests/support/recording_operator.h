@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,12 +19,20 @@ class RecordedMessages : public OperatorMessages {
     std::vector<std::string> Informations;
 };
 
+// Counts what the logic asks of its window; OnEvents plays the operator's commands that a run's
+// event passes let through.
 class CountingView : public MainFormView {
   public:
     void Refresh() override { ++Refreshes; }
-    void ProcessPendingEvents() override { ++EventPasses; }
+    void ProcessPendingEvents() override {
+        ++EventPasses;
+        if (OnEvents) {
+            OnEvents();
+        }
+    }
     int Refreshes = 0;
     int EventPasses = 0;
+    std::function<void()> OnEvents;
 };
 
 class RecordedProgramEnd : public ProgramEnd {

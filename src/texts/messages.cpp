@@ -1,0 +1,349 @@
+#include "messages.h"
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+#include "model/number_format.h"
+#include "model/text_fields.h"
+#include "translation.h"
+
+namespace tubeline {
+namespace {
+
+std::string Number(int value) {
+    return std::to_string(value);
+}
+
+std::string Number(double value) {
+    return FormatGeneral(value);
+}
+
+template <class... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+
+// "密度", "データ行数" or "データ行 k の第 f 項目".
+std::string MaterialFieldName(const MaterialField& field) {
+    switch (field.Which) {
+        case MaterialField::Kind::Density:
+            return Tr("Messages", "密度");
+        case MaterialField::Kind::RowCount:
+            return Tr("Messages", "データ行数");
+        case MaterialField::Kind::RowValue:
+            break;
+    }
+    return Substitute(Tr("Messages", "データ行 %1 の第 %2 項目"),
+                      {Number(field.Row), Number(field.Field)});
+}
+
+std::string MissingMaterialField(const MaterialFileProblem::EndsEarly& ends) {
+    switch (ends.Missing.Which) {
+        case MaterialField::Kind::Density:
+            return Tr("Messages", "密度がありません");
+        case MaterialField::Kind::RowCount:
+            return Tr("Messages", "データ行数がありません");
+        case MaterialField::Kind::RowValue:
+            break;
+    }
+    return Substitute(
+        Tr("Messages", "%1 行のデータのうちデータ行 %2 の第 %3 項目がありません"),
+        {Number(ends.RowCount), Number(ends.Missing.Row), Number(ends.Missing.Field)});
+}
+
+}  // namespace
+
+std::string FileProblemReason(const FileProblem& problem) {
+    if (problem.ReadOnlyFile()) {
+        return Tr("Messages", "読み取り専用のファイルです");
+    }
+    switch (problem.ErrorNumber) {
+        case ENOENT:
+            return Tr("Messages", "ファイルまたはフォルダがありません");
+        case EACCES:
+        case EPERM:
+            return Tr("Messages", "アクセスが許可されていません");
+        case EROFS:
+            return Tr("Messages", "読み取り専用の場所です");
+        case ENOSPC:
+            return Tr("Messages", "ディスクの空き容量がありません");
+        case EDQUOT:
+            return Tr("Messages", "ディスクの使用量の上限に達しています");
+        case EFBIG:
+            return Tr("Messages", "ファイルの大きさが上限を超えます");
+        case EISDIR:
+            return Tr("Messages", "フォルダです");
+        case ENAMETOOLONG:
+            return Tr("Messages", "名前が長すぎます");
+        case EILSEQ:
+        case EINVAL:
+            return Tr("Messages", "この名前は使えません");
+        default:
+            return std::strerror(problem.ErrorNumber);
+    }
+}
+
+std::string AttenuationTableMessage(const AttenuationTableProblem& problem) {
+    using Problem = AttenuationTableProblem;
+    const std::string& file = problem.File;
+    return std::visit(
+        Overloaded{
+            [&](const FileProblem& cause) {
+                return Substitute(Tr("Messages", "減弱係数ファイル %1 を読めません（%2）。"),
+                                  {file, FileProblemReason(cause)});
+            },
+            [&](const Problem::EndsEarly& cause) {
+                return Substitute(Tr("Messages",
+                                     "減弱係数ファイル %1 のデータが途中で終わっています。%2 "
+                                     "個の数値が必要ですが、%3 個しかありません（レコード %4 "
+                                     "の第 %5 項目がありません）。"),
+                                  {file, Number(kAttenuationFieldCount), Number(cause.FieldsFound),
+                                   Number(cause.Record), Number(cause.Field)});
+            },
+            [&](const Problem::NotANumber& cause) {
+                return Substitute(Tr("Messages",
+                                     "減弱係数ファイル %1 の %2 行目、レコード %3 の第 %4 "
+                                     "項目「%5」は数値ではありません。"),
+                                  {file, Number(cause.Line), Number(cause.Record),
+                                   Number(cause.Field), Excerpt(cause.Text)});
+            },
+        },
+        problem.Cause);
+}
+
+std::string MaterialFileMessage(const MaterialFileProblem& problem) {
+    using Problem = MaterialFileProblem;
+    const std::string& file = problem.File;
+    return std::visit(
+        Overloaded{
+            [&](const FileProblem& cause) {
+                return Substitute(Tr("Messages", "材質ファイル %1 を読めません（%2）。"),
+                                  {file, FileProblemReason(cause)});
+            },
+            [&](const Problem::NameNotText&) {
+                return Substitute(Tr("Messages",
+                                     "材質ファイル %1 の 1 行目（材質名）は UTF-8 でも Shift-JIS "
+                                     "でもありません。"),
+                                  {file});
+            },
+            [&](const Problem::EndsEarly& cause) {
+                return Substitute(
+                    Tr("Messages", "材質ファイル %1 のデータが途中で終わっています（%2）。"),
+                    {file, MissingMaterialField(cause)});
+            },
+            [&](const Problem::NotANumber& cause) {
+                return Substitute(
+                    Tr("Messages", "材質ファイル %1 の %2 行目、%3「%4」は数値ではありません。"),
+                    {file, Number(cause.Line), MaterialFieldName(cause.Where),
+                     Excerpt(cause.Text)});
+            },
+            [&](const Problem::DensityNotPositive& cause) {
+                return Substitute(
+                    Tr("Messages", "材質ファイル %1 の密度 %2 は正の数ではありません。"),
+                    {file, Excerpt(cause.Text)});
+            },
+            [&](const Problem::RowCountInvalid& cause) {
+                return Substitute(
+                    Tr("Messages",
+                       "材質ファイル %1 のデータ行数 %2 は 1 から %3 までの整数ではありません。"),
+                    {file, Excerpt(cause.Text), Number(cause.Limit)});
+            },
+            [&](const Problem::EnergyNotPositive& cause) {
+                return Substitute(
+                    Tr("Messages",
+                       "材質ファイル %1 の %2 行目、データ行 %3 のエネルギー %4 MeV "
+                       "は正の数ではありません。"),
+                    {file, Number(cause.Line), Number(cause.Row), Number(cause.Energy)});
+            },
+            [&](const Problem::EnergyDescending& cause) {
+                return Substitute(
+                    Tr("Messages",
+                       "材質ファイル %1 の %2 行目、データ行 %3 のエネルギー %4 MeV "
+                       "が前の行の %5 MeV "
+                       "より小さくなっています。エネルギーは小さい順に並べて下さい。"),
+                    {file, Number(cause.Line), Number(cause.Row), Number(cause.Energy),
+                     Number(cause.Previous)});
+            },
+            [&](const Problem::SumOutOfRange& cause) {
+                return Substitute(Tr("Messages",
+                                     "材質ファイル %1 の %2 行目、データ行 %3 "
+                                     "の減弱係数の和が数値の範囲を超えています。"),
+                                  {file, Number(cause.Line), Number(cause.Row)});
+            },
+            [&](const Problem::SumNotPositive& cause) {
+                return Substitute(Tr("Messages",
+                                     "材質ファイル %1 の %2 行目、データ行 %3 の減弱係数の和 %4 "
+                                     "cm2/g は正の数ではありません。"),
+                                  {file, Number(cause.Line), Number(cause.Row), Number(cause.Sum)});
+            },
+            [&](const Problem::FirstEnergyTooHigh& cause) {
+                return Substitute(Tr("Messages",
+                                     "材質ファイル %1 の最初のエネルギー %2 MeV が %3 MeV "
+                                     "より大きくなっています。データはこのエネルギー以下から始めて"
+                                     "下さい。"),
+                                  {file, Number(cause.Energy), Number(cause.Limit)});
+            },
+            [&](const Problem::LastEnergyTooLow& cause) {
+                return Substitute(
+                    Tr("Messages",
+                       "材質ファイル %1 の最後のエネルギー %2 MeV が %3 MeV "
+                       "を超えていません。データはこのエネルギーより先まで必要です。"),
+                    {file, Number(cause.Energy), Number(cause.Limit)});
+            },
+            [&](const Problem::LinearCoefficientOutOfRange& cause) {
+                return Substitute(Tr("Messages",
+                                     "材質ファイル %1 の密度 %2 g/cm3 と減弱係数 %3 cm2/g "
+                                     "の積が数値の範囲を超えています。"),
+                                  {file, Number(cause.Density), Number(cause.Sum)});
+            },
+        },
+        problem.Cause);
+}
+
+std::string ConditionCaption(ConditionField field) {
+    switch (field) {
+        case ConditionField::TubeVoltage:
+            return Tr("Messages", "Ｘ線管電圧");
+        case ConditionField::TargetAngle:
+            return Tr("Messages", "ターゲット角度");
+        case ConditionField::InherentFiltration:
+            return Tr("Messages", "固有ろ過（Al 当量）");
+        case ConditionField::AluminiumFilter:
+            return Tr("Messages", "アルミ付加フィルタ");
+        case ConditionField::CopperFilter:
+            break;
+    }
+    return Tr("Messages", "銅付加フィルタ");
+}
+
+std::string ConditionRejectionMessage(const ConditionRejection& rejection) {
+    switch (rejection.Reason) {
+        case ConditionRejection::Kind::TargetAngleBelowMinimum:
+            return Tr("Messages", " ターゲット角度が最小限度 (12度) 以下です ");
+        case ConditionRejection::Kind::TargetAngleFromLimit:
+            return Tr("Messages", " ターゲット角度が最大限度 (90度) 以上です ");
+        case ConditionRejection::Kind::OutOfRange:
+            break;
+    }
+    return Substitute(Tr("Messages", " %1の値が数値の範囲を超えています "),
+                      {ConditionCaption(rejection.Field)});
+}
+
+std::string RunRefusalMessage(RunRefusal refusal) {
+    switch (refusal) {
+        case RunRefusal::ZeroSpectra:
+            return Tr("Messages",
+                      " ろ過が厚すぎるため、スペクトルがすべてのエネルギーで 0 "
+                      "になりました。ろ過の条件を見直して下さい ");
+        case RunRefusal::OutOfRange:
+            return Tr(
+                "Messages",
+                " スペクトルの値が数値の範囲を超えました。ろ過の条件（負の厚さなど）を見直して"
+                "下さい ");
+        case RunRefusal::NoBeamQuality:
+            break;
+    }
+    return Tr(
+        "Messages",
+        " 線束中心のスペクトルから参考データ（半価層、フルエンス）を計算できません。ろ過の条件"
+        "を見直して下さい ");
+}
+
+std::string TableFileMessage(const FileProblem& problem) {
+    return Substitute(Tr("Messages", " スペクトル表ファイル %1 を書き込めません（%2） "),
+                      {problem.Path.string(), FileProblemReason(problem)});
+}
+
+std::string FilterRefusalMessage(const FilterRefusal& refusal) {
+    return std::visit(
+        Overloaded{
+            [](const FilterRefusal::ThicknessMissing&) {
+                return Tr("Messages", "フィルターの厚さを入力して下さい。");
+            },
+            [](const FilterRefusal::ThicknessOutOfRange&) {
+                return Tr("Messages", " フィルターの厚さの値が数値の範囲を超えています ");
+            },
+            [](const FilterRefusal::NoFreeSlot&) {
+                return Tr("Messages",
+                          " フィルターは３種類までです。「解除」してから設定して下さい ");
+            },
+            [](const FilterRefusal::NameNotShiftJis& cause) {
+                return Substitute(Tr("Messages",
+                                     " 材質名「%1」の文字「%2」は Shift-JIS "
+                                     "で書けないため、このフィルターはスペクトルデータに保存できま"
+                                     "せん。材質ファイルの 1 行目を直して下さい "),
+                                  {cause.Name, cause.Character});
+            },
+            [](const MaterialFileProblem& cause) { return MaterialFileMessage(cause); },
+        },
+        refusal.Cause);
+}
+
+std::string ExportMessage(const ExportProblem& problem) {
+    return std::visit(
+        Overloaded{
+            [](const FileProblem& cause) {
+                return Substitute(Tr("Messages", " ファイル %1 に保存できません（%2） "),
+                                  {cause.Path.string(), FileProblemReason(cause)});
+            },
+            [](const ExportProblem::UnencodableLine& cause) {
+                return Substitute(Tr("Messages",
+                                     " 保存する内容の %1 行目「%2」の文字「%3」は Shift-JIS "
+                                     "で書けません "),
+                                  {Number(cause.LineNumber), Excerpt(cause.Line), cause.Character});
+            },
+            [](const ExportProblem::NameWithSeparator& cause) {
+                return Substitute(Tr("Messages",
+                                     " ファイル名に区切り文字「%1」は使えません。保存フォルダは一覧"
+                                     "で選んで下さい "),
+                                  {cause.Separator});
+            },
+        },
+        problem.Cause);
+}
+
+std::string SpectrumDataSavedMessage(const std::filesystem::path& file) {
+    return Substitute(Tr("Messages", " データを %1 に保存しました "), {file.string()});
+}
+
+std::string GraphImageProblemMessage(const FileProblem& problem) {
+    return Substitute(Tr("Messages", " グラフ画像を %1 に保存できません（%2） "),
+                      {problem.Path.string(), FileProblemReason(problem)});
+}
+
+std::string NoticeMessage(Notice notice) {
+    switch (notice) {
+        case Notice::NoMaterialChosen:
+            return Tr("Messages", "フィルター材質が未選択です。");
+        case Notice::NoFileName:
+            return Tr("Messages", "ファイル名を入力して下さい");
+        case Notice::GraphImageSaved:
+            return Tr("Messages", "グラフをBMP画像として保存しました。");
+        case Notice::FiltersLocked:
+            break;
+    }
+    return Tr("Messages",
+              " 計算した条件にはフィルターを追加できません。「リセット」してから設定して下さい ");
+}
+
+std::string Trimmed(std::string_view text) {
+    constexpr std::string_view kIdeographicSpace = "\u3000";
+    bool trimmed = true;
+    while (trimmed) {
+        trimmed = false;
+        for (std::string_view blank : {std::string_view(" "), kIdeographicSpace}) {
+            if (text.starts_with(blank)) {
+                text.remove_prefix(blank.size());
+                trimmed = true;
+            }
+            if (text.ends_with(blank)) {
+                text.remove_suffix(blank.size());
+                trimmed = true;
+            }
+        }
+    }
+    return std::string(text);
+}
+
+}  // namespace tubeline

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "export/spectrum_export.h"
+#include "model/attenuation_table_file.h"
+#include "model/condition_fields.h"
+#include "model/file_io.h"
+#include "model/filter_slots.h"
+#include "model/material_file_reader.h"
+#include "model/spectrum_model.h"
+
+namespace tubeline {
+
+// Every message the program gives a person, rendered from what the calculation and the files
+// report. The blanks around some messages are part of their wording in the window; a terminal
+// line takes them off with Trimmed.
+
+// Why a file could not be read or written, in words an operator understands.
+std::string FileProblemReason(const FileProblem& problem);
+
+std::string AttenuationTableMessage(const AttenuationTableProblem& problem);
+std::string MaterialFileMessage(const MaterialFileProblem& problem);
+
+// The caption of a condition field as the main window labels it.
+std::string ConditionCaption(ConditionField field);
+std::string ConditionRejectionMessage(const ConditionRejection& rejection);
+
+std::string RunRefusalMessage(RunRefusal refusal);
+// A completed run whose table file could not be written.
+std::string TableFileMessage(const FileProblem& problem);
+
+std::string FilterRefusalMessage(const FilterRefusal& refusal);
+
+std::string ExportMessage(const ExportProblem& problem);
+std::string SpectrumDataSavedMessage(const std::filesystem::path& file);
+std::string GraphImageProblemMessage(const FileProblem& problem);
+
+// Messages of the windows that carry no values.
+enum class Notice {
+    NoMaterialChosen,  // the filter dialog's OK without a file chosen
+    NoFileName,        // the data export's OK with an empty name
+    GraphImageSaved,
+    FiltersLocked,     // a filter added after a run, before "リセット"
+};
+std::string NoticeMessage(Notice notice);
+
+// The text without the blanks (ASCII and ideographic) at either end.
+std::string Trimmed(std::string_view text);
+
+}  // namespace tubeline

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QEvent>
+#include <QPushButton>
+#include <initializer_list>
+#include <vector>
+
+namespace tubeline {
+
+// Enter presses these buttons when they have the focus, as Space does, so that a keyboard user
+// can Tab to a command and press it.
+void PressOnEnter(std::initializer_list<QPushButton*> buttons);
+
+// Tab moves through the controls in this order.
+void SetTabOrder(const std::vector<QWidget*>& controls);
+
+// Whether the event is a press of Enter or Return.
+bool IsEnterKey(const QEvent* event);
+
+}  // namespace tubeline

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+#include <optional>
+
+#include "forms/export_source.h"
+#include "support/recording_operator.h"
+#include "support/test_data.h"
+#include "support/widget_lookup.h"
+
+namespace tubeline::testing {
+
+// The run to export and whether a run is under way, as the main window would say.
+class FakeExportSource : public ExportSource {
+  public:
+    const ExportedRun* LastRun() const override { return Run ? &*Run : nullptr; }
+    bool RunInProgress() const override { return Running; }
+    std::optional<ExportedRun> Run;
+    bool Running = false;
+};
+
+// What the tests of both save dialogs share: a scratch folder to save into, the messages an
+// operator would see, and the dialog's controls found and used by their names.
+template <class Dialog>
+class SaveDialogTest : public ::testing::Test {
+  protected:
+    template <class Control>
+    Control& Find(const char* name) {
+        return testing::Find<Control>(*dialog_, name);
+    }
+    QLineEdit& NameField() { return Find<QLineEdit>("Text1"); }
+    QPushButton& OkButton() { return Find<QPushButton>("Command1"); }
+    // Opens the dialog, types the name and presses OK.
+    void SaveAs(const QString& name) {
+        dialog_->Open();
+        QTest::keyClicks(&NameField(), name);
+        OkButton().click();
+    }
+
+    ScratchFolder folder_;
+    RecordedMessages messages_;
+    FakeExportSource source_;
+    std::unique_ptr<Dialog> dialog_;
+};
+
+}  // namespace tubeline::testing
