@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "calculation_state.h"
+
+namespace tubeline {
+
+// Bins below this one (below 5.5 keV) carry no weight in a half-value-layer search.
+inline constexpr int kFirstKermaBin = 11;
+
+// The bin just above the highest non-zero one (at most the last bin), or 0 when every bin is 0.
+int SpectrumTopBin(const EnergyArray& spectrum);
+
+// The air-kerma share of each bin from kFirstKermaBin to Top, normalised to their total.
+struct KermaShares {
+    EnergyArray Share{};
+    int Top = 0;
+    double Sum = 0;  // sum of the normalised shares: 1 up to rounding
+};
+
+// Nothing when the spectrum carries no finite, positive air kerma from 5.5 keV up.
+std::optional<KermaShares> KermaSharesOf(const EnergyArray& spectrum, const EnergyArray& muEnAir);
+
+using TransmissionCurve = std::array<double, kKermaTransmissionSteps + 1>;
+
+// The air kerma left, in percent, behind k equal steps of one material (k = 1 .. at most
+// kKermaTransmissionSteps), the shares attenuated cumulatively step by step. Every entry comes
+// out the same however the steps are requested.
+class KermaTransmissionCurve {
+  public:
+    // mu: the material's linear attenuation coefficient, 1/cm; stepCm: thickness of one step.
+    KermaTransmissionCurve(const KermaShares& shares, const EnergyArray& mu, double stepCm);
+
+    // Takes steps until `steps` of them are done.
+    void AttenuateTo(int steps);
+    // Takes steps until the kerma left is at or below `percent`, at least two of them (the
+    // search below starts at the second) and at most kKermaTransmissionSteps.
+    void AttenuateWhileAbove(double percent);
+
+    // Thickness in cm at which the kerma falls to `percent`: the first step k >= 2 whose entry
+    // is not above it, log-linear interpolation between steps k - 1 and k. Nothing when no step
+    // taken so far is at or below `percent`; not finite when an entry involved is 0.
+    std::optional<double> DepthCm(double percent) const;
+
+    int Steps() const { return steps_; }
+    // The shares after the steps taken so far.
+    const EnergyArray& Shares() const { return shares_; }
+    // Entries 1 .. Steps(); the others are 0.
+    const TransmissionCurve& Transmission() const { return transmission_; }
+
+  private:
+    template <int Count>
+    void AttenuateSteps();
+
+    EnergyArray shares_;
+    EnergyArray stepTransmission_{};
+    TransmissionCurve transmission_{};
+    int top_;
+    double sumOfShares_;
+    double stepCm_;
+    int steps_ = 0;
+};
+
+}  // namespace tubeline
