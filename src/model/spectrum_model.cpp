@@ -1,51 +1,15 @@
 #include "spectrum_model.h"
 
-#include <cmath>
 #include <memory>
 
 #include "bremsstrahlung.h"
 #include "file_io.h"
 #include "spectrum_pipeline.h"
+#include "spectrum_refusal.h"
 #include "spectrum_table_file.h"
 
 namespace tubeline {
 namespace {
-
-constexpr const char* kZeroSpectrumMessage =
-    " ろ過が厚すぎるため、スペクトルがすべてのエネルギーで 0 になりました。"
-    "ろ過の条件を見直して下さい ";
-constexpr const char* kOutOfRangeMessage =
-    " スペクトルの値が数値の範囲を超えました。ろ過の条件（負の厚さなど）を見直して下さい ";
-constexpr const char* kNoBeamQualityMessage =
-    " 線束中心のスペクトルから参考データ（半価層、フルエンス）を計算できません。"
-    "ろ過の条件を見直して下さい ";
-
-bool AllFinite(const AngleEnergyArray& spectra) {
-    for (const EnergyArray& row : spectra) {
-        for (const double value : row) {
-            if (!std::isfinite(value)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-bool UsablePeak(double peak) {
-    return peak > 0 && std::isfinite(peak);
-}
-
-// Spectra that cannot be normalised, or that hold a value beyond the double range, are refused.
-std::optional<std::string> RefusalOf(const SpectrumTable& spectra) {
-    if (spectra.SpectrumPeak == 0 && AllFinite(spectra.PhotonSpectrum)) {
-        return kZeroSpectrumMessage;
-    }
-    if (!AllFinite(spectra.PhotonSpectrum) || !UsablePeak(spectra.SpectrumPeak) ||
-        !UsablePeak(spectra.EnergyFluencePeak) || !UsablePeak(spectra.KermaPeak)) {
-        return kOutOfRangeMessage;
-    }
-    return std::nullopt;
-}
 
 template <class Term>
 RunResult RunModel(CalculationState& state, const RunOptions& options, RunEffects& effects) {
