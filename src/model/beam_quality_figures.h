@@ -19,6 +19,8 @@ struct BeamQualityFigures {
     double KermaWeightedMeanEnergyKeV = 0;
     std::optional<double> EffectiveEnergyKeV;  // where aluminium's mu gives the first layer
     double FluencePerExposure = 0;             // photons per mm2 per 1 C/kg
+
+    bool operator==(const BeamQualityFigures&) const = default;
 };
 
 // The figures of one spectrum. The first half-value layer and the fluence per exposure are
