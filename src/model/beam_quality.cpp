@@ -15,9 +15,8 @@ constexpr int kDisplayDecimals = 2;
 
 }  // namespace
 
-KermaTransmissionCurve AluminiumKermaCurve(const KermaShares& shares,
-                                           const AttenuationTable& attenuation) {
-    return {shares, attenuation.MuAluminium, kAluminiumStepCm};
+MaterialStep AluminiumStepOf(const AttenuationTable& attenuation) {
+    return MaterialStepOf(attenuation.MuAluminium, kAluminiumStepCm);
 }
 
 std::optional<double> HalfValueLayerMm(const KermaTransmissionCurve& aluminium) {
@@ -47,8 +46,8 @@ std::optional<BeamQuality> ComputeBeamQuality(const EnergyArray& centralSpectrum
     if (!shares) {
         return std::nullopt;
     }
-    KermaTransmissionCurve curve = AluminiumKermaCurve(*shares, attenuation);
-    // Past the specified 30 mm, steps are added only while the kerma is not yet halved.
+    KermaTransmissionCurve curve(*shares, AluminiumStepOf(attenuation));
+    // Past the specified 30 mm, steps go on only until the kerma is halved.
     curve.AttenuateTo(kSpecifiedSteps);
     curve.AttenuateWhileAbove(kHalfPercent);
 

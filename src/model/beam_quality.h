@@ -23,9 +23,8 @@ std::optional<BeamQuality> ComputeBeamQuality(const EnergyArray& centralSpectrum
 // The building blocks the beam-quality figures share with ComputeBeamQuality, so that the first
 // half-value layer and the fluence per exposure come out the same wherever they are shown.
 
-// The air-kerma curve behind 0.1-mm aluminium steps, no step taken yet.
-KermaTransmissionCurve AluminiumKermaCurve(const KermaShares& shares,
-                                           const AttenuationTable& attenuation);
+// The 0.1-mm aluminium step of the half-value-layer search.
+MaterialStep AluminiumStepOf(const AttenuationTable& attenuation);
 
 // First half-value layer in mm Al from the curve's steps so far; nothing when the kerma is not
 // yet halved.

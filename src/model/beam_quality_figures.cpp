@@ -56,17 +56,26 @@ MeanEnergies MeanEnergiesOf(const EnergyArray& spectrum, const EnergyArray& muEn
     return {photonEnergy / photons, kermaEnergy / kerma};
 }
 
-}  // namespace
+// The steps of the two half-value-layer searches, the same for every spectrum.
+struct SearchSteps {
+    MaterialStep Aluminium;
+    MaterialStep Copper;
+};
 
-std::optional<BeamQualityFigures> ComputeBeamQualityFigures(const EnergyArray& spectrum,
-                                                            const AttenuationTable& attenuation) {
+SearchSteps SearchStepsOf(const AttenuationTable& attenuation) {
+    return {AluminiumStepOf(attenuation), MaterialStepOf(attenuation.MuCopper, kCopperStepCm)};
+}
+
+std::optional<BeamQualityFigures> FiguresOf(const EnergyArray& spectrum,
+                                            const AttenuationTable& attenuation,
+                                            const SearchSteps& steps) {
     const std::optional<KermaShares> shares = KermaSharesOf(spectrum, attenuation.MuEnAir);
     if (!shares) {
         return std::nullopt;
     }
     BeamQualityFigures figures;
 
-    KermaTransmissionCurve aluminium = AluminiumKermaCurve(*shares, attenuation);
+    KermaTransmissionCurve aluminium(*shares, steps.Aluminium);
     aluminium.AttenuateWhileAbove(kQuarterPercent);
     figures.HalfValueLayerMm = HalfValueLayerMm(aluminium);
     if (figures.HalfValueLayerMm) {
@@ -86,7 +95,7 @@ std::optional<BeamQualityFigures> ComputeBeamQualityFigures(const EnergyArray& s
             AluminiumEnergyFor(muEffective, attenuation.MuAluminium, shares->Top);
     }
 
-    KermaTransmissionCurve copper(*shares, attenuation.MuCopper, kCopperStepCm);
+    KermaTransmissionCurve copper(*shares, steps.Copper);
     copper.AttenuateWhileAbove(kHalfPercent);
     if (const auto copperCm = copper.DepthCm(kHalfPercent)) {
         figures.CopperHalfValueLayerMm = FiniteOrNothing(kCentimetresToMillimetres * *copperCm);
@@ -103,11 +112,19 @@ std::optional<BeamQualityFigures> ComputeBeamQualityFigures(const EnergyArray& s
     return figures;
 }
 
+}  // namespace
+
+std::optional<BeamQualityFigures> ComputeBeamQualityFigures(const EnergyArray& spectrum,
+                                                            const AttenuationTable& attenuation) {
+    return FiguresOf(spectrum, attenuation, SearchStepsOf(attenuation));
+}
+
 AngleFigures ComputeAngleFigures(const SpectrumTable& spectra,
                                  const AttenuationTable& attenuation) {
+    const SearchSteps steps = SearchStepsOf(attenuation);
     AngleFigures figures;
     for (int a = 1; a <= kAngleCount; ++a) {
-        figures[a] = ComputeBeamQualityFigures(spectra.PhotonSpectrum[a], attenuation);
+        figures[a] = FiguresOf(spectra.PhotonSpectrum[a], attenuation, steps);
     }
     return figures;
 }

@@ -40,14 +40,17 @@ std::optional<KermaShares> KermaSharesOf(const EnergyArray& spectrum, const Ener
     return shares;
 }
 
-KermaTransmissionCurve::KermaTransmissionCurve(const KermaShares& shares, const EnergyArray& mu,
-                                               double stepCm)
-    : shares_(shares.Share), top_(shares.Top), sumOfShares_(shares.Sum), stepCm_(stepCm) {
-    // A step's transmission per bin is the same at every step.
-    for (int j = kFirstKermaBin; j <= top_; ++j) {
-        stepTransmission_[j] = std::exp(-mu[j] * stepCm);
+MaterialStep MaterialStepOf(const EnergyArray& mu, double stepCm) {
+    MaterialStep step;
+    step.ThicknessCm = stepCm;
+    for (int j = kFirstKermaBin; j <= kEnergyBinCount; ++j) {
+        step.Transmission[j] = std::exp(-mu[j] * stepCm);
     }
+    return step;
 }
+
+KermaTransmissionCurve::KermaTransmissionCurve(const KermaShares& shares, const MaterialStep& step)
+    : shares_(shares.Share), step_(step), top_(shares.Top), sumOfShares_(shares.Sum) {}
 
 // `Count` more steps in one pass over the bins: each step's sum still adds the bins in order,
 // but the sums of different steps do not wait for each other.
@@ -57,7 +60,7 @@ void KermaTransmissionCurve::AttenuateSteps() {
     for (int j = kFirstKermaBin; j <= top_; ++j) {
         double share = shares_[j];
         for (int step = 0; step < Count; ++step) {
-            share = share * stepTransmission_[j];
+            share = share * step_.Transmission[j];
             left[step] = left[step] + share;
         }
         shares_[j] = share;
@@ -81,7 +84,7 @@ void KermaTransmissionCurve::AttenuateTo(int steps) {
 void KermaTransmissionCurve::AttenuateWhileAbove(double percent) {
     AttenuateTo(2);
     while (steps_ < kKermaTransmissionSteps && transmission_[steps_] > percent) {
-        AttenuateSteps<1>();
+        AttenuateTo(steps_ + kStepsPerPass);
     }
 }
 
@@ -95,7 +98,7 @@ std::optional<double> KermaTransmissionCurve::DepthCm(double percent) const {
     }
     const double f = (std::log(percent) - std::log(transmission_[i - 1])) /
                      (std::log(transmission_[i]) - std::log(transmission_[i - 1]));
-    return ((i - 1) + f) * stepCm_;
+    return ((i - 1) + f) * step_.ThicknessCm;
 }
 
 }  // namespace tubeline

@@ -23,6 +23,16 @@ struct KermaShares {
 // Nothing when the spectrum carries no finite, positive air kerma from 5.5 keV up.
 std::optional<KermaShares> KermaSharesOf(const EnergyArray& spectrum, const EnergyArray& muEnAir);
 
+// One step of a material: the thickness and, for every bin from kFirstKermaBin up, the fraction
+// of the bin's kerma it lets through. The same for every spectrum, so worked out once for many.
+struct MaterialStep {
+    EnergyArray Transmission{};
+    double ThicknessCm = 0;
+};
+
+// mu: the material's linear attenuation coefficient, 1/cm.
+MaterialStep MaterialStepOf(const EnergyArray& mu, double stepCm);
+
 using TransmissionCurve = std::array<double, kKermaTransmissionSteps + 1>;
 
 // The air kerma left, in percent, behind k equal steps of one material (k = 1 .. at most
@@ -30,13 +40,13 @@ using TransmissionCurve = std::array<double, kKermaTransmissionSteps + 1>;
 // out the same however the steps are requested.
 class KermaTransmissionCurve {
   public:
-    // mu: the material's linear attenuation coefficient, 1/cm; stepCm: thickness of one step.
-    KermaTransmissionCurve(const KermaShares& shares, const EnergyArray& mu, double stepCm);
+    KermaTransmissionCurve(const KermaShares& shares, const MaterialStep& step);
 
     // Takes steps until `steps` of them are done.
     void AttenuateTo(int steps);
     // Takes steps until the kerma left is at or below `percent`, at least two of them (the
-    // search below starts at the second) and at most kKermaTransmissionSteps.
+    // search below starts at the second) and at most kKermaTransmissionSteps. Steps go in passes
+    // of a few, so up to three more may follow the first at or below `percent`.
     void AttenuateWhileAbove(double percent);
 
     // Thickness in cm at which the kerma falls to `percent`: the first step k >= 2 whose entry
@@ -55,11 +65,10 @@ class KermaTransmissionCurve {
     void AttenuateSteps();
 
     EnergyArray shares_;
-    EnergyArray stepTransmission_{};
+    MaterialStep step_;
     TransmissionCurve transmission_{};
     int top_;
     double sumOfShares_;
-    double stepCm_;
     int steps_ = 0;
 };
 
