@@ -8,8 +8,7 @@ namespace {
 
 constexpr int kStepsPerPass = 4;
 
-}  // namespace
-
+// The bin just above the highest non-zero one (at most the last bin), or 0 when every bin is 0.
 int SpectrumTopBin(const EnergyArray& spectrum) {
     int n = kEnergyBinCount;
     while (n >= 1 && spectrum[n] == 0) {
@@ -17,6 +16,8 @@ int SpectrumTopBin(const EnergyArray& spectrum) {
     }
     return n == 0 ? 0 : std::min(n + 1, kEnergyBinCount);
 }
+
+}  // namespace
 
 std::optional<KermaShares> KermaSharesOf(const EnergyArray& spectrum, const EnergyArray& muEnAir) {
     KermaShares shares;

@@ -10,10 +10,8 @@ namespace tubeline {
 // Bins below this one (below 5.5 keV) carry no weight in a half-value-layer search.
 inline constexpr int kFirstKermaBin = 11;
 
-// The bin just above the highest non-zero one (at most the last bin), or 0 when every bin is 0.
-int SpectrumTopBin(const EnergyArray& spectrum);
-
-// The air-kerma share of each bin from kFirstKermaBin to Top, normalised to their total.
+// The air-kerma share of each bin from kFirstKermaBin to Top, normalised to their total. Top is
+// the bin just above the highest non-zero one of the spectrum, at most the last bin.
 struct KermaShares {
     EnergyArray Share{};
     int Top = 0;
@@ -54,10 +52,9 @@ class KermaTransmissionCurve {
     // taken so far is at or below `percent`; not finite when an entry involved is 0.
     std::optional<double> DepthCm(double percent) const;
 
-    int Steps() const { return steps_; }
     // The shares after the steps taken so far.
     const EnergyArray& Shares() const { return shares_; }
-    // Entries 1 .. Steps(); the others are 0.
+    // Entries 1 .. the steps taken; the others are 0.
     const TransmissionCurve& Transmission() const { return transmission_; }
 
   private:
