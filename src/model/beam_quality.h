@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calculation_state.h"
+#include "kerma_transmission_curve.h"
 
 namespace tubeline {
 
@@ -18,6 +19,19 @@ struct BeamQualityTexts {
 // the spectrum carries no air kerma above 5 keV or a figure would not be a finite number.
 std::optional<BeamQuality> ComputeBeamQuality(const EnergyArray& centralSpectrum,
                                               const AttenuationTable& attenuation);
+
+// The building blocks the beam-quality figures share with ComputeBeamQuality, so that the first
+// half-value layer and the fluence per exposure come out the same wherever they are shown.
+
+// The 0.1-mm aluminium step of the half-value-layer search.
+MaterialStep AluminiumStepOf(const AttenuationTable& attenuation);
+
+// First half-value layer in mm Al from the curve's steps so far; nothing when the kerma is not
+// yet halved.
+std::optional<double> HalfValueLayerMm(const KermaTransmissionCurve& aluminium);
+
+// Photons per mm2 per 1 C/kg of exposure, from the photons and the air kerma of bins 2 .. top.
+double FluencePerExposureOf(const EnergyArray& spectrum, const EnergyArray& muEnAir, int top);
 
 // The display texts; a half-value layer beyond the search range reads "> 100.00".
 BeamQualityTexts FormatBeamQuality(const BeamQuality& quality);

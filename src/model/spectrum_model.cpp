@@ -1,42 +1,15 @@
 #include "spectrum_model.h"
 
-#include <cmath>
 #include <memory>
 
 #include "bremsstrahlung.h"
 #include "file_io.h"
 #include "spectrum_pipeline.h"
+#include "spectrum_refusal.h"
 #include "spectrum_table_file.h"
 
 namespace tubeline {
 namespace {
-
-bool AllFinite(const AngleEnergyArray& spectra) {
-    for (const EnergyArray& row : spectra) {
-        for (const double value : row) {
-            if (!std::isfinite(value)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-bool UsablePeak(double peak) {
-    return peak > 0 && std::isfinite(peak);
-}
-
-// Spectra that cannot be normalised, or that hold a value beyond the double range, are refused.
-std::optional<RunRefusal> RefusalOf(const SpectrumTable& spectra) {
-    if (spectra.SpectrumPeak == 0 && AllFinite(spectra.PhotonSpectrum)) {
-        return RunRefusal::ZeroSpectra;
-    }
-    if (!AllFinite(spectra.PhotonSpectrum) || !UsablePeak(spectra.SpectrumPeak) ||
-        !UsablePeak(spectra.EnergyFluencePeak) || !UsablePeak(spectra.KermaPeak)) {
-        return RunRefusal::OutOfRange;
-    }
-    return std::nullopt;
-}
 
 template <class Term>
 RunResult RunModel(CalculationState& state, const RunOptions& options, RunEffects& effects) {

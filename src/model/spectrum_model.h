@@ -7,19 +7,13 @@
 #include "calculation_state.h"
 #include "file_io.h"
 #include "run_effects.h"
+#include "spectrum_refusal.h"
 
 namespace tubeline {
 
 struct RunOptions {
     // Where the table file goes; without one nothing is written.
     std::optional<std::filesystem::path> TableFile;
-};
-
-// Why a run produced no spectra.
-enum class RunRefusal {
-    ZeroSpectra,    // filtration so thick that every bin is 0
-    OutOfRange,     // a value beyond the double range (a large negative filter, say)
-    NoBeamQuality,  // the central ray carries no air kerma above 5 keV, or a figure is not finite
 };
 
 struct RunResult {

@@ -1,0 +1,132 @@
+#include "beam_quality_figures.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "beam_quality.h"
+#include "kerma_transmission_curve.h"
+#include "physics_constants.h"
+
+namespace tubeline {
+namespace {
+
+constexpr double kHalfPercent = 50;     // percent of the air kerma left
+constexpr double kQuarterPercent = 25;  // ... after the second half-value layer
+constexpr double kCopperStepCm = 0.001;
+
+std::optional<double> FiniteOrNothing(double value) {
+    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
+// Energy in keV at which aluminium's coefficient equals mu (1/cm): log-log interpolation between
+// neighbouring bins, searched downward from `top` to kFirstKermaBin. Aluminium's coefficient
+// falls monotonically above its K edge (1.56 keV), below the lowest bin searched, so the first
+// bin from the top whose coefficient reaches mu brackets the only crossing.
+std::optional<double> AluminiumEnergyFor(double mu, const EnergyArray& muAluminium, int top) {
+    if (!(mu > 0) || !std::isfinite(mu) || muAluminium[top] >= mu) {
+        return std::nullopt;
+    }
+    for (int j = top - 1; j >= kFirstKermaBin; --j) {
+        if (muAluminium[j] >= mu) {
+            const double t =
+                std::log(mu / muAluminium[j]) / std::log(muAluminium[j + 1] / muAluminium[j]);
+            return FiniteOrNothing(PhotonEnergyKeV(j) *
+                                   std::pow(PhotonEnergyKeV(j + 1) / PhotonEnergyKeV(j), t));
+        }
+    }
+    return std::nullopt;
+}
+
+struct MeanEnergies {
+    double FluenceWeighted = 0;  // keV
+    double KermaWeighted = 0;    // keV
+};
+
+// Over the bins the fluence per exposure counts, 2 .. top.
+MeanEnergies MeanEnergiesOf(const EnergyArray& spectrum, const EnergyArray& muEnAir, int top) {
+    double photons = 0, photonEnergy = 0, kerma = 0, kermaEnergy = 0;
+    for (int j = 2; j <= top; ++j) {
+        const double e = PhotonEnergyKeV(j);
+        const double kermaWeight = e * muEnAir[j] * spectrum[j];
+        photons += spectrum[j];
+        photonEnergy += e * spectrum[j];
+        kerma += kermaWeight;
+        kermaEnergy += e * kermaWeight;
+    }
+    return {photonEnergy / photons, kermaEnergy / kerma};
+}
+
+// The steps of the two half-value-layer searches, the same for every spectrum.
+struct SearchSteps {
+    MaterialStep Aluminium;
+    MaterialStep Copper;
+};
+
+SearchSteps SearchStepsOf(const AttenuationTable& attenuation) {
+    return {AluminiumStepOf(attenuation), MaterialStepOf(attenuation.MuCopper, kCopperStepCm)};
+}
+
+std::optional<BeamQualityFigures> FiguresOf(const EnergyArray& spectrum,
+                                            const AttenuationTable& attenuation,
+                                            const SearchSteps& steps) {
+    const std::optional<KermaShares> shares = KermaSharesOf(spectrum, attenuation.MuEnAir);
+    if (!shares) {
+        return std::nullopt;
+    }
+    BeamQualityFigures figures;
+
+    KermaTransmissionCurve aluminium(*shares, steps.Aluminium);
+    aluminium.AttenuateWhileAbove(kQuarterPercent);
+    figures.HalfValueLayerMm = HalfValueLayerMm(aluminium);
+    if (figures.HalfValueLayerMm) {
+        const double first = *figures.HalfValueLayerMm;
+        if (!std::isfinite(first)) {
+            return std::nullopt;
+        }
+        if (const auto quarterCm = aluminium.DepthCm(kQuarterPercent)) {
+            const double second = kCentimetresToMillimetres * *quarterCm - first;
+            if (second > 0 && std::isfinite(second)) {
+                figures.SecondHalfValueLayerMm = second;
+                figures.HomogeneityCoefficient = first / second;
+            }
+        }
+        const double muEffective = std::numbers::ln2 / (first * kMillimetresToCentimetres);
+        figures.EffectiveEnergyKeV =
+            AluminiumEnergyFor(muEffective, attenuation.MuAluminium, shares->Top);
+    }
+
+    KermaTransmissionCurve copper(*shares, steps.Copper);
+    copper.AttenuateWhileAbove(kHalfPercent);
+    if (const auto copperCm = copper.DepthCm(kHalfPercent)) {
+        figures.CopperHalfValueLayerMm = FiniteOrNothing(kCentimetresToMillimetres * *copperCm);
+    }
+
+    const MeanEnergies means = MeanEnergiesOf(spectrum, attenuation.MuEnAir, shares->Top);
+    figures.MeanEnergyKeV = means.FluenceWeighted;
+    figures.KermaWeightedMeanEnergyKeV = means.KermaWeighted;
+    figures.FluencePerExposure = FluencePerExposureOf(spectrum, attenuation.MuEnAir, shares->Top);
+    if (!std::isfinite(figures.FluencePerExposure) || !std::isfinite(figures.MeanEnergyKeV) ||
+        !std::isfinite(figures.KermaWeightedMeanEnergyKeV)) {
+        return std::nullopt;
+    }
+    return figures;
+}
+
+}  // namespace
+
+std::optional<BeamQualityFigures> ComputeBeamQualityFigures(const EnergyArray& spectrum,
+                                                            const AttenuationTable& attenuation) {
+    return FiguresOf(spectrum, attenuation, SearchStepsOf(attenuation));
+}
+
+AngleFigures ComputeAngleFigures(const SpectrumTable& spectra,
+                                 const AttenuationTable& attenuation) {
+    const SearchSteps steps = SearchStepsOf(attenuation);
+    AngleFigures figures;
+    for (int a = 1; a <= kAngleCount; ++a) {
+        figures[a] = FiguresOf(spectra.PhotonSpectrum[a], attenuation, steps);
+    }
+    return figures;
+}
+
+}  // namespace tubeline

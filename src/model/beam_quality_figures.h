@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "calculation_state.h"
+
+namespace tubeline {
+
+// Figures of the quality of one beam, from its photon spectrum (photons per 0.5-keV bin), by the
+// rules written down in the README under "Beam-quality figures". A figure that cannot be found
+// within the search range is empty, never NaN.
+struct BeamQualityFigures {
+    std::optional<double> HalfValueLayerMm;        // first half-value layer, mm Al
+    std::optional<double> SecondHalfValueLayerMm;  // the further aluminium that halves it again
+    std::optional<double> HomogeneityCoefficient;  // first / second half-value layer
+    std::optional<double> CopperHalfValueLayerMm;  // first half-value layer, mm Cu
+    double MeanEnergyKeV = 0;                      // fluence-weighted
+    double KermaWeightedMeanEnergyKeV = 0;
+    std::optional<double> EffectiveEnergyKeV;  // where aluminium's mu gives the first layer
+    double FluencePerExposure = 0;             // photons per mm2 per 1 C/kg
+
+    bool operator==(const BeamQualityFigures&) const = default;
+};
+
+// The figures of one spectrum. The first half-value layer and the fluence per exposure are
+// those of ComputeBeamQuality bit for bit. Nothing comes back when ComputeBeamQuality gives
+// nothing (no air kerma from 5.5 keV up, a half-value layer or fluence per exposure that is not
+// a finite number), nor when a mean energy is not finite.
+std::optional<BeamQualityFigures> ComputeBeamQualityFigures(const EnergyArray& spectrum,
+                                                            const AttenuationTable& attenuation);
+
+// Figures of the eleven emission angles, indexed by AngleIndex (slot 0 unused and empty);
+// the beam centre, index 6, is that of the central spectrum.
+using AngleFigures = std::array<std::optional<BeamQualityFigures>, kAngleCount + 1>;
+AngleFigures ComputeAngleFigures(const SpectrumTable& spectra, const AttenuationTable& attenuation);
+
+}  // namespace tubeline

@@ -1,0 +1,170 @@
+#include "half_value_layer_match.h"
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <utility>
+
+#include "bremsstrahlung.h"
+#include "filter_slots.h"
+#include "physics_constants.h"
+#include "spectrum_refusal.h"
+
+namespace tubeline {
+namespace {
+
+using Refused = HalfValueLayerMatchRefused;
+
+// Puts a thickness in cm in place of the varied filter's.
+using ThicknessSetter = std::function<void(double, IrradiationConditions&, MaterialFilter&)>;
+
+// One model run with the varied filter at one thickness.
+struct Trial {
+    double ThicknessMm = 0;
+    std::optional<BeamQualityFigures> Figures;
+    std::optional<RunRefusal> Refusal;  // why the run gave no figures
+
+    std::optional<double> Layer() const {
+        return Figures ? Figures->HalfValueLayerMm : std::nullopt;
+    }
+};
+
+// Model runs on copies of the conditions and filters, so that the caller's stay as they were.
+class TrialRuns {
+  public:
+    TrialRuns(const ModelInputs& inputs, MaterialFilter filters, ThicknessSetter setThickness)
+        : conditions_(inputs.Conditions),
+          filters_(std::move(filters)),
+          attenuation_(inputs.Attenuation),
+          setThickness_(std::move(setThickness)) {}
+
+    Trial Run(double thicknessMm) {
+        setThickness_(thicknessMm * kMillimetresToCentimetres, conditions_, filters_);
+        const ModelInputs inputs{conditions_, attenuation_, filters_};
+        switch (conditions_.ModelChoice) {
+            case SpectrumModel::Tucker:
+                ComputeSpectra<TuckerBremsstrahlung>(inputs, *spectra_);
+                break;
+            case SpectrumModel::Birch:
+                ComputeSpectra<BirchBremsstrahlung>(inputs, *spectra_);
+                break;
+        }
+        Trial trial{thicknessMm, std::nullopt, RefusalOf(*spectra_)};
+        if (!trial.Refusal) {
+            trial.Figures = ComputeBeamQualityFigures(spectra_->CentralSpectrum, attenuation_);
+            if (!trial.Figures) {
+                trial.Refusal = RunRefusal::NoBeamQuality;
+            }
+        }
+        return trial;
+    }
+
+  private:
+    IrradiationConditions conditions_;
+    MaterialFilter filters_;
+    const AttenuationTable& attenuation_;
+    ThicknessSetter setThickness_;
+    std::unique_ptr<SpectrumTable> spectra_ = std::make_unique<SpectrumTable>();
+};
+
+bool Within(const Trial& trial, double targetMm) {
+    return trial.Layer() && std::fabs(*trial.Layer() - targetMm) <= kMatchToleranceMm;
+}
+
+// A trial without a layer has too thick a filter: no spectrum is left, or its layer lies
+// beyond the 100-mm search of the beam quality.
+bool Short(const Trial& trial, double targetMm) {
+    return trial.Layer() && *trial.Layer() < targetMm;
+}
+
+HalfValueLayerReached ReachedAt(const Trial& trial) {
+    return {trial.ThicknessMm, *trial.Figures};
+}
+
+// The trial of the bracket [short, over] closest to the target, after one more at the linear
+// interpolation between them.
+HalfValueLayerReached Refine(TrialRuns& runs, double targetMm, const Trial& shortOf,
+                             const Trial& over) {
+    const double low = *shortOf.Layer(), high = *over.Layer();
+    const Trial between =
+        runs.Run(shortOf.ThicknessMm +
+                 (targetMm - low) / (high - low) * (over.ThicknessMm - shortOf.ThicknessMm));
+    const Trial* closest = targetMm - low <= high - targetMm ? &shortOf : &over;
+    if (between.Layer() &&
+        std::fabs(*between.Layer() - targetMm) < std::fabs(*closest->Layer() - targetMm)) {
+        closest = &between;
+    }
+    return ReachedAt(*closest);
+}
+
+HalfValueLayerMatch Search(TrialRuns& runs, double targetMm, double limitMm) {
+    if (!(targetMm > 0) || !std::isfinite(targetMm)) {
+        return Refused{Refused::TargetNotPositive{}};
+    }
+    Trial shortOf = runs.Run(0);
+    if (shortOf.Refusal) {
+        return Refused{*shortOf.Refusal};
+    }
+    if (!shortOf.Layer()) {
+        return Refused{Refused::UnfilteredBeyondSearch{}};
+    }
+    if (Within(shortOf, targetMm)) {
+        return ReachedAt(shortOf);
+    }
+    if (*shortOf.Layer() > targetMm) {
+        return HalfValueLayerBelowUnfiltered{*shortOf.Layer()};
+    }
+    Trial over = runs.Run(limitMm);
+    if (Within(over, targetMm)) {
+        return ReachedAt(over);
+    }
+    if (Short(over, targetMm)) {
+        return HalfValueLayerBeyondRange{*over.Layer(), limitMm, limitMm};
+    }
+    while (over.ThicknessMm - shortOf.ThicknessMm >= kMatchToleranceMm) {
+        Trial middle = runs.Run((shortOf.ThicknessMm + over.ThicknessMm) / 2);
+        if (Within(middle, targetMm)) {
+            return ReachedAt(middle);
+        }
+        (Short(middle, targetMm) ? shortOf : over) = std::move(middle);
+    }
+    if (!over.Layer()) {
+        return HalfValueLayerBeyondRange{*shortOf.Layer(), shortOf.ThicknessMm, limitMm};
+    }
+    return Refine(runs, targetMm, shortOf, over);
+}
+
+}  // namespace
+
+HalfValueLayerMatch MatchHalfValueLayer(const ModelInputs& inputs, double targetMm,
+                                        AddedFilter varied) {
+    if (varied == AddedFilter::Aluminium) {
+        TrialRuns runs(inputs, inputs.Filters,
+                       [](double cm, IrradiationConditions& conditions, MaterialFilter&) {
+                           conditions.AluminiumFilter = cm;
+                       });
+        return Search(runs, targetMm, kAluminiumMatchLimitMm);
+    }
+    TrialRuns runs(inputs, inputs.Filters,
+                   [](double cm, IrradiationConditions& conditions, MaterialFilter&) {
+                       conditions.CopperFilter = cm;
+                   });
+    return Search(runs, targetMm, kCopperMatchLimitMm);
+}
+
+HalfValueLayerMatch MatchHalfValueLayer(const ModelInputs& inputs, double targetMm,
+                                        const MaterialFile& material) {
+    if (inputs.Filters.FilterCount >= kFilterSlotCount) {
+        return Refused{Refused::NoFreeSlot{}};
+    }
+    MaterialFilter filters = inputs.Filters;
+    const int slot = AddFilter(filters, material, 0);
+    TrialRuns runs(inputs, std::move(filters),
+                   [slot](double cm, IrradiationConditions&, MaterialFilter& slots) {
+                       slots.FilterThickness[slot] = cm;
+                   });
+    return Search(runs, targetMm, kMaterialMatchLimitMm);
+}
+
+}  // namespace tubeline
