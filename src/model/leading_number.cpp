@@ -14,10 +14,40 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Japanese input methods type the full-width forms U+FF01..U+FF5E of the ASCII characters
+// "!".."~" and the ideographic space U+3000; each reads as its ASCII counterpart. In UTF-8 they
+// are EF BC 81..EF BC BF, EF BD 80..EF BD 9E and E3 80 80.
+std::string WithFullWidthAsAscii(std::string_view text) {
+    std::string ascii;
+    ascii.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
+        if (i + 2 < text.size() && byte(i) == 0xEF) {
+            if (byte(i + 1) == 0xBC && byte(i + 2) >= 0x81 && byte(i + 2) <= 0xBF) {
+                ascii.push_back(static_cast<char>(byte(i + 2) - 0x60));
+                i += 2;
+                continue;
+            }
+            if (byte(i + 1) == 0xBD && byte(i + 2) >= 0x80 && byte(i + 2) <= 0x9E) {
+                ascii.push_back(static_cast<char>(byte(i + 2) - 0x20));
+                i += 2;
+                continue;
+            }
+        }
+        if (i + 2 < text.size() && byte(i) == 0xE3 && byte(i + 1) == 0x80 && byte(i + 2) == 0x80) {
+            ascii.push_back(' ');
+            i += 2;
+            continue;
+        }
+        ascii.push_back(text[i]);
+    }
+    return ascii;
+}
+
 std::string WithoutIgnoredCharacters(std::string_view text) {
     std::string kept;
     kept.reserve(text.size());
-    for (const char c : text) {
+    for (const char c : WithFullWidthAsAscii(text)) {
         if (c != ' ' && c != '\t' && c != '\n') {
             kept.push_back(c);
         }

@@ -128,15 +128,6 @@ std::string Material(const char* fileName, const char* thickness) {
     return (DataFolder() / fileName).string() + ":" + thickness;
 }
 
-std::vector<std::string> LinesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 TEST(Calculator, FiltersEnterTheSpectra) {
     const Outcome none = Calculate({});
     const Outcome lead = Calculate({"--filter", Material("Pb.ele", "0.1")});
@@ -154,6 +145,11 @@ TEST(Calculator, TheLastColonEndsTheFileName) {
     const Outcome outcome = Calculate({"--filter", (folder / "a:b" / "Pb.ele").string() + ":0.1"});
     EXPECT_EQ(outcome.Code, 0) << outcome.Err;
     EXPECT_EQ(outcome.Out, Calculate({"--filter", Material("Pb.ele", "0.1")}).Out);
+}
+
+TEST(Calculator, FullWidthNumbersReadAsTyped) {
+    EXPECT_EQ(Calculate({"--kv", "１２０", "--filter", Material("Al.ele", "０．５")}).Out,
+              Calculate({"--kv", "120", "--filter", Material("Al.ele", "0.5")}).Out);
 }
 
 TEST(Calculator, FilterMistakesExitWithTheirMessage) {
@@ -187,14 +183,14 @@ TEST(Calculator, CsvIsTheExportOfTheRun) {
                    Material("Water.mix", "10"), "--table", (folder / "t.temp").string(), "--csv",
                    (folder / "out.csv").string()});
     ASSERT_EQ(outcome.Code, 0) << outcome.Err;
-    const std::vector<std::string> csv = LinesOf(ReadBytes(folder / "out.csv"));
-    const std::vector<std::string> table = LinesOf(ReadBytes(folder / "t.temp"));
+    const std::vector<std::string> csv = testing::CrLfLines(ReadBytes(folder / "out.csv"));
+    const std::vector<std::string> table = testing::CrLfLines(ReadBytes(folder / "t.temp"));
     ASSERT_EQ(csv.size(), 309u + 2);
-    EXPECT_EQ(csv[0], EncodeShiftJis("単相全波") + "\r");
-    EXPECT_EQ(csv[6], EncodeShiftJis("任意フィルタ") + "\r");
-    EXPECT_EQ(csv[7], "Pb = 0.1 mm\r");
-    EXPECT_EQ(csv[8], EncodeShiftJis("水 = 10 mm") + "\r");
-    EXPECT_EQ(csv[9], "\r");
+    EXPECT_EQ(csv[0], EncodeShiftJis("単相全波"));
+    EXPECT_EQ(csv[6], EncodeShiftJis("任意フィルタ"));
+    EXPECT_EQ(csv[7], "Pb = 0.1 mm");
+    EXPECT_EQ(csv[8], EncodeShiftJis("水 = 10 mm"));
+    EXPECT_EQ(csv[9], "");
     EXPECT_EQ(std::vector<std::string>(csv.begin() + 10, csv.end()),
               std::vector<std::string>(table.begin(), table.begin() + kSpectrumTableExportedLines));
 }

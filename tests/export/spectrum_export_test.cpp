@@ -70,13 +70,14 @@ TEST(WriteSpectrumExport, WritesShiftJisHeaderAndTableWithCrLf) {
         "\x90\x85 = 10 mm\r\n"                                            // 水 = 10 mm
         "\r\n";
     // clang-format on
-    const std::string table = ReadBytes(folder / "B_SPCTL.temp");
-    std::size_t tableEnd = 0;
+    const std::vector<std::string> table = testing::CrLfLines(ReadBytes(folder / "B_SPCTL.temp"));
+    ASSERT_EQ(table.size(), 304u);
+    std::string exported = header;
     for (int line = 0; line < kSpectrumTableExportedLines; ++line) {
-        tableEnd = table.find("\r\n", tableEnd) + 2;
+        exported += table[line] + "\r\n";
     }
     const std::string written = ReadBytes(folder / "abc.csv");
-    EXPECT_EQ(written, header + table.substr(0, tableEnd));
+    EXPECT_EQ(written, exported);
     // 309 + FilterCount lines, every one ended by CR LF.
     const auto lineFeeds = std::count(written.begin(), written.end(), '\n');
     EXPECT_EQ(lineFeeds, 309 + 2);

@@ -71,6 +71,10 @@ TEST(ParseAttenuationTable, NonNumberSaysWhichFieldOfWhichRecord) {
     EXPECT_EQ(ErrorOf(text),
               "減弱係数ファイル Att_Coeff2020.dat の 12 行目、レコード 12 の第 3 "
               "項目「abc」は数値ではありません。");
+    // Lines are counted the same with CR LF, as written on Windows.
+    std::string crLf = RecordsText(300, ",", "\r\n");
+    crLf.replace(crLf.find(twelfth), twelfth.size(), "6,12.1,abc,");
+    EXPECT_EQ(ErrorOf(crLf), ErrorOf(text));
     EXPECT_NE(ErrorOf("1,,2").find("レコード 1 の第 2 項目「」"), std::string::npos);
     EXPECT_NE(ErrorOf("1,2,1e999").find("第 3 項目「1e999」"), std::string::npos);
 }

@@ -51,8 +51,25 @@ TEST(LeadingNumber, ReadsHexadecimalAndOctalIntegers) {
     EXPECT_EQ(LeadingNumber("&hff"), 255);
     EXPECT_EQ(LeadingNumber("&O17"), 15);
     EXPECT_EQ(LeadingNumber("&O19"), 1);
+    // 8 and 9 are no octal digits: the integer ends before them.
+    EXPECT_EQ(LeadingNumber("&O78"), 7);
+    EXPECT_EQ(LeadingNumber("&O9"), 0);
     EXPECT_EQ(LeadingNumber("&H"), 0);
     EXPECT_EQ(LeadingNumber("&HFFFFFFFFFFFFFFFF"), 18446744073709551615.0);
+}
+
+TEST(LeadingNumber, FullWidthCharactersReadAsTheirAsciiCounterparts) {
+    EXPECT_EQ(LeadingNumber("１２０"), 120);
+    EXPECT_EQ(LeadingNumber("１２０ｋＶ"), 120);
+    EXPECT_EQ(LeadingNumber("－２．５Ｅ＋１"), -25);
+    EXPECT_EQ(LeadingNumber("＋０．３ｄ１"), 3);
+    EXPECT_EQ(LeadingNumber("　１　０"), 10);  // ideographic blanks are ignored like blanks
+    EXPECT_EQ(LeadingNumber("１，５"), 1);     // the full-width comma ends the number
+    EXPECT_EQ(LeadingNumber("＆Ｈ１Ｆ"), 31);
+    EXPECT_EQ(LeadingNumber("1２.５"), 12.5);
+    // Other Japanese characters end the number, as any other text does.
+    EXPECT_EQ(LeadingNumber("１０ミリ"), 10);
+    EXPECT_EQ(LeadingNumber("十"), 0);
 }
 
 TEST(LeadingNumber, NumbersBeyondTheDoubleRangeReadAsInfinity) {

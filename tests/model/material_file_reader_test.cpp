@@ -106,6 +106,8 @@ TEST(ParseMaterialFile, RefusesFewerRowsThanAnnouncedOrAFieldThatIsNoNumber) {
               std::string::npos);
     EXPECT_EQ(RefusalOf(FileText("11.35\n4\n", "0.001,1,2,7,10,0\n0.01,0.5,1,2.5,n/a,0\n")),
               "材質ファイル Pb.ele の 5 行目、データ行 2 の第 5 項目「n/a」は数値ではありません。");
+    EXPECT_EQ(RefusalOf("Lead\r\n11.35\r\n4\r\n0.001,1,2,7,10,0\r\n0.01,0.5,1,2.5,n/a,0\r\n"),
+              "材質ファイル Pb.ele の 5 行目、データ行 2 の第 5 項目「n/a」は数値ではありません。");
     EXPECT_NE(
         RefusalOf(FileText("11.35\n4\n", "0.001,1,,7,10,0\n")).find("データ行 1 の第 3 項目「」"),
         std::string::npos);

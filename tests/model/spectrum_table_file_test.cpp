@@ -6,20 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "support/test_data.h"
+
 namespace tubeline {
 namespace {
-
-std::vector<std::string> LinesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        EXPECT_NE(end, std::string::npos) << "every line ends with CR LF";
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
 
 SpectrumTable SmallTable() {
     SpectrumTable spectra;
@@ -32,7 +22,7 @@ SpectrumTable SmallTable() {
 }
 
 TEST(FormatSpectrumTable, HasTheFixedLayout) {
-    const std::vector<std::string> lines = LinesOf(FormatSpectrumTable(SmallTable()));
+    const std::vector<std::string> lines = testing::CrLfLines(FormatSpectrumTable(SmallTable()));
     ASSERT_EQ(lines.size(), 304u);
     EXPECT_EQ(lines[0],
               "   keV,     -10,      -8,      -6,      -4,      -2,       0,       2,       4,"

@@ -2,6 +2,8 @@
 
 #include <stdlib.h>
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -49,6 +51,20 @@ std::string ReadBytes(const std::filesystem::path& path) {
     std::ostringstream content;
     content << file.rdbuf();
     return content.str();
+}
+
+std::vector<std::string> CrLfLines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            ADD_FAILURE() << "line " << lines.size() + 1 << " does not end with CR LF";
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
 }
 
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {

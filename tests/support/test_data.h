@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "model/calculation_state.h"
 
@@ -28,6 +29,10 @@ class ScratchFolder {
 };
 
 std::string ReadBytes(const std::filesystem::path& path);
+
+// The lines of a text whose every line, the last included, ends with CR LF, without their ends.
+// A line without CR LF fails the test and ends the list there.
+std::vector<std::string> CrLfLines(const std::string& text);
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
 
 }  // namespace tubeline::testing

@@ -1,0 +1,54 @@
+// The display texts pinned in tests/golden/display_texts.txt (see scripts/regenerate-golden).
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/calculator.h"
+#include "support/test_data.h"
+
+namespace tubeline {
+namespace {
+
+constexpr std::string_view kCommand = "$ tubeline-calc";
+
+// Runs the command as the golden file's regeneration does from the source tree: files named
+// data/... are the shipped ones.
+std::string OutputOf(const std::string& command) {
+    std::vector<std::string> words{"--data", testing::DataFolder().string()};
+    std::istringstream arguments(command.substr(kCommand.size()));
+    for (std::string word; arguments >> word;) {
+        const std::size_t file = word.find("data/");
+        words.push_back(file == std::string::npos
+                            ? word
+                            : word.substr(0, file) +
+                                  (testing::DataFolder() / word.substr(file + 5)).string());
+    }
+    const std::vector<std::string_view> views(words.begin(), words.end());
+    std::ostringstream out, err;
+    const int code = RunCalculator(views, out, err);
+    return code == kExitSuccess ? out.str() : "exit " + std::to_string(code) + ": " + err.str();
+}
+
+TEST(GoldenResults, DisplayTextsAreThePinnedOnes) {
+    const std::string golden =
+        testing::ReadBytes(testing::DataFolder().parent_path() / "tests/golden/display_texts.txt");
+    std::string actual;
+    std::istringstream lines(golden);
+    int commands = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with(kCommand)) {
+            actual += "\n" + line + "\n" + OutputOf(line);
+            ++commands;
+        } else if (line.starts_with('#')) {
+            actual += line + "\n";
+        }
+    }
+    EXPECT_GE(commands, 9);
+    // On a difference, gtest prints the diff; scripts/regenerate-golden rewrites the file.
+    EXPECT_EQ(golden, actual);
+}
+
+}  // namespace
+}  // namespace tubeline
