@@ -2,6 +2,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <string>
 
 #include "program_end.h"
 #include "ui/qt_operator_messages.h"
@@ -25,15 +26,34 @@ bool DisplayAvailable() {
            std::getenv("QT_QPA_PLATFORM") != nullptr;
 }
 
+constexpr const char* kWithoutWindows = "without windows use tubeline-calc (tubeline-calc --help)";
+
+// While the window system is being opened, Qt's complaints are kept back; when it cannot be
+// opened at all, Qt ends the program through a fatal message, which becomes one line saying so.
+std::string startupComplaint;
+void OnStartupMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) {
+        if (startupComplaint.empty()) {
+            startupComplaint = message.toStdString();
+        }
+        return;
+    }
+    std::cerr << "tubeline: cannot open the windows ("
+              << (startupComplaint.empty() ? message.toStdString() : startupComplaint) << "); "
+              << kWithoutWindows << '\n';
+    std::_Exit(1);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (!DisplayAvailable()) {
-        std::cerr << "tubeline: no display to open windows on; without windows use "
-                     "tubeline-calc (tubeline-calc --help)\n";
+        std::cerr << "tubeline: no display to open windows on; " << kWithoutWindows << '\n';
         return 1;
     }
+    const QtMessageHandler qtMessages = qInstallMessageHandler(OnStartupMessage);
     QApplication application(argc, argv);
+    qInstallMessageHandler(qtMessages);
     QCoreApplication::setApplicationName(QStringLiteral("Tubeline"));
 
     tubeline::QtOperatorMessages messages;
@@ -42,6 +62,6 @@ int main(int argc, char** argv) {
     if (!program.Load()) {
         return 1;
     }
-    program.Form8().show();
+    program.StartWindow().show();
     return QApplication::exec();
 }

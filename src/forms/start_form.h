@@ -13,7 +13,7 @@ namespace tubeline {
 // a model prepares and shows the main window and hides this one for the rest of the run.
 class StartForm : public QWidget {
   public:
-    explicit StartForm(MainForm& form2);
+    explicit StartForm(MainForm& mainForm);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -23,18 +23,18 @@ class StartForm : public QWidget {
     void ChooseModel(SpectrumModel model);
     void Exit();
 
-    MainForm& form2_;
+    MainForm& mainForm_;
     QImage picture_;
-    QLabel label1_;
-    QLabel label2_;
-    QLabel label4_;
-    QLabel label5_;
-    QLabel label6_;
-    QLabel label7_;
-    QLabel label8_;
-    QPushButton command1_;
-    QPushButton command2_;
-    QPushButton command3_;
+    QLabel titleShadow_;        // Label1
+    QLabel title_;              // Label2
+    QLabel purpose_;            // Label4
+    QLabel purposeFirstLine_;   // Label5
+    QLabel purposeSecondLine_;  // Label6
+    QLabel purposeThirdLine_;   // Label7
+    QLabel pictureCaption_;     // Label8
+    QPushButton tuckerButton_;  // Command1
+    QPushButton birchButton_;   // Command2
+    QPushButton exitButton_;    // Command3
 };
 
 }  // namespace tubeline

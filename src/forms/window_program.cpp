@@ -9,8 +9,8 @@ WindowProgram::WindowProgram(OperatorMessages& messages, ProgramEnd& end,
                              const std::filesystem::path& workingFolder)
     : messages_(messages),
       workingFolder_(workingFolder),
-      form2_(state_, canvas_, messages, workingFolder, end),
-      form8_(form2_) {}
+      mainForm_(state_, canvas_, messages, workingFolder, end),
+      startForm_(mainForm_) {}
 
 bool WindowProgram::Load() {
     try {
@@ -19,7 +19,7 @@ bool WindowProgram::Load() {
         messages_.Warning(AttenuationTableMessage(error.Problem()));
         return false;
     }
-    form2_.SetLegendColours();
+    mainForm_.SetLegendColours();
     return true;
 }
 

@@ -23,8 +23,8 @@ class WindowProgram {
     // problem, and nothing may be shown.
     bool Load();
 
-    StartForm& Form8() { return form8_; }
-    MainForm& Form2() { return form2_; }
+    StartForm& StartWindow() { return startForm_; }
+    MainForm& MainWindow() { return mainForm_; }
     const CalculationState& State() const { return state_; }
     const GraphCanvas& Canvas() const { return canvas_; }
 
@@ -33,8 +33,8 @@ class WindowProgram {
     std::filesystem::path workingFolder_;
     CalculationState state_;
     GraphCanvas canvas_;
-    MainForm form2_;
-    StartForm form8_;
+    MainForm mainForm_;
+    StartForm startForm_;
 };
 
 }  // namespace tubeline

@@ -44,7 +44,7 @@ class FaultInjection : public ::testing::Test {
         if (!program->Load()) {
             return nullptr;
         }
-        Find<QPushButton>(program->Form8(), "Command1").click();
+        Find<QPushButton>(program->StartWindow(), "Command1").click();
         return program;
     }
 
@@ -59,7 +59,7 @@ class FaultInjection : public ::testing::Test {
         WriteBytes(folder_ / std::string(kAttenuationTableFileName), content);
         WindowProgram program(messages_, end_, folder_.Path());
         EXPECT_FALSE(program.Load());
-        EXPECT_FALSE(program.Form8().isVisible());
+        EXPECT_FALSE(program.StartWindow().isVisible());
         return messages_.Warnings.empty() ? "" : messages_.Warnings.back();
     }
 
@@ -73,7 +73,7 @@ TEST_F(FaultInjection, ReadOnlyWorkingFolderRunsAndStillExportsTheRun) {
     const testing::WithoutSuperuserRights unprivileged;
     auto program = Start(folder_.Path());
     ASSERT_TRUE(program);
-    MainForm& form2 = program->Form2();
+    MainForm& form2 = program->MainWindow();
     Find<QPushButton>(form2, "Command1").click();
 
     ASSERT_EQ(messages_.Warnings.size(), 1u);
@@ -93,7 +93,7 @@ TEST_F(FaultInjection, ReadOnlyWorkingFolderRunsAndStillExportsTheRun) {
 TEST_F(FaultInjection, StaleTableFileIsNeverExportedAsTheNewRun) {
     auto program = Start(folder_.Path());
     ASSERT_TRUE(program);
-    MainForm& form2 = program->Form2();
+    MainForm& form2 = program->MainWindow();
     Find<QPushButton>(form2, "Command1").click();
     const std::string firstTable = ReadBytes(folder_ / "B_SPCTL.temp");
     Find<QPushButton>(form2, "Command3").click();
@@ -133,7 +133,7 @@ TEST_F(FaultInjection, AttenuationFileMissingShortOrNotANumber) {
 TEST_F(FaultInjection, MaterialFileChangedBetweenTheClickAndOk) {
     auto program = Start(folder_.Path());
     ASSERT_TRUE(program);
-    Find<QPushButton>(program->Form2(), "Command4").click();
+    Find<QPushButton>(program->MainWindow(), "Command4").click();
     QWidget& form1 = VisibleWindow("Form1");
     Find<QListWidget>(form1, "File1").setCurrentRow(0);
     WriteBytes(folder_ / "Al.ele", "Al\n2.7\n200\n");
@@ -150,7 +150,7 @@ TEST_F(FaultInjection, MaterialFileChangedBetweenTheClickAndOk) {
 TEST_F(FaultInjection, ExportsIntoAMissingFolderOntoAFullDeviceOrPastTheSizeLimit) {
     auto program = Start(folder_.Path());
     ASSERT_TRUE(program);
-    MainForm& form2 = program->Form2();
+    MainForm& form2 = program->MainWindow();
     Find<QPushButton>(form2, "Command1").click();
     WriteBytes(folder_ / "kept.csv", "precious");
     fs::create_symlink("/dev/full", folder_ / "full.csv");
@@ -196,7 +196,7 @@ TEST_F(FaultInjection, ExportsIntoAMissingFolderOntoAFullDeviceOrPastTheSizeLimi
 TEST_F(FaultInjection, AMegabyteOfTextPastedIntoAField) {
     auto program = Start(folder_.Path());
     ASSERT_TRUE(program);
-    MainForm& form2 = program->Form2();
+    MainForm& form2 = program->MainWindow();
     const QString megabyte(1 << 20, QLatin1Char('9'));
     const struct {
         const char* field;
@@ -241,7 +241,7 @@ TEST_F(FaultInjection, OddNumbersInEveryField) {
     };
     auto program = Start(folder_.Path());
     ASSERT_TRUE(program);
-    MainForm& form2 = program->Form2();
+    MainForm& form2 = program->MainWindow();
     for (const OddText& odd : cases) {
         const struct {
             const char* field;

@@ -44,8 +44,8 @@ class WindowSession : public ::testing::Test {
 TEST_F(WindowSession, AWholeSessionDrivenThroughTheControls) {
     WindowProgram program(messages_, end_, folder_.Path());
     ASSERT_TRUE(program.Load());
-    StartForm& form8 = program.Form8();
-    MainForm& form2 = program.Form2();
+    StartForm& form8 = program.StartWindow();
+    MainForm& form2 = program.MainWindow();
     form8.show();
     EXPECT_EQ(form8.windowTitle(), "  Tubeline");
 
@@ -101,8 +101,8 @@ TEST_F(WindowSession, FiltersAndBothExportsThroughTheMainWindow) {
     std::filesystem::copy_file(testing::DataFolder() / "Cu.ele", folder_ / "Cu.ele");
     WindowProgram program(messages_, end_, folder_.Path());
     ASSERT_TRUE(program.Load());
-    Button(program.Form8(), "Command1").click();
-    MainForm& form2 = program.Form2();
+    Button(program.StartWindow(), "Command1").click();
+    MainForm& form2 = program.MainWindow();
 
     Button(form2, "Command4").click();
     QWidget& form1 = VisibleWindow("Form1");
@@ -142,11 +142,11 @@ TEST_F(WindowSession, FiltersAndBothExportsThroughTheMainWindow) {
 TEST_F(WindowSession, RejectionShowsTheWarningAndResetsTheAngleField) {
     WindowProgram program(messages_, end_, folder_.Path());
     ASSERT_TRUE(program.Load());
-    Button(program.Form8(), "Command1").click();
-    QLineEdit& angle = Find<QLineEdit>(program.Form2(), "Text5");
+    Button(program.StartWindow(), "Command1").click();
+    QLineEdit& angle = Find<QLineEdit>(program.MainWindow(), "Text5");
     angle.clear();
     QTest::keyClicks(&angle, QStringLiteral("11.99"));
-    Button(program.Form2(), "Command1").click();
+    Button(program.MainWindow(), "Command1").click();
     EXPECT_EQ(messages_.Warnings,
               std::vector<std::string>{" ターゲット角度が最小限度 (12度) 以下です "});
     EXPECT_EQ(angle.text(), "12");
@@ -156,8 +156,8 @@ TEST_F(WindowSession, RejectionShowsTheWarningAndResetsTheAngleField) {
 TEST_F(WindowSession, GeometryWindowShowsAndHides) {
     WindowProgram program(messages_, end_, folder_.Path());
     ASSERT_TRUE(program.Load());
-    Button(program.Form8(), "Command1").click();
-    Button(program.Form2(), "Command6").click();
+    Button(program.StartWindow(), "Command1").click();
+    Button(program.MainWindow(), "Command6").click();
     QWidget* form4 = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->objectName() == "Form4") {
@@ -169,7 +169,7 @@ TEST_F(WindowSession, GeometryWindowShowsAndHides) {
     EXPECT_EQ(form4->windowTitle(), " Geometry");
     Button(*form4, "Command1").click();
     EXPECT_FALSE(form4->isVisible());
-    Button(program.Form2(), "Command6").click();
+    Button(program.MainWindow(), "Command6").click();
     EXPECT_TRUE(form4->isVisible());
     EXPECT_EQ(end_.Ends, 0);
 }
@@ -178,16 +178,16 @@ TEST_F(WindowSession, ExitFromTheStartWindowAndClosingByTheFrame) {
     {
         WindowProgram program(messages_, end_, folder_.Path());
         ASSERT_TRUE(program.Load());
-        program.Form8().show();
-        Button(program.Form8(), "Command3").click();
+        program.StartWindow().show();
+        Button(program.StartWindow(), "Command3").click();
         EXPECT_EQ(end_.Ends, 1);
     }
     WindowProgram program(messages_, end_, folder_.Path());
     ASSERT_TRUE(program.Load());
-    Button(program.Form8(), "Command1").click();
-    Button(program.Form2(), "Command1").click();
+    Button(program.StartWindow(), "Command1").click();
+    Button(program.MainWindow(), "Command1").click();
     ASSERT_TRUE(std::filesystem::exists(folder_ / "B_SPCTL.temp"));
-    program.Form2().close();
+    program.MainWindow().close();
     EXPECT_EQ(end_.Ends, 2);
     EXPECT_FALSE(std::filesystem::exists(folder_ / "B_SPCTL.temp"));
 }
@@ -198,8 +198,8 @@ TEST_F(WindowSession, MissingDataStopsBeforeAnyWindow) {
     EXPECT_FALSE(program.Load());
     ASSERT_EQ(messages_.Warnings.size(), 1u);
     EXPECT_NE(messages_.Warnings[0].find("Att_Coeff2020.dat を読めません"), std::string::npos);
-    EXPECT_FALSE(program.Form8().isVisible());
-    EXPECT_FALSE(program.Form2().isVisible());
+    EXPECT_FALSE(program.StartWindow().isVisible());
+    EXPECT_FALSE(program.MainWindow().isVisible());
 }
 
 }  // namespace
