@@ -73,7 +73,11 @@ TEST_F(FilterDialogTest, ListsTheMaterialFilesAndPreviewsTheName) {
 
 TEST_F(FilterDialogTest, MissingChoicesAreWarnedAndChangeNothing) {
     dialog_.Open();
+    // The list makes its first row current when it takes the focus, without choosing it.
+    Find<FileList>("File1").setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    QTest::keyClicks(&Find<QLineEdit>("Text2"), QStringLiteral("1"));
     Find<QPushButton>("Command1").click();
+    Find<QLineEdit>("Text2").clear();
     ClickFile(QStringLiteral("Pb.ele"));
     Find<QPushButton>("Command1").click();
     EXPECT_EQ(messages_.Warnings, (std::vector<std::string>{"フィルター材質が未選択です。",
@@ -134,17 +138,34 @@ TEST_F(FilterDialogTest, AFileDeletedAfterTheClickIsReported) {
     EXPECT_EQ(state_.Filters.FilterCount, 0);
 }
 
-TEST_F(FilterDialogTest, EnterInTheThicknessMovesTheFocusOnlyWhenTyped) {
+TEST_F(FilterDialogTest, TheKeyboardAloneAddsAFilter) {
     dialog_.Open();
     QApplication::setActiveWindow(&dialog_);
+    FileList& files = Find<FileList>("File1");
     QLineEdit& thickness = Find<QLineEdit>("Text2");
-    thickness.setFocus();
+    // Arrows choose and preview a material, Enter moves on to the thickness.
+    files.setFocus();
+    QTest::keyClick(&files, Qt::Key_Down);
+    EXPECT_EQ(files.FileName(), "Pb.ele");
+    EXPECT_EQ(Find<QLabel>("Label5").text(), "Pb");
+    QTest::keyClick(&files, Qt::Key_Return);
+    EXPECT_TRUE(thickness.hasFocus());
+    // Enter in an empty thickness does nothing; once typed it moves to OK without pressing it.
     QTest::keyClick(&thickness, Qt::Key_Return);
     EXPECT_TRUE(thickness.hasFocus());
-    QTest::keyClicks(&thickness, QStringLiteral("2"));
+    thickness.insert(QStringLiteral("２"));  // as an input method commits it
     QTest::keyClick(&thickness, Qt::Key_Return);
     EXPECT_TRUE(Find<QPushButton>("Command1").hasFocus());
     EXPECT_EQ(state_.Filters.FilterCount, 0) << "Enter does not press OK";
+    // The second Enter presses it.
+    QTest::keyClick(&Find<QPushButton>("Command1"), Qt::Key_Return);
+    EXPECT_EQ(ListedNames(), (std::vector<std::string>{"Pb 2mm"}));
+    EXPECT_FALSE(dialog_.isVisible());
+
+    dialog_.Open();
+    QTest::keyClick(&thickness, Qt::Key_Escape);
+    EXPECT_FALSE(dialog_.isVisible());
+    EXPECT_EQ(state_.Filters.FilterCount, 1);
 }
 
 }  // namespace

@@ -139,6 +139,53 @@ TEST_F(WindowSession, FiltersAndBothExportsThroughTheMainWindow) {
     EXPECT_TRUE(std::filesystem::exists(folder_ / "graph.bmp"));
 }
 
+TEST_F(WindowSession, AFilterDialogLeftOpenAcrossARunAddsNothing) {
+    std::filesystem::copy_file(testing::DataFolder() / "Cu.ele", folder_ / "Cu.ele");
+    WindowProgram program(messages_, end_, folder_.Path());
+    ASSERT_TRUE(program.Load());
+    Button(program.StartWindow(), "Command1").click();
+    MainForm& form2 = program.MainWindow();
+    Button(form2, "Command4").click();
+    QWidget& form1 = VisibleWindow("Form1");
+    Find<QListWidget>(form1, "File1").setCurrentRow(0);
+    QTest::keyClicks(&Find<QLineEdit>(form1, "Text2"), QStringLiteral("0.1"));
+
+    Button(form2, "Command1").click();
+    Button(form1, "Command1").click();
+    ASSERT_EQ(messages_.Warnings.size(), 1u);
+    EXPECT_NE(messages_.Warnings[0].find("リセット"), std::string::npos);
+    EXPECT_EQ(program.State().Filters.FilterCount, 0);
+    Button(form2, "Command7").click();
+    EXPECT_EQ(Find<QListWidget>(VisibleWindow("Form3"), "List1").item(6)->text(),
+              "任意フィルタ (-)");
+}
+
+TEST_F(WindowSession, TheKeyboardAloneChoosesAModelAndCalculates) {
+    WindowProgram program(messages_, end_, folder_.Path());
+    ASSERT_TRUE(program.Load());
+    StartForm& form8 = program.StartWindow();
+    form8.show();
+    QApplication::setActiveWindow(&form8);
+    QTest::keyClick(&Button(form8, "Command2"), Qt::Key_Return);
+    MainForm& form2 = program.MainWindow();
+    ASSERT_TRUE(form2.isVisible());
+    QApplication::setActiveWindow(&form2);
+    EXPECT_EQ(QApplication::focusWidget(), &Find<QLineEdit>(form2, "Text1"));
+
+    // Tab follows the layout from the fields to the commands.
+    std::vector<QString> visited;
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(visited, (std::vector<QString>{"Text5", "Text2", "Text3", "Text4", "Command4",
+                                             "Command5", "Command1", "Command3"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(Find<QLineEdit>(form2, "Text9").text().isEmpty());
+    EXPECT_TRUE(Button(form2, "Command7").isEnabled());
+}
+
 TEST_F(WindowSession, RejectionShowsTheWarningAndResetsTheAngleField) {
     WindowProgram program(messages_, end_, folder_.Path());
     ASSERT_TRUE(program.Load());
