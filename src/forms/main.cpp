@@ -2,9 +2,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 
 #include "program_end.h"
+#include "ui/focus_mark_style.h"
 #include "ui/qt_operator_messages.h"
 #include "window_program.h"
 
@@ -54,6 +56,8 @@ int main(int argc, char** argv) {
     const QtMessageHandler qtMessages = qInstallMessageHandler(OnStartupMessage);
     QApplication application(argc, argv);
     qInstallMessageHandler(qtMessages);
+    // The application owns its style from here on.
+    QApplication::setStyle(std::make_unique<tubeline::FocusMarkStyle>().release());
     QCoreApplication::setApplicationName(QStringLiteral("Tubeline"));
 
     tubeline::QtOperatorMessages messages;

@@ -72,6 +72,8 @@ StartForm::StartForm(MainForm& mainForm)
             [this] { ChooseModel(SpectrumModel::Birch); });
     connect(&exitButton_, &QPushButton::clicked, this, [this] { Exit(); });
     PressOnEnter({&tuckerButton_, &birchButton_, &exitButton_});
+    // Enter chooses the first model straight away; Tab reaches the others.
+    tuckerButton_.setFocus();
 }
 
 void StartForm::ChooseModel(SpectrumModel model) {
