@@ -23,6 +23,8 @@ template <class... Handlers>
 struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 // "密度", "データ行数" or "データ行 k の第 f 項目".
 std::string MaterialFieldName(const MaterialField& field) {
@@ -51,6 +53,9 @@ std::string MissingMaterialField(const MaterialFileProblem::EndsEarly& ends) {
         Tr("Messages", "%1 行のデータのうちデータ行 %2 の第 %3 項目がありません"),
         {Number(ends.RowCount), Number(ends.Missing.Row), Number(ends.Missing.Field)});
 }
+
+// Thicknesses and half-value layers in messages, as the window shows the layer.
+constexpr int kMillimetreDecimals = 2;
 
 }  // namespace
 
@@ -278,6 +283,55 @@ std::string FilterRefusalMessage(const FilterRefusal& refusal) {
             [](const MaterialFileProblem& cause) { return MaterialFileMessage(cause); },
         },
         refusal.Cause);
+}
+
+std::string HalfValueLayerMatchMessage(const HalfValueLayerMatch& match, double targetMm,
+                                       std::string_view variedFilter) {
+    using Refused = HalfValueLayerMatchRefused;
+    const std::string target = FormatFixed(targetMm, kMillimetreDecimals);
+    return std::visit(
+        Overloaded{
+            [](const HalfValueLayerReached&) { return std::string(); },
+            [&](const HalfValueLayerBelowUnfiltered& below) {
+                return Substitute(
+                    Tr("Messages",
+                       " 目標の半価層 %1 mm Al は、%2 "
+                       "を加えない線質の半価層 %3 mm Al "
+                       "より小さいため、フィルタを加えても届きません "),
+                    {target, std::string(variedFilter),
+                     FormatFixed(below.UnfilteredHalfValueLayerMm, kMillimetreDecimals)});
+            },
+            [&](const HalfValueLayerBeyondRange& beyond) {
+                return Substitute(
+                    Tr("Messages",
+                       " 目標の半価層 %1 mm Al には、%2 を %3 mm "
+                       "まで加えても届きません（得られた最大の半価層は "
+                       "%4 mm Al） "),
+                    {target, std::string(variedFilter), FormatGeneral(beyond.RangeLimitMm),
+                     FormatFixed(beyond.LargestHalfValueLayerMm, kMillimetreDecimals)});
+            },
+            [&](const Refused& refused) {
+                return std::visit(Overloaded{
+                                      [](const Refused::TargetNotPositive&) {
+                                          return Tr("Messages",
+                                                    " 目標の半価層が正の数ではありません ");
+                                      },
+                                      [](const Refused::NoFreeSlot&) {
+                                          return Tr("Messages",
+                                                    " 任意フィルタが３種類とも設定されているため、"
+                                                    "厚さを探すフィルタを加えられません ");
+                                      },
+                                      [](const Refused::UnfilteredBeyondSearch&) {
+                                          return Tr("Messages",
+                                                    " フィルタを加えなくても半価層が探索の範囲"
+                                                    "（100 mm Al）を超えています ");
+                                      },
+                                      [](RunRefusal run) { return RunRefusalMessage(run); },
+                                  },
+                                  refused.Cause);
+            },
+        },
+        match);
 }
 
 std::string ExportMessage(const ExportProblem& problem) {

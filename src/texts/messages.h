@@ -9,6 +9,7 @@
 #include "model/condition_fields.h"
 #include "model/file_io.h"
 #include "model/filter_slots.h"
+#include "model/half_value_layer_match.h"
 #include "model/material_file_reader.h"
 #include "model/spectrum_model.h"
 
@@ -34,6 +35,12 @@ std::string TableFileMessage(const FileProblem& problem);
 
 std::string FilterRefusalMessage(const FilterRefusal& refusal);
 
+// Why matching a target first half-value layer found no thickness of the varied filter, named
+// as the operator knows it ("Al", "Cu" or a material's name). Empty for a match that was
+// reached.
+std::string HalfValueLayerMatchMessage(const HalfValueLayerMatch& match, double targetMm,
+                                       std::string_view variedFilter);
+
 std::string ExportMessage(const ExportProblem& problem);
 std::string SpectrumDataSavedMessage(const std::filesystem::path& file);
 std::string GraphImageProblemMessage(const FileProblem& problem);
@@ -43,7 +50,7 @@ enum class Notice {
     NoMaterialChosen,  // the filter dialog's OK without a file chosen
     NoFileName,        // the data export's OK with an empty name
     GraphImageSaved,
-    FiltersLocked,     // a filter added after a run, before "リセット"
+    FiltersLocked,  // a filter added after a run, before "リセット"
 };
 std::string NoticeMessage(Notice notice);
 

@@ -1,0 +1,22 @@
+#include "beam_quality_fields.h"
+
+namespace tubeline {
+
+const std::array<BeamQualityField, 8> kBeamQualityFields{{
+    {"hvl1_mm_al", [](const BeamQualityFigures& f) { return f.HalfValueLayerMm; }},
+    {"hvl2_mm_al", [](const BeamQualityFigures& f) { return f.SecondHalfValueLayerMm; }},
+    {"homogeneity_coefficient",
+     [](const BeamQualityFigures& f) { return f.HomogeneityCoefficient; }},
+    {"hvl1_mm_cu", [](const BeamQualityFigures& f) { return f.CopperHalfValueLayerMm; }},
+    {"mean_energy_kev",
+     [](const BeamQualityFigures& f) { return std::optional<double>(f.MeanEnergyKeV); }},
+    {"kerma_weighted_mean_energy_kev",
+     [](const BeamQualityFigures& f) {
+         return std::optional<double>(f.KermaWeightedMeanEnergyKeV);
+     }},
+    {"effective_energy_kev", [](const BeamQualityFigures& f) { return f.EffectiveEnergyKeV; }},
+    {"fluence_per_exposure",
+     [](const BeamQualityFigures& f) { return std::optional<double>(f.FluencePerExposure); }},
+}};
+
+}  // namespace tubeline

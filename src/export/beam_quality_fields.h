@@ -1,0 +1,22 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "model/beam_quality_figures.h"
+
+namespace tubeline {
+
+// A beam-quality figure by the name that every scripted output gives it (the JSON of
+// tubeline-calc, the columns of its batch CSV, the Python module's dictionaries). Units are in
+// the name; a figure that could not be found is empty.
+struct BeamQualityField {
+    std::string_view Key;
+    std::optional<double> (*Value)(const BeamQualityFigures& figures);
+};
+
+// In the order scripted outputs list them.
+extern const std::array<BeamQualityField, 8> kBeamQualityFields;
+
+}  // namespace tubeline

@@ -1,0 +1,46 @@
+#include "texts/messages.h"
+
+#include <gtest/gtest.h>
+
+#include "texts/translation.h"
+
+namespace tubeline {
+namespace {
+
+TEST(Substitute, PutsArgumentsWhereTheirNumbersStand) {
+    EXPECT_EQ(Substitute("%2 before %1, 100%", {"a", "b"}), "b before a, 100%");
+    EXPECT_EQ(Substitute("%3 stays", {"a"}), "%3 stays");
+}
+
+TEST(Trimmed, TakesOffAsciiAndIdeographicBlanksAtTheEnds) {
+    EXPECT_EQ(Trimmed(" ターゲット角度が最小限度 (12度) 以下です "),
+              "ターゲット角度が最小限度 (12度) 以下です");
+    EXPECT_EQ(Trimmed("\u3000 a b \u3000"), "a b");
+    EXPECT_EQ(Trimmed("   "), "");
+}
+
+TEST(InstallTranslator, EveryMessageGoesThroughIt) {
+    InstallTranslator([](const char* context, const char* source) {
+        return std::string(context) + ":" + source;
+    });
+    const std::string translated = NoticeMessage(Notice::NoFileName);
+    InstallTranslator({});
+    EXPECT_EQ(translated, "Messages:ファイル名を入力して下さい");
+    EXPECT_EQ(NoticeMessage(Notice::NoFileName), "ファイル名を入力して下さい");
+}
+
+TEST(HalfValueLayerMatchMessage, SaysWhyNoThicknessWasFound) {
+    EXPECT_EQ(HalfValueLayerMatchMessage(HalfValueLayerBelowUnfiltered{3.274}, 2.5, "Al"),
+              " 目標の半価層 2.50 mm Al は、Al を加えない線質の半価層 3.27 mm Al "
+              "より小さいため、フィルタを加えても届きません ");
+    EXPECT_EQ(HalfValueLayerMatchMessage(HalfValueLayerBeyondRange{8.123, 10, 10}, 12, "Cu"),
+              " 目標の半価層 12.00 mm Al には、Cu を 10 mm まで加えても届きません"
+              "（得られた最大の半価層は 8.12 mm Al） ");
+    EXPECT_EQ(
+        HalfValueLayerMatchMessage(HalfValueLayerMatchRefused{RunRefusal::ZeroSpectra}, 3, "Al"),
+        RunRefusalMessage(RunRefusal::ZeroSpectra));
+    EXPECT_EQ(HalfValueLayerMatchMessage(HalfValueLayerReached{1, {}}, 3, "Al"), "");
+}
+
+}  // namespace
+}  // namespace tubeline
