@@ -11,40 +11,126 @@ namespace {
 // Times New Roman 15.75 pt, or its metric-compatible substitute: 21 pixels at 96 dpi.
 constexpr int kFontPixels = 21;
 
-// Chart lines are drawn pixel-exact, never blurred.
-void MakeCrisp(QPainter& painter) {
-    painter.setRenderHint(QPainter::Antialiasing, false);
+int Scaled(int pixels, double scale) {
+    return static_cast<int>(std::lround(pixels * scale));
+}
+
+QPoint PixelAt(QPointF units, double scale) {
+    return {static_cast<int>(std::lround(units.x() * GraphCanvas::kWidthPixels * scale /
+                                         GraphCanvas::kWidthUnits)),
+            static_cast<int>(std::lround(units.y() * GraphCanvas::kHeightPixels * scale /
+                                         GraphCanvas::kHeightUnits))};
 }
 
 }  // namespace
 
-GraphCanvas::GraphCanvas()
-    : image_(kWidthPixels, kHeightPixels, QImage::Format_RGB32),
-      font_(QStringLiteral("Liberation Serif")) {
-    font_.setPixelSize(kFontPixels);
-    font_.setStyleHint(QFont::Serif);
-    Clear();
+GraphCanvas::Surface::Surface(double scale)
+    : Scale(scale),
+      Image(Scaled(kWidthPixels, scale), Scaled(kHeightPixels, scale), QImage::Format_RGB32),
+      Font(QStringLiteral("Liberation Serif")) {
+    Image.setDevicePixelRatio(scale);
+    Image.fill(PaletteColour(kWhite));
+    Font.setPixelSize(Scaled(kFontPixels, scale));
+    Font.setStyleHint(QFont::Serif);
 }
 
+QPoint GraphCanvas::Surface::Pixel(QPointF units) const {
+    return PixelAt(units, Scale);
+}
+
+void GraphCanvas::Surface::Draw(const Operation& operation) {
+    using Kind = Operation::Kind;
+    if (operation.What == Kind::PenWidth) {
+        PenWidth = operation.Value;
+        return;
+    }
+    // The image's ratio would make the painter scale again; draw in device pixels.
+    Image.setDevicePixelRatio(1);
+    QPainter painter(&Image);
+    // Chart lines are drawn pixel-exact, never blurred.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const int width = Scaled(PenWidth, Scale);
+    const QColor colour = PaletteColour(operation.Value);
+    switch (operation.What) {
+        case Kind::Line:
+            painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::SquareCap));
+            painter.drawLine(Pixel(operation.From), Pixel(operation.To));
+            break;
+        case Kind::Rectangle:
+            painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRect(Pixel(operation.From), Pixel(operation.To)).normalized());
+            break;
+        case Kind::FilledRectangle:
+            painter.fillRect(QRect(Pixel(operation.From), Pixel(operation.To)).normalized(),
+                             colour);
+            break;
+        case Kind::Point: {
+            // A dot of the pen width, centred as a line of that width would be.
+            const QPoint pixel = Pixel(operation.From);
+            const int before = width / 2;
+            painter.fillRect(QRect(pixel.x() - before, pixel.y() - before, width, width), colour);
+            break;
+        }
+        case Kind::Text:
+            painter.setRenderHint(QPainter::TextAntialiasing, true);
+            painter.setFont(Font);
+            painter.setPen(PaletteColour(kBlack));
+            painter.drawText(QRect(Pixel(operation.From), Image.size()),
+                             Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, operation.Words);
+            break;
+        case Kind::PenWidth:
+            break;
+    }
+    painter.end();
+    Image.setDevicePixelRatio(Scale);
+}
+
+GraphCanvas::GraphCanvas() : exported_(1) {}
+
 QPoint GraphCanvas::ToPixel(QPointF units) {
-    return {static_cast<int>(std::lround(units.x() * kWidthPixels / kWidthUnits)),
-            static_cast<int>(std::lround(units.y() * kHeightPixels / kHeightUnits))};
+    return PixelAt(units, 1);
+}
+
+const QImage& GraphCanvas::DisplayImage(double devicePixelRatio) const {
+    if (devicePixelRatio <= 1) {
+        return exported_.Image;
+    }
+    if (!display_ || display_->Scale != devicePixelRatio) {
+        display_.emplace(devicePixelRatio);
+        for (const Operation& operation : operations_) {
+            display_->Draw(operation);
+        }
+    }
+    return display_->Image;
+}
+
+void GraphCanvas::Apply(Operation operation) {
+    exported_.Draw(operation);
+    if (display_) {
+        display_->Draw(operation);
+    }
+    operations_.push_back(std::move(operation));
 }
 
 void GraphCanvas::Clear() {
-    image_.fill(PaletteColour(kWhite));
+    const int penWidth = exported_.PenWidth;
+    exported_ = Surface(1);
+    if (display_) {
+        display_.emplace(display_->Scale);
+    }
+    operations_.clear();
+    // The pen width is a setting, not a drawing: it outlives the clear.
+    Apply({Operation::Kind::PenWidth, {}, {}, penWidth, {}});
     current_ = {};
 }
 
 void GraphCanvas::SetPenWidth(int pixels) {
-    penWidth_ = pixels;
+    Apply({Operation::Kind::PenWidth, {}, {}, pixels, {}});
 }
 
 void GraphCanvas::Line(QPointF from, QPointF to, int colour) {
-    QPainter painter(&image_);
-    MakeCrisp(painter);
-    painter.setPen(QPen(PaletteColour(colour), penWidth_, Qt::SolidLine, Qt::SquareCap));
-    painter.drawLine(ToPixel(from), ToPixel(to));
+    Apply({Operation::Kind::Line, from, to, colour, {}});
     current_ = to;
 }
 
@@ -53,41 +139,22 @@ void GraphCanvas::LineTo(QPointF to, int colour) {
 }
 
 void GraphCanvas::Rectangle(QPointF corner, QPointF opposite, int colour) {
-    QPainter painter(&image_);
-    MakeCrisp(painter);
-    painter.setPen(
-        QPen(PaletteColour(colour), penWidth_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(ToPixel(corner), ToPixel(opposite)).normalized());
+    Apply({Operation::Kind::Rectangle, corner, opposite, colour, {}});
     current_ = opposite;
 }
 
 void GraphCanvas::FilledRectangle(QPointF corner, QPointF opposite, int colour) {
-    QPainter painter(&image_);
-    MakeCrisp(painter);
-    const QRect pixels = QRect(ToPixel(corner), ToPixel(opposite)).normalized();
-    painter.fillRect(pixels, PaletteColour(colour));
+    Apply({Operation::Kind::FilledRectangle, corner, opposite, colour, {}});
     current_ = opposite;
 }
 
 void GraphCanvas::Point(QPointF at, int colour) {
-    QPainter painter(&image_);
-    MakeCrisp(painter);
-    const QPoint pixel = ToPixel(at);
-    // A dot of the pen width, centred as a line of that width would be.
-    const int before = penWidth_ / 2;
-    painter.fillRect(QRect(pixel.x() - before, pixel.y() - before, penWidth_, penWidth_),
-                     PaletteColour(colour));
+    Apply({Operation::Kind::Point, at, {}, colour, {}});
     current_ = at;
 }
 
 void GraphCanvas::Text(QPointF topLeft, const QString& text) {
-    QPainter painter(&image_);
-    painter.setFont(font_);
-    painter.setPen(PaletteColour(kBlack));
-    const QPoint pixel = ToPixel(topLeft);
-    painter.drawText(QRect(pixel, QSize(kWidthPixels, kHeightPixels)),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    Apply({Operation::Kind::Text, topLeft, {}, 0, text});
 }
 
 }  // namespace tubeline

@@ -16,7 +16,9 @@ QSize GraphView::sizeHint() const {
 void GraphView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     qDrawShadePanel(&painter, rect(), palette(), true, kBorderPixels);
-    painter.drawImage(QPoint(kBorderPixels, kBorderPixels), canvas_.Image());
+    // At the screen's own resolution, so that a high-density screen shows it sharp.
+    painter.drawImage(QPoint(kBorderPixels, kBorderPixels),
+                      canvas_.DisplayImage(devicePixelRatioF()));
 }
 
 }  // namespace tubeline

@@ -6,7 +6,8 @@
 
 namespace tubeline {
 
-// The graph area on the main window: the canvas image 1:1 inside a sunken 2-pixel border.
+// The graph area on the main window: the canvas image 1:1 inside a sunken 2-pixel border, drawn
+// at the screen's device pixel ratio.
 class GraphView : public QWidget {
   public:
     static constexpr int kBorderPixels = 2;

@@ -59,5 +59,39 @@ TEST(GraphCanvas, FilledRectangleAndClear) {
     EXPECT_EQ(CountInk(canvas.Image(), canvas.Image().rect()), 0);
 }
 
+// Draws a little of everything the frame and the curves use.
+void DrawSample(GraphCanvas& canvas) {
+    canvas.SetPenWidth(2);
+    canvas.Rectangle({1000, 100}, {5500, 2100}, 0);
+    canvas.Line({1200, 300}, {4000, 1500}, 12);
+    canvas.LineTo({4500, 1500}, 12);
+    canvas.FilledRectangle({0, 690}, {980, 1100}, 15);
+    canvas.Text({200, 500}, QStringLiteral("Relative"));
+}
+
+TEST(GraphCanvas, HighDensityScreensGetTheSameDrawingAtTheirResolution) {
+    GraphCanvas plain;
+    DrawSample(plain);
+    GraphCanvas early;
+    const QImage& display = early.DisplayImage(2);
+    EXPECT_EQ(display.size(), QSize(1450, 842));
+    EXPECT_EQ(display.devicePixelRatio(), 2);
+    DrawSample(early);
+    GraphCanvas late;
+    DrawSample(late);
+    // Drawn as the operations come, or all at once when first asked for: the same picture.
+    EXPECT_EQ(early.DisplayImage(2), late.DisplayImage(2));
+    // The exported picture is the 725 x 421 one, whatever the screen.
+    EXPECT_EQ(late.Image(), plain.Image());
+    EXPECT_EQ(&late.DisplayImage(1), &late.Image());
+    // Lines of twice the width and length: four times the ink, not a blurred copy.
+    const QColor red = PaletteColour(12);
+    const int plainRed = CountColour(plain.Image(), plain.Image().rect(), red);
+    EXPECT_NEAR(CountColour(late.DisplayImage(2), late.DisplayImage(2).rect(), red), 4 * plainRed,
+                0.05 * 4 * plainRed);
+    late.Clear();
+    EXPECT_EQ(CountInk(late.DisplayImage(2), late.DisplayImage(2).rect()), 0);
+}
+
 }  // namespace
 }  // namespace tubeline
