@@ -81,8 +81,8 @@ int Calculate(const CalculatorArguments& parsed, std::ostream& out, std::ostream
 
 }  // namespace
 
-int RunCalculator(std::span<const std::string_view> arguments, std::ostream& out,
-                  std::ostream& err) {
+int RunCalculator(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err,
+                  const LanguageSwitch& speak) {
     CalculatorArguments parsed;
     try {
         parsed = ParseCalculatorArguments(arguments);
@@ -93,6 +93,9 @@ int RunCalculator(std::span<const std::string_view> arguments, std::ostream& out
     if (parsed.Help) {
         out << kCalculatorUsage;
         return kExitSuccess;
+    }
+    if (speak && !speak(parsed.Speak.value_or(LanguageOfEnvironment()))) {
+        Report(err, "the English messages are missing from this build; they stay Japanese");
     }
     try {
         return Calculate(parsed, out, err);

@@ -28,6 +28,8 @@ layer and the photon fluence per unit exposure at the beam centre.
                             ends the file name)
   --csv FILE                also write the spectrum data export to FILE, exactly as the
                             window's "スペクトルデータ保存" writes it (Shift-JIS, CR LF)
+  --lang ja|en              language of the messages (default: the locale's; Japanese
+                            where the locale names none); files are the same in both
   --help                    show this help and exit
 
 Values are read like the window's fields: the leading number counts, the rest is ignored.
@@ -103,6 +105,12 @@ CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> a
             parsed.Filters.push_back(ParseFilterArgument(reader.Value()));
         } else if (option == "--csv") {
             parsed.CsvFile = reader.Value();
+        } else if (option == "--lang") {
+            const std::string code = reader.Value();
+            parsed.Speak = LanguageNamed(code);
+            if (!parsed.Speak) {
+                throw UsageError("--lang must be ja or en, not '" + code + "'");
+            }
         } else {
             reader.RefuseUnknown();
         }

@@ -7,9 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "model/calculation_state.h"
 #include "command_line.h"
+#include "model/calculation_state.h"
 #include "model/condition_fields.h"
+#include "texts/language.h"
 
 namespace tubeline {
 
@@ -29,6 +30,7 @@ struct CalculatorArguments {
     std::optional<std::filesystem::path> TableFile;
     std::vector<FilterArgument> Filters;  // at most kFilterSlotCount, in the order given
     std::optional<std::filesystem::path> CsvFile;
+    std::optional<Language> Speak;  // --lang; the locale's language when not given
     bool Help = false;
 };
 

@@ -1,0 +1,255 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>密度</source>
+        <translation>density</translation>
+    </message>
+    <message>
+        <source>データ行数</source>
+        <translation>number of rows</translation>
+    </message>
+    <message>
+        <source>データ行 %1 の第 %2 項目</source>
+        <translation>field %2 of data row %1</translation>
+    </message>
+    <message>
+        <source>密度がありません</source>
+        <translation>the density is missing</translation>
+    </message>
+    <message>
+        <source>データ行数がありません</source>
+        <translation>the number of rows is missing</translation>
+    </message>
+    <message>
+        <source>%1 行のデータのうちデータ行 %2 の第 %3 項目がありません</source>
+        <translation>of %1 data rows, field %3 of row %2 is missing</translation>
+    </message>
+    <message>
+        <source>読み取り専用のファイルです</source>
+        <translation>the file is marked read-only</translation>
+    </message>
+    <message>
+        <source>ファイルまたはフォルダがありません</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>アクセスが許可されていません</source>
+        <translation>access is not permitted</translation>
+    </message>
+    <message>
+        <source>読み取り専用の場所です</source>
+        <translation>the place is read-only</translation>
+    </message>
+    <message>
+        <source>ディスクの空き容量がありません</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>ディスクの使用量の上限に達しています</source>
+        <translation>the disk quota is used up</translation>
+    </message>
+    <message>
+        <source>ファイルの大きさが上限を超えます</source>
+        <translation>the file would exceed the size limit</translation>
+    </message>
+    <message>
+        <source>フォルダです</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>この名前は使えません</source>
+        <translation>this name cannot be used</translation>
+    </message>
+    <message>
+        <source>減弱係数ファイル %1 を読めません（%2）。</source>
+        <translation>Cannot read the attenuation table %1 (%2).</translation>
+    </message>
+    <message>
+        <source>減弱係数ファイル %1 のデータが途中で終わっています。%2 個の数値が必要ですが、%3 個しかありません（レコード %4 の第 %5 項目がありません）。</source>
+        <translation>The attenuation table %1 ends early: %2 numbers are needed, but there are only %3 (field %5 of record %4 is missing).</translation>
+    </message>
+    <message>
+        <source>減弱係数ファイル %1 の %2 行目、レコード %3 の第 %4 項目「%5」は数値ではありません。</source>
+        <translation>In the attenuation table %1, line %2: field %4 of record %3, &quot;%5&quot;, is not a number.</translation>
+    </message>
+    <message>
+        <source>材質ファイル %1 を読めません（%2）。</source>
+        <translation>Cannot read the material file %1 (%2).</translation>
+    </message>
+    <message>
+        <source>材質ファイル %1 の 1 行目（材質名）は UTF-8 でも Shift-JIS でもありません。</source>
+        <translation>Line 1 (the material&apos;s name) of the material file %1 is neither UTF-8 nor Shift-JIS.</translation>
+    </message>
+    <message>
+        <source>材質ファイル %1 のデータが途中で終わっています（%2）。</source>
+        <translation>The material file %1 ends early (%2).</translation>
+    </message>
+    <message>
+        <source>材質ファイル %1 の %2 行目、%3「%4」は数値ではありません。</source>
+        <translation>In the material file %1, line %2: the %3, &quot;%4&quot;, is not a number.</translation>
+    </message>
+    <message>
+        <source>材質ファイル %1 の密度 %2 は正の数ではありません。</source>
+        <translation>The density %2 in the material file %1 is not a positive number.</translation>
+    </message>
+    <message>
+        <source>材質ファイル %1 のデータ行数 %2 は 1 から %3 までの整数ではありません。</source>
+        <translation>The number of rows %2 in the material file %1 is not a whole number from 1 to %3.</translation>
+    </message>
+    <message>
+        <source>材質ファイル %1 の %2 行目、データ行 %3 のエネルギー %4 MeV は正の数ではありません。</source>
+        <translation>In the material file %1, line %2: the energy of data row %3, %4 MeV, is not a positive number.</translation>
+    </message>
+    <message>
+        <source>材質ファイル %1 の %2 行目、データ行 %3 のエネルギー %4 MeV が前の行の %5 MeV より小さくなっています。エネルギーは小さい順に並べて下さい。</source>
+        <translation>In the material file %1, line %2: the energy of data row %3, %4 MeV, is smaller than the %5 MeV of the row before. List the energies in ascending order.</translation>
+    </message>
+    <message>
+        <source>材質ファイル %1 の %2 行目、データ行 %3 の減弱係数の和が数値の範囲を超えています。</source>
+        <translation>In the material file %1, line %2: the sum of the attenuation coefficients of data row %3 is beyond the range of numbers.</translation>
+    </message>
+    <message>
+        <source>材質ファイル %1 の %2 行目、データ行 %3 の減弱係数の和 %4 cm2/g は正の数ではありません。</source>
+        <translation>In the material file %1, line %2: the sum of the attenuation coefficients of data row %3, %4 cm2/g, is not a positive number.</translation>
+    </message>
+    <message>
+        <source>材質ファイル %1 の最初のエネルギー %2 MeV が %3 MeV より大きくなっています。データはこのエネルギー以下から始めて下さい。</source>
+        <translation>The first energy of the material file %1, %2 MeV, is above %3 MeV. The data must start at or below this energy.</translation>
+    </message>
+    <message>
+        <source>材質ファイル %1 の最後のエネルギー %2 MeV が %3 MeV を超えていません。データはこのエネルギーより先まで必要です。</source>
+        <translation>The last energy of the material file %1, %2 MeV, is not above %3 MeV. The data must reach beyond this energy.</translation>
+    </message>
+    <message>
+        <source>材質ファイル %1 の密度 %2 g/cm3 と減弱係数 %3 cm2/g の積が数値の範囲を超えています。</source>
+        <translation>In the material file %1, the density %2 g/cm3 times the attenuation coefficient %3 cm2/g is beyond the range of numbers.</translation>
+    </message>
+    <message>
+        <source>Ｘ線管電圧</source>
+        <translation>Tube voltage</translation>
+    </message>
+    <message>
+        <source>ターゲット角度</source>
+        <translation>Target angle</translation>
+    </message>
+    <message>
+        <source>固有ろ過（Al 当量）</source>
+        <translation>Inherent filtration (Al equiv.)</translation>
+    </message>
+    <message>
+        <source>アルミ付加フィルタ</source>
+        <translation>Added aluminium</translation>
+    </message>
+    <message>
+        <source>銅付加フィルタ</source>
+        <translation>Added copper</translation>
+    </message>
+    <message>
+        <source> ターゲット角度が最小限度 (12度) 以下です </source>
+        <translation> The target angle is below the minimum (12 degrees) </translation>
+    </message>
+    <message>
+        <source> ターゲット角度が最大限度 (90度) 以上です </source>
+        <translation> The target angle is at or above the maximum (90 degrees) </translation>
+    </message>
+    <message>
+        <source> %1の値が数値の範囲を超えています </source>
+        <translation> The value of %1 is beyond the range of numbers </translation>
+    </message>
+    <message>
+        <source> ろ過が厚すぎるため、スペクトルがすべてのエネルギーで 0 になりました。ろ過の条件を見直して下さい </source>
+        <translation> The filtration is so thick that the spectrum is 0 at every energy. Please check the filtration </translation>
+    </message>
+    <message>
+        <source> スペクトルの値が数値の範囲を超えました。ろ過の条件（負の厚さなど）を見直して下さい </source>
+        <translation> The spectrum went beyond the range of numbers. Please check the filtration (a negative thickness, say) </translation>
+    </message>
+    <message>
+        <source> 線束中心のスペクトルから参考データ（半価層、フルエンス）を計算できません。ろ過の条件を見直して下さい </source>
+        <translation> The beam-centre spectrum gives no reference data (half-value layer, fluence). Please check the filtration </translation>
+    </message>
+    <message>
+        <source> スペクトル表ファイル %1 を書き込めません（%2） </source>
+        <translation> Cannot write the spectrum table file %1 (%2) </translation>
+    </message>
+    <message>
+        <source>フィルターの厚さを入力して下さい。</source>
+        <translation>Please enter the filter&apos;s thickness.</translation>
+    </message>
+    <message>
+        <source> フィルターの厚さの値が数値の範囲を超えています </source>
+        <translation> The filter&apos;s thickness is beyond the range of numbers </translation>
+    </message>
+    <message>
+        <source> フィルターは３種類までです。「解除」してから設定して下さい </source>
+        <translation> At most three filters can be set. Release them first </translation>
+    </message>
+    <message>
+        <source> 材質名「%1」の文字「%2」は Shift-JIS で書けないため、このフィルターはスペクトルデータに保存できません。材質ファイルの 1 行目を直して下さい </source>
+        <translation> The character &quot;%2&quot; of the material name &quot;%1&quot; cannot be written in Shift-JIS, so this filter could not be saved with the spectrum data. Please correct line 1 of the material file </translation>
+    </message>
+    <message>
+        <source> 目標の半価層 %1 mm Al は、%2 を加えない線質の半価層 %3 mm Al より小さいため、フィルタを加えても届きません </source>
+        <translation> The target half-value layer of %1 mm Al is below the %3 mm Al of the beam without %2, so no added filter reaches it </translation>
+    </message>
+    <message>
+        <source> 目標の半価層 %1 mm Al には、%2 を %3 mm まで加えても届きません（得られた最大の半価層は %4 mm Al） </source>
+        <translation> Up to %3 mm of %2 does not reach the target half-value layer of %1 mm Al (the largest reached is %4 mm Al) </translation>
+    </message>
+    <message>
+        <source> 目標の半価層が正の数ではありません </source>
+        <translation> The target half-value layer is not a positive number </translation>
+    </message>
+    <message>
+        <source> 任意フィルタが３種類とも設定されているため、厚さを探すフィルタを加えられません </source>
+        <translation> All three arbitrary filters are set, so no filter can be added for the search </translation>
+    </message>
+    <message>
+        <source> フィルタを加えなくても半価層が探索の範囲（100 mm Al）を超えています </source>
+        <translation> Even without an added filter the half-value layer is beyond the search range (100 mm Al) </translation>
+    </message>
+    <message>
+        <source> ファイル %1 に保存できません（%2） </source>
+        <translation> Cannot save to the file %1 (%2) </translation>
+    </message>
+    <message>
+        <source> 保存する内容の %1 行目「%2」の文字「%3」は Shift-JIS で書けません </source>
+        <translation> The character &quot;%3&quot; in line %1 of the data, &quot;%2&quot;, cannot be written in Shift-JIS </translation>
+    </message>
+    <message>
+        <source> ファイル名に区切り文字「%1」は使えません。保存フォルダは一覧で選んで下さい </source>
+        <translation> The file name cannot contain the separator &quot;%1&quot;. Please choose the folder in the list </translation>
+    </message>
+    <message>
+        <source> データを %1 に保存しました </source>
+        <translation> The data were saved to %1 </translation>
+    </message>
+    <message>
+        <source> グラフ画像を %1 に保存できません（%2） </source>
+        <translation> Cannot save the graph image to %1 (%2) </translation>
+    </message>
+    <message>
+        <source>フィルター材質が未選択です。</source>
+        <translation>No filter material is chosen.</translation>
+    </message>
+    <message>
+        <source>ファイル名を入力して下さい</source>
+        <translation>Please enter a file name</translation>
+    </message>
+    <message>
+        <source>グラフをBMP画像として保存しました。</source>
+        <translation>The graph was saved as a BMP image.</translation>
+    </message>
+    <message>
+        <source> 計算した条件にはフィルターを追加できません。「リセット」してから設定して下さい </source>
+        <translation> No filter can be added to computed conditions. Press Reset first </translation>
+    </message>
+</context>
+</TS>
