@@ -2,6 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>GeometryForm</name>
+    <message>
+        <source>計算点 模式図</source>
+        <translation>Calculation points: schematic</translation>
+    </message>
+</context>
+<context>
+    <name>GeometrySchematic</name>
+    <message>
+        <source>ターゲット</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>電子</source>
+        <translation>Electrons</translation>
+    </message>
+    <message>
+        <source>固有ろ過</source>
+        <translation>Inherent filtration</translation>
+    </message>
+    <message>
+        <source>付加フィルタ</source>
+        <translation>Added filter</translation>
+    </message>
+    <message>
+        <source>ターゲット角</source>
+        <translation>Target angle</translation>
+    </message>
+    <message>
+        <source>計算点</source>
+        <translation>Calculation points</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>密度</source>
@@ -250,6 +284,37 @@
     <message>
         <source> 計算した条件にはフィルターを追加できません。「リセット」してから設定して下さい </source>
         <translation> No filter can be added to computed conditions. Press Reset first </translation>
+    </message>
+</context>
+<context>
+    <name>StartForm</name>
+    <message>
+        <source>診断Ｘ線スペクトルの近似計算</source>
+        <translation>Diagnostic X-ray spectra, approximated</translation>
+    </message>
+    <message>
+        <source>ヒール効果を考慮し</source>
+        <translation>Taking the heel effect into account,</translation>
+    </message>
+    <message>
+        <source>線束中心 ± 10° の範囲の 2° ごとの</source>
+        <translation>every 2° within ±10° of the beam centre:</translation>
+    </message>
+    <message>
+        <source>Ｘ線スペクトルを近似計算</source>
+        <translation>the X-ray spectrum, by a semi-empirical model</translation>
+    </message>
+    <message>
+        <source>Tucker の式で計算</source>
+        <translation>Tucker's formula</translation>
+    </message>
+    <message>
+        <source>Birch の式で計算</source>
+        <translation>Birch's formula</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Exit</translation>
     </message>
 </context>
 </TS>

@@ -7,7 +7,7 @@
 namespace tubeline {
 
 GeometryForm::GeometryForm()
-    : heading_(QStringLiteral("計算点 模式図"), this),
+    : heading_(tr("計算点 模式図"), this),
       schematic_(this),
       closeButton_(QStringLiteral("Close"), this) {
     setObjectName(QStringLiteral("Form4"));

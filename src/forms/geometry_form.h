@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -10,6 +11,8 @@ namespace tubeline {
 
 // Form4: the schematic of the calculation points; "Close" hides it.
 class GeometryForm : public SecondaryWindow {
+    Q_DECLARE_TR_FUNCTIONS(GeometryForm)
+
   public:
     GeometryForm();
 

@@ -1,5 +1,6 @@
 #include "geometry_schematic.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -48,7 +49,7 @@ void DrawTarget(QPainter& painter) {
     painter.setPen(QPen(Qt::black, 1.5));
     painter.setBrush(QColor(0xd8, 0xd8, 0xd8));
     painter.drawPath(block);
-    painter.drawText(QPointF(300, 84), QStringLiteral("ターゲット"));
+    painter.drawText(QPointF(300, 84), QCoreApplication::translate("GeometrySchematic", "ターゲット"));
 
     painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
     painter.drawLine(faceBottom, Along(kFocalSpot, kDrawnTargetAngle, 230));
@@ -66,7 +67,7 @@ void DrawElectronBeam(QPainter& painter) {
     head.closeSubpath();
     painter.setBrush(Qt::black);
     painter.drawPath(head);
-    painter.drawText(QPointF(90, kFocalSpot.y() - 10), QStringLiteral("電子"));
+    painter.drawText(QPointF(90, kFocalSpot.y() - 10), QCoreApplication::translate("GeometrySchematic", "電子"));
 }
 
 void DrawFiltersAndRays(QPainter& painter) {
@@ -74,11 +75,13 @@ void DrawFiltersAndRays(QPainter& painter) {
         double Y;
         const char* Caption;
     };
-    for (const Bar& bar : {Bar{172, "固有ろ過"}, Bar{200, "付加フィルタ"}}) {
+    for (const Bar& bar : {Bar{172, QT_TRANSLATE_NOOP("GeometrySchematic", "固有ろ過")},
+                           Bar{200, QT_TRANSLATE_NOOP("GeometrySchematic", "付加フィルタ")}}) {
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(QColor(0xa0, 0xc8, 0xff));
         painter.drawRect(QRectF(150, bar.Y, 170, 9));
-        painter.drawText(QPointF(40, bar.Y + 9), QString::fromUtf8(bar.Caption));
+        painter.drawText(QPointF(40, bar.Y + 9),
+                         QCoreApplication::translate("GeometrySchematic", bar.Caption));
     }
     painter.setPen(QPen(QColor(0xc0, 0, 0), 1));
     for (int k = -5; k <= 5; ++k) {
@@ -96,7 +99,7 @@ void DrawAngles(QPainter& painter) {
     painter.drawText(Along(kFocalSpot, kDrawnTargetAngle / 2, 162) + QPointF(-2, 8),
                      QStringLiteral("θ"));
     painter.drawText(Along(kFocalSpot, kDrawnTargetAngle, 160) + QPointF(8, 4),
-                     QStringLiteral("ターゲット角"));
+                     QCoreApplication::translate("GeometrySchematic", "ターゲット角"));
     DrawArc(painter, 250, -10, 0);
     painter.drawText(Along(kFocalSpot, -5, 262) + QPointF(-4, 10), QStringLiteral("φ"));
 }
@@ -117,7 +120,7 @@ void DrawCalculationPoints(QPainter& painter) {
     centredUnder(-10, QStringLiteral("-10°"));
     centredUnder(0, QStringLiteral("0°"));
     centredUnder(10, QStringLiteral("10°"));
-    painter.drawText(QPointF(372, kPointsLineY + 5), QStringLiteral("計算点"));
+    painter.drawText(QPointF(372, kPointsLineY + 5), QCoreApplication::translate("GeometrySchematic", "計算点"));
 }
 
 }  // namespace

@@ -3,9 +3,11 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "program_end.h"
+#include "texts/qt_translation.h"
 #include "ui/focus_mark_style.h"
 #include "ui/qt_operator_messages.h"
 #include "window_program.h"
@@ -46,6 +48,23 @@ void OnStartupMessage(QtMsgType type, const QMessageLogContext&, const QString& 
     std::_Exit(1);
 }
 
+// The language of --lang ja|en among the arguments, else of the locale; nothing when --lang
+// names another.
+std::optional<tubeline::Language> ChosenLanguage(const QStringList& arguments) {
+    for (int i = 1; i < arguments.size(); ++i) {
+        QString code;
+        if (arguments[i] == QStringLiteral("--lang") && i + 1 < arguments.size()) {
+            code = arguments[i + 1];
+        } else if (arguments[i].startsWith(QStringLiteral("--lang="))) {
+            code = arguments[i].mid(7);
+        } else {
+            continue;
+        }
+        return tubeline::LanguageNamed(code.toStdString());
+    }
+    return tubeline::LanguageOfEnvironment();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,6 +78,16 @@ int main(int argc, char** argv) {
     // The application owns its style from here on.
     QApplication::setStyle(std::make_unique<tubeline::FocusMarkStyle>().release());
     QCoreApplication::setApplicationName(QStringLiteral("Tubeline"));
+    const std::optional<tubeline::Language> language =
+        ChosenLanguage(QCoreApplication::arguments());
+    if (!language) {
+        std::cerr << "tubeline: --lang must be ja or en\n";
+        return 2;
+    }
+    if (!tubeline::SpeakLanguage(*language)) {
+        std::cerr
+            << "tubeline: the English texts are missing from this build; it speaks Japanese\n";
+    }
 
     tubeline::QtOperatorMessages messages;
     QtProgramEnd end;

@@ -22,14 +22,14 @@ StartForm::StartForm(MainForm& mainForm)
       picture_(StartPicture()),
       titleShadow_(QStringLiteral("Tubeline"), this),
       title_(QStringLiteral("Tubeline"), this),
-      purpose_(QStringLiteral("診断Ｘ線スペクトルの近似計算"), this),
-      purposeFirstLine_(QStringLiteral("ヒール効果を考慮し"), this),
-      purposeSecondLine_(QStringLiteral("線束中心 ± 10° の範囲の 2° ごとの"), this),
-      purposeThirdLine_(QStringLiteral("Ｘ線スペクトルを近似計算"), this),
+      purpose_(tr("診断Ｘ線スペクトルの近似計算"), this),
+      purposeFirstLine_(tr("ヒール効果を考慮し"), this),
+      purposeSecondLine_(tr("線束中心 ± 10° の範囲の 2° ごとの"), this),
+      purposeThirdLine_(tr("Ｘ線スペクトルを近似計算"), this),
       pictureCaption_(QStringLiteral("Falkirk Wheel in Scotland"), this),
-      tuckerButton_(QStringLiteral("Tucker の式で計算"), this),
-      birchButton_(QStringLiteral("Birch の式で計算"), this),
-      exitButton_(QStringLiteral("終了"), this) {
+      tuckerButton_(tr("Tucker の式で計算"), this),
+      birchButton_(tr("Birch の式で計算"), this),
+      exitButton_(tr("終了"), this) {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("  Tubeline"));
     setFont(InterfaceFont(9));

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "main_form.h"
@@ -12,6 +13,8 @@ namespace tubeline {
 // Form8, the start window: the title, what the program does, and the choice of model. Choosing
 // a model prepares and shows the main window and hides this one for the rest of the run.
 class StartForm : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(StartForm)
+
   public:
     explicit StartForm(MainForm& mainForm);
 

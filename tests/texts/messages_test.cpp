@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "texts/language.h"
 #include "texts/translation.h"
 
 namespace tubeline {
@@ -40,6 +41,18 @@ TEST(HalfValueLayerMatchMessage, SaysWhyNoThicknessWasFound) {
         HalfValueLayerMatchMessage(HalfValueLayerMatchRefused{RunRefusal::ZeroSpectra}, 3, "Al"),
         RunRefusalMessage(RunRefusal::ZeroSpectra));
     EXPECT_EQ(HalfValueLayerMatchMessage(HalfValueLayerReached{1, {}}, 3, "Al"), "");
+}
+
+TEST(LanguageOfLocale, JapaneseWhereTheLocaleIsJapaneseOrNamesNoLanguage) {
+    for (const char* locale : {"ja_JP.UTF-8", "ja", "C", "C.UTF-8", "POSIX", ""}) {
+        EXPECT_EQ(LanguageOfLocale(locale), Language::Japanese) << locale;
+    }
+    for (const char* locale : {"en_US.UTF-8", "en_GB", "de_DE.UTF-8", "fr"}) {
+        EXPECT_EQ(LanguageOfLocale(locale), Language::English) << locale;
+    }
+    EXPECT_EQ(LanguageNamed("en"), Language::English);
+    EXPECT_EQ(LanguageNamed("ja"), Language::Japanese);
+    EXPECT_FALSE(LanguageNamed("de"));
 }
 
 }  // namespace
