@@ -1,10 +1,10 @@
 #include <QApplication>
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
 
+#include "model/file_places.h"
 #include "program_end.h"
 #include "ui/focus_mark_style.h"
 #include "ui/qt_operator_messages.h"
@@ -59,10 +59,13 @@ int main(int argc, char** argv) {
     // The application owns its style from here on.
     QApplication::setStyle(std::make_unique<tubeline::FocusMarkStyle>().release());
     QCoreApplication::setApplicationName(QStringLiteral("Tubeline"));
+    // Ties the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tubeline.Tubeline"));
 
     tubeline::QtOperatorMessages messages;
     QtProgramEnd end;
-    tubeline::WindowProgram program(messages, end, std::filesystem::current_path());
+    tubeline::WindowProgram program(messages, end,
+                                    tubeline::DecideFilePlaces(tubeline::ProcessPlaceSources()));
     if (!program.Load()) {
         return 1;
     }
