@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/calculation_state.h"
 #include "command_line.h"
+#include "model/calculation_state.h"
 #include "model/condition_fields.h"
 
 namespace tubeline {
@@ -25,7 +25,9 @@ struct CalculatorArguments {
     // Texts read by the same leading-number rule as the window's fields; the target angle
     // defaults by model.
     ConditionTexts Fields{"100", "", "2.5", "0", "0"};
-    std::filesystem::path DataFolder = ".";
+    // --data; without it the working folder, or the installed data when only that holds the
+    // table.
+    std::optional<std::filesystem::path> DataFolder;
     std::optional<std::filesystem::path> TableFile;
     std::vector<FilterArgument> Filters;  // at most kFilterSlotCount, in the order given
     std::optional<std::filesystem::path> CsvFile;
