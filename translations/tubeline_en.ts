@@ -285,6 +285,14 @@
         <source> 計算した条件にはフィルターを追加できません。「リセット」してから設定して下さい </source>
         <translation> No filter can be added to computed conditions. Press Reset first </translation>
     </message>
+    <message>
+        <source>途中にフォルダでないファイルがあります</source>
+        <translation>a file stands where a folder is needed</translation>
+    </message>
+    <message>
+        <source>作業用フォルダ %1 を作成できません（%2）。スペクトル表ファイルは書き込まれません。</source>
+        <translation>Cannot create the working folder %1 (%2). The spectrum table file will not be written.</translation>
+    </message>
 </context>
 <context>
     <name>StartForm</name>
@@ -306,11 +314,11 @@
     </message>
     <message>
         <source>Tucker の式で計算</source>
-        <translation>Tucker's formula</translation>
+        <translation>Tucker&apos;s formula</translation>
     </message>
     <message>
         <source>Birch の式で計算</source>
-        <translation>Birch's formula</translation>
+        <translation>Birch&apos;s formula</translation>
     </message>
     <message>
         <source>終了</source>

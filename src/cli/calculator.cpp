@@ -7,6 +7,7 @@
 #include "export/spectrum_export.h"
 #include "model/attenuation_table_file.h"
 #include "model/file_io.h"
+#include "model/file_places.h"
 #include "model/filter_slots.h"
 #include "model/spectrum_model.h"
 #include "texts/messages.h"
@@ -28,10 +29,20 @@ void Report(std::ostream& err, std::string_view message) {
     err << kProgram << Trimmed(message) << '\n';
 }
 
+// The working folder, named "." in messages as given, unless only the program's install
+// prefix holds the table.
+std::filesystem::path DefaultDataFolder() {
+    PlaceSources sources = ProcessPlaceSources();
+    sources.WorkingFolder = ".";
+    return DecideDataFolder(sources);
+}
+
 int Calculate(const CalculatorArguments& parsed, std::ostream& out, std::ostream& err) {
+    const std::filesystem::path dataFolder =
+        parsed.DataFolder ? *parsed.DataFolder : DefaultDataFolder();
     CalculationState state;
     try {
-        state.Attenuation = LoadAttenuationTable(parsed.DataFolder / kAttenuationTableFileName);
+        state.Attenuation = LoadAttenuationTable(dataFolder / kAttenuationTableFileName);
     } catch (const AttenuationTableError& error) {
         Report(err, AttenuationTableMessage(error.Problem()));
         return kExitFileError;

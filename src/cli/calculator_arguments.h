@@ -26,7 +26,9 @@ struct CalculatorArguments {
     // Texts read by the same leading-number rule as the window's fields; the target angle
     // defaults by model.
     ConditionTexts Fields{"100", "", "2.5", "0", "0"};
-    std::filesystem::path DataFolder = ".";
+    // --data; without it the working folder, or the installed data when only that holds the
+    // table.
+    std::optional<std::filesystem::path> DataFolder;
     std::optional<std::filesystem::path> TableFile;
     std::vector<FilterArgument> Filters;  // at most kFilterSlotCount, in the order given
     std::optional<std::filesystem::path> CsvFile;

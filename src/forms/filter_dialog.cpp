@@ -1,5 +1,7 @@
 #include "filter_dialog.h"
 
+#include <utility>
+
 #include "model/material_file_reader.h"
 #include "texts/messages.h"
 #include "ui/form_widgets.h"
@@ -9,10 +11,9 @@
 namespace tubeline {
 
 FilterDialog::FilterDialog(MainFormLogic& logic, OperatorMessages& messages,
-                           const std::filesystem::path& workingFolder)
+                           std::vector<std::filesystem::path> materialFolders)
     : logic_(logic),
       messages_(messages),
-      workingFolder_(workingFolder),
       materialListHeading_(QStringLiteral("フィルターの種類"), this),
       materialList_(QStringLiteral("*.ele;*.mix"), this),
       materialCaption_(QStringLiteral("材質"), this),
@@ -43,7 +44,7 @@ FilterDialog::FilterDialog(MainFormLogic& logic, OperatorMessages& messages,
     PressOnEnter({&okButton_, &cancelButton_});
     SetEscapeButton(cancelButton_);
 
-    materialList_.SetPath(workingFolder_);
+    materialList_.SetFolders(std::move(materialFolders));
     // A click previews the material and moves on to the thickness; choosing with the arrow keys
     // previews it, and Enter then moves on.
     materialList_.OnClick = [this](const std::string& fileName) {
@@ -79,7 +80,8 @@ bool FilterDialog::eventFilter(QObject* watched, QEvent* event) {
 
 bool FilterDialog::PreviewMaterial(const std::string& fileName) {
     try {
-        materialName_.setText(QString::fromStdString(ReadMaterialName(workingFolder_ / fileName)));
+        materialName_.setText(
+            QString::fromStdString(ReadMaterialName(materialList_.PathOf(fileName))));
     } catch (const MaterialFileError& error) {
         materialName_.clear();
         messages_.Warning(MaterialFileMessage(error.Problem()));
@@ -94,8 +96,8 @@ void FilterDialog::AddFilter() {
         messages_.Warning(NoticeMessage(Notice::NoMaterialChosen));
         return;
     }
-    if (const auto refusal =
-            logic_.AddFilter(workingFolder_ / fileName, thicknessField_.text().toStdString())) {
+    if (const auto refusal = logic_.AddFilter(materialList_.PathOf(fileName),
+                                              thicknessField_.text().toStdString())) {
         messages_.Warning(*refusal);
         return;
     }

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <filesystem>
+#include <vector>
 
 #include "main_form_logic.h"
 #include "ui/folder_lists.h"
@@ -12,12 +13,12 @@
 
 namespace tubeline {
 
-// Form1: chooses a material file of the working folder and a thickness, and adds the filter.
+// Form1: chooses a material file of the material folders and a thickness, and adds the filter.
 // Hidden, not destroyed, between uses, so the list keeps its selection.
 class FilterDialog : public SecondaryWindow {
   public:
     FilterDialog(MainFormLogic& logic, OperatorMessages& messages,
-                 const std::filesystem::path& workingFolder);
+                 std::vector<std::filesystem::path> materialFolders);
 
     // The main window's "設定": empties the material name and the thickness, then shows.
     void Open();
@@ -32,7 +33,6 @@ class FilterDialog : public SecondaryWindow {
 
     MainFormLogic& logic_;
     OperatorMessages& messages_;
-    std::filesystem::path workingFolder_;
     QLabel materialListHeading_;  // Label1
     FileList materialList_;       // File1
     QLabel materialCaption_;      // Label4

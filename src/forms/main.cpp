@@ -1,11 +1,11 @@
 #include <QApplication>
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "model/file_places.h"
 #include "program_end.h"
 #include "texts/qt_translation.h"
 #include "ui/focus_mark_style.h"
@@ -88,10 +88,13 @@ int main(int argc, char** argv) {
         std::cerr
             << "tubeline: the English texts are missing from this build; it speaks Japanese\n";
     }
+    // Ties the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tubeline.Tubeline"));
 
     tubeline::QtOperatorMessages messages;
     QtProgramEnd end;
-    tubeline::WindowProgram program(messages, end, std::filesystem::current_path());
+    tubeline::WindowProgram program(messages, end,
+                                    tubeline::DecideFilePlaces(tubeline::ProcessPlaceSources()));
     if (!program.Load()) {
         return 1;
     }

@@ -29,11 +29,11 @@ void SetTextKeepingCursor(QLineEdit& field, const std::string& text) {
 }  // namespace
 
 MainForm::MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessages& messages,
-                   const std::filesystem::path& workingFolder, ProgramEnd& end)
-    : logic_(state, canvas, messages, *this, workingFolder),
+                   const FilePlaces& places, ProgramEnd& end)
+    : logic_(state, canvas, messages, *this, places.WritableFolder),
       canvas_(canvas),
       messages_(messages),
-      workingFolder_(workingFolder),
+      places_(places),
       end_(end),
       graphView_(canvas, this),
       drawHeading_(QStringLiteral("描画"), this),
@@ -338,7 +338,7 @@ void MainForm::ShowGeometry() {
 void MainForm::OpenGraphImageDialog() {
     if (!graphImageDialog_) {
         graphImageDialog_ =
-            std::make_unique<GraphImageDialog>(canvas_, logic_, messages_, workingFolder_);
+            std::make_unique<GraphImageDialog>(canvas_, logic_, messages_, places_.SaveStartFolder);
     }
     graphImageDialog_->Open();
 }
@@ -346,7 +346,7 @@ void MainForm::OpenGraphImageDialog() {
 void MainForm::OpenSpectrumDataDialog() {
     if (!spectrumDataDialog_) {
         spectrumDataDialog_ =
-            std::make_unique<SpectrumDataDialog>(logic_, messages_, workingFolder_);
+            std::make_unique<SpectrumDataDialog>(logic_, messages_, places_.SaveStartFolder);
     }
     spectrumDataDialog_->Open();
 }
@@ -356,7 +356,7 @@ void MainForm::OpenFilterDialog() {
         return;
     }
     if (!filterDialog_) {
-        filterDialog_ = std::make_unique<FilterDialog>(logic_, messages_, workingFolder_);
+        filterDialog_ = std::make_unique<FilterDialog>(logic_, messages_, places_.MaterialFolders);
     }
     filterDialog_->Open();
 }

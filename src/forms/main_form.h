@@ -15,6 +15,7 @@
 #include "graph/graph_view.h"
 #include "graph_image_dialog.h"
 #include "main_form_logic.h"
+#include "model/file_places.h"
 #include "program_end.h"
 #include "spectrum_data_dialog.h"
 #include "ui/form_widgets.h"
@@ -27,7 +28,7 @@ namespace tubeline {
 class MainForm : public QWidget, public MainFormView {
   public:
     MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessages& messages,
-             const std::filesystem::path& workingFolder, ProgramEnd& end);
+             const FilePlaces& places, ProgramEnd& end);
 
     MainFormLogic& Logic() { return logic_; }
 
@@ -62,7 +63,7 @@ class MainForm : public QWidget, public MainFormView {
     MainFormLogic logic_;
     const GraphCanvas& canvas_;
     OperatorMessages& messages_;
-    std::filesystem::path workingFolder_;
+    FilePlaces places_;
     ProgramEnd& end_;
     bool exitRequested_ = false;
     // Secondary windows, created on first use.

@@ -79,6 +79,8 @@ std::string FileProblemReason(const FileProblem& problem) {
             return Tr("Messages", "ファイルの大きさが上限を超えます");
         case EISDIR:
             return Tr("Messages", "フォルダです");
+        case ENOTDIR:
+            return Tr("Messages", "途中にフォルダでないファイルがあります");
         case ENAMETOOLONG:
             return Tr("Messages", "名前が長すぎます");
         case EILSEQ:
@@ -257,6 +259,13 @@ std::string RunRefusalMessage(RunRefusal refusal) {
 
 std::string TableFileMessage(const FileProblem& problem) {
     return Substitute(Tr("Messages", " スペクトル表ファイル %1 を書き込めません（%2） "),
+                      {problem.Path.string(), FileProblemReason(problem)});
+}
+
+std::string WritableFolderMessage(const FileProblem& problem) {
+    return Substitute(Tr("Messages",
+                         "作業用フォルダ %1 を作成できません（%2）。"
+                         "スペクトル表ファイルは書き込まれません。"),
                       {problem.Path.string(), FileProblemReason(problem)});
 }
 

@@ -32,6 +32,8 @@ std::string ConditionRejectionMessage(const ConditionRejection& rejection);
 std::string RunRefusalMessage(RunRefusal refusal);
 // A completed run whose table file could not be written.
 std::string TableFileMessage(const FileProblem& problem);
+// The folder that takes the table file could not be made.
+std::string WritableFolderMessage(const FileProblem& problem);
 
 std::string FilterRefusalMessage(const FilterRefusal& refusal);
 

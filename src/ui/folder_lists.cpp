@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
+#include <utility>
 
 namespace tubeline {
 namespace fs = std::filesystem;
@@ -209,28 +211,35 @@ void FileList::mousePressEvent(QMouseEvent* event) {
 }
 
 void FileList::SetPath(const fs::path& folder) {
-    path_ = folder;
+    SetFolders({folder});
+}
+
+void FileList::SetFolders(std::vector<fs::path> folders) {
+    folders_ = folders.empty() ? std::vector<fs::path>{fs::path()} : std::move(folders);
     Refresh();
     if (OnPathChange) {
-        OnPathChange(path_);
+        OnPathChange(Path());
     }
 }
 
 void FileList::Refresh() {
     const std::string selected = FileName();
     reportSelection_ = false;
-    std::vector<QString> names;
+    // Sorted by name; the first folder that holds a name keeps it.
+    std::map<QString, fs::path> folderOfName;
     std::error_code error;
-    for (const fs::directory_entry& entry : fs::directory_iterator(path_, error)) {
-        const QString name = DisplayName(entry.path().filename());
-        if (entry.is_regular_file(error) && Matches(patterns_, name)) {
-            names.push_back(name);
+    for (const fs::path& folder : folders_) {
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+            const QString name = DisplayName(entry.path().filename());
+            if (entry.is_regular_file(error) && Matches(patterns_, name)) {
+                folderOfName.try_emplace(name, folder);
+            }
         }
     }
-    std::sort(names.begin(), names.end());
     clear();
-    for (const QString& name : names) {
+    for (const auto& [name, folder] : folderOfName) {
         addItem(name);
+        item(count() - 1)->setData(Qt::UserRole, DisplayName(folder));
         if (name.toStdString() == selected) {
             setCurrentRow(count() - 1);
         }
@@ -241,6 +250,15 @@ void FileList::Refresh() {
 std::string FileList::FileName() const {
     const QList<QListWidgetItem*> selection = selectedItems();
     return selection.isEmpty() ? std::string() : selection.front()->text().toStdString();
+}
+
+fs::path FileList::PathOf(const std::string& fileName) const {
+    const QList<QListWidgetItem*> found =
+        findItems(QString::fromStdString(fileName), Qt::MatchExactly);
+    const fs::path folder =
+        found.isEmpty() ? Path()
+                        : fs::path(found.front()->data(Qt::UserRole).toString().toStdString());
+    return folder / fileName;
 }
 
 FolderPathLine::FolderPathLine(QWidget* parent) : QLabel(parent) {

@@ -39,17 +39,24 @@ class FolderList : public QListWidget {
     std::filesystem::path path_;
 };
 
-// File1: the files of a folder that match the patterns (such as "*.bmp" or "*.ele;*.mix").
+// File1: the files of a folder, or of several, that match the patterns (such as "*.bmp" or
+// "*.ele;*.mix").
 class FileList : public QListWidget {
   public:
     FileList(const QString& patterns, QWidget* parent);
     void SetPath(const std::filesystem::path& folder);
-    // Lists the folder anew, keeping the selected name selected; reports no selection.
+    // Lists the files of every folder; a name found in several is listed once, as the file of
+    // the first of them.
+    void SetFolders(std::vector<std::filesystem::path> folders);
+    // Lists the folders anew, keeping the selected name selected; reports no selection.
     void Refresh();
-    const std::filesystem::path& Path() const { return path_; }
+    // The first folder, where a save dialog writes.
+    const std::filesystem::path& Path() const { return folders_.front(); }
     // The selected file's name, empty when none is selected (the row the list makes current
     // when it takes the focus is not selected).
     std::string FileName() const;
+    // The listed file of that name in the folder it was found in.
+    std::filesystem::path PathOf(const std::string& fileName) const;
     // A click on a file, or Enter on the selected one.
     std::function<void(const std::string&)> OnClick;
     // The operator selected another file with the keys.
@@ -63,7 +70,7 @@ class FileList : public QListWidget {
 
   private:
     QStringList patterns_;
-    std::filesystem::path path_;
+    std::vector<std::filesystem::path> folders_{std::filesystem::path()};
     // Selections that OnSelect does not report: the list's own, and the mouse's, which
     // OnClick reports.
     bool reportSelection_ = true;

@@ -22,7 +22,7 @@ class FilterDialogTest : public ::testing::Test {
   protected:
     FilterDialogTest()
         : logic_(state_, canvas_, messages_, view_, folder_.Path()),
-          dialog_(logic_, messages_, folder_.Path()) {
+          dialog_(logic_, messages_, {folder_.Path()}) {
         for (const char* material : {"Pb.ele", "Al.ele", "Water.mix"}) {
             std::filesystem::copy_file(testing::DataFolder() / material, folder_ / material);
         }
@@ -69,6 +69,30 @@ TEST_F(FilterDialogTest, ListsTheMaterialFilesAndPreviewsTheName) {
     EXPECT_EQ(files.item(0)->text(), "Al.ele");
     ClickFile(QStringLiteral("Water.mix"));
     EXPECT_EQ(Find<QLabel>("Label5").text(), "水");
+}
+
+TEST_F(FilterDialogTest, TheUsersMaterialFilesComeBeforeTheInstalledOnes) {
+    // The fixture's folder plays the installed one; the user has a lead file of their own.
+    ScratchFolder user;
+    const std::string shippedLead = testing::ReadBytes(testing::DataFolder() / "Pb.ele");
+    WriteBytes(user / "Pb.ele", "Pb (own)" + shippedLead.substr(shippedLead.find('\n')));
+    std::filesystem::copy_file(testing::DataFolder() / "PMMA.mix", user / "PMMA.mix");
+    FilterDialog dialog(logic_, messages_, {user.Path(), folder_.Path()});
+    dialog.Open();
+    FileList& files = testing::Find<FileList>(dialog, "File1");
+    std::vector<std::string> listed;
+    for (int row = 0; row < files.count(); ++row) {
+        listed.push_back(files.item(row)->text().toStdString());
+    }
+    EXPECT_EQ(listed, (std::vector<std::string>{"Al.ele", "PMMA.mix", "Pb.ele", "Water.mix"}));
+
+    EXPECT_EQ(files.PathOf("Pb.ele"), user / "Pb.ele");
+    EXPECT_EQ(files.PathOf("Water.mix"), folder_ / "Water.mix");
+    files.setCurrentRow(2);
+    QTest::keyClicks(&testing::Find<QLineEdit>(dialog, "Text2"), QStringLiteral("1"));
+    testing::Find<QPushButton>(dialog, "Command1").click();
+    EXPECT_EQ(ListedNames(), (std::vector<std::string>{"Pb (own) 1mm"}));
+    EXPECT_EQ(testing::Find<QLabel>(dialog, "Label5").text(), "Pb (own)");
 }
 
 TEST_F(FilterDialogTest, MissingChoicesAreWarnedAndChangeNothing) {

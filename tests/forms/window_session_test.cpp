@@ -14,6 +14,7 @@
 #include "support/recording_operator.h"
 #include "support/test_data.h"
 #include "support/widget_lookup.h"
+#include "ui/folder_lists.h"
 
 namespace tubeline {
 namespace {
@@ -237,6 +238,47 @@ TEST_F(WindowSession, ExitFromTheStartWindowAndClosingByTheFrame) {
     program.MainWindow().close();
     EXPECT_EQ(end_.Ends, 2);
     EXPECT_FALSE(std::filesystem::exists(folder_ / "B_SPCTL.temp"));
+}
+
+TEST_F(WindowSession, InstalledDataIsReadWhereItIsAndWritingGoesToTheUsersFolders) {
+    // folder_ plays the installed data folder.
+    ScratchFolder user;
+    std::filesystem::create_directory(user / "Documents");
+    const FilePlaces places{folder_.Path(),
+                            user / "data/tubeline",
+                            {user / "data/tubeline", folder_.Path()},
+                            user / "Documents"};
+    {
+        WindowProgram program(messages_, end_, places);
+        ASSERT_TRUE(program.Load());
+        EXPECT_TRUE(std::filesystem::is_directory(user / "data/tubeline"));
+        Button(program.StartWindow(), "Command1").click();
+        Button(program.MainWindow(), "Command1").click();
+        EXPECT_TRUE(std::filesystem::exists(user / "data/tubeline/B_SPCTL.temp"));
+        EXPECT_FALSE(std::filesystem::exists(folder_ / "B_SPCTL.temp"));
+        Button(program.MainWindow(), "Command7").click();
+        QWidget& form3 = VisibleWindow("Form3");
+        EXPECT_EQ(Find<FileList>(form3, "File1").Path(),
+                  std::filesystem::canonical(user / "Documents"));
+        form3.hide();
+        EXPECT_TRUE(messages_.Warnings.empty());
+    }
+
+    // A folder that cannot be made is told once; the program still starts and computes, and
+    // each run reports its table file.
+    testing::WriteBytes(user / "file", "");
+    WindowProgram program(messages_, end_,
+                          {folder_.Path(), user / "file/tubeline", {folder_.Path()}, user.Path()});
+    ASSERT_TRUE(program.Load());
+    ASSERT_EQ(messages_.Warnings.size(), 1u);
+    EXPECT_EQ(messages_.Warnings[0], "作業用フォルダ " + (user / "file/tubeline").string() +
+                                         " を作成できません（途中にフォルダでないファイルがあり"
+                                         "ます）。スペクトル表ファイルは書き込まれません。");
+    Button(program.StartWindow(), "Command1").click();
+    Button(program.MainWindow(), "Command1").click();
+    EXPECT_FALSE(Find<QLineEdit>(program.MainWindow(), "Text9").text().isEmpty());
+    ASSERT_EQ(messages_.Warnings.size(), 2u);
+    EXPECT_NE(messages_.Warnings[1].find("スペクトル表ファイル"), std::string::npos);
 }
 
 TEST_F(WindowSession, MissingDataStopsBeforeAnyWindow) {

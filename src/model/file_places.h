@@ -1,0 +1,68 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tubeline {
+
+// The program's own folder under share/ of an install prefix and under the user's data folder.
+inline constexpr std::string_view kProgramFolderName = "tubeline";
+
+// What decides where the program's files live. The program takes them from its process
+// (ProcessPlaceSources); tests set them by hand.
+struct PlaceSources {
+    std::filesystem::path WorkingFolder;
+    std::filesystem::path Executable;  // the running program's file, symbolic links resolved
+    std::filesystem::path Home;        // empty when unknown
+    std::string DataHome;              // $XDG_DATA_HOME, empty when unset
+    std::string ConfigHome;            // $XDG_CONFIG_HOME, empty when unset
+};
+
+// The working folder, /proc/self/exe, $HOME (or the password entry's home) and the XDG
+// variables of this process.
+PlaceSources ProcessPlaceSources();
+
+// Where the program reads and writes its files.
+struct FilePlaces {
+    // Holds Att_Coeff2020.dat.
+    std::filesystem::path DataFolder;
+    // Takes the scratch table file B_SPCTL.temp; it may not exist yet (CreateFolder).
+    std::filesystem::path WritableFolder;
+    // The folders whose material files the filter dialog offers; a name found in several is the
+    // first folder's.
+    std::vector<std::filesystem::path> MaterialFolders;
+    // Where the save dialogs open the first time.
+    std::filesystem::path SaveStartFolder;
+};
+
+// Everything in one folder, as when the program is started from a folder holding its data.
+FilePlaces PlacesInFolder(const std::filesystem::path& folder);
+
+// Started from a folder holding Att_Coeff2020.dat, that folder is all. Otherwise, when the
+// install prefix of the executable holds the data (<prefix>/bin/x reads <prefix>/share/tubeline),
+// the program reads it there and writes to the user's data folder, whose material files come
+// before the installed ones, and saves into the documents folder. Without data in either place
+// the working folder stays, so that the missing table is reported there.
+FilePlaces DecideFilePlaces(const PlaceSources& sources);
+
+// Where tubeline-calc reads Att_Coeff2020.dat when --data is not given.
+std::filesystem::path DecideDataFolder(const PlaceSources& sources);
+
+// <prefix>/share/tubeline for <prefix>/bin/program.
+std::filesystem::path InstalledDataFolder(const std::filesystem::path& executable);
+
+// $XDG_DATA_HOME/tubeline, or ~/.local/share/tubeline when that variable is unset, empty or
+// relative (the XDG rule).
+std::filesystem::path UserDataFolder(const PlaceSources& sources);
+
+// The documents folder of user-dirs.dirs ($XDG_CONFIG_HOME or ~/.config), else ~/Documents,
+// whichever exists first, else the home folder.
+std::filesystem::path DocumentsFolder(const PlaceSources& sources);
+
+// Creates the folder and those above it where missing; throws FileError naming the folder when
+// it cannot.
+void CreateFolder(const std::filesystem::path& folder);
+
+}  // namespace tubeline
