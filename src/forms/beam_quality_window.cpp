@@ -53,7 +53,7 @@ BeamQualityWindow::BeamQualityWindow(MainFormLogic& logic, OperatorMessages& mes
     PressOnEnter({&matchButton_, &copyButton_, &closeButton_});
     SetEscapeButton(closeButton_);
     SetTabOrder({&targetField_, &matchButton_, &copyButton_, &closeButton_, &figureTable_});
-    targetField_.installEventFilter(this);
+    MoveFocusOnEnter(targetField_, matchButton_);
     connect(&matchButton_, &QPushButton::clicked, this, [this] { MatchTarget(); });
     connect(&copyButton_, &QPushButton::clicked, this, [this] { CopyTable(); });
     connect(&closeButton_, &QPushButton::clicked, this, &QWidget::hide);
@@ -143,15 +143,6 @@ void BeamQualityWindow::FillTable(const AngleFigures& figures) {
         }
     }
     figureTable_.verticalHeaderItem(kCentralAngleIndex - 1)->setFont(bold);
-}
-
-bool BeamQualityWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Enter in the target moves the focus to the match command; a second Enter presses it.
-    if (watched == &targetField_ && IsEnterKey(event)) {
-        matchButton_.setFocus();
-        return true;
-    }
-    return SecondaryWindow::eventFilter(watched, event);
 }
 
 void BeamQualityWindow::CopyTable() {

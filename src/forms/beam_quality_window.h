@@ -24,9 +24,6 @@ class BeamQualityWindow : public SecondaryWindow {
     // Shows the last completed run; a run that completes while the window is open calls it.
     void ShowLastRun();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void LayOut();
     void FillTable(const AngleFigures& figures);
