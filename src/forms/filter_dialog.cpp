@@ -53,7 +53,9 @@ FilterDialog::FilterDialog(MainFormLogic& logic, OperatorMessages& messages,
         }
     };
     materialList_.OnSelect = [this](const std::string& fileName) { PreviewMaterial(fileName); };
-    thicknessField_.installEventFilter(this);
+    // Enter in the thickness moves the focus to OK once something is typed; it does not press it.
+    MoveFocusOnEnter(thicknessField_, okButton_,
+                     [this] { return !thicknessField_.text().isEmpty(); });
     connect(&okButton_, &QPushButton::clicked, this, [this] { AddFilter(); });
     connect(&cancelButton_, &QPushButton::clicked, this, &QWidget::hide);
 }
@@ -65,17 +67,6 @@ void FilterDialog::Open() {
     show();
     raise();
     activateWindow();
-}
-
-bool FilterDialog::eventFilter(QObject* watched, QEvent* event) {
-    // Enter in the thickness moves the focus to OK; it does not press it.
-    if (watched == &thicknessField_ && IsEnterKey(event)) {
-        if (!thicknessField_.text().isEmpty()) {
-            okButton_.setFocus();
-        }
-        return true;
-    }
-    return SecondaryWindow::eventFilter(watched, event);
 }
 
 bool FilterDialog::PreviewMaterial(const std::string& fileName) {

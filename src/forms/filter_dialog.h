@@ -23,9 +23,6 @@ class FilterDialog : public SecondaryWindow {
     // The main window's "設定": empties the material name and the thickness, then shows.
     void Open();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     // Shows the material's name; false, with the reason told, when its file cannot be read.
     bool PreviewMaterial(const std::string& fileName);

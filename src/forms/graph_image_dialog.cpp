@@ -55,7 +55,8 @@ GraphImageDialog::GraphImageDialog(const GraphCanvas& canvas, const ExportSource
     };
     fileList_.OnClick = offerName;
     fileList_.OnSelect = offerName;
-    fileNameField_.installEventFilter(this);
+    // As in the data export: Enter in the name goes to OK, a second Enter saves.
+    MoveFocusOnEnter(fileNameField_, okButton_);
     connect(&okButton_, &QPushButton::clicked, this, [this] { Save(); });
     connect(&cancelButton_, &QPushButton::clicked, this, &QWidget::hide);
 }
@@ -69,15 +70,6 @@ void GraphImageDialog::Open() {
     show();
     raise();
     activateWindow();
-}
-
-bool GraphImageDialog::eventFilter(QObject* watched, QEvent* event) {
-    // As in the data export: Enter in the name goes to OK, a second Enter saves.
-    if (watched == &fileNameField_ && IsEnterKey(event)) {
-        okButton_.setFocus();
-        return true;
-    }
-    return SecondaryWindow::eventFilter(watched, event);
 }
 
 void GraphImageDialog::Save() {

@@ -22,9 +22,6 @@ class GraphImageDialog : public SecondaryWindow {
     // The main window's "グラフ画像保存": refreshes the file list, empties the name, shows.
     void Open();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void Save();
 

@@ -66,6 +66,7 @@ MainForm::MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessage
       showGeometryButton_(QStringLiteral("計算点 模式図表示"), this),
       modelCaptionShadow_(this),
       modelCaption_(this),
+      beamQualityButton_(QStringLiteral("線質の詳細"), this),
       referenceDataHeading_(QStringLiteral("参考データ"), this),
       halfValueLayerCaption_(QStringLiteral("Half Value Layer ="), this),
       halfValueLayerField_(this),
@@ -194,6 +195,12 @@ void MainForm::LayOutResults() {
     modelCaptionShadow_.setStyleSheet(QStringLiteral("color: #808080;"));
     modelCaption_.setStyleSheet(QStringLiteral("color: #000080;"));
 
+    // The one command that is not among the window's numbered controls, in the free band of
+    // the result column above the reference data it enlarges on.
+    Place(beamQualityButton_, "BeamQualityCommand", {14640, 2520, 1815, 435});
+    beamQualityButton_.setToolTip(
+        QStringLiteral("最後に計算した線質を角度ごとに表示します（第2半価層、均等度、平均・実効"
+                       "エネルギーなど）"));
     PlaceLabel(referenceDataHeading_, "Label34", 14640, 3240);
     referenceDataHeading_.setStyleSheet(QStringLiteral("color: #0000ff;"));
     PlaceLabel(halfValueLayerCaption_, "Label15", 14640, 3720);
@@ -226,6 +233,7 @@ void MainForm::ConnectCommands() {
     onClick(saveGraphImageButton_, [this] { OpenGraphImageDialog(); });
     onClick(saveSpectrumDataButton_, [this] { OpenSpectrumDataDialog(); });
     onClick(setFilterButton_, [this] { OpenFilterDialog(); });
+    onClick(beamQualityButton_, [this] { OpenBeamQualityWindow(); });
     onClick(releaseFiltersButton_, [this] { logic_.ReleaseFilters(); });
     onClick(exitButton_, [this] { Exit(); });
     for (int a = 1; a <= kAngleCount; ++a) {
@@ -302,6 +310,8 @@ void MainForm::Refresh() {
     filterListView_.SetLines(c.FilterList);
     saveSpectrumDataButton_.setEnabled(c.ExportsEnabled);
     saveGraphImageButton_.setEnabled(c.ExportsEnabled);
+    // Like the exports, it describes the last completed run.
+    beamQualityButton_.setEnabled(c.ExportsEnabled);
     for (int a = 1; a <= kAngleCount; ++a) {
         angleButtons_[a - 1].setEnabled(c.AngleButtonsEnabled);
         legendMarks_[a - 1].setVisible(c.LegendVisible[a]);
@@ -319,6 +329,9 @@ void MainForm::Calculate() {
     logic_.Calculate();
     if (spectrumDataDialog_ && spectrumDataDialog_->isVisible()) {
         spectrumDataDialog_->FillPreview();
+    }
+    if (beamQualityWindow_ && beamQualityWindow_->isVisible()) {
+        beamQualityWindow_->ShowLastRun();
     }
     // An exit asked for while the run let events through.
     if (exitRequested_) {
@@ -361,6 +374,13 @@ void MainForm::OpenFilterDialog() {
     filterDialog_->Open();
 }
 
+void MainForm::OpenBeamQualityWindow() {
+    if (!beamQualityWindow_) {
+        beamQualityWindow_ = std::make_unique<BeamQualityWindow>(logic_, messages_);
+    }
+    beamQualityWindow_->Open();
+}
+
 void MainForm::Exit() {
     if (logic_.RunInProgress()) {
         exitRequested_ = true;
@@ -395,6 +415,7 @@ void MainForm::SetKeyboardOrder() {
         order.push_back(&button);
     }
     for (QWidget* control : std::initializer_list<QWidget*>{&clearButton_,
+                                                            &beamQualityButton_,
                                                             &halfValueLayerField_,
                                                             &fluencePerExposureField_,
                                                             &showGeometryButton_,
@@ -422,9 +443,9 @@ void MainForm::SetKeyboardOrder() {
     for (QPushButton& button : angleButtons_) {
         PressOnEnter({&button});
     }
-    PressOnEnter({&clearButton_, &showGeometryButton_, &setFilterButton_, &releaseFiltersButton_,
-                  &calculateButton_, &resetButton_, &saveSpectrumDataButton_,
-                  &saveGraphImageButton_, &exitButton_});
+    PressOnEnter({&clearButton_, &beamQualityButton_, &showGeometryButton_, &setFilterButton_,
+                  &releaseFiltersButton_, &calculateButton_, &resetButton_,
+                  &saveSpectrumDataButton_, &saveGraphImageButton_, &exitButton_});
 }
 
 }  // namespace tubeline

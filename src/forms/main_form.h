@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "beam_quality_window.h"
 #include "filter_dialog.h"
 #include "filter_list_view.h"
 #include "geometry_form.h"
@@ -52,6 +53,7 @@ class MainForm : public QWidget, public MainFormView {
     void OpenGraphImageDialog();
     void OpenSpectrumDataDialog();
     void OpenFilterDialog();
+    void OpenBeamQualityWindow();
     void LayOutGraphColumn();
     void LayOutConditions();
     void LayOutFilterPanel();
@@ -71,6 +73,7 @@ class MainForm : public QWidget, public MainFormView {
     std::unique_ptr<GraphImageDialog> graphImageDialog_;      // Form7
     std::unique_ptr<SpectrumDataDialog> spectrumDataDialog_;  // Form3
     std::unique_ptr<FilterDialog> filterDialog_;              // Form1
+    std::unique_ptr<BeamQualityWindow> beamQualityWindow_;
 
     GraphView graphView_;                   // Picture3
     QLabel drawHeading_;                    // Label16 "描画"
@@ -111,6 +114,7 @@ class MainForm : public QWidget, public MainFormView {
 
     QLabel modelCaptionShadow_;          // Label36
     QLabel modelCaption_;                // Label35
+    QPushButton beamQualityButton_;      // BeamQualityCommand "線質の詳細"
     QLabel referenceDataHeading_;        // Label34
     QLabel halfValueLayerCaption_;       // Label15
     QLineEdit halfValueLayerField_;      // Text9

@@ -1,10 +1,14 @@
 #include "main_form_logic.h"
 
+#include <cmath>
+
 #include "graph/graph_frame.h"
 #include "graph/plot_geometry.h"
 #include "graph/spectrum_curve.h"
 #include "model/file_io.h"
 #include "model/filter_slots.h"
+#include "model/leading_number.h"
+#include "model/number_format.h"
 #include "model/spectrum_model.h"
 #include "model/spectrum_table_file.h"
 #include "texts/messages.h"
@@ -177,7 +181,9 @@ void MainFormLogic::Calculate() {
         messages_.Warning(RunRefusalMessage(*result.Refusal));
         return;
     }
-    lastRun_ = ExportedRun{state_.Conditions, state_.Filters, result.TableText};
+    lastRun_ =
+        CompletedRun{ExportedRun{state_.Conditions, state_.Filters, result.TableText},
+                     ComputeAngleFigures(state_.Spectra, state_.Attenuation), controls_.Fields};
     if (!result.TableFileProblem) {
         writtenTable_ = std::move(result.TableText);
     }
@@ -246,6 +252,37 @@ void MainFormLogic::ChooseRectification(RectificationMode rectification) {
         return;
     }
     state_.Conditions.Rectification = rectification;
+    view_.Refresh();
+}
+
+std::optional<AluminiumMatch> MainFormLogic::MatchAddedAluminium(std::string_view targetText) {
+    if (running_ || !lastRun_) {
+        return std::nullopt;
+    }
+    const ExportedRun& run = lastRun_->Export;
+    const double targetMm = LeadingNumber(targetText);
+    AluminiumMatch match{
+        targetMm, MatchHalfValueLayer({run.Conditions, state_.Attenuation, run.Filters}, targetMm,
+                                      AddedFilter::Aluminium)};
+    if (const auto* reached = std::get_if<HalfValueLayerReached>(&match.Result)) {
+        Reset();
+        RestoreRunConditions(*lastRun_, reached->ThicknessMm);
+    }
+    return match;
+}
+
+void MainFormLogic::RestoreRunConditions(const CompletedRun& run, double aluminiumMm) {
+    // A micrometre is finer than any filter at hand and than the search's tolerance.
+    constexpr double kMicrometresPerMillimetre = 1000;
+    controls_.Fields = run.Fields;
+    controls_.Fields.AluminiumFilter = FormatGeneral(
+        std::round(aluminiumMm * kMicrometresPerMillimetre) / kMicrometresPerMillimetre);
+    state_.Conditions.Rectification = run.Export.Conditions.Rectification;
+    state_.Filters = run.Export.Filters;
+    for (int slot = 1; slot <= state_.Filters.FilterCount; ++slot) {
+        controls_.FilterList.push_back(FilterListLineOf(state_.Filters, slot));
+    }
+    controls_.SetFilterEnabled = state_.Filters.FilterCount < kFilterSlotCount;
     view_.Refresh();
 }
 

@@ -10,18 +10,26 @@
 #include "graph/vertical_axis.h"
 #include "main_form_controls.h"
 #include "main_form_view.h"
+#include "model/beam_quality_figures.h"
 #include "model/calculation_state.h"
+#include "model/half_value_layer_match.h"
 #include "ui/operator_messages.h"
 
 namespace tubeline {
+
+// The beam-quality window's "半価層に合わせる": the target as read and what the search found.
+struct AluminiumMatch {
+    double TargetMm;
+    HalfValueLayerMatch Result;
+};
 
 // The main window's commands on the program-wide calculation state, the graph and the
 // controls, without any window: each method is one control's event.
 //
 // Invariant: what an export writes (the conditions and filters of its header and the rows of the
-// table) and the results shown all belong to one completed run. A refused run changes none of
-// them, and while a run lets window events through, every command that could change the state
-// under it is ignored.
+// table), the results shown and the beam-quality figures all belong to one completed run. A
+// refused run changes none of them, and while a run lets window events through, every command
+// that could change the state under it is ignored.
 class MainFormLogic : public ExportSource {
   public:
     MainFormLogic(CalculationState& state, GraphCanvas& canvas, OperatorMessages& messages,
@@ -56,14 +64,33 @@ class MainFormLogic : public ExportSource {
     // program wrote; another program's table in the same folder stays.
     void RemoveOwnTableFile() const;
 
+    // The beam-quality window's "半価層に合わせる": searches the added aluminium that gives the
+    // beam centre of the last completed run the target first half-value layer (typed, read by
+    // the leading-number rule), with that run's model, conditions and filters. When one is
+    // found, this is "リセット" followed by the run's field texts, rectification and filters
+    // again, with the aluminium found in "アルミ付加フィルタ": a calculate computes that beam.
+    // Otherwise nothing changes. Nothing is searched before the first completed run or while a
+    // run is under way.
+    std::optional<AluminiumMatch> MatchAddedAluminium(std::string_view targetText);
+
     const std::filesystem::path& TableFile() const { return tableFile_; }
     bool HasCompletedRun() const { return lastRun_.has_value(); }
 
-    const ExportedRun* LastRun() const override { return lastRun_ ? &*lastRun_ : nullptr; }
+    const ExportedRun* LastRun() const override { return lastRun_ ? &lastRun_->Export : nullptr; }
+    // The figures of the eleven angles of the last completed run; nothing before the first.
+    const AngleFigures* LastRunFigures() const { return lastRun_ ? &lastRun_->Figures : nullptr; }
     bool RunInProgress() const override { return running_; }
 
   private:
+    // What a completed run leaves: its export, its figures and the field texts it read.
+    struct CompletedRun {
+        ExportedRun Export;
+        AngleFigures Figures;
+        ConditionTexts Fields;
+    };
+
     void SetDefaultFieldTexts();
+    void RestoreRunConditions(const CompletedRun& run, double aluminiumMm);
     bool ConditionsLocked() const { return running_ || !controls_.FieldsEnabled; }
 
     CalculationState& state_;
@@ -74,7 +101,7 @@ class MainFormLogic : public ExportSource {
     MainFormControls controls_;
     VerticalAxis verticalAxis_ = VerticalAxis::PhotonFluence;
     bool running_ = false;
-    std::optional<ExportedRun> lastRun_;
+    std::optional<CompletedRun> lastRun_;
     // The table text this program last wrote to the table file, if any.
     std::optional<std::string> writtenTable_;
 };

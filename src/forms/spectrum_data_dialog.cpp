@@ -53,7 +53,7 @@ SpectrumDataDialog::SpectrumDataDialog(const ExportSource& source, OperatorMessa
                  &previewList_});
 
     LinkFolderLists(driveList_, folderList_, fileList_, folderPath_, startFolder);
-    fileNameField_.installEventFilter(this);
+    MoveFocusOnEnter(fileNameField_, okButton_);
     connect(&okButton_, &QPushButton::clicked, this, [this] { Save(); });
     connect(&cancelButton_, &QPushButton::clicked, this, &QWidget::hide);
 }
@@ -80,14 +80,6 @@ void SpectrumDataDialog::FillPreview() {
     for (const std::string& line : SpectrumExportLines(*run)) {
         previewList_.addItem(QString::fromStdString(line));
     }
-}
-
-bool SpectrumDataDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &fileNameField_ && IsEnterKey(event)) {
-        okButton_.setFocus();
-        return true;
-    }
-    return SecondaryWindow::eventFilter(watched, event);
 }
 
 void SpectrumDataDialog::Save() {

@@ -26,9 +26,6 @@ class SpectrumDataDialog : public SecondaryWindow {
     // Shows the last run's lines; a run that completes while the dialog is open calls it.
     void FillPreview();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void Save();
 

@@ -96,4 +96,10 @@ std::string FormatGeneral(double value) {
     return WithCapitalExponent(ToChars(value, std::chars_format::general, 15));
 }
 
+std::string FormatRoundTrip(double value) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value + 0.0);
+    return WithCapitalExponent(std::string(buffer.data(), result.ptr));
+}
+
 }  // namespace tubeline

@@ -21,4 +21,8 @@ std::string FormatEnergy(double keV);
 // (100, 2.5, 0.3), exponent form only for extreme magnitudes.
 std::string FormatGeneral(double value);
 
+// The shortest text that reads back as exactly this double ("0.30000000000000004", "2.5"), for
+// numbers that another program takes up, such as a spreadsheet.
+std::string FormatRoundTrip(double value);
+
 }  // namespace tubeline

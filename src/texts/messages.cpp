@@ -343,6 +343,13 @@ std::string HalfValueLayerMatchMessage(const HalfValueLayerMatch& match, double 
         match);
 }
 
+std::string HalfValueLayerMatchedMessage(std::string_view aluminiumText, double layerMm) {
+    return Substitute(
+        Tr("Messages",
+           "Al %1 mm を設定しました（半価層 %2 mm Al）。「スペクトル計算」で計算して下さい"),
+        {std::string(aluminiumText), FormatFixed(layerMm, kMillimetreDecimals)});
+}
+
 std::string ExportMessage(const ExportProblem& problem) {
     return std::visit(
         Overloaded{
@@ -383,6 +390,8 @@ std::string NoticeMessage(Notice notice) {
             return Tr("Messages", "ファイル名を入力して下さい");
         case Notice::GraphImageSaved:
             return Tr("Messages", "グラフをBMP画像として保存しました。");
+        case Notice::BeamQualityTableCopied:
+            return Tr("Messages", "表をタブ区切りでクリップボードにコピーしました");
         case Notice::FiltersLocked:
             break;
     }

@@ -43,6 +43,10 @@ std::string FilterRefusalMessage(const FilterRefusal& refusal);
 std::string HalfValueLayerMatchMessage(const HalfValueLayerMatch& match, double targetMm,
                                        std::string_view variedFilter);
 
+// The beam-quality window's status after a match: the added aluminium as set in its field, and
+// the first half-value layer of the beam with it.
+std::string HalfValueLayerMatchedMessage(std::string_view aluminiumText, double layerMm);
+
 std::string ExportMessage(const ExportProblem& problem);
 std::string SpectrumDataSavedMessage(const std::filesystem::path& file);
 std::string GraphImageProblemMessage(const FileProblem& problem);
@@ -53,6 +57,7 @@ enum class Notice {
     NoFileName,        // the data export's OK with an empty name
     GraphImageSaved,
     FiltersLocked,  // a filter added after a run, before "リセット"
+    BeamQualityTableCopied,
 };
 std::string NoticeMessage(Notice notice);
 

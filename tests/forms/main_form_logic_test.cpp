@@ -6,6 +6,8 @@
 
 #include "export/spectrum_export.h"
 #include "graph/palette.h"
+#include "model/leading_number.h"
+#include "model/number_format.h"
 #include "support/image_probe.h"
 #include "support/recording_operator.h"
 #include "support/test_data.h"
@@ -77,6 +79,11 @@ TEST_F(MainFormLogicTest, CalculateMovesToComputedAndShowsTheResults) {
     ASSERT_NE(logic_.LastRun(), nullptr);
     EXPECT_EQ(logic_.LastRun()->TableText, testing::ReadBytes(logic_.TableFile()));
     EXPECT_EQ(view_.EventPasses, 2);
+    // The beam-quality figures are the run's: the beam centre's layer is the one shown.
+    ASSERT_NE(logic_.LastRunFigures(), nullptr);
+    const std::optional<BeamQualityFigures>& centre = (*logic_.LastRunFigures())[6];
+    ASSERT_TRUE(centre && centre->HalfValueLayerMm);
+    EXPECT_EQ(FormatFixed(*centre->HalfValueLayerMm, 2), Controls().HalfValueLayer);
 
     // Calculating again from Computed recomputes the locked conditions.
     const std::string layer = Controls().HalfValueLayer;
@@ -252,6 +259,7 @@ TEST_F(MainFormLogicTest, ARefusedRunLeavesTheLastCompletedRun) {
     logic_.ChooseModel(SpectrumModel::Tucker);
     logic_.Calculate();
     const ExportedRun before = *logic_.LastRun();
+    const AngleFigures figures = *logic_.LastRunFigures();
     const IrradiationConditions conditions = state_.Conditions;
     logic_.Clear();
     logic_.Fields().CopperFilter = "1000000";
@@ -262,6 +270,7 @@ TEST_F(MainFormLogicTest, ARefusedRunLeavesTheLastCompletedRun) {
     EXPECT_EQ(header[5], "Cu フィルタ = 0 mm");
     EXPECT_EQ(header, SpectrumExportLines(before));
     EXPECT_EQ(testing::ReadBytes(logic_.TableFile()), before.TableText);
+    EXPECT_EQ(*logic_.LastRunFigures(), figures);
 }
 
 TEST_F(MainFormLogicTest, CommandsDuringARunAreIgnored) {
@@ -281,6 +290,7 @@ TEST_F(MainFormLogicTest, CommandsDuringARunAreIgnored) {
         logic_.ChooseRectification(RectificationMode::SinglePhaseFullWave);
         logic_.Calculate();
         EXPECT_TRUE(logic_.AddFilter(testing::DataFolder() / "Pb.ele", "1"));
+        EXPECT_FALSE(logic_.MatchAddedAluminium("5"));
     };
     logic_.Calculate();
     EXPECT_FALSE(logic_.RunInProgress());
@@ -295,6 +305,60 @@ TEST_F(MainFormLogicTest, CommandsDuringARunAreIgnored) {
     view_.OnEvents = [] { throw std::runtime_error("window gone"); };
     EXPECT_THROW(logic_.Calculate(), std::runtime_error);
     EXPECT_FALSE(logic_.RunInProgress());
+}
+
+TEST_F(MainFormLogicTest, AMatchedAluminiumIsSetWithTheRunsConditionsAfterAReset) {
+    logic_.ChooseModel(SpectrumModel::Tucker);
+    EXPECT_FALSE(logic_.MatchAddedAluminium("3")) << "no run to match yet";
+    logic_.Fields().TubeVoltage = "80";
+    logic_.Fields().AluminiumFilter = "1";
+    ASSERT_FALSE(logic_.AddFilter(testing::DataFolder() / "Be.ele", "1"));
+    logic_.ChooseRectification(RectificationMode::ThreePhaseTwelvePulse);
+    logic_.Calculate();
+    // Typing after "Clear" is not what the run computed.
+    logic_.Clear();
+    logic_.Fields().TubeVoltage = "120";
+
+    const std::optional<AluminiumMatch> match = logic_.MatchAddedAluminium("３．５ mm");
+    ASSERT_TRUE(match);
+    EXPECT_EQ(match->TargetMm, 3.5);
+    const auto* reached = std::get_if<HalfValueLayerReached>(&match->Result);
+    ASSERT_NE(reached, nullptr) << match->Result.index();
+    EXPECT_EQ(State(), MainFormState::Editing);
+    EXPECT_TRUE(Controls().HalfValueLayer.empty());
+    EXPECT_EQ(RedPixels(), 0);
+    EXPECT_EQ(Controls().Fields.TubeVoltage, "80");
+    EXPECT_NEAR(LeadingNumber(Controls().Fields.AluminiumFilter), reached->ThicknessMm, 0.0005);
+    EXPECT_EQ(state_.Filters.FilterCount, 1);
+    EXPECT_EQ(Controls().FilterList.size(), 1u);
+    EXPECT_TRUE(Controls().SetFilterEnabled);
+
+    logic_.Calculate();
+    const std::optional<BeamQualityFigures>& centre = (*logic_.LastRunFigures())[6];
+    ASSERT_TRUE(centre && centre->HalfValueLayerMm);
+    EXPECT_NEAR(*centre->HalfValueLayerMm, 3.5, 0.01);
+    EXPECT_EQ(state_.Conditions.TubeVoltage, 80);
+    EXPECT_EQ(state_.Conditions.Rectification, RectificationMode::ThreePhaseTwelvePulse);
+}
+
+TEST_F(MainFormLogicTest, ATargetBelowTheUnfilteredLayerChangesNothing) {
+    logic_.ChooseModel(SpectrumModel::Tucker);
+    logic_.Fields().AluminiumFilter = "2";
+    logic_.Calculate();
+    const MainFormControls computed = Controls();
+    const ExportedRun run = *logic_.LastRun();
+
+    const std::optional<AluminiumMatch> match = logic_.MatchAddedAluminium("2");
+    ASSERT_TRUE(match);
+    // The layer without the run's 2 mm of added aluminium is compared, not the one shown.
+    const auto* below = std::get_if<HalfValueLayerBelowUnfiltered>(&match->Result);
+    ASSERT_NE(below, nullptr);
+    EXPECT_GT(below->UnfilteredHalfValueLayerMm, 2);
+    EXPECT_LT(below->UnfilteredHalfValueLayerMm, LeadingNumber(computed.HalfValueLayer));
+    EXPECT_EQ(State(), MainFormState::Computed);
+    EXPECT_EQ(Controls().Fields.AluminiumFilter, "2");
+    EXPECT_EQ(Controls().HalfValueLayer, computed.HalfValueLayer);
+    EXPECT_EQ(SpectrumExportLines(*logic_.LastRun()), SpectrumExportLines(run));
 }
 
 TEST_F(MainFormLogicTest, TwoProgramsInOneFolderKeepTheirOwnTables) {

@@ -77,5 +77,17 @@ TEST(NumberFormat, GeneralFormHasNoSuperfluousDigits) {
     EXPECT_EQ(FormatGeneral(-0.0), "0");
 }
 
+TEST(NumberFormat, RoundTripFormReadsBackAsTheSameDouble) {
+    EXPECT_EQ(FormatRoundTrip(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(FormatRoundTrip(2.5), "2.5");
+    EXPECT_EQ(FormatRoundTrip(-0.0), "0");
+    for (const double value : {1.0 / 3, 6.780123456789012e11, -4.9e-324, 1.7976931348623157e308}) {
+        const std::string text = FormatRoundTrip(value);
+        double read = 0;
+        std::from_chars(text.data(), text.data() + text.size(), read);
+        EXPECT_EQ(read, value) << text;
+    }
+}
+
 }  // namespace
 }  // namespace tubeline

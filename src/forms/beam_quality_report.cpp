@@ -1,0 +1,94 @@
+#include "beam_quality_report.h"
+
+#include <cstddef>
+
+#include "export/export_header.h"
+#include "model/energy_grid.h"
+#include "model/number_format.h"
+
+namespace tubeline {
+namespace {
+
+// Decimals of each column on screen; the fluence per exposure is shown as the main window
+// shows it, in scientific form.
+constexpr int kScientific = -1;
+constexpr std::array<int, kFigureColumnCount> kColumnDecimals = {2, 2, 3, 3, 1, 1, 1, kScientific};
+
+std::string ModelName(SpectrumModel model) {
+    switch (model) {
+        case SpectrumModel::Tucker:
+            return "Tucker の式";
+        case SpectrumModel::Birch:
+            break;
+    }
+    return "Birch の式";
+}
+
+// The lines joined by an ideographic blank.
+std::string Joined(std::vector<std::string>::const_iterator first,
+                   std::vector<std::string>::const_iterator last) {
+    std::string line;
+    for (auto part = first; part != last; ++part) {
+        line += (line.empty() ? "" : "\u3000") + *part;
+    }
+    return line;
+}
+
+}  // namespace
+
+std::array<std::string, kFigureColumnCount> DisplayedFigures(
+    const std::optional<BeamQualityFigures>& figures) {
+    std::array<std::string, kFigureColumnCount> cells;
+    for (std::size_t column = 0; column < kFigureColumnCount; ++column) {
+        const std::optional<double> value =
+            figures ? kBeamQualityFields[column].Value(*figures) : std::nullopt;
+        if (!value) {
+            cells[column] = kAbsentFigure;
+        } else if (kColumnDecimals[column] == kScientific) {
+            cells[column] = FormatScientific(*value);
+        } else {
+            cells[column] = FormatFixed(*value, kColumnDecimals[column]);
+        }
+    }
+    return cells;
+}
+
+std::string AngleCaption(int angleIndex) {
+    const double degrees = EmissionAngleDegrees(angleIndex);
+    return (degrees > 0 ? "+" : "") + FormatGeneral(degrees) + "°";
+}
+
+std::vector<std::string> ConditionLines(const ExportedRun& run) {
+    // The header: rectification, voltage, angle, inherent, Al, Cu, the arbitrary filters'
+    // heading and lines, and an empty line.
+    std::vector<std::string> header = SpectrumExportHeader(run.Conditions, run.Filters);
+    header.pop_back();
+    header.insert(header.begin(), ModelName(run.Conditions.ModelChoice));
+    const auto filtration = header.begin() + 4;
+    const auto arbitrary = filtration + 3;
+    return {Joined(header.begin(), filtration), Joined(filtration, arbitrary),
+            Joined(arbitrary, header.end())};
+}
+
+std::string BeamQualityTsv(const AngleFigures& figures) {
+    std::string text = "angle_deg";
+    for (const BeamQualityField& field : kBeamQualityFields) {
+        text += '\t';
+        text += field.Key;
+    }
+    text += '\n';
+    for (int a = 1; a <= kAngleCount; ++a) {
+        text += FormatGeneral(EmissionAngleDegrees(a));
+        for (const BeamQualityField& field : kBeamQualityFields) {
+            text += '\t';
+            if (const std::optional<double> value =
+                    figures[a] ? field.Value(*figures[a]) : std::nullopt) {
+                text += FormatRoundTrip(*value);
+            }
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+}  // namespace tubeline

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "export/beam_quality_fields.h"
+#include "export/spectrum_export.h"
+#include "model/beam_quality_figures.h"
+
+namespace tubeline {
+
+// What the beam-quality window shows of a completed run, as plain text: its conditions, the
+// figures of the eleven angles on screen, and the same figures for a spreadsheet.
+
+inline constexpr std::size_t kFigureColumnCount = std::tuple_size_v<decltype(kBeamQualityFields)>;
+
+// The captions of the figure table's columns with their units, in the order of
+// kBeamQualityFields.
+inline constexpr std::array<const char*, kFigureColumnCount> kFigureColumnCaptions = {
+    "第1半価層\n(mm Al)",
+    "第2半価層\n(mm Al)",
+    "均等度",
+    "第1半価層\n(mm Cu)",
+    "平均エネルギー\n(keV)",
+    "空気カーマ加重\n平均エネルギー\n(keV)",
+    "実効エネルギー\n(keV)",
+    "Fluence / 1[C/kg]\n(Photons / mm²)",
+};
+
+// The text of a figure that could not be found.
+inline constexpr const char* kAbsentFigure = "—";
+
+// The cells of one angle's row as the window shows them, in the order of kBeamQualityFields:
+// half-value layers in mm Al and the homogeneity coefficient as the main window shows its
+// layer (two and three decimals), mm Cu with three, energies with one, the fluence per
+// exposure as "0.000E+00". Absent figures, or a whole angle without figures, show
+// kAbsentFigure.
+std::array<std::string, kFigureColumnCount> DisplayedFigures(
+    const std::optional<BeamQualityFigures>& figures);
+
+// The emission angle of an angle index as the row header shows it: "-10°", "0°", "+10°".
+std::string AngleCaption(int angleIndex);
+
+// The conditions of the run in three lines, worded as the spectrum export's header: the model,
+// the rectification, the tube voltage and the target angle; the inherent, aluminium and copper
+// filtration; the arbitrary filters.
+std::vector<std::string> ConditionLines(const ExportedRun& run);
+
+// The table as tab-separated text for a spreadsheet: a header line "angle_deg" and the scripted
+// names of kBeamQualityFields, then one line per angle from -10 degrees, every figure in full
+// precision and an absent one as an empty cell. Every line ends with a line feed.
+std::string BeamQualityTsv(const AngleFigures& figures);
+
+}  // namespace tubeline

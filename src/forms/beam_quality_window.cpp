@@ -1,0 +1,175 @@
+#include "beam_quality_window.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+
+#include "beam_quality_report.h"
+#include "texts/messages.h"
+#include "ui/form_widgets.h"
+#include "ui/keys.h"
+#include "ui/twips.h"
+
+namespace tubeline {
+namespace {
+
+// The light yellow of the beam-centre row, as the filter commands wear it.
+const QColor kBeamCentreBackground(0xff, 0xff, 0xc0);
+
+// An hourglass while a search of many model runs keeps the window busy.
+class WaitCursor {
+  public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+};
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+BeamQualityWindow::BeamQualityWindow(MainFormLogic& logic, OperatorMessages& messages)
+    : logic_(logic),
+      messages_(messages),
+      conditionsHeading_(QStringLiteral("計算条件（最後に計算したスペクトル）"), this),
+      conditionsText_(this),
+      tableHeading_(
+          QStringLiteral("角度ごとの線質（角度は線束中心から、－ は陰極側、＋ は陽極側）"), this),
+      figureTable_(kAngleCount, static_cast<int>(kFigureColumnCount), this),
+      targetCaption_(QStringLiteral("目標の半価層"), this),
+      targetField_(this),
+      targetUnit_(QStringLiteral("mm Al"), this),
+      matchButton_(QStringLiteral("半価層に合わせる"), this),
+      copyButton_(QStringLiteral("コピー"), this),
+      closeButton_(QStringLiteral("閉じる"), this),
+      statusLine_(this) {
+    setObjectName(QStringLiteral("BeamQualityWindow"));
+    setWindowTitle(QStringLiteral("線質の詳細"));
+    setFont(InterfaceFont(9));
+    LayOut();
+    PressOnEnter({&matchButton_, &copyButton_, &closeButton_});
+    SetEscapeButton(closeButton_);
+    SetTabOrder({&targetField_, &matchButton_, &copyButton_, &closeButton_, &figureTable_});
+    MoveFocusOnEnter(targetField_, matchButton_);
+    connect(&matchButton_, &QPushButton::clicked, this, [this] { MatchTarget(); });
+    connect(&copyButton_, &QPushButton::clicked, this, [this] { CopyTable(); });
+    connect(&closeButton_, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void BeamQualityWindow::LayOut() {
+    setFixedSize(Pixels(14700), Pixels(8400));
+    PlaceLabel(conditionsHeading_, "ConditionsHeading", 240, 180);
+    conditionsHeading_.setStyleSheet(QStringLiteral("color: #0000ff;"));
+    PlaceLabel(conditionsText_, "ConditionsText", 360, 480, 14100, 840);
+    conditionsText_.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PlaceLabel(tableHeading_, "TableHeading", 240, 1440);
+    tableHeading_.setStyleSheet(QStringLiteral("color: #0000ff;"));
+
+    Place(figureTable_, "FigureTable", {240, 1740, 14220, 5280});
+    figureTable_.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    figureTable_.setSelectionMode(QAbstractItemView::NoSelection);
+    figureTable_.setTabKeyNavigation(false);
+    figureTable_.horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    figureTable_.verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    for (int column = 0; column < static_cast<int>(kFigureColumnCount); ++column) {
+        figureTable_.setHorizontalHeaderItem(
+            column, new QTableWidgetItem(QString::fromUtf8(kFigureColumnCaptions[column])));
+    }
+    for (int a = 1; a <= kAngleCount; ++a) {
+        figureTable_.setVerticalHeaderItem(a - 1, new QTableWidgetItem(Text(AngleCaption(a))));
+    }
+    figureTable_.setToolTip(
+        QStringLiteral("均等度 = 第1半価層 / 第2半価層。"
+                       "求められない値は — で示します"));
+
+    PlaceLabel(targetCaption_, "TargetCaption", 240, 7305);
+    Place(targetField_, "TargetField", {1560, 7260, 1095, 330});
+    targetField_.setAlignment(Qt::AlignRight);
+    PlaceLabel(targetUnit_, "TargetUnit", 2760, 7305);
+    Place(matchButton_, "MatchCommand", {3600, 7185, 2175, 495});
+    matchButton_.setToolTip(
+        QStringLiteral("最後に計算した条件で目標の半価層になるアルミ付加フィルタの厚さを探し、"
+                       "リセットしてその条件と厚さを入力欄に入れます"));
+    Place(copyButton_, "CopyCommand", {10500, 7185, 1815, 495});
+    copyButton_.setToolTip(
+        QStringLiteral("表をタブ区切りの文字としてクリップボードに入れます（表計算ソフトに貼り付け"
+                       "られます）"));
+    Place(closeButton_, "CloseCommand", {12645, 7185, 1815, 495});
+    PlaceLabel(statusLine_, "StatusLine", 240, 7860, 14220, 330);
+}
+
+void BeamQualityWindow::Open() {
+    if (logic_.RunInProgress() || logic_.LastRun() == nullptr) {
+        return;
+    }
+    ShowLastRun();
+    show();
+    raise();
+    activateWindow();
+    targetField_.setFocus();
+}
+
+void BeamQualityWindow::ShowLastRun() {
+    const ExportedRun* run = logic_.LastRun();
+    const AngleFigures* figures = logic_.LastRunFigures();
+    if (run == nullptr || figures == nullptr) {
+        return;
+    }
+    QStringList lines;
+    for (const std::string& line : ConditionLines(*run)) {
+        lines.append(Text(line));
+    }
+    conditionsText_.setText(lines.join(QLatin1Char('\n')));
+    FillTable(*figures);
+    statusLine_.clear();
+}
+
+void BeamQualityWindow::FillTable(const AngleFigures& figures) {
+    QFont bold = figureTable_.font();
+    bold.setBold(true);
+    for (int a = 1; a <= kAngleCount; ++a) {
+        const auto cells = DisplayedFigures(figures[a]);
+        for (int column = 0; column < static_cast<int>(kFigureColumnCount); ++column) {
+            auto item = std::make_unique<QTableWidgetItem>(Text(cells[column]));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (a == kCentralAngleIndex) {
+                item->setBackground(kBeamCentreBackground);
+                item->setFont(bold);
+            }
+            figureTable_.setItem(a - 1, column, item.release());
+        }
+    }
+    figureTable_.verticalHeaderItem(kCentralAngleIndex - 1)->setFont(bold);
+}
+
+void BeamQualityWindow::CopyTable() {
+    const AngleFigures* figures = logic_.LastRunFigures();
+    if (figures == nullptr) {
+        return;
+    }
+    QGuiApplication::clipboard()->setText(Text(BeamQualityTsv(*figures)));
+    statusLine_.setText(Text(NoticeMessage(Notice::BeamQualityTableCopied)));
+}
+
+void BeamQualityWindow::MatchTarget() {
+    std::optional<AluminiumMatch> match;
+    {
+        const WaitCursor busy;
+        match = logic_.MatchAddedAluminium(targetField_.text().toStdString());
+    }
+    if (!match) {
+        return;
+    }
+    if (const auto* reached = std::get_if<HalfValueLayerReached>(&match->Result)) {
+        statusLine_.setText(Text(HalfValueLayerMatchedMessage(
+            logic_.Controls().Fields.AluminiumFilter, *reached->Figures.HalfValueLayerMm)));
+        return;
+    }
+    statusLine_.clear();
+    messages_.Warning(HalfValueLayerMatchMessage(match->Result, match->TargetMm, "Al"));
+}
+
+}  // namespace tubeline

@@ -1,0 +1,76 @@
+#include "forms/beam_quality_report.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "model/filter_slots.h"
+#include "model/material_file_reader.h"
+#include "support/test_data.h"
+
+namespace tubeline {
+namespace {
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::istringstream stream(text);
+    for (std::string part; std::getline(stream, part, separator);) {
+        parts.push_back(part);
+    }
+    return parts;
+}
+
+TEST(BeamQualityReport, TsvHasTheScriptedNamesAndEveryDigit) {
+    BeamQualityFigures figures;
+    figures.HalfValueLayerMm = 0.1 + 0.2;
+    figures.MeanEnergyKeV = 48.125;
+    figures.FluencePerExposure = 6.780123456789e11;
+    AngleFigures angles;
+    for (int a = 1; a <= kAngleCount; ++a) {
+        angles[a] = figures;
+    }
+    angles[2].reset();
+
+    const std::vector<std::string> lines = Split(BeamQualityTsv(angles), '\n');
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[0],
+              "angle_deg\thvl1_mm_al\thvl2_mm_al\thomogeneity_coefficient\thvl1_mm_cu\t"
+              "mean_energy_kev\tkerma_weighted_mean_energy_kev\teffective_energy_kev\t"
+              "fluence_per_exposure");
+    // Absent figures are empty cells, so that a spreadsheet leaves them blank.
+    EXPECT_EQ(lines[1], "-10\t0.30000000000000004\t\t\t\t48.125\t0\t\t678012345678.9");
+    EXPECT_EQ(lines[2], "-8\t\t\t\t\t\t\t\t");
+    EXPECT_EQ(Split(lines[6], '\t')[0], "0");
+    EXPECT_EQ(Split(lines[11], '\t')[0], "10");
+}
+
+TEST(BeamQualityReport, AbsentFiguresShowADash) {
+    BeamQualityFigures figures;
+    figures.HalfValueLayerMm = 3.274;
+    figures.FluencePerExposure = 6.78e11;
+    const auto cells = DisplayedFigures(figures);
+    EXPECT_EQ(cells[0], "3.27");
+    EXPECT_EQ(cells[1], "—");
+    EXPECT_EQ(cells[7], "6.780E+11");
+    for (const std::string& cell : DisplayedFigures(std::nullopt)) {
+        EXPECT_EQ(cell, "—");
+    }
+    EXPECT_EQ(AngleCaption(1), "-10°");
+    EXPECT_EQ(AngleCaption(6), "0°");
+    EXPECT_EQ(AngleCaption(11), "+10°");
+}
+
+TEST(BeamQualityReport, ConditionsInThreeLinesWithTheModel) {
+    ExportedRun run;
+    run.Conditions = {
+        SpectrumModel::Birch, 80, 16, 0.25, 0.1, 0, RectificationMode::SinglePhaseFullWave};
+    AddFilter(run.Filters, LoadMaterialFile(testing::DataFolder() / "Pb.ele"), 0.1);
+    EXPECT_EQ(ConditionLines(run),
+              (std::vector<std::string>{
+                  "Birch の式　単相全波　管電圧 = 80 kV　ターゲット角度 = 16 度",
+                  "固有ろ過 = 2.5 mm Al当量　Al フィルタ = 1 mm　Cu フィルタ = 0 mm",
+                  "任意フィルタ　Pb = 0.1 mm"}));
+}
+
+}  // namespace
+}  // namespace tubeline
