@@ -2,6 +2,112 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>BeamQualityWindow</name>
+    <message>
+        <source>第1半価層
+(mm Al)</source>
+        <translation>HVL1
+(mm Al)</translation>
+    </message>
+    <message>
+        <source>第2半価層
+(mm Al)</source>
+        <translation>HVL2
+(mm Al)</translation>
+    </message>
+    <message>
+        <source>均等度</source>
+        <translation>Homogeneity
+coefficient</translation>
+    </message>
+    <message>
+        <source>第1半価層
+(mm Cu)</source>
+        <translation>HVL1
+(mm Cu)</translation>
+    </message>
+    <message>
+        <source>平均エネルギー
+(keV)</source>
+        <translation>Mean energy
+(keV)</translation>
+    </message>
+    <message>
+        <source>空気カーマ加重
+平均エネルギー
+(keV)</source>
+        <translation>Kerma-weighted
+mean energy
+(keV)</translation>
+    </message>
+    <message>
+        <source>実効エネルギー
+(keV)</source>
+        <translation>Effective
+energy
+(keV)</translation>
+    </message>
+    <message>
+        <source>計算条件（最後に計算したスペクトル）</source>
+        <translation>Conditions (of the last spectra computed)</translation>
+    </message>
+    <message>
+        <source>角度ごとの線質（角度は線束中心から、－ は陰極側、＋ は陽極側）</source>
+        <translation>Beam quality by angle (from the beam centre; − cathode side, + anode side)</translation>
+    </message>
+    <message>
+        <source>目標の半価層</source>
+        <translation>Target HVL</translation>
+    </message>
+    <message>
+        <source>半価層に合わせる</source>
+        <translation>Match the HVL</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>線質の詳細</source>
+        <translation>Beam quality</translation>
+    </message>
+    <message>
+        <source>均等度 = 第1半価層 / 第2半価層。求められない値は — で示します</source>
+        <translation>Homogeneity coefficient = HVL1 / HVL2. A value that cannot be found shows as —</translation>
+    </message>
+    <message>
+        <source>最後に計算した条件で目標の半価層になるアルミ付加フィルタの厚さを探し、リセットしてその条件と厚さを入力欄に入れます</source>
+        <translation>Finds the added aluminium that gives the last conditions the target HVL, then resets and fills in those conditions with that thickness</translation>
+    </message>
+    <message>
+        <source>表をタブ区切りの文字としてクリップボードに入れます（表計算ソフトに貼り付けられます）</source>
+        <translation>Puts the table on the clipboard as tab-separated text (to paste into a spreadsheet)</translation>
+    </message>
+</context>
+<context>
+    <name>FilterDialog</name>
+    <message>
+        <source>フィルターの種類</source>
+        <translation>Filter material</translation>
+    </message>
+    <message>
+        <source>材質</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>厚さ</source>
+        <translation>Thickness</translation>
+    </message>
+    <message>
+        <source>任意フィルター設定</source>
+        <translation>Arbitrary filter</translation>
+    </message>
+</context>
+<context>
     <name>GeometryForm</name>
     <message>
         <source>計算点 模式図</source>
@@ -32,7 +138,157 @@
     </message>
     <message>
         <source>計算点</source>
-        <translation>Calculation points</translation>
+        <translation>Calc. points</translation>
+    </message>
+</context>
+<context>
+    <name>GraphImageDialog</name>
+    <message>
+        <source>表示されているスペクトルの画像を</source>
+        <translation>Saves the image of the spectra shown</translation>
+    </message>
+    <message>
+        <source>ビットマップ形式で保存します</source>
+        <translation>as a bitmap</translation>
+    </message>
+    <message>
+        <source>ファイル名（拡張子なしで入力）</source>
+        <translation>File name (without extension)</translation>
+    </message>
+    <message>
+        <source> スペクトル画像保存</source>
+        <translation> Save spectrum image</translation>
+    </message>
+</context>
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>描画</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>度</source>
+        <translation>degrees</translation>
+    </message>
+    <message>
+        <source>グラフの縦軸</source>
+        <translation>Vertical axis</translation>
+    </message>
+    <message>
+        <source>フルエンス</source>
+        <translation>Fluence</translation>
+    </message>
+    <message>
+        <source>エネルギーフルエンス</source>
+        <translation>Energy fluence</translation>
+    </message>
+    <message>
+        <source>空気カーマ</source>
+        <translation>Air kerma</translation>
+    </message>
+    <message>
+        <source>照 射 条 件</source>
+        <translation>Exposure conditions</translation>
+    </message>
+    <message>
+        <source>整流方式</source>
+        <translation>Rectification</translation>
+    </message>
+    <message>
+        <source>定電圧</source>
+        <translation>Constant potential</translation>
+    </message>
+    <message>
+        <source>三相12ピーク</source>
+        <translation>Three-phase 12-pulse</translation>
+    </message>
+    <message>
+        <source>単相全波</source>
+        <translation>Single-phase full-wave</translation>
+    </message>
+    <message>
+        <source>任意材質フィルタ</source>
+        <translation>Arbitrary filters</translation>
+    </message>
+    <message>
+        <source>（最大３種類）</source>
+        <translation>(up to three)</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>解除</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <source>スペクトル計算</source>
+        <translation>Calculate spectra</translation>
+    </message>
+    <message>
+        <source>リセット</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>スペクトルデータ保存</source>
+        <translation>Save spectrum data</translation>
+    </message>
+    <message>
+        <source>グラフ画像保存</source>
+        <translation>Save graph image</translation>
+    </message>
+    <message>
+        <source>計算点 模式図表示</source>
+        <translation>Show calculation points</translation>
+    </message>
+    <message>
+        <source>線質の詳細</source>
+        <translation>Beam quality</translation>
+    </message>
+    <message>
+        <source>参考データ</source>
+        <translation>Reference data</translation>
+    </message>
+    <message>
+        <source>線束中心にて</source>
+        <translation>at the beam centre</translation>
+    </message>
+    <message>
+        <source>光子束スペクトル</source>
+        <translation>Photon fluence spectrum</translation>
+    </message>
+    <message>
+        <source>エネルギー束スペクトル</source>
+        <translation>Energy fluence spectrum</translation>
+    </message>
+    <message>
+        <source>照射線量スペクトル</source>
+        <translation>Exposure (air kerma) spectrum</translation>
+    </message>
+    <message>
+        <source>Ｘ線管電圧</source>
+        <translation>Tube voltage</translation>
+    </message>
+    <message>
+        <source>ターゲット角度</source>
+        <translation>Target angle</translation>
+    </message>
+    <message>
+        <source>固有ろ過（Al 当量）</source>
+        <translation>Inherent filtration (Al equiv.)</translation>
+    </message>
+    <message>
+        <source>アルミ付加フィルタ</source>
+        <translation>Added aluminium</translation>
+    </message>
+    <message>
+        <source>銅付加フィルタ</source>
+        <translation>Added copper</translation>
+    </message>
+    <message>
+        <source>最後に計算した線質を角度ごとに表示します（第2半価層、均等度、平均・実効エネルギーなど）</source>
+        <translation>Shows the beam quality of the last run for every angle (second HVL, homogeneity coefficient, mean and effective energies and more)</translation>
     </message>
 </context>
 <context>
@@ -292,6 +548,81 @@
     <message>
         <source>作業用フォルダ %1 を作成できません（%2）。スペクトル表ファイルは書き込まれません。</source>
         <translation>Cannot create the working folder %1 (%2). The spectrum table file will not be written.</translation>
+    </message>
+    <message>
+        <source>Al %1 mm を設定しました（半価層 %2 mm Al）。「スペクトル計算」で計算して下さい</source>
+        <translation>Set %1 mm of Al (HVL %2 mm Al). Press Calculate spectra to compute it</translation>
+    </message>
+    <message>
+        <source>Tucker の式</source>
+        <translation>Tucker's formula</translation>
+    </message>
+    <message>
+        <source>Birch の式</source>
+        <translation>Birch's formula</translation>
+    </message>
+    <message>
+        <source>定電圧</source>
+        <translation>Constant potential</translation>
+    </message>
+    <message>
+        <source>三相12ピーク</source>
+        <translation>Three-phase 12-pulse</translation>
+    </message>
+    <message>
+        <source>単相全波</source>
+        <translation>Single-phase full-wave</translation>
+    </message>
+    <message>
+        <source>任意フィルタ (-)</source>
+        <translation>Arbitrary filters (-)</translation>
+    </message>
+    <message>
+        <source>任意フィルタ</source>
+        <translation>Arbitrary filters</translation>
+    </message>
+    <message>
+        <source>&#x3000;%1 = %2 mm</source>
+        <translation>　%1 = %2 mm</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;%2&#x3000;管電圧 = %3 kV&#x3000;ターゲット角度 = %4 度</source>
+        <translation>%1　%2　Tube voltage = %3 kV　Target angle = %4 degrees</translation>
+    </message>
+    <message>
+        <source>固有ろ過 = %1 mm Al当量&#x3000;Al フィルタ = %2 mm&#x3000;Cu フィルタ = %3 mm</source>
+        <translation>Inherent filtration = %1 mm Al equiv.　Al filter = %2 mm　Cu filter = %3 mm</translation>
+    </message>
+    <message>
+        <source>表をタブ区切りでクリップボードにコピーしました</source>
+        <translation>The table was copied to the clipboard as tab-separated text</translation>
+    </message>
+</context>
+<context>
+    <name>SpectrumDataDialog</name>
+    <message>
+        <source>計算した光子数スペクトルデータを csv 形式でファイルに保存します</source>
+        <translation>Saves the computed photon spectra as a CSV file</translation>
+    </message>
+    <message>
+        <source>ファイルに保存する内容</source>
+        <translation>What the file will hold</translation>
+    </message>
+    <message>
+        <source>保存フォルダを指定して下さい</source>
+        <translation>Choose the folder to save in</translation>
+    </message>
+    <message>
+        <source>既存ファイル (.csv)</source>
+        <translation>Existing files (.csv)</translation>
+    </message>
+    <message>
+        <source>保存ファイル名（拡張子なしで入力）</source>
+        <translation>File name (without extension)</translation>
+    </message>
+    <message>
+        <source> スペクトルデータ保存</source>
+        <translation> Save spectrum data</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 
-#include "export/export_header.h"
 #include "model/energy_grid.h"
 #include "model/number_format.h"
 
@@ -13,26 +12,6 @@ namespace {
 // shows it, in scientific form.
 constexpr int kScientific = -1;
 constexpr std::array<int, kFigureColumnCount> kColumnDecimals = {2, 2, 3, 3, 1, 1, 1, kScientific};
-
-std::string ModelName(SpectrumModel model) {
-    switch (model) {
-        case SpectrumModel::Tucker:
-            return "Tucker の式";
-        case SpectrumModel::Birch:
-            break;
-    }
-    return "Birch の式";
-}
-
-// The lines joined by an ideographic blank.
-std::string Joined(std::vector<std::string>::const_iterator first,
-                   std::vector<std::string>::const_iterator last) {
-    std::string line;
-    for (auto part = first; part != last; ++part) {
-        line += (line.empty() ? "" : "\u3000") + *part;
-    }
-    return line;
-}
 
 }  // namespace
 
@@ -56,18 +35,6 @@ std::array<std::string, kFigureColumnCount> DisplayedFigures(
 std::string AngleCaption(int angleIndex) {
     const double degrees = EmissionAngleDegrees(angleIndex);
     return (degrees > 0 ? "+" : "") + FormatGeneral(degrees) + "°";
-}
-
-std::vector<std::string> ConditionLines(const ExportedRun& run) {
-    // The header: rectification, voltage, angle, inherent, Al, Cu, the arbitrary filters'
-    // heading and lines, and an empty line.
-    std::vector<std::string> header = SpectrumExportHeader(run.Conditions, run.Filters);
-    header.pop_back();
-    header.insert(header.begin(), ModelName(run.Conditions.ModelChoice));
-    const auto filtration = header.begin() + 4;
-    const auto arbitrary = filtration + 3;
-    return {Joined(header.begin(), filtration), Joined(filtration, arbitrary),
-            Joined(arbitrary, header.end())};
 }
 
 std::string BeamQualityTsv(const AngleFigures& figures) {

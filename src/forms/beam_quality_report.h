@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <array>
 #include <optional>
 #include <string>
@@ -11,21 +12,21 @@
 
 namespace tubeline {
 
-// What the beam-quality window shows of a completed run, as plain text: its conditions, the
-// figures of the eleven angles on screen, and the same figures for a spreadsheet.
+// What the beam-quality window shows of a completed run, as plain text: the figures of the
+// eleven angles on screen, and the same figures for a spreadsheet.
 
 inline constexpr std::size_t kFigureColumnCount = std::tuple_size_v<decltype(kBeamQualityFields)>;
 
 // The captions of the figure table's columns with their units, in the order of
-// kBeamQualityFields.
+// kBeamQualityFields, for translation in the context "BeamQualityWindow".
 inline constexpr std::array<const char*, kFigureColumnCount> kFigureColumnCaptions = {
-    "第1半価層\n(mm Al)",
-    "第2半価層\n(mm Al)",
-    "均等度",
-    "第1半価層\n(mm Cu)",
-    "平均エネルギー\n(keV)",
-    "空気カーマ加重\n平均エネルギー\n(keV)",
-    "実効エネルギー\n(keV)",
+    QT_TRANSLATE_NOOP("BeamQualityWindow", "第1半価層\n(mm Al)"),
+    QT_TRANSLATE_NOOP("BeamQualityWindow", "第2半価層\n(mm Al)"),
+    QT_TRANSLATE_NOOP("BeamQualityWindow", "均等度"),
+    QT_TRANSLATE_NOOP("BeamQualityWindow", "第1半価層\n(mm Cu)"),
+    QT_TRANSLATE_NOOP("BeamQualityWindow", "平均エネルギー\n(keV)"),
+    QT_TRANSLATE_NOOP("BeamQualityWindow", "空気カーマ加重\n平均エネルギー\n(keV)"),
+    QT_TRANSLATE_NOOP("BeamQualityWindow", "実効エネルギー\n(keV)"),
     "Fluence / 1[C/kg]\n(Photons / mm²)",
 };
 
@@ -42,11 +43,6 @@ std::array<std::string, kFigureColumnCount> DisplayedFigures(
 
 // The emission angle of an angle index as the row header shows it: "-10°", "0°", "+10°".
 std::string AngleCaption(int angleIndex);
-
-// The conditions of the run in three lines, worded as the spectrum export's header: the model,
-// the rectification, the tube voltage and the target angle; the inherent, aluminium and copper
-// filtration; the arbitrary filters.
-std::vector<std::string> ConditionLines(const ExportedRun& run);
 
 // The table as tab-separated text for a spreadsheet: a header line "angle_deg" and the scripted
 // names of kBeamQualityFields, then one line per angle from -10 degrees, every figure in full

@@ -34,20 +34,19 @@ QString Text(const std::string& text) {
 BeamQualityWindow::BeamQualityWindow(MainFormLogic& logic, OperatorMessages& messages)
     : logic_(logic),
       messages_(messages),
-      conditionsHeading_(QStringLiteral("計算条件（最後に計算したスペクトル）"), this),
+      conditionsHeading_(tr("計算条件（最後に計算したスペクトル）"), this),
       conditionsText_(this),
-      tableHeading_(
-          QStringLiteral("角度ごとの線質（角度は線束中心から、－ は陰極側、＋ は陽極側）"), this),
+      tableHeading_(tr("角度ごとの線質（角度は線束中心から、－ は陰極側、＋ は陽極側）"), this),
       figureTable_(kAngleCount, static_cast<int>(kFigureColumnCount), this),
-      targetCaption_(QStringLiteral("目標の半価層"), this),
+      targetCaption_(tr("目標の半価層"), this),
       targetField_(this),
       targetUnit_(QStringLiteral("mm Al"), this),
-      matchButton_(QStringLiteral("半価層に合わせる"), this),
-      copyButton_(QStringLiteral("コピー"), this),
-      closeButton_(QStringLiteral("閉じる"), this),
+      matchButton_(tr("半価層に合わせる"), this),
+      copyButton_(tr("コピー"), this),
+      closeButton_(tr("閉じる"), this),
       statusLine_(this) {
     setObjectName(QStringLiteral("BeamQualityWindow"));
-    setWindowTitle(QStringLiteral("線質の詳細"));
+    setWindowTitle(tr("線質の詳細"));
     setFont(InterfaceFont(9));
     LayOut();
     PressOnEnter({&matchButton_, &copyButton_, &closeButton_});
@@ -76,14 +75,14 @@ void BeamQualityWindow::LayOut() {
     figureTable_.verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     for (int column = 0; column < static_cast<int>(kFigureColumnCount); ++column) {
         figureTable_.setHorizontalHeaderItem(
-            column, new QTableWidgetItem(QString::fromUtf8(kFigureColumnCaptions[column])));
+            column, new QTableWidgetItem(tr(kFigureColumnCaptions[column])));
     }
     for (int a = 1; a <= kAngleCount; ++a) {
         figureTable_.setVerticalHeaderItem(a - 1, new QTableWidgetItem(Text(AngleCaption(a))));
     }
     figureTable_.setToolTip(
-        QStringLiteral("均等度 = 第1半価層 / 第2半価層。"
-                       "求められない値は — で示します"));
+        tr("均等度 = 第1半価層 / 第2半価層。"
+           "求められない値は — で示します"));
 
     PlaceLabel(targetCaption_, "TargetCaption", 240, 7305);
     Place(targetField_, "TargetField", {1560, 7260, 1095, 330});
@@ -91,12 +90,12 @@ void BeamQualityWindow::LayOut() {
     PlaceLabel(targetUnit_, "TargetUnit", 2760, 7305);
     Place(matchButton_, "MatchCommand", {3600, 7185, 2175, 495});
     matchButton_.setToolTip(
-        QStringLiteral("最後に計算した条件で目標の半価層になるアルミ付加フィルタの厚さを探し、"
-                       "リセットしてその条件と厚さを入力欄に入れます"));
+        tr("最後に計算した条件で目標の半価層になるアルミ付加フィルタの厚さを探し、"
+           "リセットしてその条件と厚さを入力欄に入れます"));
     Place(copyButton_, "CopyCommand", {10500, 7185, 1815, 495});
     copyButton_.setToolTip(
-        QStringLiteral("表をタブ区切りの文字としてクリップボードに入れます（表計算ソフトに貼り付け"
-                       "られます）"));
+        tr("表をタブ区切りの文字としてクリップボードに入れます（表計算ソフトに貼り付け"
+           "られます）"));
     Place(closeButton_, "CloseCommand", {12645, 7185, 1815, 495});
     PlaceLabel(statusLine_, "StatusLine", 240, 7860, 14220, 330);
 }
@@ -119,7 +118,7 @@ void BeamQualityWindow::ShowLastRun() {
         return;
     }
     QStringList lines;
-    for (const std::string& line : ConditionLines(*run)) {
+    for (const std::string& line : ConditionSummary(run->Conditions, run->Filters)) {
         lines.append(Text(line));
     }
     conditionsText_.setText(lines.join(QLatin1Char('\n')));

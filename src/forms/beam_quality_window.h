@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,8 @@ namespace tubeline {
 // (the beam centre highlighted), a copy of the table for a spreadsheet, and the search for the
 // added aluminium that reaches a target half-value layer.
 class BeamQualityWindow : public SecondaryWindow {
+    Q_DECLARE_TR_FUNCTIONS(BeamQualityWindow)
+
   public:
     BeamQualityWindow(MainFormLogic& logic, OperatorMessages& messages);
 

@@ -1,5 +1,7 @@
 #include "filter_dialog.h"
 
+#include <algorithm>
+
 #include <utility>
 
 #include "model/material_file_reader.h"
@@ -14,17 +16,17 @@ FilterDialog::FilterDialog(MainFormLogic& logic, OperatorMessages& messages,
                            std::vector<std::filesystem::path> materialFolders)
     : logic_(logic),
       messages_(messages),
-      materialListHeading_(QStringLiteral("フィルターの種類"), this),
+      materialListHeading_(tr("フィルターの種類"), this),
       materialList_(QStringLiteral("*.ele;*.mix"), this),
-      materialCaption_(QStringLiteral("材質"), this),
+      materialCaption_(tr("材質"), this),
       materialName_(this),
-      thicknessCaption_(QStringLiteral("厚さ"), this),
+      thicknessCaption_(tr("厚さ"), this),
       thicknessField_(this),
       thicknessUnit_(QStringLiteral("mm"), this),
       okButton_(QStringLiteral("OK"), this),
       cancelButton_(QStringLiteral("Cancel"), this) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("任意フィルター設定"));
+    setWindowTitle(tr("任意フィルター設定"));
     setFont(InterfaceFont(9));
     setFixedSize(Pixels(6120), Pixels(2640));
     PlaceLabel(materialListHeading_, "Label1", 360, 240, 1935, 240);
@@ -36,6 +38,13 @@ FilterDialog::FilterDialog(MainFormLogic& logic, OperatorMessages& messages,
     PlaceLabel(thicknessCaption_, "Label2", 3000, 1200, 495, 240);
     Place(thicknessField_, "Text2", {3600, 1200, 1215, 315});
     PlaceLabel(thicknessUnit_, "Label3", 4920, 1200, 435, 300);
+    // Captions longer than the Japanese ones grow to the left, and the list gives way to them.
+    GrowCaptionLeftward(materialCaption_);
+    GrowCaptionLeftward(thicknessCaption_);
+    constexpr int kGap = 4;  // pixels
+    const int captionsLeft = std::min(materialCaption_.x(), thicknessCaption_.x());
+    materialList_.resize(std::min(materialList_.width(), captionsLeft - kGap - materialList_.x()),
+                         materialList_.height());
     Place(okButton_, "Command1", {3360, 1800, 1095, 495});
     Place(cancelButton_, "Command2", {4680, 1800, 1095, 495});
     for (QPushButton* button : {&okButton_, &cancelButton_}) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +17,8 @@ namespace tubeline {
 // Form1: chooses a material file of the material folders and a thickness, and adds the filter.
 // Hidden, not destroyed, between uses, so the list keeps its selection.
 class FilterDialog : public SecondaryWindow {
+    Q_DECLARE_TR_FUNCTIONS(FilterDialog)
+
   public:
     FilterDialog(MainFormLogic& logic, OperatorMessages& messages,
                  std::vector<std::filesystem::path> materialFolders);

@@ -49,7 +49,8 @@ void DrawTarget(QPainter& painter) {
     painter.setPen(QPen(Qt::black, 1.5));
     painter.setBrush(QColor(0xd8, 0xd8, 0xd8));
     painter.drawPath(block);
-    painter.drawText(QPointF(300, 84), QCoreApplication::translate("GeometrySchematic", "ターゲット"));
+    painter.drawText(QPointF(300, 84),
+                     QCoreApplication::translate("GeometrySchematic", "ターゲット"));
 
     painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
     painter.drawLine(faceBottom, Along(kFocalSpot, kDrawnTargetAngle, 230));
@@ -67,7 +68,8 @@ void DrawElectronBeam(QPainter& painter) {
     head.closeSubpath();
     painter.setBrush(Qt::black);
     painter.drawPath(head);
-    painter.drawText(QPointF(90, kFocalSpot.y() - 10), QCoreApplication::translate("GeometrySchematic", "電子"));
+    painter.drawText(QPointF(90, kFocalSpot.y() - 10),
+                     QCoreApplication::translate("GeometrySchematic", "電子"));
 }
 
 void DrawFiltersAndRays(QPainter& painter) {
@@ -120,7 +122,8 @@ void DrawCalculationPoints(QPainter& painter) {
     centredUnder(-10, QStringLiteral("-10°"));
     centredUnder(0, QStringLiteral("0°"));
     centredUnder(10, QStringLiteral("10°"));
-    painter.drawText(QPointF(372, kPointsLineY + 5), QCoreApplication::translate("GeometrySchematic", "計算点"));
+    painter.drawText(QPointF(372, kPointsLineY + 5),
+                     QCoreApplication::translate("GeometrySchematic", "計算点"));
 }
 
 }  // namespace

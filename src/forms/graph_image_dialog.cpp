@@ -21,18 +21,18 @@ GraphImageDialog::GraphImageDialog(const GraphCanvas& canvas, const ExportSource
     : canvas_(canvas),
       source_(source),
       messages_(messages),
-      explanationFirstLine_(QStringLiteral("表示されているスペクトルの画像を"), this),
-      explanationSecondLine_(QStringLiteral("ビットマップ形式で保存します"), this),
+      explanationFirstLine_(tr("表示されているスペクトルの画像を"), this),
+      explanationSecondLine_(tr("ビットマップ形式で保存します"), this),
       driveList_(this),
       folderList_(this),
       fileList_(QStringLiteral("*.bmp"), this),
-      fileNameHeading_(QStringLiteral("ファイル名（拡張子なしで入力）"), this),
+      fileNameHeading_(tr("ファイル名（拡張子なしで入力）"), this),
       fileNameField_(this),
       folderPath_(this),
       okButton_(QStringLiteral("OK"), this),
       cancelButton_(QStringLiteral("Cancel"), this) {
     setObjectName(QStringLiteral("Form7"));
-    setWindowTitle(QStringLiteral(" スペクトル画像保存"));
+    setWindowTitle(tr(" スペクトル画像保存"));
     setFont(InterfaceFont(9));
     setFixedSize(Pixels(4470), Pixels(7875));
     PlaceLabel(explanationFirstLine_, "Label1", 240, 120);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,8 @@ namespace tubeline {
 
 // Form7: saves what the graph area shows as a bitmap in a chosen folder.
 class GraphImageDialog : public SecondaryWindow {
+    Q_DECLARE_TR_FUNCTIONS(GraphImageDialog)
+
   public:
     GraphImageDialog(const GraphCanvas& canvas, const ExportSource& source,
                      OperatorMessages& messages, const std::filesystem::path& startFolder);

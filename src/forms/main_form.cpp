@@ -36,38 +36,38 @@ MainForm::MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessage
       places_(places),
       end_(end),
       graphView_(canvas, this),
-      drawHeading_(QStringLiteral("描画"), this),
-      degreeLabel_(QStringLiteral("度"), this),
+      drawHeading_(tr("描画"), this),
+      degreeLabel_(tr("度"), this),
       clearButton_(QStringLiteral("Clear"), this),
-      axisFrame_(QStringLiteral("グラフの縦軸"), this),
-      photonFluenceOption_(QStringLiteral("フルエンス"), &axisFrame_),
-      energyFluenceOption_(QStringLiteral("エネルギーフルエンス"), &axisFrame_),
-      airKermaOption_(QStringLiteral("空気カーマ"), &axisFrame_),
-      conditionsHeading_(QStringLiteral("照 射 条 件"), this),
-      rectificationFrame_(QStringLiteral("整流方式"), this),
-      constantPotentialOption_(QStringLiteral("定電圧"), &rectificationFrame_),
-      threePhaseOption_(QStringLiteral("三相12ピーク"), &rectificationFrame_),
-      singlePhaseOption_(QStringLiteral("単相全波"), &rectificationFrame_),
+      axisFrame_(tr("グラフの縦軸"), this),
+      photonFluenceOption_(tr("フルエンス"), &axisFrame_),
+      energyFluenceOption_(tr("エネルギーフルエンス"), &axisFrame_),
+      airKermaOption_(tr("空気カーマ"), &axisFrame_),
+      conditionsHeading_(tr("照 射 条 件"), this),
+      rectificationFrame_(tr("整流方式"), this),
+      constantPotentialOption_(tr("定電圧"), &rectificationFrame_),
+      threePhaseOption_(tr("三相12ピーク"), &rectificationFrame_),
+      singlePhaseOption_(tr("単相全波"), &rectificationFrame_),
       tubeVoltageField_(this),
       targetAngleField_(this),
       inherentFiltrationField_(this),
       aluminiumFilterField_(this),
       copperFilterField_(this),
       filterPanel_(this),
-      filterPanelHeading_(QStringLiteral("任意材質フィルタ"), &filterPanel_),
-      filterLimitLabel_(QStringLiteral("（最大３種類）"), &filterPanel_),
+      filterPanelHeading_(tr("任意材質フィルタ"), &filterPanel_),
+      filterLimitLabel_(tr("（最大３種類）"), &filterPanel_),
       filterListView_(&filterPanel_),
-      setFilterButton_(QStringLiteral("設定"), &filterPanel_),
-      releaseFiltersButton_(QStringLiteral("解除"), &filterPanel_),
-      calculateButton_(QStringLiteral("スペクトル計算"), this),
-      resetButton_(QStringLiteral("リセット"), this),
-      saveSpectrumDataButton_(QStringLiteral("スペクトルデータ保存"), this),
-      saveGraphImageButton_(QStringLiteral("グラフ画像保存"), this),
-      showGeometryButton_(QStringLiteral("計算点 模式図表示"), this),
+      setFilterButton_(tr("設定"), &filterPanel_),
+      releaseFiltersButton_(tr("解除"), &filterPanel_),
+      calculateButton_(tr("スペクトル計算"), this),
+      resetButton_(tr("リセット"), this),
+      saveSpectrumDataButton_(tr("スペクトルデータ保存"), this),
+      saveGraphImageButton_(tr("グラフ画像保存"), this),
+      showGeometryButton_(tr("計算点 模式図表示"), this),
       modelCaptionShadow_(this),
       modelCaption_(this),
-      beamQualityButton_(QStringLiteral("線質の詳細"), this),
-      referenceDataHeading_(QStringLiteral("参考データ"), this),
+      beamQualityButton_(tr("線質の詳細"), this),
+      referenceDataHeading_(tr("参考データ"), this),
       halfValueLayerCaption_(QStringLiteral("Half Value Layer ="), this),
       halfValueLayerField_(this),
       halfValueLayerUnit_(QStringLiteral("mm Al"), this),
@@ -76,7 +76,7 @@ MainForm::MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessage
       fluencePerExposureField_(this),
       fluenceUnit_(QStringLiteral("Photons / mm"), this),
       fluenceUnitSquare_(QStringLiteral("2"), this),
-      beamCentreNote_(QStringLiteral("線束中心にて"), this),
+      beamCentreNote_(tr("線束中心にて"), this),
       tubeIcon_(this),
       exitButton_(this) {
     setObjectName(QStringLiteral("Form2"));
@@ -113,9 +113,9 @@ void MainForm::LayOutGraphColumn() {
     Place(photonFluenceOption_, "Option10", {120, 480, 1620, 300});
     Place(energyFluenceOption_, "Option12", {120, 840, 1620, 540});
     Place(airKermaOption_, "Option11", {120, 1440, 1620, 300});
-    photonFluenceOption_.setToolTip(QStringLiteral("光子束スペクトル"));
-    energyFluenceOption_.setToolTip(QStringLiteral("エネルギー束スペクトル"));
-    airKermaOption_.setToolTip(QStringLiteral("照射線量スペクトル"));
+    photonFluenceOption_.setToolTip(tr("光子束スペクトル"));
+    energyFluenceOption_.setToolTip(tr("エネルギー束スペクトル"));
+    airKermaOption_.setToolTip(tr("照射線量スペクトル"));
 }
 
 void MainForm::LayOutConditions() {
@@ -124,6 +124,10 @@ void MainForm::LayOutConditions() {
     Place(constantPotentialOption_, "Option7", {180, 360, 1620, 300});
     Place(threePhaseOption_, "Option8", {180, 720, 1620, 300});
     Place(singlePhaseOption_, "Option9", {180, 1080, 1620, 300});
+    // The layout was made for the Japanese captions; longer ones widen the options and their
+    // frame to the right, into the free space before the field captions.
+    WidenToFit(rectificationFrame_,
+               {&constantPotentialOption_, &threePhaseOption_, &singlePhaseOption_});
 
     struct Row {
         QLineEdit& field;
@@ -132,18 +136,22 @@ void MainForm::LayOutConditions() {
         const char* caption;
         const char* unit;
     };
-    const Row rows[] = {{tubeVoltageField_, "Text1", 7200, "Ｘ線管電圧", "kV"},
-                        {targetAngleField_, "Text5", 7680, "ターゲット角度", "degree"},
-                        {inherentFiltrationField_, "Text2", 8160, "固有ろ過（Al 当量）", "mm Al"},
-                        {aluminiumFilterField_, "Text3", 8640, "アルミ付加フィルタ", "mm"},
-                        {copperFilterField_, "Text4", 9120, "銅付加フィルタ", "mm"}};
+    const Row rows[] = {
+        {tubeVoltageField_, "Text1", 7200, QT_TRANSLATE_NOOP("MainForm", "Ｘ線管電圧"), "kV"},
+        {targetAngleField_, "Text5", 7680, QT_TRANSLATE_NOOP("MainForm", "ターゲット角度"),
+         "degree"},
+        {inherentFiltrationField_, "Text2", 8160,
+         QT_TRANSLATE_NOOP("MainForm", "固有ろ過（Al 当量）"), "mm Al"},
+        {aluminiumFilterField_, "Text3", 8640, QT_TRANSLATE_NOOP("MainForm", "アルミ付加フィルタ"),
+         "mm"},
+        {copperFilterField_, "Text4", 9120, QT_TRANSLATE_NOOP("MainForm", "銅付加フィルタ"), "mm"}};
     constexpr int kFieldLeft = 7920;
     constexpr int kFieldWidth = 975;
     constexpr int kFieldHeight = 330;
     constexpr int kCaptionGap = 90;
     for (const Row& row : rows) {
         Place(row.field, row.name, {kFieldLeft, row.top, kFieldWidth, kFieldHeight});
-        QLabel& caption = conditionLabels_.emplace_back(QString::fromUtf8(row.caption), this);
+        QLabel& caption = conditionLabels_.emplace_back(tr(row.caption), this);
         caption.adjustSize();
         caption.move(Pixels(kFieldLeft - kCaptionGap) - caption.width(),
                      Pixels(row.top) + (Pixels(kFieldHeight) - caption.height()) / 2);
@@ -199,8 +207,8 @@ void MainForm::LayOutResults() {
     // the result column above the reference data it enlarges on.
     Place(beamQualityButton_, "BeamQualityCommand", {14640, 2520, 1815, 435});
     beamQualityButton_.setToolTip(
-        QStringLiteral("最後に計算した線質を角度ごとに表示します（第2半価層、均等度、平均・実効"
-                       "エネルギーなど）"));
+        tr("最後に計算した線質を角度ごとに表示します（第2半価層、均等度、平均・実効"
+           "エネルギーなど）"));
     PlaceLabel(referenceDataHeading_, "Label34", 14640, 3240);
     referenceDataHeading_.setStyleSheet(QStringLiteral("color: #0000ff;"));
     PlaceLabel(halfValueLayerCaption_, "Label15", 14640, 3720);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +28,8 @@ namespace tubeline {
 // panel, the arbitrary-filter panel, the commands and the result column. The controls' object
 // names are listed with their members in control_names.md.
 class MainForm : public QWidget, public MainFormView {
+    Q_DECLARE_TR_FUNCTIONS(MainForm)
+
   public:
     MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessages& messages,
              const FilePlaces& places, ProgramEnd& end);

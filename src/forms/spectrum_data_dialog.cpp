@@ -12,23 +12,22 @@ SpectrumDataDialog::SpectrumDataDialog(const ExportSource& source, OperatorMessa
                                        const std::filesystem::path& startFolder)
     : source_(source),
       messages_(messages),
-      explanation_(
-          QStringLiteral("計算した光子数スペクトルデータを csv 形式でファイルに保存します"), this),
-      previewHeading_(QStringLiteral("ファイルに保存する内容"), this),
+      explanation_(tr("計算した光子数スペクトルデータを csv 形式でファイルに保存します"), this),
+      previewHeading_(tr("ファイルに保存する内容"), this),
       previewSubtitle_(QStringLiteral("( Relative  photon fluence spectra data )"), this),
       previewList_(this),
-      folderHeading_(QStringLiteral("保存フォルダを指定して下さい"), this),
+      folderHeading_(tr("保存フォルダを指定して下さい"), this),
       driveList_(this),
       folderList_(this),
-      fileListHeading_(QStringLiteral("既存ファイル (.csv)"), this),
+      fileListHeading_(tr("既存ファイル (.csv)"), this),
       fileList_(QStringLiteral("*.csv"), this),
-      fileNameHeading_(QStringLiteral("保存ファイル名（拡張子なしで入力）"), this),
+      fileNameHeading_(tr("保存ファイル名（拡張子なしで入力）"), this),
       fileNameField_(this),
       folderPath_(this),
       okButton_(QStringLiteral("OK"), this),
       cancelButton_(QStringLiteral("Cancel"), this) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral(" スペクトルデータ保存"));
+    setWindowTitle(tr(" スペクトルデータ保存"));
     setFont(InterfaceFont(9));
     setFixedSize(Pixels(15270), Pixels(8130));
     explanation_.setFont(InterfaceFont(10.5));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,6 +18,8 @@ namespace tubeline {
 // Form3: previews the last run's spectrum data with its conditions and saves it as a CSV file
 // in a chosen folder.
 class SpectrumDataDialog : public SecondaryWindow {
+    Q_DECLARE_TR_FUNCTIONS(SpectrumDataDialog)
+
   public:
     SpectrumDataDialog(const ExportSource& source, OperatorMessages& messages,
                        const std::filesystem::path& startFolder);

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include <QCoreApplication>
 #include <QWidget>
 
 #include "main_form.h"

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/number_format.h"
+#include "model/physics_constants.h"
 #include "model/text_fields.h"
 #include "translation.h"
 
@@ -380,6 +381,44 @@ std::string SpectrumDataSavedMessage(const std::filesystem::path& file) {
 std::string GraphImageProblemMessage(const FileProblem& problem) {
     return Substitute(Tr("Messages", " グラフ画像を %1 に保存できません（%2） "),
                       {problem.Path.string(), FileProblemReason(problem)});
+}
+
+std::vector<std::string> ConditionSummary(const IrradiationConditions& conditions,
+                                          const MaterialFilter& filters) {
+    const auto millimetres = [](double centimetres) {
+        return FormatGeneral(centimetres * kCentimetresToMillimetres);
+    };
+    const std::string model = conditions.ModelChoice == SpectrumModel::Tucker
+                                  ? Tr("Messages", "Tucker の式")
+                                  : Tr("Messages", "Birch の式");
+    std::string rectification;
+    switch (conditions.Rectification) {
+        case RectificationMode::ConstantPotential:
+            rectification = Tr("Messages", "定電圧");
+            break;
+        case RectificationMode::ThreePhaseTwelvePulse:
+            rectification = Tr("Messages", "三相12ピーク");
+            break;
+        case RectificationMode::SinglePhaseFullWave:
+            rectification = Tr("Messages", "単相全波");
+            break;
+    }
+    std::string arbitrary = filters.FilterCount == 0 ? Tr("Messages", "任意フィルタ (-)")
+                                                     : Tr("Messages", "任意フィルタ");
+    for (int slot = 1; slot <= filters.FilterCount; ++slot) {
+        arbitrary += Substitute(Tr("Messages", "　%1 = %2 mm"),
+                                {filters.FilterName[slot], FilterThicknessText(filters, slot)});
+    }
+    return {
+        Substitute(Tr("Messages", "%1　%2　管電圧 = %3 kV　ターゲット角度 = %4 度"),
+                   {model, rectification, FormatGeneral(conditions.TubeVoltage),
+                    FormatGeneral(conditions.TargetAngle)}),
+        Substitute(
+            Tr("Messages", "固有ろ過 = %1 mm Al当量　Al フィルタ = %2 mm　Cu フィルタ = %3 mm"),
+            {millimetres(conditions.InherentFiltration), millimetres(conditions.AluminiumFilter),
+             millimetres(conditions.CopperFilter)}),
+        arbitrary,
+    };
 }
 
 std::string NoticeMessage(Notice notice) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "export/spectrum_export.h"
 #include "model/attenuation_table_file.h"
@@ -50,6 +51,12 @@ std::string HalfValueLayerMatchedMessage(std::string_view aluminiumText, double 
 std::string ExportMessage(const ExportProblem& problem);
 std::string SpectrumDataSavedMessage(const std::filesystem::path& file);
 std::string GraphImageProblemMessage(const FileProblem& problem);
+
+// The conditions of a run in three lines, worded as the spectrum export's header: the model,
+// the rectification, the tube voltage and the target angle; the inherent, aluminium and copper
+// filtration; the arbitrary filters. Unlike the file's header, they follow the language.
+std::vector<std::string> ConditionSummary(const IrradiationConditions& conditions,
+                                          const MaterialFilter& filters);
 
 // Messages of the windows that carry no values.
 enum class Notice {

@@ -8,11 +8,13 @@
 namespace tubeline {
 
 bool SpeakLanguage(Language language) {
-    if (language != Language::English) {
-        return true;
-    }
     // Lives as long as the application that uses it.
     static QTranslator english;
+    if (language == Language::Japanese) {
+        QCoreApplication::removeTranslator(&english);
+        InstallTranslator({});
+        return true;
+    }
     if (!english.load(QStringLiteral(":/i18n/tubeline_en.qm"))) {
         return false;
     }

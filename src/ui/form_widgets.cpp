@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <algorithm>
 
 #include "twips.h"
 
@@ -52,11 +53,30 @@ void PlaceLabel(QLabel& label, const char* name, int leftTwips, int topTwips, in
     }
 }
 
+void WidenToFit(QWidget& frame, std::initializer_list<QWidget*> controls) {
+    constexpr int kFrameMargin = 8;  // pixels right of the widest control
+    int right = 0;
+    for (QWidget* control : controls) {
+        control->resize(std::max(control->width(), control->sizeHint().width()), control->height());
+        right = std::max(right, control->geometry().right());
+    }
+    frame.resize(std::max(frame.width(), right + kFrameMargin), frame.height());
+}
+
+void GrowCaptionLeftward(QLabel& caption) {
+    const int needed = caption.sizeHint().width();
+    if (needed > caption.width()) {
+        const int right = caption.geometry().right();
+        caption.setGeometry(right + 1 - needed, caption.y(), needed, caption.height());
+    }
+}
+
 void PaintLightYellow(QPushButton& button) {
     // A style sheet takes the button out of the style's hands, so it draws its own focus mark.
-    button.setStyleSheet(QStringLiteral("QPushButton { background-color: #ffffc0; }"
-                                        "QPushButton:focus { border: 2px solid #1e5ac8; "
-                                        "border-radius: 3px; }"));
+    button.setStyleSheet(
+        QStringLiteral("QPushButton { background-color: #ffffc0; }"
+                       "QPushButton:focus { border: 2px solid #1e5ac8; "
+                       "border-radius: 3px; }"));
 }
 
 void SetBackground(QWidget& control, QColor colour) {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
+#include <initializer_list>
 
 namespace tubeline {
 
@@ -31,6 +32,14 @@ void Place(QWidget& control, const char* name, QRect twips);
 // Names a label and puts it at a place in twips, sized to its text unless a size is given.
 void PlaceLabel(QLabel& label, const char* name, int leftTwips, int topTwips, int widthTwips = 0,
                 int heightTwips = 0);
+
+// Widens each control to its caption where the caption needs more than its place, and the frame
+// around them to hold them; nothing is narrowed or moved.
+void WidenToFit(QWidget& frame, std::initializer_list<QWidget*> controls);
+
+// A caption longer than its place grows to the left, so that it still ends where the control it
+// names begins.
+void GrowCaptionLeftward(QLabel& caption);
 
 // A button with a light-yellow face, as the filter commands have.
 void PaintLightYellow(QPushButton& button);

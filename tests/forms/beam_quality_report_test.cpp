@@ -1,5 +1,8 @@
 #include "forms/beam_quality_report.h"
 
+#include "export/export_header.h"
+#include "texts/messages.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -65,11 +68,15 @@ TEST(BeamQualityReport, ConditionsInThreeLinesWithTheModel) {
     run.Conditions = {
         SpectrumModel::Birch, 80, 16, 0.25, 0.1, 0, RectificationMode::SinglePhaseFullWave};
     AddFilter(run.Filters, LoadMaterialFile(testing::DataFolder() / "Pb.ele"), 0.1);
-    EXPECT_EQ(ConditionLines(run),
+    EXPECT_EQ(ConditionSummary(run.Conditions, run.Filters),
               (std::vector<std::string>{
                   "Birch の式　単相全波　管電圧 = 80 kV　ターゲット角度 = 16 度",
                   "固有ろ過 = 2.5 mm Al当量　Al フィルタ = 1 mm　Cu フィルタ = 0 mm",
                   "任意フィルタ　Pb = 0.1 mm"}));
+    // In the file's own words, which stay Japanese in every language.
+    const std::vector<std::string> header = SpectrumExportHeader(run.Conditions, run.Filters);
+    EXPECT_NE(ConditionSummary(run.Conditions, run.Filters)[0].find(header[1]), std::string::npos);
+    EXPECT_NE(ConditionSummary(run.Conditions, run.Filters)[1].find(header[3]), std::string::npos);
 }
 
 }  // namespace

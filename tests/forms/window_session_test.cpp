@@ -14,6 +14,8 @@
 #include "support/recording_operator.h"
 #include "support/test_data.h"
 #include "support/widget_lookup.h"
+#include "texts/messages.h"
+#include "texts/qt_translation.h"
 #include "ui/folder_lists.h"
 
 namespace tubeline {
@@ -185,6 +187,29 @@ TEST_F(WindowSession, TheKeyboardAloneChoosesAModelAndCalculates) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(Find<QLineEdit>(form2, "Text9").text().isEmpty());
     EXPECT_TRUE(Button(form2, "Command7").isEnabled());
+}
+
+TEST_F(WindowSession, InEnglishEveryCaptionFitsAndMessagesFollow) {
+    ASSERT_TRUE(SpeakLanguage(Language::English));
+    {
+        WindowProgram program(messages_, end_, folder_.Path());
+        ASSERT_TRUE(program.Load());
+        Button(program.StartWindow(), "Command1").click();
+        MainForm& form2 = program.MainWindow();
+        EXPECT_EQ(Button(form2, "Command1").text(), "Calculate spectra");
+        for (const char* option : {"Option7", "Option8", "Option9", "Option10", "Option11"}) {
+            const QRadioButton& button = Find<QRadioButton>(form2, option);
+            EXPECT_GE(button.width(), button.sizeHint().width()) << option;
+            EXPECT_LE(button.geometry().right(), button.parentWidget()->width()) << option;
+        }
+        Find<QLineEdit>(form2, "Text5").setText(QStringLiteral("5"));
+        Find<QLineEdit>(form2, "Text5").textEdited(QStringLiteral("5"));
+        Button(form2, "Command1").click();
+        ASSERT_EQ(messages_.Warnings.size(), 1u);
+        EXPECT_EQ(messages_.Warnings[0], " The target angle is below the minimum (12 degrees) ");
+    }
+    SpeakLanguage(Language::Japanese);
+    EXPECT_EQ(NoticeMessage(Notice::NoFileName), "ファイル名を入力して下さい");
 }
 
 TEST_F(WindowSession, RejectionShowsTheWarningAndResetsTheAngleField) {
