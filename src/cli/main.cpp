@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -6,5 +8,6 @@
 
 int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    return tubeline::RunCalculator(arguments, std::cout, std::cerr);
+    return tubeline::RunCalculator(arguments, {std::cin, std::cout, std::cerr,
+                                               ::isatty(STDERR_FILENO) ? &std::cerr : nullptr});
 }

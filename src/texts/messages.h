@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -40,6 +41,25 @@ std::string FilterRefusalMessage(const FilterRefusal& refusal);
 // reached.
 std::string HalfValueLayerMatchMessage(const HalfValueLayerMatch& match, double targetMm,
                                        std::string_view variedFilter);
+
+// What is wrong with the column names, the first row, of a tubeline-calc --batch file.
+enum class BatchHeaderProblem {
+    Missing,         // the file has no rows at all
+    UnknownColumn,   // a name not among the known ones
+    RepeatedColumn,  // a name given twice
+};
+std::string BatchHeaderMessage(BatchHeaderProblem problem, std::string_view column,
+                               std::string_view knownColumns);
+
+// Why a row of a --batch file was not read; the row's own value in `value`.
+enum class BatchCellProblem {
+    ModelUnknown,            // neither tucker nor birch
+    RectificationUnknown,    // not 1, 2 or 3
+    ThicknessWithoutFilter,  // a thickness column filled, its filter column empty
+};
+std::string BatchCellMessage(BatchCellProblem problem, std::string_view column,
+                             std::string_view value);
+std::string BatchFieldCountMessage(std::size_t fields, std::size_t columns);
 
 std::string ExportMessage(const ExportProblem& problem);
 std::string SpectrumDataSavedMessage(const std::filesystem::path& file);

@@ -31,8 +31,9 @@ Outcome Calculate(std::vector<std::string> arguments, bool withData = true) {
         arguments.insert(arguments.begin(), {"--data", DataFolder().string()});
     }
     const std::vector<std::string_view> views(arguments.begin(), arguments.end());
+    std::istringstream in;
     std::ostringstream out, err;
-    const int code = RunCalculator(views, out, err);
+    const int code = RunCalculator(views, {in, out, err});
     return {code, out.str(), err.str()};
 }
 
