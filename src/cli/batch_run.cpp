@@ -253,6 +253,7 @@ int RunBatch(const BatchInput& input, const AttenuationTable& attenuation,
             }
             progress.RowDone();
         });
+        progress.Refresh();
         for (std::size_t i = 0; i < count; ++i) {
             WriteRow(output.Rows, header.size(), chunk[i], results[i]);
             allComputed = allComputed && results[i].Error.empty();

@@ -107,8 +107,8 @@ int MatchAndCalculate(const CalculatorArguments& parsed, const AttenuationTable&
         return Fail(err, *failure);
     }
     const MatchedFilter& matched = std::get<MatchedFilter>(match);
-    return CalculateBeam(parsed, WithMatchedFilter(start, *parsed.Match, matched), attenuation,
-                         matched, out, err);
+    return CalculateBeam(parsed, WithMatchedFilter(start, *parsed.Match, matched.ThicknessText),
+                         attenuation, matched, out, err);
 }
 
 // --batch: FILE, or "-" for the standard input. A file is counted through first when a progress

@@ -23,6 +23,10 @@ ProgressBar::~ProgressBar() {
 
 void ProgressBar::RowDone() {
     ++done_;
+    Refresh();
+}
+
+void ProgressBar::Refresh() {
     if (!terminal_ || std::this_thread::get_id() != drawer_) {
         return;
     }

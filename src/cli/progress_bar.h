@@ -19,7 +19,11 @@ class ProgressBar {
     ProgressBar& operator=(const ProgressBar&) = delete;
     ~ProgressBar();
 
+    // Counts a row; draws when called by the bar's own thread.
     void RowDone();
+    // Draws from the bar's own thread, which may have computed none of the rows since the last
+    // time.
+    void Refresh();
 
   private:
     void Draw();
