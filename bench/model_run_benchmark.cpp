@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
             [state, tableFile](benchmark::State& loop) { RunOracle(loop, state, tableFile); })
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
-        goals.push_back({benchCase.Name, benchCase.LeastRatio});
+        goals.push_back({benchCase.Name, benchCase.LeastRatio, 1, 1, {}});
     }
     RatioReporter reporter(goals);
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -46,11 +46,12 @@ void RatioReporter::Finalize() {
     ConsoleReporter::Finalize();
     std::FILE* out = stdout;
     std::fflush(out);
-    std::fprintf(out, "\n%-34s %14s %11s %9s %6s\n", "case", "production ms", "oracle ms", "ratio",
-                 "goal");
+    std::fprintf(out, "\n%-34s %14s %11s %9s %6s\n", "case (ms per condition)", "production",
+                 "oracle", "ratio", "goal");
     for (const RatioGoal& goal : goals_) {
-        const double production = TimeOf(goal.Case + "/production");
-        const double oracle = TimeOf(goal.Case + "/oracle");
+        const double production = TimeOf(goal.Case + "/production") / goal.ProductionConditions;
+        const std::string& oracleCase = goal.OracleCase.empty() ? goal.Case : goal.OracleCase;
+        const double oracle = TimeOf(oracleCase + "/oracle") / goal.OracleConditions;
         if (production == 0 || oracle == 0) {
             std::fprintf(out, "%-34s not measured\n", goal.Case.c_str());
             goalsMet_ = goalsMet_ && goal.LeastRatio == 0;

@@ -8,14 +8,20 @@
 
 namespace tubeline::bench {
 
-// One set of conditions measured twice: "<name>/production" and "<name>/oracle".
+// One set of conditions measured twice: "<name>/production" and "<name>/oracle", each over
+// its number of conditions (the oracle may be timed on a sample of them).
 struct RatioGoal {
     std::string Case;
     double LeastRatio = 0;  // 0 where no goal is set
+    int ProductionConditions = 1;
+    int OracleConditions = 1;
+    // The case whose "/oracle" run is the oracle's time; the case itself when empty.
+    std::string OracleCase;
 };
 
-// The console report, followed by a table of oracle time / production time per case. With
-// repetitions the medians are compared, otherwise the single measurements.
+// The console report, followed by a table of the times per condition and the ratio oracle /
+// production per case. With repetitions the medians are compared, otherwise the single
+// measurements.
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
     explicit RatioReporter(std::vector<RatioGoal> goals);
