@@ -19,6 +19,10 @@ struct RatioGoal {
     std::string OracleCase;
 };
 
+// A benchmark may count, in this counter, the processor time of the whole process (all its
+// threads) per iteration in milliseconds; the table then compares those times as well.
+inline constexpr char kProcessorCounter[] = "processor_ms";
+
 // The console report, followed by a table of the times per condition and the ratio oracle /
 // production per case. With repetitions the medians are compared, otherwise the single
 // measurements.
@@ -32,11 +36,15 @@ class RatioReporter : public benchmark::ConsoleReporter {
     bool GoalsMet() const { return goalsMet_; }
 
   private:
-    double TimeOf(const std::string& name) const;
+    struct Times {
+        double Real = 0;       // milliseconds
+        double Processor = 0;  // milliseconds; 0 when not counted
+    };
+    Times TimesOf(const std::string& name) const;
 
     std::vector<RatioGoal> goals_;
-    std::map<std::string, double> medians_;  // milliseconds
-    std::map<std::string, double> singles_;  // milliseconds
+    std::map<std::string, Times> medians_;
+    std::map<std::string, Times> singles_;
     bool goalsMet_ = true;
 };
 
