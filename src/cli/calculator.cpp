@@ -111,8 +111,8 @@ int MatchAndCalculate(const CalculatorArguments& parsed, const AttenuationTable&
                          attenuation, matched, out, err);
 }
 
-// --batch: FILE, or "-" for the standard input. A file is counted through first when a progress
-// bar is drawn.
+// --batch: FILE, or "-" for the standard input. A regular file is counted through first when a
+// progress bar is drawn (a pipe can be read only once).
 int CalculateBatch(const std::filesystem::path& file, const AttenuationTable& attenuation,
                    const CalculatorStreams& streams) {
     const BatchOutput output{streams.Out, streams.Progress};
@@ -121,7 +121,8 @@ int CalculateBatch(const std::filesystem::path& file, const AttenuationTable& at
             return RunBatch({streams.In, file, std::nullopt}, attenuation, output);
         }
         std::optional<std::size_t> rowCount;
-        if (streams.Progress) {
+        std::error_code unknown;
+        if (streams.Progress && std::filesystem::is_regular_file(file, unknown)) {
             std::ifstream counted(file, std::ios::binary);
             if (const std::size_t records = CountCsvRecords(counted); records > 0) {
                 rowCount = records - 1;
