@@ -92,7 +92,7 @@ void RunProduction(benchmark::State& loop, const CalculationState& start,
     NoRunEffects none;
     for (auto _ : loop) {
         const RunResult result = ComputeChosenModel(state, {tableFile}, none);
-        if (!result.Completed() || result.TableFileError) {
+        if (!result.Completed() || result.TableFileProblem) {
             loop.SkipWithError("the production run failed");
             break;
         }
@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
             [state, tableFile](benchmark::State& loop) { RunOracle(loop, state, tableFile); })
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
-        goals.push_back({benchCase.Name, benchCase.LeastRatio});
+        goals.push_back({benchCase.Name, benchCase.LeastRatio, 1, 1, {}});
     }
     RatioReporter reporter(goals);
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -13,6 +13,11 @@ double Milliseconds(const benchmark::BenchmarkReporter::Run& run) {
            benchmark::GetTimeUnitMultiplier(run.time_unit);
 }
 
+double ProcessorMilliseconds(const benchmark::BenchmarkReporter::Run& run) {
+    const auto counter = run.counters.find(kProcessorCounter);
+    return counter == run.counters.end() ? 0 : counter->second.value;
+}
+
 }  // namespace
 
 RatioReporter::RatioReporter(std::vector<RatioGoal> goals) : goals_(std::move(goals)) {}
@@ -24,47 +29,58 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
             continue;
         }
         const std::string& name = run.run_name.function_name;
+        const Times times{Milliseconds(run), ProcessorMilliseconds(run)};
         if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-            medians_[name] = Milliseconds(run);
+            medians_[name] = times;
         } else if (run.run_type == Run::RT_Iteration) {
-            singles_[name] = Milliseconds(run);
+            singles_[name] = times;
         }
     }
 }
 
-double RatioReporter::TimeOf(const std::string& name) const {
+RatioReporter::Times RatioReporter::TimesOf(const std::string& name) const {
     if (const auto median = medians_.find(name); median != medians_.end()) {
         return median->second;
     }
     if (const auto single = singles_.find(name); single != singles_.end()) {
         return single->second;
     }
-    return 0;
+    return {};
 }
 
 void RatioReporter::Finalize() {
     ConsoleReporter::Finalize();
     std::FILE* out = stdout;
     std::fflush(out);
-    std::fprintf(out, "\n%-34s %14s %11s %9s %6s\n", "case", "production ms", "oracle ms", "ratio",
-                 "goal");
+    std::fprintf(out, "\n%-34s %14s %11s %9s %6s\n", "case (ms per condition)", "production",
+                 "oracle", "ratio", "goal");
     for (const RatioGoal& goal : goals_) {
-        const double production = TimeOf(goal.Case + "/production");
-        const double oracle = TimeOf(goal.Case + "/oracle");
-        if (production == 0 || oracle == 0) {
+        const std::string& oracleCase = goal.OracleCase.empty() ? goal.Case : goal.OracleCase;
+        const Times production = TimesOf(goal.Case + "/production");
+        const Times oracle = TimesOf(oracleCase + "/oracle");
+        if (production.Real == 0 || oracle.Real == 0) {
             std::fprintf(out, "%-34s not measured\n", goal.Case.c_str());
             goalsMet_ = goalsMet_ && goal.LeastRatio == 0;
             continue;
         }
-        const double ratio = oracle / production;
+        const double productionMs = production.Real / goal.ProductionConditions;
+        const double oracleMs = oracle.Real / goal.OracleConditions;
+        const double ratio = oracleMs / productionMs;
         const bool met = ratio >= goal.LeastRatio;
         goalsMet_ = goalsMet_ && met;
-        std::fprintf(out, "%-34s %14.3f %11.3f %8.1fx", goal.Case.c_str(), production, oracle,
+        std::fprintf(out, "%-34s %14.3f %11.3f %8.1fx", goal.Case.c_str(), productionMs, oracleMs,
                      ratio);
         if (goal.LeastRatio > 0) {
             std::fprintf(out, " %5.0fx%s", goal.LeastRatio, met ? "" : "  NOT MET");
         }
         std::fprintf(out, "\n");
+        if (production.Processor > 0 && oracle.Processor > 0) {
+            const double productionProcessorMs = production.Processor / goal.ProductionConditions;
+            const double oracleProcessorMs = oracle.Processor / goal.OracleConditions;
+            std::fprintf(out, "%-34s %14.3f %11.3f %8.1fx\n", "  processor time, all threads",
+                         productionProcessorMs, oracleProcessorMs,
+                         oracleProcessorMs / productionProcessorMs);
+        }
     }
     std::fflush(out);
 }

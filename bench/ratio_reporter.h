@@ -8,14 +8,24 @@
 
 namespace tubeline::bench {
 
-// One set of conditions measured twice: "<name>/production" and "<name>/oracle".
+// One set of conditions measured twice: "<name>/production" and "<name>/oracle", each over
+// its number of conditions (the oracle may be timed on a sample of them).
 struct RatioGoal {
     std::string Case;
     double LeastRatio = 0;  // 0 where no goal is set
+    int ProductionConditions = 1;
+    int OracleConditions = 1;
+    // The case whose "/oracle" run is the oracle's time; the case itself when empty.
+    std::string OracleCase;
 };
 
-// The console report, followed by a table of oracle time / production time per case. With
-// repetitions the medians are compared, otherwise the single measurements.
+// A benchmark may count, in this counter, the processor time of the whole process (all its
+// threads) per iteration in milliseconds; the table then compares those times as well.
+inline constexpr char kProcessorCounter[] = "processor_ms";
+
+// The console report, followed by a table of the times per condition and the ratio oracle /
+// production per case. With repetitions the medians are compared, otherwise the single
+// measurements.
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
     explicit RatioReporter(std::vector<RatioGoal> goals);
@@ -26,11 +36,15 @@ class RatioReporter : public benchmark::ConsoleReporter {
     bool GoalsMet() const { return goalsMet_; }
 
   private:
-    double TimeOf(const std::string& name) const;
+    struct Times {
+        double Real = 0;       // milliseconds
+        double Processor = 0;  // milliseconds; 0 when not counted
+    };
+    Times TimesOf(const std::string& name) const;
 
     std::vector<RatioGoal> goals_;
-    std::map<std::string, double> medians_;  // milliseconds
-    std::map<std::string, double> singles_;  // milliseconds
+    std::map<std::string, Times> medians_;
+    std::map<std::string, Times> singles_;
     bool goalsMet_ = true;
 };
 

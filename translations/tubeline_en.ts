@@ -555,11 +555,11 @@ energy
     </message>
     <message>
         <source>Tucker の式</source>
-        <translation>Tucker's formula</translation>
+        <translation>Tucker&apos;s formula</translation>
     </message>
     <message>
         <source>Birch の式</source>
-        <translation>Birch's formula</translation>
+        <translation>Birch&apos;s formula</translation>
     </message>
     <message>
         <source>定電圧</source>
@@ -583,19 +583,47 @@ energy
     </message>
     <message>
         <source>&#x3000;%1 = %2 mm</source>
-        <translation>　%1 = %2 mm</translation>
+        <translation>&#x3000;%1 = %2 mm</translation>
     </message>
     <message>
         <source>%1&#x3000;%2&#x3000;管電圧 = %3 kV&#x3000;ターゲット角度 = %4 度</source>
-        <translation>%1　%2　Tube voltage = %3 kV　Target angle = %4 degrees</translation>
+        <translation>%1&#x3000;%2&#x3000;Tube voltage = %3 kV&#x3000;Target angle = %4 degrees</translation>
     </message>
     <message>
         <source>固有ろ過 = %1 mm Al当量&#x3000;Al フィルタ = %2 mm&#x3000;Cu フィルタ = %3 mm</source>
-        <translation>Inherent filtration = %1 mm Al equiv.　Al filter = %2 mm　Cu filter = %3 mm</translation>
+        <translation>Inherent filtration = %1 mm Al equiv.&#x3000;Al filter = %2 mm&#x3000;Cu filter = %3 mm</translation>
     </message>
     <message>
         <source>表をタブ区切りでクリップボードにコピーしました</source>
         <translation>The table was copied to the clipboard as tab-separated text</translation>
+    </message>
+    <message>
+        <source> バッチファイルに列名の行がありません </source>
+        <translation> The batch file has no line of column names </translation>
+    </message>
+    <message>
+        <source> バッチファイルの列名「%1」は使えません。使える列名は %2 です </source>
+        <translation> The batch file's column name "%1" is not known. The known names are %2 </translation>
+    </message>
+    <message>
+        <source> バッチファイルの列名「%1」が二度あります </source>
+        <translation> The batch file names the column "%1" twice </translation>
+    </message>
+    <message>
+        <source> %1 の「%2」は使えません。tucker か birch を指定して下さい </source>
+        <translation> "%2" in %1 is not a model. Give tucker or birch </translation>
+    </message>
+    <message>
+        <source> %1 の「%2」は使えません。1、2、3 のいずれかを指定して下さい </source>
+        <translation> "%2" in %1 is not a rectification. Give 1, 2 or 3 </translation>
+    </message>
+    <message>
+        <source> %1 に厚さ「%2」がありますが、材質ファイルがありません </source>
+        <translation> %1 has the thickness "%2" but no material file </translation>
+    </message>
+    <message>
+        <source> この行の項目は %1 個で、列名の数 %2 と合いません </source>
+        <translation> This row has %1 fields, which does not match the %2 column names </translation>
     </message>
 </context>
 <context>

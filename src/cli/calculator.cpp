@@ -1,15 +1,20 @@
 #include "calculator.h"
 
+#include <cerrno>
 #include <exception>
+#include <fstream>
 #include <ostream>
 
+#include "batch_run.h"
+#include "beam_json.h"
+#include "beam_run.h"
 #include "calculator_arguments.h"
+#include "csv_records.h"
 #include "export/spectrum_export.h"
+#include "match_command.h"
 #include "model/attenuation_table_file.h"
 #include "model/file_io.h"
 #include "model/file_places.h"
-#include "model/filter_slots.h"
-#include "model/spectrum_model.h"
 #include "texts/messages.h"
 
 namespace tubeline {
@@ -17,16 +22,122 @@ namespace {
 
 constexpr std::string_view kProgram = "tubeline-calc: ";
 
-// Keeps the figures a run would show in the window.
-class CapturedResults : public NoRunEffects {
-  public:
-    void ShowBeamQuality(const BeamQualityTexts& texts) override { Texts = texts; }
-    BeamQualityTexts Texts;
-};
-
 // One line on the terminal, without the blanks that frame some messages in the window.
 void Report(std::ostream& err, std::string_view message) {
     err << kProgram << Trimmed(message) << '\n';
+}
+
+int Fail(std::ostream& err, const BeamFailure& failure) {
+    Report(err, failure.Message);
+    return failure.ExitCode;
+}
+
+void ReportCorrection(std::ostream& err, const BeamPreparation& preparation) {
+    if (preparation.CorrectedTubeVoltage) {
+        Report(err, "tube voltage corrected to " + *preparation.CorrectedTubeVoltage + " kV");
+    }
+}
+
+void PrintResults(const CalculatorArguments& parsed, const ComputedBeam& computed,
+                  const std::optional<MatchedFilter>& matched, std::ostream& out) {
+    if (parsed.Format == OutputFormat::Json) {
+        nlohmann::ordered_json json = BeamJson(
+            computed,
+            ComputeAngleFigures(computed.Beam.State->Spectra, computed.Beam.State->Attenuation));
+        if (matched) {
+            json["matched"] = MatchedFilterJson(matched->Name, matched->ThicknessMm);
+        }
+        out << JsonText(json) << '\n';
+        return;
+    }
+    if (matched) {
+        out << "Added " << matched->Name << " = " << matched->ThicknessText << " mm\n";
+    }
+    out << "Half Value Layer = " << computed.Texts.HalfValueLayer << " mm Al\n"
+        << "Fluence / 1[C/kg] = " << computed.Texts.FluencePerExposure << " Photons / mm2\n";
+}
+
+// A single run of `beam`: the results, then the table file and the export if asked for. With
+// a matched filter the tube voltage's correction has been reported by the search already.
+int CalculateBeam(const CalculatorArguments& parsed, const BeamArguments& beam,
+                  const AttenuationTable& attenuation, const std::optional<MatchedFilter>& matched,
+                  std::ostream& out, std::ostream& err) {
+    BeamPreparation preparation = PrepareBeam(beam, attenuation, LoadMaterialFile);
+    if (!matched) {
+        ReportCorrection(err, preparation);
+    }
+    if (const auto* failure = std::get_if<BeamFailure>(&preparation.Outcome)) {
+        return Fail(err, *failure);
+    }
+    const std::variant<ComputedBeam, BeamFailure> run =
+        RunBeam(std::get<PreparedBeam>(std::move(preparation.Outcome)), {parsed.TableFile});
+    if (const auto* failure = std::get_if<BeamFailure>(&run)) {
+        return Fail(err, *failure);
+    }
+    const ComputedBeam& computed = std::get<ComputedBeam>(run);
+    PrintResults(parsed, computed, matched, out);
+    if (computed.Run.TableFileProblem) {
+        Report(err, TableFileMessage(*computed.Run.TableFileProblem));
+        return kExitFileError;
+    }
+    if (parsed.CsvFile) {
+        const CalculationState& state = *computed.Beam.State;
+        try {
+            WriteSpectrumExport(*parsed.CsvFile,
+                                {state.Conditions, state.Filters, computed.Run.TableText});
+        } catch (const ExportError& error) {
+            Report(err, ExportMessage(error.Problem()));
+            return kExitFileError;
+        }
+    }
+    return kExitSuccess;
+}
+
+// --match-hvl: the search, then a single run with the matched filter.
+int MatchAndCalculate(const CalculatorArguments& parsed, const AttenuationTable& attenuation,
+                      std::ostream& out, std::ostream& err) {
+    const BeamArguments start = WithoutVariedFilter(parsed.Beam, *parsed.Match);
+    const BeamPreparation preparation = PrepareBeam(start, attenuation, LoadMaterialFile);
+    ReportCorrection(err, preparation);
+    if (const auto* failure = std::get_if<BeamFailure>(&preparation.Outcome)) {
+        return Fail(err, *failure);
+    }
+    const std::variant<MatchedFilter, BeamFailure> match =
+        MatchFilter(*parsed.Match, std::get<PreparedBeam>(preparation.Outcome));
+    if (const auto* failure = std::get_if<BeamFailure>(&match)) {
+        return Fail(err, *failure);
+    }
+    const MatchedFilter& matched = std::get<MatchedFilter>(match);
+    return CalculateBeam(parsed, WithMatchedFilter(start, *parsed.Match, matched.ThicknessText),
+                         attenuation, matched, out, err);
+}
+
+// --batch: FILE, or "-" for the standard input. A regular file is counted through first when a
+// progress bar is drawn (a pipe can be read only once).
+int CalculateBatch(const std::filesystem::path& file, const AttenuationTable& attenuation,
+                   const CalculatorStreams& streams) {
+    const BatchOutput output{streams.Out, streams.Progress};
+    try {
+        if (file == kStandardInputName) {
+            return RunBatch({streams.In, file, std::nullopt}, attenuation, output);
+        }
+        std::optional<std::size_t> rowCount;
+        std::error_code unknown;
+        if (streams.Progress && std::filesystem::is_regular_file(file, unknown)) {
+            std::ifstream counted(file, std::ios::binary);
+            if (const std::size_t records = CountCsvRecords(counted); records > 0) {
+                rowCount = records - 1;
+            }
+        }
+        std::ifstream rows(file, std::ios::binary);
+        if (!rows) {
+            throw FileError(file, errno);
+        }
+        return RunBatch({rows, file, rowCount}, attenuation, output);
+    } catch (const BatchHeaderError& error) {
+        Report(streams.Err, error.what());
+        return kExitUsageOrRejected;
+    }
 }
 
 // The working folder, named "." in messages as given, unless only the program's install
@@ -37,85 +148,52 @@ std::filesystem::path DefaultDataFolder() {
     return DecideDataFolder(sources);
 }
 
-int Calculate(const CalculatorArguments& parsed, std::ostream& out, std::ostream& err) {
+int Calculate(const CalculatorArguments& parsed, const CalculatorStreams& streams) {
     const std::filesystem::path dataFolder =
         parsed.DataFolder ? *parsed.DataFolder : DefaultDataFolder();
-    CalculationState state;
+    AttenuationTable attenuation;
     try {
-        state.Attenuation = LoadAttenuationTable(dataFolder / kAttenuationTableFileName);
+        attenuation = LoadAttenuationTable(dataFolder / kAttenuationTableFileName);
     } catch (const AttenuationTableError& error) {
-        Report(err, AttenuationTableMessage(error.Problem()));
+        Report(streams.Err, AttenuationTableMessage(error.Problem()));
         return kExitFileError;
     }
-    for (const FilterArgument& filter : parsed.Filters) {
-        if (const auto refusal =
-                AddFilterFromFile(state.Filters, filter.MaterialFile, filter.Thickness)) {
-            Report(err, FilterRefusalMessage(*refusal));
-            return refusal->FileRefused() ? kExitFileError : kExitUsageOrRejected;
-        }
+    if (parsed.BatchFile) {
+        return CalculateBatch(*parsed.BatchFile, attenuation, streams);
     }
-    state.Conditions.ModelChoice = parsed.ModelChoice;
-    state.Conditions.Rectification = parsed.Rectification;
-
-    const CheckedConditions checked = CheckConditionFields(parsed.Fields, state.Conditions);
-    if (checked.Texts.TubeVoltage != parsed.Fields.TubeVoltage) {
-        Report(err, "tube voltage corrected to " + checked.Texts.TubeVoltage + " kV");
+    if (parsed.Match) {
+        return MatchAndCalculate(parsed, attenuation, streams.Out, streams.Err);
     }
-    if (checked.Rejection) {
-        Report(err, ConditionRejectionMessage(*checked.Rejection));
-        return kExitUsageOrRejected;
-    }
-    state.Conditions = checked.Conditions;
-
-    CapturedResults results;
-    const RunResult run = ComputeChosenModel(state, {parsed.TableFile}, results);
-    if (run.Refusal) {
-        Report(err, RunRefusalMessage(*run.Refusal));
-        return kExitUsageOrRejected;
-    }
-    out << "Half Value Layer = " << results.Texts.HalfValueLayer << " mm Al\n"
-        << "Fluence / 1[C/kg] = " << results.Texts.FluencePerExposure << " Photons / mm2\n";
-    if (run.TableFileProblem) {
-        Report(err, TableFileMessage(*run.TableFileProblem));
-        return kExitFileError;
-    }
-    if (parsed.CsvFile) {
-        try {
-            WriteSpectrumExport(*parsed.CsvFile, {state.Conditions, state.Filters, run.TableText});
-        } catch (const ExportError& error) {
-            Report(err, ExportMessage(error.Problem()));
-            return kExitFileError;
-        }
-    }
-    return kExitSuccess;
+    return CalculateBeam(parsed, parsed.Beam, attenuation, std::nullopt, streams.Out, streams.Err);
 }
 
 }  // namespace
 
-int RunCalculator(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err,
+int RunCalculator(std::span<const std::string_view> arguments, const CalculatorStreams& streams,
                   const LanguageSwitch& speak) {
     CalculatorArguments parsed;
     try {
         parsed = ParseCalculatorArguments(arguments);
     } catch (const UsageError& error) {
-        Report(err, std::string(error.what()) + " (see --help)");
+        Report(streams.Err, std::string(error.what()) + " (see --help)");
         return kExitUsageOrRejected;
     }
     if (parsed.Help) {
-        out << kCalculatorUsage;
+        streams.Out << kCalculatorUsage;
         return kExitSuccess;
     }
     if (speak && !speak(parsed.Speak.value_or(LanguageOfEnvironment()))) {
-        Report(err, "the English messages are missing from this build; they stay Japanese");
+        Report(streams.Err, "the English messages are missing from this build; they stay Japanese");
     }
     try {
-        return Calculate(parsed, out, err);
+        return Calculate(parsed, streams);
     } catch (const FileError& error) {
-        Report(err, error.Problem().Path.string() + ": " + FileProblemReason(error.Problem()));
+        Report(streams.Err,
+               error.Problem().Path.string() + ": " + FileProblemReason(error.Problem()));
         return kExitFileError;
     } catch (const std::exception& error) {
         // Whatever the file system or the library throws ends as a line, not as an abort.
-        Report(err, error.what());
+        Report(streams.Err, error.what());
         return kExitFileError;
     }
 }

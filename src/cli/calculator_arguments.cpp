@@ -1,14 +1,13 @@
 #include "calculator_arguments.h"
 
 #include <algorithm>
-#include <cctype>
-
-#include "model/waveform.h"
+#include <vector>
 
 namespace tubeline {
 
 const std::string_view kCalculatorUsage =
     R"(Usage: tubeline-calc [OPTION]...
+       tubeline-calc --batch FILE|- [--data DIR]
 Computes the X-ray spectra of a tungsten-target tube and prints the first half-value
 layer and the photon fluence per unit exposure at the beam centre.
 
@@ -29,12 +28,24 @@ layer and the photon fluence per unit exposure at the beam centre.
                             ends the file name)
   --csv FILE                also write the spectrum data export to FILE, exactly as the
                             window's "スペクトルデータ保存" writes it (Shift-JIS, CR LF)
+  --format text|json        text: the two result lines (default); json: one JSON object
+                            with the conditions, the filters and every beam-quality
+                            figure of the beam centre and of the eleven angles
+  --match-hvl MM            find the filter that gives a first half-value layer of MM
+                            mm Al, print "Added Al = T mm" (T rounded to 0.001 mm) and
+                            then the results of the beam with that filter
+  --match-with al|cu|FILE   the filter varied by --match-hvl: the added aluminium
+                            (default) or copper, which takes the place of --al or
+                            --cu, or a filter of material file FILE after the others
+  --batch FILE|-            compute one beam per row of the CSV file FILE (- reads
+                            standard input); see the README for the columns
   --lang ja|en              language of the messages (default: the locale's; Japanese
                             where the locale names none); files are the same in both
   --help                    show this help and exit
 
 Values are read like the window's fields: the leading number counts, the rest is ignored.
-Exit status: 0 success, 1 file error, 2 bad arguments or rejected input.
+Exit status: 0 success, 1 file error, 2 bad arguments, rejected input or a target
+half-value layer that cannot be reached, 3 (--batch) some rows failed.
 )";
 
 namespace {
@@ -48,18 +59,26 @@ FilterArgument ParseFilterArgument(const std::string& text) {
     return {text.substr(0, colon), text.substr(colon + 1)};
 }
 
-std::string Lowercase(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
+std::variant<AddedFilter, std::filesystem::path> VariedFilter(const std::string& text) {
+    if (text == "al" || text == "Al") {
+        return AddedFilter::Aluminium;
+    }
+    if (text == "cu" || text == "Cu") {
+        return AddedFilter::Copper;
+    }
+    return std::filesystem::path(text);
 }
+
+// A batch takes every condition from its file.
+constexpr std::string_view kOptionsWithBatch[] = {"--batch", "--data", "--lang"};
 
 }  // namespace
 
 CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> arguments) {
     CalculatorArguments parsed;
     std::optional<std::string> angle;
+    std::optional<std::string> variedFilter;
+    std::vector<std::string> given;
     CommandLineReader reader(arguments);
     while (reader.Next()) {
         if (reader.IsFlag("--help")) {
@@ -67,45 +86,58 @@ CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> a
             continue;
         }
         const std::string_view option = reader.Option();
+        given.emplace_back(option);
         if (option == "--model") {
-            const std::string model = Lowercase(reader.Value());
-            if (model == "tucker") {
-                parsed.ModelChoice = SpectrumModel::Tucker;
-            } else if (model == "birch") {
-                parsed.ModelChoice = SpectrumModel::Birch;
-            } else {
+            const std::string model = reader.Value();
+            const std::optional<SpectrumModel> named = SpectrumModelNamed(model);
+            if (!named) {
                 throw UsageError("--model must be tucker or birch, not '" + model + "'");
             }
+            parsed.Beam.ModelChoice = *named;
         } else if (option == "--kv") {
-            parsed.Fields.TubeVoltage = reader.Value();
+            parsed.Beam.Fields.TubeVoltage = reader.Value();
         } else if (option == "--angle") {
             angle = reader.Value();
         } else if (option == "--inherent") {
-            parsed.Fields.InherentFiltration = reader.Value();
+            parsed.Beam.Fields.InherentFiltration = reader.Value();
         } else if (option == "--al") {
-            parsed.Fields.AluminiumFilter = reader.Value();
+            parsed.Beam.Fields.AluminiumFilter = reader.Value();
         } else if (option == "--cu") {
-            parsed.Fields.CopperFilter = reader.Value();
+            parsed.Beam.Fields.CopperFilter = reader.Value();
         } else if (option == "--rectification") {
             const std::string number = reader.Value();
-            const std::optional<RectificationMode> mode =
-                number.size() == 1 ? RectificationFromNumber(number[0] - '0') : std::nullopt;
+            const std::optional<RectificationMode> mode = RectificationNumbered(number);
             if (!mode) {
                 throw UsageError("--rectification must be 1, 2 or 3, not '" + number + "'");
             }
-            parsed.Rectification = *mode;
+            parsed.Beam.Rectification = *mode;
         } else if (option == "--data") {
             parsed.DataFolder = reader.Value();
         } else if (option == "--table") {
             parsed.TableFile = reader.Value();
         } else if (option == "--filter") {
-            if (parsed.Filters.size() == kFilterSlotCount) {
+            if (parsed.Beam.Filters.size() == kFilterSlotCount) {
                 throw UsageError("at most " + std::to_string(kFilterSlotCount) +
                                  " --filter options");
             }
-            parsed.Filters.push_back(ParseFilterArgument(reader.Value()));
+            parsed.Beam.Filters.push_back(ParseFilterArgument(reader.Value()));
         } else if (option == "--csv") {
             parsed.CsvFile = reader.Value();
+        } else if (option == "--format") {
+            const std::string format = reader.Value();
+            if (format == "text") {
+                parsed.Format = OutputFormat::Text;
+            } else if (format == "json") {
+                parsed.Format = OutputFormat::Json;
+            } else {
+                throw UsageError("--format must be text or json, not '" + format + "'");
+            }
+        } else if (option == "--match-hvl") {
+            parsed.Match = MatchArguments{reader.Value()};
+        } else if (option == "--match-with") {
+            variedFilter = reader.Value();
+        } else if (option == "--batch") {
+            parsed.BatchFile = reader.Value();
         } else if (option == "--lang") {
             const std::string code = reader.Value();
             parsed.Speak = LanguageNamed(code);
@@ -116,7 +148,23 @@ CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> a
             reader.RefuseUnknown();
         }
     }
-    parsed.Fields.TargetAngle = angle.value_or(DefaultTargetAngleText(parsed.ModelChoice));
+    parsed.Beam.Fields.TargetAngle =
+        angle.value_or(DefaultTargetAngleText(parsed.Beam.ModelChoice));
+    if (variedFilter) {
+        if (!parsed.Match) {
+            throw UsageError("--match-with goes only with --match-hvl");
+        }
+        parsed.Match->Varied = VariedFilter(*variedFilter);
+    }
+    if (parsed.BatchFile) {
+        for (const std::string& option : given) {
+            if (std::find(std::begin(kOptionsWithBatch), std::end(kOptionsWithBatch), option) ==
+                std::end(kOptionsWithBatch)) {
+                throw UsageError("--batch takes the conditions from its file; " + option +
+                                 " cannot go with it");
+            }
+        }
+    }
     return parsed;
 }
 

@@ -5,38 +5,43 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <variant>
 
+#include "beam_run.h"
 #include "command_line.h"
-#include "model/calculation_state.h"
-#include "model/condition_fields.h"
+#include "model/half_value_layer_match.h"
 #include "texts/language.h"
 
 namespace tubeline {
 
-// One --filter FILE:MM: a material file and the thickness as typed, in mm.
-struct FilterArgument {
-    std::filesystem::path MaterialFile;
-    std::string Thickness;
+enum class OutputFormat { Text, Json };
+
+// --match-hvl MM [--match-with al|cu|FILE].
+struct MatchArguments {
+    std::string TargetMm;  // read by the leading-number rule
+    // The added aluminium or copper, or a filter of a material file.
+    std::variant<AddedFilter, std::filesystem::path> Varied = AddedFilter::Aluminium;
 };
 
 struct CalculatorArguments {
-    SpectrumModel ModelChoice = SpectrumModel::Tucker;
-    RectificationMode Rectification = RectificationMode::ConstantPotential;
-    // Texts read by the same leading-number rule as the window's fields; the target angle
-    // defaults by model.
-    ConditionTexts Fields{"100", "", "2.5", "0", "0"};
+    // The target angle defaults by model.
+    BeamArguments Beam;
     // --data; without it the working folder, or the installed data when only that holds the
     // table.
     std::optional<std::filesystem::path> DataFolder;
     std::optional<std::filesystem::path> TableFile;
-    std::vector<FilterArgument> Filters;  // at most kFilterSlotCount, in the order given
     std::optional<std::filesystem::path> CsvFile;
-    std::optional<Language> Speak;  // --lang; the locale's language when not given
+    OutputFormat Format = OutputFormat::Text;
+    std::optional<MatchArguments> Match;
+    std::optional<std::filesystem::path> BatchFile;  // "-" is the standard input
+    std::optional<Language> Speak;                   // --lang; the locale's when not given
     bool Help = false;
 };
 
 CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> arguments);
+
+// What --batch reads from standard input.
+inline constexpr std::string_view kStandardInputName = "-";
 
 extern const std::string_view kCalculatorUsage;
 

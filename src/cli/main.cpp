@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -11,11 +13,13 @@
 
 int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const tubeline::CalculatorStreams streams{std::cin, std::cout, std::cerr,
+                                              ::isatty(STDERR_FILENO) ? &std::cerr : nullptr};
 #ifdef TUBELINE_SPEAKS_ENGLISH
     // Qt's translators need an application object.
     const QCoreApplication application(argc, argv);
-    return tubeline::RunCalculator(arguments, std::cout, std::cerr, tubeline::SpeakLanguage);
+    return tubeline::RunCalculator(arguments, streams, tubeline::SpeakLanguage);
 #else
-    return tubeline::RunCalculator(arguments, std::cout, std::cerr);
+    return tubeline::RunCalculator(arguments, streams);
 #endif
 }

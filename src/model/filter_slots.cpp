@@ -28,30 +28,40 @@ bool FilterRefusal::FileRefused() const {
            std::holds_alternative<NameNotShiftJis>(Cause);
 }
 
+std::variant<MaterialFile, FilterRefusal> ReadFilterMaterial(
+    const std::filesystem::path& materialFile, const MaterialReader& read) {
+    try {
+        MaterialFile material = read(materialFile);
+        try {
+            EncodeShiftJis(material.Name);
+        } catch (const UnencodableCharacterError& error) {
+            return FilterRefusal{FilterRefusal::NameNotShiftJis{material.Name, error.Character()}};
+        }
+        return material;
+    } catch (const MaterialFileError& error) {
+        return FilterRefusal{error.Problem()};
+    }
+}
+
 std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
                                                const std::filesystem::path& materialFile,
-                                               std::string_view thicknessText) {
+                                               std::string_view thicknessText,
+                                               const MaterialReader& read) {
     if (thicknessText.empty()) {
         return FilterRefusal{FilterRefusal::ThicknessMissing{}};
     }
     if (filters.FilterCount >= kFilterSlotCount) {
         return FilterRefusal{FilterRefusal::NoFreeSlot{}};
     }
-    try {
-        const MaterialFile material = LoadMaterialFile(materialFile);
-        try {
-            EncodeShiftJis(material.Name);
-        } catch (const UnencodableCharacterError& error) {
-            return FilterRefusal{FilterRefusal::NameNotShiftJis{material.Name, error.Character()}};
-        }
-        const double thicknessMm = LeadingNumber(thicknessText);
-        if (!std::isfinite(thicknessMm)) {
-            return FilterRefusal{FilterRefusal::ThicknessOutOfRange{}};
-        }
-        AddFilter(filters, material, thicknessMm);
-    } catch (const MaterialFileError& error) {
-        return FilterRefusal{error.Problem()};
+    std::variant<MaterialFile, FilterRefusal> material = ReadFilterMaterial(materialFile, read);
+    if (const auto* refusal = std::get_if<FilterRefusal>(&material)) {
+        return *refusal;
     }
+    const double thicknessMm = LeadingNumber(thicknessText);
+    if (!std::isfinite(thicknessMm)) {
+        return FilterRefusal{FilterRefusal::ThicknessOutOfRange{}};
+    }
+    AddFilter(filters, std::get<MaterialFile>(material), thicknessMm);
     return std::nullopt;
 }
 

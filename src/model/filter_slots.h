@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,12 +39,22 @@ struct FilterRefusal {
     bool FileRefused() const;
 };
 
+// How a material file is read: LoadMaterialFile, or a reader that keeps files already read.
+// Throws MaterialFileError for a file it refuses.
+using MaterialReader = std::function<MaterialFile(const std::filesystem::path&)>;
+
+// A material file read for a filter: refused when the reader refuses it or when its name has a
+// character without a Shift-JIS form.
+std::variant<MaterialFile, FilterRefusal> ReadFilterMaterial(
+    const std::filesystem::path& materialFile, const MaterialReader& read = LoadMaterialFile);
+
 // What the dialog's OK does once a file is chosen: checks that a thickness was typed, reads the
 // material file, takes the thickness by the leading-number rule (a text without a number is
 // 0 mm) and adds the filter. Any refusal adds nothing.
 std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
                                                const std::filesystem::path& materialFile,
-                                               std::string_view thicknessText);
+                                               std::string_view thicknessText,
+                                               const MaterialReader& read = LoadMaterialFile);
 
 // "解除": FilterCount 0 and MuFilter 0 in every slot. Names and thicknesses stay, stale.
 void ReleaseFilters(MaterialFilter& filters);

@@ -14,7 +14,7 @@ constexpr int kMostWorkerThreads = 4;
 int WorkerThreadCount() {
     static const int count =
         std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMostWorkerThreads);
-    return count;
+    return tInParallelLoop ? 1 : count;
 }
 
 }  // namespace tubeline

@@ -7,7 +7,12 @@
 
 namespace tubeline {
 
-// How many threads share the work of a run: the cores, up to a few.
+// Set on the threads of a ForEachIndexInParallel while they work: a parallel loop inside it
+// (the model run of one batch row) then stays on its thread, the outer loop keeping the cores
+// busy already.
+inline thread_local bool tInParallelLoop = false;
+
+// How many threads share the work of a run: the cores, up to a few; one inside a parallel loop.
 int WorkerThreadCount();
 
 // Calls work(i) once for every i = 0 .. count - 1, spread over `threads` threads (the caller's
@@ -18,9 +23,12 @@ template <class Work>
 void ForEachIndexInParallel(int count, int threads, const Work& work) {
     std::atomic<int> next{0};
     const auto takeIndices = [&next, count, &work] {
+        const bool outer = tInParallelLoop;
+        tInParallelLoop = true;
         for (int i = next++; i < count; i = next++) {
             work(i);
         }
+        tInParallelLoop = outer;
     };
     std::vector<std::jthread> helpers;
     helpers.reserve(threads - 1);

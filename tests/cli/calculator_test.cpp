@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "calculator_runs.h"
 #include "model/shift_jis.h"
 #include "model/spectrum_table_file.h"
 #include "support/test_data.h"
@@ -15,26 +16,12 @@
 namespace tubeline {
 namespace {
 
+using testing::Calculate;
 using testing::DataFolder;
+using testing::Outcome;
 using testing::ReadBytes;
 using testing::ScratchFolder;
 using testing::WriteBytes;
-
-struct Outcome {
-    int Code;
-    std::string Out;
-    std::string Err;
-};
-
-Outcome Calculate(std::vector<std::string> arguments, bool withData = true) {
-    if (withData) {
-        arguments.insert(arguments.begin(), {"--data", DataFolder().string()});
-    }
-    const std::vector<std::string_view> views(arguments.begin(), arguments.end());
-    std::ostringstream out, err;
-    const int code = RunCalculator(views, out, err);
-    return {code, out.str(), err.str()};
-}
 
 TEST(Calculator, PrintsExactlyTheTwoResultLines) {
     const Outcome outcome = Calculate({});
@@ -89,7 +76,10 @@ TEST(Calculator, BadArgumentsExitTwoWithOneLine) {
           {"--rectification", "4"},
           {"--kv"},
           {"--frobnicate"},
-          {"100"}}) {
+          {"100"},
+          {"--format", "xml"},
+          {"--match-with", "cu"},
+          {"--batch", "-", "--kv", "80"}}) {
         const Outcome outcome = Calculate(arguments);
         EXPECT_EQ(outcome.Code, 2) << arguments[0];
         EXPECT_EQ(std::count(outcome.Err.begin(), outcome.Err.end(), '\n'), 1) << outcome.Err;
@@ -125,7 +115,7 @@ TEST(Calculator, TableIsWrittenOnlyWhenAsked) {
 }
 
 std::string Material(const char* fileName, const char* thickness) {
-    return (DataFolder() / fileName).string() + ":" + thickness;
+    return testing::ShippedFile(fileName) + ":" + thickness;
 }
 
 TEST(Calculator, FiltersEnterTheSpectra) {

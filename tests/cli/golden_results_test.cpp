@@ -26,8 +26,9 @@ std::string OutputOf(const std::string& command) {
                                   (testing::DataFolder() / word.substr(file + 5)).string());
     }
     const std::vector<std::string_view> views(words.begin(), words.end());
+    std::istringstream in;
     std::ostringstream out, err;
-    const int code = RunCalculator(views, out, err);
+    const int code = RunCalculator(views, {in, out, err});
     return code == kExitSuccess ? out.str() : "exit " + std::to_string(code) + ": " + err.str();
 }
 

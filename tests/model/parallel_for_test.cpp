@@ -21,5 +21,13 @@ TEST(ForEachIndexInParallel, CallsEveryIndexExactlyOnce) {
     }
 }
 
+TEST(ForEachIndexInParallel, ALoopInsideOneStaysOnItsThread) {
+    const int outside = WorkerThreadCount();
+    std::vector<int> inside(8);
+    ForEachIndexInParallel(8, 2, [&inside](int i) { inside[i] = WorkerThreadCount(); });
+    EXPECT_EQ(inside, std::vector<int>(8, 1));
+    EXPECT_EQ(WorkerThreadCount(), outside);
+}
+
 }  // namespace
 }  // namespace tubeline

@@ -1,0 +1,270 @@
+// Ten thousand mixed conditions through tubeline-calc's batch path (CSV in, CSV out, the rows of
+// each chunk spread over the cores) against the straightforward oracle of the same conditions.
+// The oracle needs minutes for all of them, so it is timed on every 50th condition; the ratio
+// compares the times per condition. The same sample also goes through the batch on its own, for
+// a ratio over the very same conditions. At the end the oracle's display texts of the sample
+// (first half-value layer, fluence per exposure) are compared with the batch's figures.
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <sstream>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "cli/batch_run.h"
+#include "cli/beam_run.h"
+#include "cli/csv_records.h"
+#include "model/attenuation_table_file.h"
+#include "model/number_format.h"
+#include "oracle/straightforward_model.h"
+#include "ratio_reporter.h"
+
+namespace tubeline::bench {
+namespace {
+
+constexpr int kConditionCount = 10000;
+constexpr int kSampleStep = 50;  // the oracle's sample: every 50th condition
+constexpr unsigned kSeed = 20261208;
+
+constexpr char kHeader[] = "model,kv,angle,inherent,al,cu,rectification,filter1,thickness1";
+constexpr int kInputColumns = 9;
+constexpr int kFigureColumns = 8;
+
+// A filter material and the thickest layer of it drawn, mm.
+struct Material {
+    const char* File;
+    double MostMm;
+};
+constexpr Material kMaterials[] = {{"Water.mix", 30}, {"Sn.ele", 0.1}, {"Mo.ele", 0.05}};
+
+// Both models, 30 to 150 kV, the three rectifications, target angles from the model's default
+// to 4 degrees above it, and each of added aluminium, copper and a material filter present in
+// about half, a third and a third of the conditions.
+std::vector<BeamArguments> MixedBeams(const std::filesystem::path& data) {
+    std::mt19937 random(kSeed);
+    const auto below = [&random](int count) {
+        return static_cast<int>(random() % static_cast<unsigned>(count));
+    };
+    const auto upTo = [&random](double most, int decimals) {
+        return FormatFixed(most * std::generate_canonical<double, 53>(random), decimals);
+    };
+    std::vector<BeamArguments> beams(kConditionCount);
+    for (BeamArguments& beam : beams) {
+        beam.ModelChoice = below(2) == 0 ? SpectrumModel::Tucker : SpectrumModel::Birch;
+        beam.Rectification = *RectificationNumbered(std::to_string(1 + below(3)));
+        ConditionTexts& typed = beam.Fields;
+        typed.TubeVoltage = std::to_string(30 + below(121));
+        typed.TargetAngle =
+            std::to_string(std::stoi(DefaultTargetAngleText(beam.ModelChoice)) + below(5));
+        typed.AluminiumFilter = below(2) == 0 ? upTo(4, 2) : "0";
+        typed.CopperFilter = below(3) == 0 ? upTo(0.3, 3) : "0";
+        if (below(3) == 0) {
+            const Material& material = kMaterials[below(std::size(kMaterials))];
+            beam.Filters.push_back({data / material.File, upTo(material.MostMm, 3)});
+        }
+    }
+    return beams;
+}
+
+std::string BatchInputOf(const std::vector<BeamArguments>& beams) {
+    std::string text = std::string(kHeader) + "\n";
+    for (const BeamArguments& beam : beams) {
+        const ConditionTexts& typed = beam.Fields;
+        text += std::string(SpectrumModelName(beam.ModelChoice)) + "," + typed.TubeVoltage + "," +
+                typed.TargetAngle + "," + typed.InherentFiltration + "," + typed.AluminiumFilter +
+                "," + typed.CopperFilter + "," +
+                std::to_string(static_cast<int>(beam.Rectification)) + ",";
+        if (!beam.Filters.empty()) {
+            text += beam.Filters[0].MaterialFile.string() + "," + beam.Filters[0].Thickness;
+        } else {
+            text += ",";
+        }
+        text += "\n";
+    }
+    return text;
+}
+
+std::string RunBatchOn(const std::string& input, const AttenuationTable& attenuation) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    RunBatch({in, "-", std::nullopt}, attenuation, {out});
+    return out.str();
+}
+
+// The conditions and filters as the oracle takes them, read as a batch row reads them.
+struct OracleInputs {
+    IrradiationConditions Conditions;
+    MaterialFilter Filters;
+};
+
+std::vector<OracleInputs> OracleInputsOf(const std::vector<BeamArguments>& beams,
+                                         const AttenuationTable& attenuation) {
+    std::vector<OracleInputs> inputs;
+    for (const BeamArguments& beam : beams) {
+        const BeamPreparation preparation = PrepareBeam(beam, attenuation, LoadMaterialFile);
+        const CalculationState& state = *std::get<PreparedBeam>(preparation.Outcome).State;
+        inputs.push_back({state.Conditions, state.Filters});
+    }
+    return inputs;
+}
+
+// What the runs leave for the comparison after the benchmarks.
+struct Comparison {
+    std::string SampleOutput;  // the batch's CSV of the sample
+    std::vector<std::string> OracleTexts;
+};
+
+// User and system time of every thread of the process so far.
+double ProcessorMilliseconds() {
+    ::rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    const auto milliseconds = [](const ::timeval& time) {
+        return time.tv_sec * 1e3 + time.tv_usec * 1e-3;
+    };
+    return milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime);
+}
+
+// Runs `work` once per iteration and counts the processor time it takes on all threads; the
+// wall-clock time alone would credit the batch's second core and suffer most from a busy
+// machine.
+template <class Work>
+void MeasureConditions(benchmark::State& loop, int conditions, const Work& work) {
+    const double start = ProcessorMilliseconds();
+    for (auto _ : loop) {
+        work();
+    }
+    loop.counters[kProcessorCounter] =
+        benchmark::Counter(ProcessorMilliseconds() - start, benchmark::Counter::kAvgIterations);
+    loop.SetItemsProcessed(loop.iterations() * conditions);
+}
+
+void ThroughBatch(benchmark::State& loop, const std::string& input,
+                  const AttenuationTable& attenuation, int conditions, std::string& output) {
+    MeasureConditions(loop, conditions, [&] { output = RunBatchOn(input, attenuation); });
+}
+
+void ThroughOracle(benchmark::State& loop, const std::vector<OracleInputs>& inputs,
+                   const AttenuationTable& attenuation, std::vector<std::string>& texts) {
+    MeasureConditions(loop, static_cast<int>(inputs.size()), [&] {
+        texts.clear();
+        for (const OracleInputs& input : inputs) {
+            const oracle::OracleRun run =
+                oracle::RunStraightforward(input.Conditions, attenuation, input.Filters);
+            texts.push_back(run.HalfValueLayerText + " " + run.FluencePerExposureText);
+        }
+    });
+}
+
+// The batch's first half-value layer and fluence per exposure of each sampled row, as the window
+// shows them, against the oracle's texts. Prints the count of rows that differ or failed.
+bool FiguresAgree(const Comparison& comparison) {
+    if (comparison.SampleOutput.empty() || comparison.OracleTexts.empty()) {
+        std::printf("figures not compared: the sample was not run through both\n");
+        return true;
+    }
+    std::istringstream in(comparison.SampleOutput);
+    CsvRecordReader reader(in);
+    std::vector<std::string> fields;
+    reader.Next(fields);
+    int rows = 0, differing = 0, failed = 0;
+    for (; reader.Next(fields); ++rows) {
+        const std::string& hvl1 = fields[kInputColumns];
+        const std::string& fluence = fields[kInputColumns + kFigureColumns - 1];
+        if (!fields.back().empty() || hvl1.empty()) {
+            ++failed;
+            continue;
+        }
+        const std::string texts = FormatFixed(std::strtod(hvl1.c_str(), nullptr), 2) + " " +
+                                  FormatScientific(std::strtod(fluence.c_str(), nullptr));
+        if (rows >= static_cast<int>(comparison.OracleTexts.size()) ||
+            texts != comparison.OracleTexts[rows]) {
+            ++differing;
+        }
+    }
+    std::printf(
+        "\nfigures of the %d sampled conditions: %d differ from the oracle's texts, %d "
+        "rows failed\n",
+        rows, differing, failed);
+    return differing == 0 && failed == 0 && rows == static_cast<int>(comparison.OracleTexts.size());
+}
+
+// Every 50th row of the whole batch is the row of the sample's batch: chunks and threads change
+// nothing.
+bool SampleRowsAgree(const std::string& allOutput, const Comparison& comparison) {
+    if (allOutput.empty() || comparison.SampleOutput.empty()) {
+        return true;
+    }
+    std::istringstream whole(allOutput), sample(comparison.SampleOutput);
+    std::string row, sampleRow;
+    int differing = 0;
+    for (int i = -1; std::getline(whole, row); ++i) {
+        if (i == -1 || i % kSampleStep == 0) {
+            std::getline(sample, sampleRow);
+            differing += row != sampleRow;
+        }
+    }
+    std::printf("rows of the whole batch that differ from the sample's batch: %d\n", differing);
+    return differing == 0;
+}
+
+}  // namespace
+}  // namespace tubeline::bench
+
+int main(int argc, char** argv) {
+    using namespace tubeline;
+    using namespace tubeline::bench;
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    const std::filesystem::path data(TUBELINE_DATA_DIR);
+    const AttenuationTable attenuation = LoadAttenuationTable(data / kAttenuationTableFileName);
+    const std::vector<BeamArguments> beams = MixedBeams(data);
+    std::vector<BeamArguments> sample;
+    for (std::size_t i = 0; i < beams.size(); i += kSampleStep) {
+        sample.push_back(beams[i]);
+    }
+    const std::string allInput = BatchInputOf(beams), sampleInput = BatchInputOf(sample);
+    const std::vector<OracleInputs> oracleInputs = OracleInputsOf(sample, attenuation);
+    const int all = static_cast<int>(beams.size()), sampled = static_cast<int>(sample.size());
+
+    Comparison comparison;
+    std::string allOutput;
+    benchmark::RegisterBenchmark(
+        "all_conditions/production",
+        [&](benchmark::State& loop) { ThroughBatch(loop, allInput, attenuation, all, allOutput); })
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("sampled_conditions/production",
+                                 [&](benchmark::State& loop) {
+                                     ThroughBatch(loop, sampleInput, attenuation, sampled,
+                                                  comparison.SampleOutput);
+                                 })
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("sampled_conditions/oracle",
+                                 [&](benchmark::State& loop) {
+                                     ThroughOracle(loop, oracleInputs, attenuation,
+                                                   comparison.OracleTexts);
+                                 })
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+
+    RatioReporter reporter({
+        {"sampled_conditions", 0, sampled, sampled, {}},
+        {"all_conditions", 50, all, sampled, "sampled_conditions"},
+    });
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    const bool agree = FiguresAgree(comparison) && SampleRowsAgree(allOutput, comparison);
+    return reporter.GoalsMet() && agree ? 0 : 1;
+}

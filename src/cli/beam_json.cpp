@@ -1,0 +1,72 @@
+#include "beam_json.h"
+
+#include "export/beam_quality_fields.h"
+#include "model/leading_number.h"
+
+namespace tubeline {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// The figures by their scripted names; all null when the angle has none.
+void AddFigures(Json& object, const std::optional<BeamQualityFigures>& figures) {
+    for (const BeamQualityField& field : kBeamQualityFields) {
+        const std::optional<double> value = figures ? field.Value(*figures) : std::nullopt;
+        object[std::string(field.Key)] = value ? Json(*value) : Json(nullptr);
+    }
+}
+
+Json ConditionsJson(const PreparedBeam& beam) {
+    const IrradiationConditions& conditions = beam.State->Conditions;
+    const ConditionTexts& fields = beam.CheckedFields;
+    return {
+        {"tube_voltage_kv", conditions.TubeVoltage},
+        {"target_angle_deg", conditions.TargetAngle},
+        {"inherent_filtration_mm_al", LeadingNumber(fields.InherentFiltration)},
+        {"aluminium_mm", LeadingNumber(fields.AluminiumFilter)},
+        {"copper_mm", LeadingNumber(fields.CopperFilter)},
+        {"rectification", static_cast<int>(conditions.Rectification)},
+    };
+}
+
+Json FiltersJson(const PreparedBeam& beam) {
+    Json filters = Json::array();
+    for (std::size_t i = 0; i < beam.Arguments.Filters.size(); ++i) {
+        const FilterArgument& filter = beam.Arguments.Filters[i];
+        filters.push_back({
+            {"name", beam.State->Filters.FilterName[i + 1]},
+            {"file", filter.MaterialFile.string()},
+            {"thickness_mm", LeadingNumber(filter.Thickness)},
+        });
+    }
+    return filters;
+}
+
+}  // namespace
+
+Json BeamJson(const ComputedBeam& beam, const AngleFigures& figures) {
+    Json result{
+        {"model", SpectrumModelName(beam.Beam.State->Conditions.ModelChoice)},
+        {"conditions", ConditionsJson(beam.Beam)},
+        {"filters", FiltersJson(beam.Beam)},
+    };
+    AddFigures(result["beam_centre"], figures[kCentralAngleIndex]);
+    Json& perAngle = result["per_angle"] = Json::array();
+    for (int a = 1; a <= kAngleCount; ++a) {
+        Json angle{{"angle_deg", static_cast<int>(EmissionAngleDegrees(a))}};
+        AddFigures(angle, figures[a]);
+        perAngle.push_back(std::move(angle));
+    }
+    return result;
+}
+
+Json MatchedFilterJson(std::string_view filter, double thicknessMm) {
+    return {{"filter", filter}, {"thickness_mm", thicknessMm}};
+}
+
+std::string JsonText(const Json& value) {
+    // Names and paths that are not UTF-8 are printed with replacement characters, not refused.
+    return value.dump(2, ' ', false, Json::error_handler_t::replace);
+}
+
+}  // namespace tubeline

@@ -1,0 +1,93 @@
+#include "beam_run.h"
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+
+#include "calculator.h"
+#include "model/waveform.h"
+#include "texts/messages.h"
+
+namespace tubeline {
+namespace {
+
+// Keeps the figures a run would show in the window.
+class CapturedResults : public NoRunEffects {
+  public:
+    void ShowBeamQuality(const BeamQualityTexts& texts) override { Texts = texts; }
+    BeamQualityTexts Texts;
+};
+
+bool SameIgnoringCase(std::string_view text, std::string_view lowercase) {
+    return std::equal(text.begin(), text.end(), lowercase.begin(), lowercase.end(),
+                      [](unsigned char a, unsigned char b) { return std::tolower(a) == b; });
+}
+
+}  // namespace
+
+std::optional<SpectrumModel> SpectrumModelNamed(std::string_view name) {
+    for (const SpectrumModel model : {SpectrumModel::Tucker, SpectrumModel::Birch}) {
+        if (SameIgnoringCase(name, SpectrumModelName(model))) {
+            return model;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<RectificationMode> RectificationNumbered(std::string_view number) {
+    return number.size() == 1 ? RectificationFromNumber(number[0] - '0') : std::nullopt;
+}
+
+std::string_view SpectrumModelName(SpectrumModel model) {
+    switch (model) {
+        case SpectrumModel::Tucker:
+            return "tucker";
+        case SpectrumModel::Birch:
+            break;
+    }
+    return "birch";
+}
+
+BeamFailure FailureOf(const FilterRefusal& refusal) {
+    return {FilterRefusalMessage(refusal),
+            refusal.FileRefused() ? kExitFileError : kExitUsageOrRejected};
+}
+
+BeamPreparation PrepareBeam(const BeamArguments& arguments, const AttenuationTable& attenuation,
+                            const MaterialReader& read) {
+    auto state = std::make_unique<CalculationState>();
+    state->Attenuation = attenuation;
+    for (const FilterArgument& filter : arguments.Filters) {
+        if (const auto refusal =
+                AddFilterFromFile(state->Filters, filter.MaterialFile, filter.Thickness, read)) {
+            return {std::nullopt, FailureOf(*refusal)};
+        }
+    }
+    state->Conditions.ModelChoice = arguments.ModelChoice;
+    state->Conditions.Rectification = arguments.Rectification;
+
+    const CheckedConditions checked = CheckConditionFields(arguments.Fields, state->Conditions);
+    BeamPreparation preparation{std::nullopt, BeamFailure{}};
+    if (checked.Texts.TubeVoltage != arguments.Fields.TubeVoltage) {
+        preparation.CorrectedTubeVoltage = checked.Texts.TubeVoltage;
+    }
+    if (checked.Rejection) {
+        preparation.Outcome =
+            BeamFailure{ConditionRejectionMessage(*checked.Rejection), kExitUsageOrRejected};
+        return preparation;
+    }
+    state->Conditions = checked.Conditions;
+    preparation.Outcome = PreparedBeam{arguments, checked.Texts, std::move(state)};
+    return preparation;
+}
+
+std::variant<ComputedBeam, BeamFailure> RunBeam(PreparedBeam beam, const RunOptions& options) {
+    CapturedResults results;
+    RunResult run = ComputeChosenModel(*beam.State, options, results);
+    if (run.Refusal) {
+        return BeamFailure{RunRefusalMessage(*run.Refusal), kExitUsageOrRejected};
+    }
+    return ComputedBeam{std::move(beam), std::move(run), results.Texts};
+}
+
+}  // namespace tubeline

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <variant>
+
+#include "beam_run.h"
+#include "calculator_arguments.h"
+
+namespace tubeline {
+
+// tubeline-calc --match-hvl: the filter thickness that gives the beam the target first
+// half-value layer.
+
+// The thickness is printed to 0.001 mm, or finer where the first half-value layer of the beam
+// at the printed thickness would lie further than this from that of the matched beam: thin
+// copper and lead change it by up to 0.1 mm Al per 0.001 mm.
+inline constexpr int kMatchedThicknessFewestDecimals = 3;
+inline constexpr int kMatchedThicknessMostDecimals = 6;
+inline constexpr double kMatchedThicknessRoundingMm = 0.001;  // of the half-value layer, mm Al
+
+struct MatchedFilter {
+    std::string Name;           // "Al", "Cu" or the material's name
+    std::string ThicknessText;  // mm, rounded, in the general number format
+    double ThicknessMm = 0;     // the rounded thickness
+};
+
+// The beam the search starts from: the varied aluminium or copper taken out, since the search
+// puts its own thickness in their place.
+BeamArguments WithoutVariedFilter(BeamArguments beam, const MatchArguments& match);
+
+// Searches the thickness on the prepared start beam (the material file of the varied filter read
+// and refused as --filter reads it); a target that is not reached fails with the reason.
+std::variant<MatchedFilter, BeamFailure> MatchFilter(const MatchArguments& match,
+                                                     const PreparedBeam& start);
+
+// The beam with the varied filter at a thickness typed in mm, as a single run takes it.
+BeamArguments WithMatchedFilter(BeamArguments beam, const MatchArguments& match,
+                                const std::string& thicknessText);
+
+}  // namespace tubeline
