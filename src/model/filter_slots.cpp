@@ -34,6 +34,12 @@ std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
     if (thicknessText.empty()) {
         return FilterRefusal{FilterRefusal::ThicknessMissing{}};
     }
+    return AddFilterFromFile(filters, materialFile, LeadingNumber(thicknessText));
+}
+
+std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
+                                               const std::filesystem::path& materialFile,
+                                               double thicknessMm) {
     if (filters.FilterCount >= kFilterSlotCount) {
         return FilterRefusal{FilterRefusal::NoFreeSlot{}};
     }
@@ -44,7 +50,6 @@ std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
         } catch (const UnencodableCharacterError& error) {
             return FilterRefusal{FilterRefusal::NameNotShiftJis{material.Name, error.Character()}};
         }
-        const double thicknessMm = LeadingNumber(thicknessText);
         if (!std::isfinite(thicknessMm)) {
             return FilterRefusal{FilterRefusal::ThicknessOutOfRange{}};
         }
