@@ -92,7 +92,7 @@ void RunProduction(benchmark::State& loop, const CalculationState& start,
     NoRunEffects none;
     for (auto _ : loop) {
         const RunResult result = ComputeChosenModel(state, {tableFile}, none);
-        if (!result.Completed() || result.TableFileError) {
+        if (!result.Completed() || result.TableFileProblem) {
             loop.SkipWithError("the production run failed");
             break;
         }

@@ -9,10 +9,13 @@
 #include <cctype>
 #include <exception>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
+#include "model/attenuation_table_file.h"
 #include "model/parallel_for.h"
 #include "model/waveform.h"
 #include "python_errors.h"
@@ -91,17 +94,37 @@ PythonResult Compute(const ScriptedConditions& request) {
     return PythonResult(ValueOf(std::move(outcome)));
 }
 
+// The attenuation table of every data folder that compute_many met, read once: one call sees one
+// table per folder, as one window session does.
+using AttenuationTables =
+    std::map<std::filesystem::path, std::variant<AttenuationTable, ScriptedFileProblem>>;
+
+ScriptedOutcome<ScriptedRun> RunWithTable(const ScriptedConditions& request,
+                                          const AttenuationTables& tables) {
+    const auto& table = tables.at(request.DataFolder);
+    if (const auto* problem = std::get_if<ScriptedFileProblem>(&table)) {
+        return *problem;
+    }
+    return RunScripted(request, std::get<AttenuationTable>(table));
+}
+
 // Runs the batch over the cores and appends its results in order; the first condition that was
 // refused raises its exception, noting its place among all the conditions.
-void RunBatch(const std::vector<ScriptedConditions>& batch, py::list& results) {
+void RunBatch(const std::vector<ScriptedConditions>& batch, AttenuationTables& tables,
+              py::list& results) {
     const int count = static_cast<int>(batch.size());
     std::vector<ScriptedOutcome<ScriptedRun>> outcomes(count);
     std::vector<std::exception_ptr> failures(count);
     {
         py::gil_scoped_release release;
+        for (const ScriptedConditions& request : batch) {
+            if (!tables.contains(request.DataFolder)) {
+                tables.emplace(request.DataFolder, LoadScriptedAttenuation(request.DataFolder));
+            }
+        }
         ForEachIndexInParallel(count, WorkerThreadCount(), [&](int i) {
             try {
-                outcomes[i] = RunScripted(batch[i]);
+                outcomes[i] = RunWithTable(batch[i], tables);
             } catch (...) {
                 failures[i] = std::current_exception();
             }
@@ -126,16 +149,17 @@ void RunBatch(const std::vector<ScriptedConditions>& batch, py::list& results) {
 py::list ComputeMany(const py::iterable& conditions) {
     const py::object read = py::module_::import("tubeline").attr("_conditions");
     py::list results;
+    AttenuationTables tables;
     std::vector<ScriptedConditions> batch;
     for (py::handle item : conditions) {
         const py::dict arguments(py::reinterpret_borrow<py::object>(item));
         batch.push_back(read(**arguments).cast<ScriptedConditions>());
         if (batch.size() == kBatchSize) {
-            RunBatch(batch, results);
+            RunBatch(batch, tables, results);
             batch.clear();
         }
     }
-    RunBatch(batch, results);
+    RunBatch(batch, tables, results);
     return results;
 }
 

@@ -39,14 +39,9 @@ Refusal RefusalOf(const FilterRefusal& refusal, const std::filesystem::path& mat
 // What the window holds when its calculate command runs a model: the attenuation table loaded at
 // start, the filters the dialog added, the checked conditions. Nothing when one of them is
 // refused.
-std::optional<Refusal> Prepare(const ScriptedConditions& request, CalculationState& state) {
-    try {
-        state.Attenuation = LoadAttenuationTable(request.DataFolder / kAttenuationTableFileName);
-    } catch (const AttenuationTableError& error) {
-        const AttenuationTableProblem& problem = error.Problem();
-        return ScriptedFileProblem{problem.File, ErrorNumberOf(problem.Cause),
-                                   Trimmed(AttenuationTableMessage(problem))};
-    }
+std::optional<Refusal> Prepare(const ScriptedConditions& request,
+                               const AttenuationTable& attenuation, CalculationState& state) {
+    state.Attenuation = attenuation;
     for (const ScriptedFilter& filter : request.Filters) {
         if (const auto refusal =
                 AddFilterFromFile(state.Filters, filter.MaterialFile, filter.ThicknessMm)) {
@@ -87,9 +82,21 @@ ScriptedOutcome<double> Answer(const HalfValueLayerMatch& match, double targetMm
 
 }  // namespace
 
-ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedConditions& request) {
+std::variant<AttenuationTable, ScriptedFileProblem> LoadScriptedAttenuation(
+    const std::filesystem::path& dataFolder) {
+    try {
+        return LoadAttenuationTable(dataFolder / kAttenuationTableFileName);
+    } catch (const AttenuationTableError& error) {
+        const AttenuationTableProblem& problem = error.Problem();
+        return ScriptedFileProblem{problem.File, ErrorNumberOf(problem.Cause),
+                                   Trimmed(AttenuationTableMessage(problem))};
+    }
+}
+
+ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedConditions& request,
+                                         const AttenuationTable& attenuation) {
     const auto state = std::make_unique<CalculationState>();
-    if (const auto refusal = Prepare(request, *state)) {
+    if (const auto refusal = Prepare(request, attenuation, *state)) {
         return Lifted<ScriptedRun>(*refusal);
     }
     CapturedTexts captured;
@@ -112,10 +119,22 @@ ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedConditions& request) {
     return result;
 }
 
+ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedConditions& request) {
+    auto attenuation = LoadScriptedAttenuation(request.DataFolder);
+    if (auto* problem = std::get_if<ScriptedFileProblem>(&attenuation)) {
+        return std::move(*problem);
+    }
+    return RunScripted(request, std::get<AttenuationTable>(attenuation));
+}
+
 ScriptedOutcome<double> MatchScripted(const ScriptedConditions& request, double targetMmAl,
                                       const MatchedFilter& varied) {
+    auto attenuation = LoadScriptedAttenuation(request.DataFolder);
+    if (auto* problem = std::get_if<ScriptedFileProblem>(&attenuation)) {
+        return std::move(*problem);
+    }
     const auto state = std::make_unique<CalculationState>();
-    if (const auto refusal = Prepare(request, *state)) {
+    if (const auto refusal = Prepare(request, std::get<AttenuationTable>(attenuation), *state)) {
         return Lifted<double>(*refusal);
     }
     const ModelInputs inputs{state->Conditions, state->Attenuation, state->Filters};

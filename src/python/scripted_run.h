@@ -56,7 +56,15 @@ struct ScriptedFileProblem {
 template <class Result>
 using ScriptedOutcome = std::variant<Result, ScriptedRejection, ScriptedFileProblem>;
 
+// The attenuation table of a data folder, or why it cannot be used.
+std::variant<AttenuationTable, ScriptedFileProblem> LoadScriptedAttenuation(
+    const std::filesystem::path& dataFolder);
+
+// One run, reading the attenuation table of request.DataFolder first as tubeline-calc does.
 ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedConditions& request);
+// The same with that table already read.
+ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedConditions& request,
+                                         const AttenuationTable& attenuation);
 
 // The added aluminium or copper, or a filter of a material file put into the first free slot.
 using MatchedFilter = std::variant<AddedFilter, std::filesystem::path>;
