@@ -4,13 +4,26 @@ Conditions are numbers in the units of the main window: kV, degrees, mm.
 """
 
 import os
-from typing import Iterable, Literal, Mapping, Sequence
+from typing import Iterable, Literal, TypedDict, Unpack
 
 import numpy as np
 import numpy.typing as npt
 
 _Path = str | os.PathLike[str]
 _Number = float | int
+
+class _Conditions(TypedDict, total=False):
+    """compute's arguments, as compute_many and match_hvl take them."""
+
+    model: Literal["tucker", "birch"]
+    kv: _Number
+    angle: _Number | None
+    inherent: _Number
+    al: _Number
+    cu: _Number
+    rectification: Literal[1, 2, 3]
+    filters: Iterable[tuple[_Path, _Number]]
+    data_dir: _Path | None
 
 class InputRejected(ValueError):
     """An input the main window's calculate command refuses; the message is the window's."""
@@ -73,22 +86,13 @@ def compute(
     Raises InputRejected with the window's message, OSError naming an unusable file.
     """
 
-def compute_many(conditions: Iterable[Mapping[str, object]]) -> list[Result]:
+def compute_many(conditions: Iterable[_Conditions]) -> list[Result]:
     """compute(**c) for every c, spread over the cores; the Results in order."""
 
 def match_hvl(
     target_mm_al: _Number,
     match_with: Literal["al", "cu"] | _Path = "al",
-    *,
-    model: Literal["tucker", "birch"] = "tucker",
-    kv: _Number = 100.0,
-    angle: _Number | None = None,
-    inherent: _Number = 2.5,
-    al: _Number = 0.0,
-    cu: _Number = 0.0,
-    rectification: Literal[1, 2, 3] = 1,
-    filters: Sequence[tuple[_Path, _Number]] = (),
-    data_dir: _Path | None = None,
+    **conditions: Unpack[_Conditions],
 ) -> float:
     """The thickness in mm of added aluminium ("al", up to 100 mm), copper ("cu", up to 10 mm)
     or of a material file's filter (up to 100 mm) that gives the beam centre a first
