@@ -15,7 +15,7 @@
 #include <variant>
 #include <vector>
 
-#include "model/attenuation_table_file.h"
+#include "model/calculation_state.h"
 #include "model/parallel_for.h"
 #include "model/waveform.h"
 #include "python_errors.h"
@@ -43,21 +43,21 @@ std::string TypeName(py::handle value) {
 
 ScriptedFilter FilterOf(py::handle item) {
     const auto pair = py::reinterpret_borrow<py::object>(item);
-    if (!py::isinstance<py::sequence>(pair) || py::isinstance<py::str>(pair) ||
-        py::len(pair) != 2) {
-        throw py::type_error("a filter is a (material_file_path, thickness_mm) pair, not " +
-                             py::repr(pair).cast<std::string>());
+    if (py::isinstance<py::sequence>(pair) && !py::isinstance<py::str>(pair) &&
+        py::len(pair) == 2) {
+        try {
+            return {pair[py::int_(0)].cast<std::filesystem::path>(),
+                    pair[py::int_(1)].cast<double>()};
+        } catch (const py::cast_error&) {
+            // Reported below with the rest.
+        }
     }
-    try {
-        return {pair[py::int_(0)].cast<std::filesystem::path>(), pair[py::int_(1)].cast<double>()};
-    } catch (const py::cast_error&) {
-        throw py::type_error("a filter is a (material_file_path, thickness_mm) pair, not " +
-                             py::repr(pair).cast<std::string>());
-    }
+    throw py::type_error("a filter is a (material_file_path, thickness_mm) pair, not " +
+                         py::repr(pair).cast<std::string>());
 }
 
-// The conditions of one calculation, with the window's defaults: numbers are taken as they are,
-// to be corrected and refused by the calculate command's rules when the run starts.
+// The conditions of one calculation. The numbers are taken as they are, to be corrected and
+// refused by the calculate command's rules when the run starts.
 ScriptedConditions ReadConditions(const std::string& model, double kv, std::optional<double> angle,
                                   double inherent, double al, double cu, int rectification,
                                   const py::iterable& filters,
@@ -191,7 +191,8 @@ double Match(double targetMmAl, const py::object& matchWith, const ScriptedCondi
     return ValueOf(std::move(outcome));
 }
 
-// Functions of the condition arguments, their names and defaults given once, in ReadConditions.
+// compute and match_hvl take ReadConditions' arguments; their names and defaults are given once,
+// in DefineWithConditions.
 template <class... Arguments>
 auto Computing(ScriptedConditions (*read)(Arguments...)) {
     return [read](Arguments... arguments) { return Compute(read(arguments...)); };
@@ -204,6 +205,8 @@ auto Matching(ScriptedConditions (*read)(Arguments...)) {
     };
 }
 
+// Defines a function whose last arguments are the conditions, with the window's defaults: 100 kV,
+// the model's target angle, 2.5 mm Al inherent filtration, no added filters, constant potential.
 template <class Function, class... Extra>
 void DefineWithConditions(py::module_& module, const char* name, Function&& function,
                           const Extra&... extra) {
