@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "leading_number.h"
+#include "number_format.h"
 #include "physics_constants.h"
 
 namespace tubeline {
@@ -15,46 +16,44 @@ ConditionRejection OutOfRange(ConditionField field) {
 
 }  // namespace
 
-std::string DefaultTargetAngleText(SpectrumModel model) {
+double DefaultTargetAngle(SpectrumModel model) {
     switch (model) {
         case SpectrumModel::Tucker:
-            return "12";
+            return 12;
         case SpectrumModel::Birch:
             break;
     }
-    return "16";
+    return 16;
 }
 
-CheckedConditions CheckConditionFields(const ConditionTexts& texts,
-                                       const IrradiationConditions& stored) {
-    CheckedConditions result{texts, stored, std::nullopt};
-    ConditionTexts& fields = result.Texts;
+std::string DefaultTargetAngleText(SpectrumModel model) {
+    return FormatGeneral(DefaultTargetAngle(model));
+}
+
+CheckedValues CheckConditionValues(const ConditionValues& values,
+                                   const IrradiationConditions& stored) {
+    CheckedValues result{stored, std::nullopt};
     IrradiationConditions& conditions = result.Conditions;
 
-    const double voltage = LeadingNumber(fields.TubeVoltage);
-    if (!std::isfinite(voltage)) {
+    if (!std::isfinite(values.TubeVoltageKv)) {
         result.Rejection = OutOfRange(ConditionField::TubeVoltage);
         return result;
     }
-    conditions.TubeVoltage = voltage;
+    conditions.TubeVoltage = values.TubeVoltageKv;
     if (conditions.TubeVoltage > kMaximumTubeVoltage) {
-        fields.TubeVoltage = "150";
         conditions.TubeVoltage = kMaximumTubeVoltage;
     } else if (conditions.TubeVoltage < kMinimumTubeVoltage) {
-        fields.TubeVoltage = "30";
         conditions.TubeVoltage = kMinimumTubeVoltage;
     }
 
-    const double angle = LeadingNumber(fields.TargetAngle);
-    if (!std::isfinite(angle)) {
+    if (!std::isfinite(values.TargetAngleDegrees)) {
         result.Rejection = OutOfRange(ConditionField::TargetAngle);
         return result;
     }
-    conditions.TargetAngle = angle;
+    conditions.TargetAngle = values.TargetAngleDegrees;
     if (conditions.TargetAngle < kMinimumTargetAngle) {
         result.Rejection = {ConditionRejection::Kind::TargetAngleBelowMinimum,
                             ConditionField::TargetAngle};
-        fields.TargetAngle = "12";
         return result;
     }
     if (conditions.TargetAngle >= kTargetAngleLimit) {
@@ -64,26 +63,44 @@ CheckedConditions CheckConditionFields(const ConditionTexts& texts,
     }
 
     const struct {
-        const std::string& text;
+        double mm;
         ConditionField field;
         double& stored;
     } filters[] = {
-        {fields.InherentFiltration, ConditionField::InherentFiltration,
+        {values.InherentFiltrationMm, ConditionField::InherentFiltration,
          conditions.InherentFiltration},
-        {fields.AluminiumFilter, ConditionField::AluminiumFilter, conditions.AluminiumFilter},
-        {fields.CopperFilter, ConditionField::CopperFilter, conditions.CopperFilter},
+        {values.AluminiumFilterMm, ConditionField::AluminiumFilter, conditions.AluminiumFilter},
+        {values.CopperFilterMm, ConditionField::CopperFilter, conditions.CopperFilter},
     };
     // Filters are stored only when all three are numbers in range.
-    double thicknessesMm[std::size(filters)];
-    for (std::size_t i = 0; i < std::size(filters); ++i) {
-        thicknessesMm[i] = LeadingNumber(filters[i].text);
-        if (!std::isfinite(thicknessesMm[i])) {
-            result.Rejection = OutOfRange(filters[i].field);
+    for (const auto& filter : filters) {
+        if (!std::isfinite(filter.mm)) {
+            result.Rejection = OutOfRange(filter.field);
             return result;
         }
     }
-    for (std::size_t i = 0; i < std::size(filters); ++i) {
-        filters[i].stored = thicknessesMm[i] * kMillimetresToCentimetres;
+    for (const auto& filter : filters) {
+        filter.stored = filter.mm * kMillimetresToCentimetres;
+    }
+    return result;
+}
+
+CheckedConditions CheckConditionFields(const ConditionTexts& texts,
+                                       const IrradiationConditions& stored) {
+    const ConditionValues values{LeadingNumber(texts.TubeVoltage), LeadingNumber(texts.TargetAngle),
+                                 LeadingNumber(texts.InherentFiltration),
+                                 LeadingNumber(texts.AluminiumFilter),
+                                 LeadingNumber(texts.CopperFilter)};
+    const CheckedValues checked = CheckConditionValues(values, stored);
+    CheckedConditions result{texts, checked.Conditions, checked.Rejection};
+    // The fields show what became of a clamped voltage and of an angle below the minimum.
+    if (std::isfinite(values.TubeVoltageKv) &&
+        checked.Conditions.TubeVoltage != values.TubeVoltageKv) {
+        result.Texts.TubeVoltage = FormatGeneral(checked.Conditions.TubeVoltage);
+    }
+    if (checked.Rejection &&
+        checked.Rejection->Reason == ConditionRejection::Kind::TargetAngleBelowMinimum) {
+        result.Texts.TargetAngle = FormatGeneral(kMinimumTargetAngle);
     }
     return result;
 }

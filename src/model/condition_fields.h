@@ -7,6 +7,15 @@
 
 namespace tubeline {
 
+// The five conditions as numbers, in the units the operator types them in.
+struct ConditionValues {
+    double TubeVoltageKv = 0;
+    double TargetAngleDegrees = 0;
+    double InherentFiltrationMm = 0;
+    double AluminiumFilterMm = 0;
+    double CopperFilterMm = 0;
+};
+
 // The five condition fields as the operator typed them.
 struct ConditionTexts {
     std::string TubeVoltage;         // Text1, kV
@@ -51,12 +60,28 @@ struct CheckedConditions {
     std::optional<ConditionRejection> Rejection;
 };
 
+// What the checks make of the conditions: the stored conditions afterwards and, when no model
+// may run, why. On a rejection the stored conditions hold what was checked before the rejected
+// value.
+struct CheckedValues {
+    IrradiationConditions Conditions;
+    std::optional<ConditionRejection> Rejection;
+};
+
 // The target angle a model starts with: 12 degrees for Tucker, 16 for Birch.
+double DefaultTargetAngle(SpectrumModel model);
 std::string DefaultTargetAngleText(SpectrumModel model);
 
-// Reads the fields by the leading-number rule, clamps the tube voltage into 30..150 kV, refuses
-// target angles below 12 or from 90 degrees and numbers beyond the double range, and converts
-// the filter thicknesses from mm to cm. ModelChoice and Rectification pass through unchanged.
+// The calculate command's rules on numbers, in its order: a tube voltage that is not finite is
+// refused, otherwise clamped into 30..150 kV; a target angle that is not finite, below 12 or from
+// 90 degrees is refused; the filters are stored in cm only when all three are finite.
+// ModelChoice and Rectification pass through unchanged.
+CheckedValues CheckConditionValues(const ConditionValues& values,
+                                   const IrradiationConditions& stored);
+
+// Reads the fields by the leading-number rule and checks the numbers by CheckConditionValues; a
+// clamped tube voltage is written back to its field and a target angle below 12 degrees resets
+// its field to 12.
 CheckedConditions CheckConditionFields(const ConditionTexts& texts,
                                        const IrradiationConditions& stored);
 

@@ -50,6 +50,12 @@ std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
     if (thicknessText.empty()) {
         return FilterRefusal{FilterRefusal::ThicknessMissing{}};
     }
+    return AddFilterFromFile(filters, materialFile, LeadingNumber(thicknessText), read);
+}
+
+std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
+                                               const std::filesystem::path& materialFile,
+                                               double thicknessMm, const MaterialReader& read) {
     if (filters.FilterCount >= kFilterSlotCount) {
         return FilterRefusal{FilterRefusal::NoFreeSlot{}};
     }
@@ -57,7 +63,6 @@ std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
     if (const auto* refusal = std::get_if<FilterRefusal>(&material)) {
         return *refusal;
     }
-    const double thicknessMm = LeadingNumber(thicknessText);
     if (!std::isfinite(thicknessMm)) {
         return FilterRefusal{FilterRefusal::ThicknessOutOfRange{}};
     }

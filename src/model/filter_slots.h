@@ -56,6 +56,13 @@ std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
                                                std::string_view thicknessText,
                                                const MaterialReader& read = LoadMaterialFile);
 
+// The same with the thickness as a number in mm, so that nothing can be missing: a full set, the
+// file and then a thickness that is not finite are refused.
+std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
+                                               const std::filesystem::path& materialFile,
+                                               double thicknessMm,
+                                               const MaterialReader& read = LoadMaterialFile);
+
 // "解除": FilterCount 0 and MuFilter 0 in every slot. Names and thicknesses stay, stale.
 void ReleaseFilters(MaterialFilter& filters);
 

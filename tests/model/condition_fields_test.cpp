@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "texts/messages.h"
 
 namespace tubeline {
@@ -132,6 +134,47 @@ TEST(CheckConditionFields, FiltersAreNeverRangeChecked) {
     ASSERT_FALSE(tiny.Rejection);
     EXPECT_EQ(tiny.Conditions.InherentFiltration, 0);
     EXPECT_EQ(tiny.Conditions.AluminiumFilter, 0);
+}
+
+// The numeric entry point of scripts: the same rules, and NaN, which no text reads as, refused
+// like a number beyond the double range.
+TEST(CheckConditionValues, ClampsAndRefusesNumbersLikeTheFields) {
+    const auto check = [](ConditionValues values) {
+        return CheckConditionValues(values, Stored());
+    };
+    EXPECT_EQ(check({150.5, 12, 2.5, 0, 0}).Conditions.TubeVoltage, 150);
+    EXPECT_EQ(check({29.9, 12, 2.5, 0, 0}).Conditions.TubeVoltage, 30);
+    const CheckedValues accepted = check({100, 89.999, 2.5, -1, 0.5});
+    ASSERT_FALSE(accepted.Rejection);
+    EXPECT_EQ(accepted.Conditions.InherentFiltration, 2.5 * 0.1);
+    EXPECT_EQ(accepted.Conditions.AluminiumFilter, -1 * 0.1);
+    EXPECT_EQ(accepted.Conditions.ModelChoice, SpectrumModel::Birch);
+
+    using Kind = ConditionRejection::Kind;
+    const double nan = std::nan(""), inf = INFINITY;
+    struct Case {
+        ConditionValues values;
+        ConditionRejection rejection;
+    };
+    for (const Case& c : {
+             Case{{nan, 12, 0, 0, 0}, {Kind::OutOfRange, ConditionField::TubeVoltage}},
+             Case{{100, 11.99, 0, 0, 0},
+                  {Kind::TargetAngleBelowMinimum, ConditionField::TargetAngle}},
+             Case{{100, 90, 0, 0, 0}, {Kind::TargetAngleFromLimit, ConditionField::TargetAngle}},
+             Case{{100, nan, 0, 0, 0}, {Kind::OutOfRange, ConditionField::TargetAngle}},
+             Case{{100, 12, 1, 2, -inf}, {Kind::OutOfRange, ConditionField::CopperFilter}},
+             Case{{100, 12, 1, nan, 0}, {Kind::OutOfRange, ConditionField::AluminiumFilter}},
+         }) {
+        const CheckedValues checked = check(c.values);
+        EXPECT_EQ(checked.Rejection, c.rejection);
+        EXPECT_EQ(checked.Conditions.InherentFiltration, 0) << "no filter stored on rejection";
+    }
+}
+
+TEST(DefaultTargetAngle, TwelveDegreesForTuckerSixteenForBirch) {
+    EXPECT_EQ(DefaultTargetAngle(SpectrumModel::Tucker), 12);
+    EXPECT_EQ(DefaultTargetAngle(SpectrumModel::Birch), 16);
+    EXPECT_EQ(DefaultTargetAngleText(SpectrumModel::Birch), "16");
 }
 
 }  // namespace

@@ -113,6 +113,15 @@ TEST(AddFilterFromFile, ARefusedFileOrThicknessChangesNothing) {
     EXPECT_EQ(messageOf(DataFolder() / "Pb.ele", "1e999"),
               " フィルターの厚さの値が数値の範囲を超えています ");
     EXPECT_EQ(messageOf(DataFolder() / "Pb.ele", ""), "フィルターの厚さを入力して下さい。");
+    // A thickness given as a number: NaN is refused like a number beyond the double range, a
+    // file problem first.
+    const auto refusalOf = [&](const std::filesystem::path& file, double thicknessMm) {
+        const std::optional<FilterRefusal> refusal = AddFilterFromFile(filters, file, thicknessMm);
+        return refusal ? FilterRefusalMessage(*refusal) : "added";
+    };
+    EXPECT_EQ(refusalOf(DataFolder() / "Pb.ele", std::nan("")),
+              " フィルターの厚さの値が数値の範囲を超えています ");
+    EXPECT_NE(refusalOf(folder / "None.ele", std::nan("")).find("を読めません"), std::string::npos);
 
     EXPECT_EQ(filters.FilterCount, before.FilterCount);
     EXPECT_EQ(filters.FilterName, before.FilterName);

@@ -1,8 +1,8 @@
 cmake_minimum_required(VERSION 3.25)
 # Fails when a source folder includes or links a folder that is not below it. The layers, from
 # the bottom: model (plain C++) <- export (plain C++ writers) <- graph <- ui <- forms, with texts
-# (what the program says to people) beside graph, and the command line over model, export and
-# texts. SOURCE_DIR is the project's src/ folder.
+# (what the program says to people) beside graph, and the command line and the Python module over
+# model, export and texts. SOURCE_DIR is the project's src/ folder.
 set(allowed_model "")
 set(allowed_export model)
 set(allowed_graph model export)
@@ -10,7 +10,8 @@ set(allowed_texts model export)
 set(allowed_ui model export graph texts)
 set(allowed_forms model export graph texts ui)
 set(allowed_cli model export texts)
-set(layers model export graph texts ui forms cli)
+set(allowed_python model export texts)
+set(layers model export graph texts ui forms cli python)
 
 set(violations "")
 foreach(layer IN LISTS layers)
