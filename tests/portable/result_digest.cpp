@@ -1,6 +1,6 @@
 // Prints, for a grid of conditions, what a model run computes to the last bit: a digest of the
-// bits of every spectrum and of the beam-quality arrays, then the half-value layer and the
-// fluence per exposure in hexadecimal floating point. Equal output from two builds (another
+// bits of every spectrum and of the beam-quality arrays, then the fluence per exposure and the
+// half-value layer in hexadecimal floating point. Equal output from two builds (another
 // compiler, another processor) means bit-identical results over the grid.
 // Usage: result_digest DATA_FOLDER
 #include <bit>
@@ -78,8 +78,8 @@ MaterialFilter ArbitraryFilters(const std::filesystem::path& dataFolder) {
     return filters;
 }
 
-// The grid of the oracle test: both models, the three rectifications, the K-line threshold
-// and both voltage limits, three target angles, without and with filters.
+// The conditions of the oracle test's grid: both models, the three rectifications, the K-line
+// threshold and both voltage limits, three target angles, without and with filters.
 struct GridPoint {
     int Model;
     int Rectification;
