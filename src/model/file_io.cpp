@@ -89,12 +89,17 @@ std::pair<int, std::filesystem::path> CreateSibling(const std::filesystem::path&
 // Allocates the new file's blocks before writing. On ext4, renaming over an existing file
 // first forces out the new one's delayed allocations; with the blocks in place the rename has
 // none to force. Only a saving: where it fails (no such support, no room) the write that
-// follows meets and reports any real problem.
+// follows meets and reports any real problem. fallocate is Linux's own; elsewhere nothing is
+// reserved (posix_fallocate would write zeros where the file system cannot allocate).
+#if defined(__linux__)
 void ReserveSpace(int fd, std::size_t size) {
     if (size > 0) {
         static_cast<void>(::fallocate(fd, 0, 0, static_cast<off_t>(size)));
     }
 }
+#else
+void ReserveSpace(int, std::size_t) {}
+#endif
 
 }  // namespace
 

@@ -15,8 +15,9 @@ bool IsDigit(char c) {
 }
 
 // Japanese input methods type the full-width forms U+FF01..U+FF5E of the ASCII characters
-// "!".."~" and the ideographic space U+3000; each reads as its ASCII counterpart. In UTF-8 they
-// are EF BC 81..EF BC BF, EF BD 80..EF BD 9E and E3 80 80.
+// "!".."~" and the ideographic space U+3000; each reads as its ASCII counterpart, the space as a
+// blank and so not at all. In UTF-8 they are EF BC 81..EF BC BF, EF BD 80..EF BD 9E and
+// E3 80 80.
 std::string WithFullWidthAsAscii(std::string_view text) {
     std::string ascii;
     ascii.reserve(text.size());
@@ -35,7 +36,6 @@ std::string WithFullWidthAsAscii(std::string_view text) {
             }
         }
         if (i + 2 < text.size() && byte(i) == 0xE3 && byte(i + 1) == 0x80 && byte(i + 2) == 0x80) {
-            ascii.push_back(' ');
             i += 2;
             continue;
         }
@@ -44,15 +44,17 @@ std::string WithFullWidthAsAscii(std::string_view text) {
     return ascii;
 }
 
+// Blanks go first, so that a blank typed inside a full-width character's bytes changes nothing
+// either.
 std::string WithoutIgnoredCharacters(std::string_view text) {
     std::string kept;
     kept.reserve(text.size());
-    for (const char c : WithFullWidthAsAscii(text)) {
+    for (const char c : text) {
         if (c != ' ' && c != '\t' && c != '\n') {
             kept.push_back(c);
         }
     }
-    return kept;
+    return WithFullWidthAsAscii(kept);
 }
 
 int DigitValue(char c) {

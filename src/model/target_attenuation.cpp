@@ -37,11 +37,22 @@ inline void DropNegligible(Lanes& transmission) {
     transmission = transmission < kNegligibleTransmission ? Lanes{} : transmission;
 }
 
+// On x86-64 Linux the hot loop gets AVX-512 and AVX2 versions besides the SSE2 one, picked when
+// the program loads (an ifunc); they only do more lanes per instruction, so the results are the
+// same bits. Elsewhere (64-bit ARM: NEON) there is the one version the target has.
+#if defined(__x86_64__) && defined(__linux__) && defined(__has_attribute)
+#if __has_attribute(target_clones)
+#define WIDER_VECTOR_CLONES __attribute__((target_clones("avx512f", "avx2", "default")))
+#endif
+#endif
+#ifndef WIDER_VECTOR_CLONES
+#define WIDER_VECTOR_CLONES
+#endif
+
 // The hot loop: about 11 million steps for a single-phase run at 150 kV, two rows per pass so
-// that the state is loaded and stored half as often. The AVX-512 and AVX2 versions only do more
-// lanes per instruction than the SSE2 one; the results are the same bits.
-__attribute__((target_clones("avx512f", "avx2", "default"))) void SumDownwards(
-    const EmissionTable& emission, int highest, Recurrence& state) {
+// that the state is loaded and stored half as often.
+WIDER_VECTOR_CLONES void SumDownwards(const EmissionTable& emission, int highest,
+                                      Recurrence& state) {
     int m = highest;
     for (; m >= 3; m -= 2) {
         const Lanes* upper = emission.Row(m);
