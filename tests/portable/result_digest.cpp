@@ -72,7 +72,7 @@ MaterialFilter ArbitraryFilters(const std::filesystem::path& dataFolder) {
     MaterialFilter filters;
     for (const auto& [file, thicknessMm] : {std::pair{"Pb.ele", "0.05"}, {"Water.mix", "10"}}) {
         if (const auto refusal = AddFilterFromFile(filters, dataFolder / file, thicknessMm)) {
-            throw std::runtime_error(refusal->Message);
+            throw std::runtime_error(std::string("refused the filter ") + file);
         }
     }
     return filters;
@@ -81,8 +81,8 @@ MaterialFilter ArbitraryFilters(const std::filesystem::path& dataFolder) {
 // The conditions of the oracle test's grid: both models, the three rectifications, the K-line
 // threshold and both voltage limits, three target angles, without and with filters.
 struct GridPoint {
-    int Model;
-    int Rectification;
+    SpectrumModel Model;
+    RectificationMode Rectification;
     double Kv;
     double Angle;
     bool Filtered;
@@ -90,9 +90,10 @@ struct GridPoint {
 
 std::vector<GridPoint> Grid() {
     std::vector<GridPoint> grid;
-    for (const int model : {kTuckerModel, kBirchModel}) {
-        for (const int rectification :
-             {kConstantPotential, kThreePhaseTwelvePulse, kSinglePhaseFullWave}) {
+    for (const SpectrumModel model : {SpectrumModel::Tucker, SpectrumModel::Birch}) {
+        for (const RectificationMode rectification :
+             {RectificationMode::ConstantPotential, RectificationMode::ThreePhaseTwelvePulse,
+              RectificationMode::SinglePhaseFullWave}) {
             for (const double kv : {30.0, 70.0, 71.0, 100.0, 150.0}) {
                 for (const double angle : {12.0, 16.0, 45.0}) {
                     grid.push_back({model, rectification, kv, angle, false});
@@ -117,10 +118,11 @@ void PrintRun(CalculationState& state, const GridPoint& point, const MaterialFil
     NoRunEffects effects;
     const RunResult result = ComputeChosenModel(state, {}, effects);
     std::printf("%s rect%d %3.0f kV %2.0f deg %-8s ",
-                point.Model == kTuckerModel ? "Tucker" : "Birch ", point.Rectification, point.Kv,
-                point.Angle, point.Filtered ? "filtered" : "bare");
+                point.Model == SpectrumModel::Tucker ? "Tucker" : "Birch ",
+                static_cast<int>(point.Rectification), point.Kv, point.Angle,
+                point.Filtered ? "filtered" : "bare");
     if (!result.Completed()) {
-        std::printf("refused: %s\n", result.Failure->c_str());
+        std::printf("refused: %d\n", static_cast<int>(*result.Refusal));
         return;
     }
     std::printf("%016llx %016llx fluence %a HVL ",
