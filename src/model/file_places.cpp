@@ -109,10 +109,13 @@ FilePlaces PlacesInFolder(const fs::path& folder) {
 }
 
 fs::path DecideDataFolder(const PlaceSources& sources) {
-    const fs::path installed = InstalledDataFolder(sources.Executable);
-    return !HoldsAttenuationTable(sources.WorkingFolder) && HoldsAttenuationTable(installed)
+    return ChooseDataFolder(sources.WorkingFolder, InstalledDataFolder(sources.Executable));
+}
+
+fs::path ChooseDataFolder(const fs::path& workingFolder, const fs::path& installed) {
+    return !HoldsAttenuationTable(workingFolder) && HoldsAttenuationTable(installed)
                ? installed
-               : sources.WorkingFolder;
+               : workingFolder;
 }
 
 FilePlaces DecideFilePlaces(const PlaceSources& sources) {

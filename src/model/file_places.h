@@ -50,6 +50,11 @@ FilePlaces DecideFilePlaces(const PlaceSources& sources);
 // Where tubeline-calc reads Att_Coeff2020.dat when --data is not given.
 std::filesystem::path DecideDataFolder(const PlaceSources& sources);
 
+// The working folder when it holds Att_Coeff2020.dat, else the installed data folder when that
+// does, else the working folder, where the missing table is then reported.
+std::filesystem::path ChooseDataFolder(const std::filesystem::path& workingFolder,
+                                       const std::filesystem::path& installed);
+
 // <prefix>/share/tubeline for <prefix>/bin/program.
 std::filesystem::path InstalledDataFolder(const std::filesystem::path& executable);
 

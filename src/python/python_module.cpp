@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "model/calculation_state.h"
+#include "model/file_places.h"
 #include "model/parallel_for.h"
 #include "model/waveform.h"
 #include "python_errors.h"
@@ -58,6 +59,17 @@ ScriptedFilter FilterOf(py::handle item) {
 
 // The conditions of one calculation. The numbers are taken as they are, to be corrected and
 // refused by the calculate command's rules when the run starts.
+
+// Without data_dir: the working folder when it holds the table, else the data installed with
+// the module, <prefix>/share/tubeline for <prefix>/lib/python3*/dist-packages/tubeline.
+std::filesystem::path DefaultDataFolder() {
+    const std::filesystem::path module =
+        py::module_::import("tubeline").attr("__file__").cast<std::string>();
+    const std::filesystem::path prefix =
+        module.parent_path().parent_path().parent_path().parent_path().parent_path();
+    return ChooseDataFolder({}, prefix / "share" / kProgramFolderName);
+}
+
 ScriptedConditions ReadConditions(const std::string& model, double kv, std::optional<double> angle,
                                   double inherent, double al, double cu, int rectification,
                                   const py::iterable& filters,
@@ -81,7 +93,7 @@ ScriptedConditions ReadConditions(const std::string& model, double kv, std::opti
     for (py::handle item : filters) {
         request.Filters.push_back(FilterOf(item));
     }
-    request.DataFolder = dataDir.value_or(std::filesystem::path());
+    request.DataFolder = dataDir ? *dataDir : DefaultDataFolder();
     return request;
 }
 
@@ -236,7 +248,8 @@ Args:
     al, cu: added aluminium and copper filters in mm.
     rectification: 1 constant potential, 2 three-phase 12-pulse, 3 single-phase full-wave.
     filters: up to three (material_file_path, thickness_mm) pairs, in slot order.
-    data_dir: the folder holding Att_Coeff2020.dat; None for the working folder.
+    data_dir: the folder holding Att_Coeff2020.dat; None for the working folder, or the data
+        installed with the module when the working folder has none.
 
 Returns a Result.
 

@@ -81,7 +81,8 @@ def compute(
     None for the model's default (12 Tucker, 16 Birch); inherent: mm Al equivalent; al, cu:
     added filters in mm; rectification: 1 constant potential, 2 three-phase 12-pulse,
     3 single-phase full-wave; filters: up to three (material_file_path, thickness_mm);
-    data_dir: folder of Att_Coeff2020.dat, None for the working folder.
+    data_dir: folder of Att_Coeff2020.dat, None for the working folder (or, when it has none,
+    the data installed with the module).
 
     Raises InputRejected with the window's message, OSError naming an unusable file.
     """
