@@ -74,11 +74,14 @@ void BeamQualityWindow::LayOut() {
     figureTable_.horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     figureTable_.verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     for (int column = 0; column < static_cast<int>(kFigureColumnCount); ++column) {
+        // The table owns its items.
         figureTable_.setHorizontalHeaderItem(
-            column, new QTableWidgetItem(tr(kFigureColumnCaptions[column])));
+            column,
+            std::make_unique<QTableWidgetItem>(tr(kFigureColumnCaptions[column])).release());
     }
     for (int a = 1; a <= kAngleCount; ++a) {
-        figureTable_.setVerticalHeaderItem(a - 1, new QTableWidgetItem(Text(AngleCaption(a))));
+        figureTable_.setVerticalHeaderItem(
+            a - 1, std::make_unique<QTableWidgetItem>(Text(AngleCaption(a))).release());
     }
     figureTable_.setToolTip(
         tr("均等度 = 第1半価層 / 第2半価層。"
