@@ -47,7 +47,7 @@ std::optional<BeamQuality> ComputeBeamQuality(const EnergyArray& centralSpectrum
         return std::nullopt;
     }
     KermaTransmissionCurve curve(*shares, AluminiumStepOf(attenuation));
-    // Past the specified 30 mm, steps go on only until the kerma is halved.
+    // Past the first 30 mm, steps go on only until the kerma is halved.
     curve.AttenuateTo(kSpecifiedSteps);
     curve.AttenuateWhileAbove(kHalfPercent);
 
