@@ -9,7 +9,7 @@ namespace tubeline {
 namespace {
 
 constexpr double kAluminiumStepCm = 0.01;  // one step of the attenuation curve
-constexpr int kSpecifiedSteps = 300;       // 30 mm Al
+constexpr int kFirstSearchSteps = 300;       // 30 mm Al
 constexpr double kHalfPercent = 50;        // percent of the air kerma left
 constexpr int kDisplayDecimals = 2;
 
@@ -48,7 +48,7 @@ std::optional<BeamQuality> ComputeBeamQuality(const EnergyArray& centralSpectrum
     }
     KermaTransmissionCurve curve(*shares, AluminiumStepOf(attenuation));
     // Past the first 30 mm, steps go on only until the kerma is halved.
-    curve.AttenuateTo(kSpecifiedSteps);
+    curve.AttenuateTo(kFirstSearchSteps);
     curve.AttenuateWhileAbove(kHalfPercent);
 
     BeamQuality quality;
