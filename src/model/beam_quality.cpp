@@ -9,7 +9,7 @@ namespace tubeline {
 namespace {
 
 constexpr double kAluminiumStepCm = 0.01;  // one step of the attenuation curve
-constexpr int kFirstSearchSteps = 300;       // 30 mm Al
+constexpr int kFirstSearchSteps = 300;     // 30 mm Al
 constexpr double kHalfPercent = 50;        // percent of the air kerma left
 constexpr int kDisplayDecimals = 2;
 
