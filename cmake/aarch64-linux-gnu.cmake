@@ -27,4 +27,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # alone (xraylib) is reported missing instead of being linked into target programs.
 set(ENV{PKG_CONFIG_LIBDIR} /usr/lib/${tubeline_triple}/pkgconfig:/usr/share/pkgconfig)
 
-set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64 -L /usr/${tubeline_triple})
+# The loader searches /lib/aarch64-linux-gnu first; where the arm64 C library is installed
+# there too (libc6:arm64, for its iconv modules), a C library of another build than the cross
+# loader's would be loaded, which hangs in thread start. The cross tree's libraries go first.
+set(CMAKE_CROSSCOMPILING_EMULATOR qemu-aarch64 -L /usr/${tubeline_triple}
+  -E LD_LIBRARY_PATH=/usr/${tubeline_triple}/lib)
