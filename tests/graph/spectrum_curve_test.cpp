@@ -12,15 +12,12 @@ namespace tubeline {
 namespace {
 
 using testing::CountColour;
-using testing::ShippedAttenuation;
+using testing::TuckerBeamState;
 
 const QColor kRed = PaletteColour(12);
 
 SpectrumTable RunAt(double kv) {
-    CalculationState state;
-    state.Attenuation = ShippedAttenuation();
-    state.Conditions = {
-        SpectrumModel::Tucker, kv, 12, 0.25, 0, 0, RectificationMode::ConstantPotential};
+    CalculationState state = TuckerBeamState(kv);
     NoRunEffects none;
     EXPECT_TRUE(ComputeChosenModel(state, {}, none).Completed());
     return state.Spectra;

@@ -14,6 +14,7 @@ namespace tubeline {
 namespace {
 
 using testing::ShippedAttenuation;
+using testing::TuckerBeamState;
 
 constexpr double kLn2 = std::numbers::ln2;
 
@@ -110,15 +111,7 @@ TEST(BeamQualityFigures, FiguresBeyondTheSearchRangeAreAbsent) {
 }
 
 CalculationState BeamOf(double aluminiumMm) {
-    CalculationState state;
-    state.Attenuation = ShippedAttenuation();
-    state.Conditions = {SpectrumModel::Tucker,
-                        100,
-                        12,
-                        0.25,
-                        0.1 * aluminiumMm,
-                        0,
-                        RectificationMode::ConstantPotential};
+    CalculationState state = TuckerBeamState(100, 0.1 * aluminiumMm);
     NoRunEffects none;
     EXPECT_TRUE(ComputeChosenModel(state, {}, none).Completed());
     return state;

@@ -15,7 +15,7 @@ namespace {
 using testing::DataFolder;
 using testing::ReadBytes;
 using testing::ScratchFolder;
-using testing::ShippedAttenuation;
+using testing::TuckerBeamState;
 using testing::WriteBytes;
 
 MaterialFile Shipped(const char* fileName) {
@@ -138,10 +138,7 @@ TEST(AddFilterFromFile, ARefusedFileOrThicknessChangesNothing) {
 
 // The models read all three slots on every run, whatever FilterCount says.
 SpectrumTable TuckerSpectraWith(const MaterialFilter& filters) {
-    CalculationState state;
-    state.Attenuation = ShippedAttenuation();
-    state.Conditions = {
-        SpectrumModel::Tucker, 80, 12, 0.25, 0, 0, RectificationMode::ConstantPotential};
+    CalculationState state = TuckerBeamState(80);
     state.Filters = filters;
     NoRunEffects effects;
     EXPECT_TRUE(ComputeTuckerSpectra(state, {}, effects).Completed());

@@ -13,15 +13,7 @@ namespace tubeline {
 namespace {
 
 using testing::DataFolder;
-using testing::ShippedAttenuation;
-
-CalculationState Beam(double kv) {
-    CalculationState state;
-    state.Attenuation = ShippedAttenuation();
-    state.Conditions = {
-        SpectrumModel::Tucker, kv, 12, 0.25, 0, 0, RectificationMode::ConstantPotential};
-    return state;
-}
+using testing::TuckerBeamState;
 
 ModelInputs InputsOf(const CalculationState& state) {
     return {state.Conditions, state.Attenuation, state.Filters};
@@ -45,7 +37,7 @@ void ExpectReached(const HalfValueLayerMatch& match, double targetMm,
 }
 
 TEST(MatchHalfValueLayer, ReachesTheTargetWithEachKindOfFilter) {
-    CalculationState state = Beam(100);  // 3.27 mm Al without added filters
+    CalculationState state = TuckerBeamState(100);  // 3.27 mm Al without added filters
     state.Conditions.AluminiumFilter = 0.5;
     state.Conditions.ModelChoice = SpectrumModel::Birch;
 
@@ -78,7 +70,7 @@ TEST(MatchHalfValueLayer, ReachesTheTargetWithEachKindOfFilter) {
 }
 
 TEST(MatchHalfValueLayer, TargetBelowTheUnfilteredBeamIsSaid) {
-    const CalculationState state = Beam(100);
+    const CalculationState state = TuckerBeamState(100);
     const auto match = MatchHalfValueLayer(InputsOf(state), 2, AddedFilter::Copper);
     ASSERT_TRUE(std::holds_alternative<HalfValueLayerBelowUnfiltered>(match));
     EXPECT_EQ(std::get<HalfValueLayerBelowUnfiltered>(match).UnfilteredHalfValueLayerMm,
@@ -86,7 +78,7 @@ TEST(MatchHalfValueLayer, TargetBelowTheUnfilteredBeamIsSaid) {
 }
 
 TEST(MatchHalfValueLayer, TargetBeyondTheRangeIsSaid) {
-    CalculationState state = Beam(60);
+    CalculationState state = TuckerBeamState(60);
     const auto copper = MatchHalfValueLayer(InputsOf(state), 60, AddedFilter::Copper);
     ASSERT_TRUE(std::holds_alternative<HalfValueLayerBeyondRange>(copper));
     const auto& atLimit = std::get<HalfValueLayerBeyondRange>(copper);
@@ -111,7 +103,7 @@ TEST(MatchHalfValueLayer, TargetBeyondTheRangeIsSaid) {
 }
 
 TEST(MatchHalfValueLayer, RefusedWithoutASearch) {
-    CalculationState state = Beam(100);
+    CalculationState state = TuckerBeamState(100);
     const auto isRefused = [&state](double target, AddedFilter varied) {
         return std::holds_alternative<HalfValueLayerMatchRefused>(
             MatchHalfValueLayer(InputsOf(state), target, varied));

@@ -22,6 +22,19 @@ const AttenuationTable& ShippedAttenuation() {
     return table;
 }
 
+CalculationState TuckerBeamState(double kv, double aluminiumFilterCm) {
+    CalculationState state;
+    state.Attenuation = ShippedAttenuation();
+    state.Conditions = {SpectrumModel::Tucker,
+                        kv,
+                        12,
+                        0.25,
+                        aluminiumFilterCm,
+                        0,
+                        RectificationMode::ConstantPotential};
+    return state;
+}
+
 ScratchFolder::ScratchFolder() {
     std::string pattern =
         (std::filesystem::temp_directory_path() / "tubeline-test-XXXXXX").string();

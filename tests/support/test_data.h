@@ -14,6 +14,10 @@ std::filesystem::path DataFolder();
 // The shipped attenuation table, loaded once.
 const AttenuationTable& ShippedAttenuation();
 
+// Tucker's model, constant potential, a 12-degree target behind 2.5 mm Al inherent filtration,
+// on the shipped table; not yet computed.
+CalculationState TuckerBeamState(double kv, double aluminiumFilterCm = 0);
+
 // A fresh empty folder for one test, removed with the object.
 class ScratchFolder {
   public:
