@@ -11,13 +11,6 @@
 namespace tubeline {
 namespace {
 
-// Keeps the figures a run would show in the window.
-class CapturedResults : public NoRunEffects {
-  public:
-    void ShowBeamQuality(const BeamQualityTexts& texts) override { Texts = texts; }
-    BeamQualityTexts Texts;
-};
-
 bool SameIgnoringCase(std::string_view text, std::string_view lowercase) {
     return std::equal(text.begin(), text.end(), lowercase.begin(), lowercase.end(),
                       [](unsigned char a, unsigned char b) { return std::tolower(a) == b; });
@@ -82,7 +75,7 @@ BeamPreparation PrepareBeam(const BeamArguments& arguments, const AttenuationTab
 }
 
 std::variant<ComputedBeam, BeamFailure> RunBeam(PreparedBeam beam, const RunOptions& options) {
-    CapturedResults results;
+    CapturedBeamQuality results;
     RunResult run = ComputeChosenModel(*beam.State, options, results);
     if (run.Refusal) {
         return BeamFailure{RunRefusalMessage(*run.Refusal), kExitUsageOrRejected};

@@ -23,4 +23,11 @@ class NoRunEffects : public RunEffects {
     void ShowBeamQuality(const BeamQualityTexts&) override {}
 };
 
+// No window: keeps only the figures a run would show in the result column.
+class CapturedBeamQuality : public NoRunEffects {
+  public:
+    void ShowBeamQuality(const BeamQualityTexts& texts) override { Texts = texts; }
+    BeamQualityTexts Texts;
+};
+
 }  // namespace tubeline

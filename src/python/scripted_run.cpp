@@ -63,13 +63,6 @@ ScriptedOutcome<Result> Lifted(const Refusal& refusal) {
     return std::visit([](const auto& cause) -> ScriptedOutcome<Result> { return cause; }, refusal);
 }
 
-// Keeps the figures a run would show in the window.
-class CapturedTexts : public NoRunEffects {
-  public:
-    void ShowBeamQuality(const BeamQualityTexts& texts) override { Texts = texts; }
-    BeamQualityTexts Texts;
-};
-
 // The thickness of a reached target; the window's words for any other outcome, which names the
 // varied filter as the operator knows it.
 ScriptedOutcome<double> Answer(const HalfValueLayerMatch& match, double targetMmAl,
@@ -99,7 +92,7 @@ ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedConditions& request,
     if (const auto refusal = Prepare(request, attenuation, *state)) {
         return Lifted<ScriptedRun>(*refusal);
     }
-    CapturedTexts captured;
+    CapturedBeamQuality captured;
     RunResult run = ComputeChosenModel(*state, {}, captured);
     if (run.Refusal) {
         return ScriptedRejection{Trimmed(RunRefusalMessage(*run.Refusal))};
