@@ -1,7 +1,5 @@
 #include "beam_run.h"
 
-#include <algorithm>
-#include <cctype>
 #include <utility>
 
 #include "calculator.h"
@@ -9,36 +7,9 @@
 #include "texts/messages.h"
 
 namespace tubeline {
-namespace {
-
-bool SameIgnoringCase(std::string_view text, std::string_view lowercase) {
-    return std::equal(text.begin(), text.end(), lowercase.begin(), lowercase.end(),
-                      [](unsigned char a, unsigned char b) { return std::tolower(a) == b; });
-}
-
-}  // namespace
-
-std::optional<SpectrumModel> SpectrumModelNamed(std::string_view name) {
-    for (const SpectrumModel model : {SpectrumModel::Tucker, SpectrumModel::Birch}) {
-        if (SameIgnoringCase(name, SpectrumModelName(model))) {
-            return model;
-        }
-    }
-    return std::nullopt;
-}
 
 std::optional<RectificationMode> RectificationNumbered(std::string_view number) {
     return number.size() == 1 ? RectificationFromNumber(number[0] - '0') : std::nullopt;
-}
-
-std::string_view SpectrumModelName(SpectrumModel model) {
-    switch (model) {
-        case SpectrumModel::Tucker:
-            return "tucker";
-        case SpectrumModel::Birch:
-            break;
-    }
-    return "birch";
 }
 
 BeamFailure FailureOf(const FilterRefusal& refusal) {

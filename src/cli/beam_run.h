@@ -12,6 +12,7 @@
 #include "model/condition_fields.h"
 #include "model/filter_slots.h"
 #include "model/spectrum_model.h"
+#include "model/spectrum_model_names.h"
 
 namespace tubeline {
 
@@ -33,12 +34,8 @@ struct BeamArguments {
     std::vector<FilterArgument> Filters;  // at most kFilterSlotCount, in slot order
 };
 
-// "tucker" or "birch", in any case.
-std::optional<SpectrumModel> SpectrumModelNamed(std::string_view name);
 // "1", "2" or "3".
 std::optional<RectificationMode> RectificationNumbered(std::string_view number);
-// "tucker" or "birch".
-std::string_view SpectrumModelName(SpectrumModel model);
 
 // Why a beam was not computed: the message for people (as the window words it) and the exit
 // code of a single run.

@@ -10,10 +10,6 @@
 namespace tubeline {
 namespace {
 
-std::string AddedFilterName(AddedFilter filter) {
-    return filter == AddedFilter::Aluminium ? "Al" : "Cu";
-}
-
 std::string& FieldOf(ConditionTexts& fields, AddedFilter filter) {
     return filter == AddedFilter::Aluminium ? fields.AluminiumFilter : fields.CopperFilter;
 }
@@ -79,7 +75,7 @@ std::variant<MatchedFilter, BeamFailure> MatchFilter(const MatchArguments& match
     const ModelInputs inputs{state.Conditions, state.Attenuation, state.Filters};
     if (const auto* added = std::get_if<AddedFilter>(&match.Varied)) {
         return Outcome(match, start, MatchHalfValueLayer(inputs, targetMm, *added), targetMm,
-                       AddedFilterName(*added));
+                       std::string(AddedFilterSymbol(*added)));
     }
     const std::variant<MaterialFile, FilterRefusal> material =
         ReadFilterMaterial(std::get<std::filesystem::path>(match.Varied));

@@ -171,7 +171,8 @@ void BeamQualityWindow::MatchTarget() {
         return;
     }
     statusLine_.clear();
-    messages_.Warning(HalfValueLayerMatchMessage(match->Result, match->TargetMm, "Al"));
+    messages_.Warning(HalfValueLayerMatchMessage(match->Result, match->TargetMm,
+                                                 AddedFilterSymbol(AddedFilter::Aluminium)));
 }
 
 }  // namespace tubeline

@@ -137,6 +137,10 @@ HalfValueLayerMatch Search(TrialRuns& runs, double targetMm, double limitMm) {
 
 }  // namespace
 
+std::string_view AddedFilterSymbol(AddedFilter filter) {
+    return filter == AddedFilter::Aluminium ? "Al" : "Cu";
+}
+
 HalfValueLayerMatch MatchHalfValueLayer(const ModelInputs& inputs, double targetMm,
                                         AddedFilter varied) {
     if (varied == AddedFilter::Aluminium) {

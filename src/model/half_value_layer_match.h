@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string_view>
 #include <variant>
 
 #include "beam_quality_figures.h"
@@ -19,6 +20,9 @@ namespace tubeline {
 
 // The added aluminium or copper of the conditions.
 enum class AddedFilter { Aluminium, Copper };
+
+// "Al" or "Cu", as the operator knows the filter.
+std::string_view AddedFilterSymbol(AddedFilter filter);
 
 // The thickest filter tried, mm.
 inline constexpr double kAluminiumMatchLimitMm = 100;

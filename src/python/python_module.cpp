@@ -18,6 +18,7 @@
 #include "model/calculation_state.h"
 #include "model/file_places.h"
 #include "model/parallel_for.h"
+#include "model/spectrum_model_names.h"
 #include "model/waveform.h"
 #include "python_errors.h"
 #include "python_result.h"
@@ -75,14 +76,11 @@ ScriptedConditions ReadConditions(const std::string& model, double kv, std::opti
                                   const py::iterable& filters,
                                   const std::optional<std::filesystem::path>& dataDir) {
     ScriptedConditions request;
-    const std::string modelName = Lowercase(model);
-    if (modelName == "tucker") {
-        request.Model = SpectrumModel::Tucker;
-    } else if (modelName == "birch") {
-        request.Model = SpectrumModel::Birch;
-    } else {
+    const std::optional<SpectrumModel> named = SpectrumModelNamed(model);
+    if (!named) {
         throw py::value_error("model must be 'tucker' or 'birch', not '" + model + "'");
     }
+    request.Model = *named;
     const std::optional<RectificationMode> mode = RectificationFromNumber(rectification);
     if (!mode) {
         throw py::value_error("rectification must be 1, 2 or 3, not " +

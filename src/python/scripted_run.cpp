@@ -133,7 +133,7 @@ ScriptedOutcome<double> MatchScripted(const ScriptedConditions& request, double 
     const ModelInputs inputs{state->Conditions, state->Attenuation, state->Filters};
     if (const auto* added = std::get_if<AddedFilter>(&varied)) {
         return Answer(MatchHalfValueLayer(inputs, targetMmAl, *added), targetMmAl,
-                      *added == AddedFilter::Aluminium ? "Al" : "Cu");
+                      AddedFilterSymbol(*added));
     }
     MaterialFile material;
     try {
