@@ -16,6 +16,7 @@
 #include "model/file_io.h"
 #include "model/file_places.h"
 #include "texts/messages.h"
+#include "texts/translation.h"
 
 namespace tubeline {
 namespace {
@@ -169,8 +170,7 @@ int Calculate(const CalculatorArguments& parsed, const CalculatorStreams& stream
 
 }  // namespace
 
-int RunCalculator(std::span<const std::string_view> arguments, const CalculatorStreams& streams,
-                  const LanguageSwitch& speak) {
+int RunCalculator(std::span<const std::string_view> arguments, const CalculatorStreams& streams) {
     CalculatorArguments parsed;
     try {
         parsed = ParseCalculatorArguments(arguments);
@@ -182,9 +182,7 @@ int RunCalculator(std::span<const std::string_view> arguments, const CalculatorS
         streams.Out << kCalculatorUsage;
         return kExitSuccess;
     }
-    if (speak && !speak(parsed.Speak.value_or(LanguageOfEnvironment()))) {
-        Report(streams.Err, "the English messages are missing from this build; they stay Japanese");
-    }
+    SpeakLanguage(parsed.Speak.value_or(LanguageOfEnvironment()));
     try {
         return Calculate(parsed, streams);
     } catch (const FileError& error) {

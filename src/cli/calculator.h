@@ -1,11 +1,8 @@
 #pragma once
 
-#include <functional>
 #include <iosfwd>
 #include <span>
 #include <string_view>
-
-#include "texts/language.h"
 
 namespace tubeline {
 
@@ -23,13 +20,9 @@ struct CalculatorStreams {
     std::ostream* Progress = nullptr;
 };
 
-// Makes the program's messages speak a language; false when it cannot.
-using LanguageSwitch = std::function<bool(Language)>;
-
 // The whole command: arguments (without the program name) in, results on Out, one line per
 // problem on Err, the exit code returned. The messages speak the language of --lang or of the
-// locale through `speak`; without one they stay Japanese.
-int RunCalculator(std::span<const std::string_view> arguments, const CalculatorStreams& streams,
-                  const LanguageSwitch& speak = {});
+// locale.
+int RunCalculator(std::span<const std::string_view> arguments, const CalculatorStreams& streams);
 
 }  // namespace tubeline

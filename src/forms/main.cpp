@@ -7,9 +7,9 @@
 
 #include "model/file_places.h"
 #include "program_end.h"
-#include "texts/qt_translation.h"
 #include "ui/focus_mark_style.h"
 #include "ui/qt_operator_messages.h"
+#include "ui/window_language.h"
 #include "window_program.h"
 
 namespace {
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
         std::cerr << "tubeline: --lang must be ja or en\n";
         return 2;
     }
-    if (!tubeline::SpeakLanguage(*language)) {
+    if (!tubeline::SpeakWindowLanguage(*language)) {
         std::cerr
             << "tubeline: the English texts are missing from this build; it speaks Japanese\n";
     }

@@ -1,7 +1,10 @@
 #include "translation.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
+
+#include "catalogue.h"
 
 namespace tubeline {
 namespace {
@@ -11,10 +14,38 @@ Translator& CurrentTranslator() {
     return translator;
 }
 
+Language& CurrentLanguage() {
+    static Language language = Language::Japanese;
+    return language;
+}
+
+std::string English(const char* context, const char* source) {
+    const std::span<const CatalogueEntry> catalogue = EnglishCatalogue();
+    const CatalogueEntry wanted{context, source, {}};
+    const auto found = std::lower_bound(
+        catalogue.begin(), catalogue.end(), wanted, [](const auto& a, const auto& b) {
+            return std::pair(a.Context, a.Source) < std::pair(b.Context, b.Source);
+        });
+    if (found == catalogue.end() || found->Context != wanted.Context ||
+        found->Source != wanted.Source) {
+        return source;
+    }
+    return std::string(found->Translation);
+}
+
 }  // namespace
 
 void InstallTranslator(Translator translator) {
     CurrentTranslator() = std::move(translator);
+}
+
+void SpeakLanguage(Language language) {
+    CurrentLanguage() = language;
+    InstallTranslator(language == Language::English ? Translator(English) : Translator());
+}
+
+Language SpokenLanguage() {
+    return CurrentLanguage();
 }
 
 std::string Tr(const char* context, const char* source) {

@@ -15,8 +15,8 @@
 #include "support/test_data.h"
 #include "support/widget_lookup.h"
 #include "texts/messages.h"
-#include "texts/qt_translation.h"
 #include "ui/folder_lists.h"
+#include "ui/window_language.h"
 
 namespace tubeline {
 namespace {
@@ -190,7 +190,7 @@ TEST_F(WindowSession, TheKeyboardAloneChoosesAModelAndCalculates) {
 }
 
 TEST_F(WindowSession, InEnglishEveryCaptionFitsAndMessagesFollow) {
-    ASSERT_TRUE(SpeakLanguage(Language::English));
+    ASSERT_TRUE(SpeakWindowLanguage(Language::English));
     {
         WindowProgram program(messages_, end_, folder_.Path());
         ASSERT_TRUE(program.Load());
@@ -208,7 +208,7 @@ TEST_F(WindowSession, InEnglishEveryCaptionFitsAndMessagesFollow) {
         ASSERT_EQ(messages_.Warnings.size(), 1u);
         EXPECT_EQ(messages_.Warnings[0], " The target angle is below the minimum (12 degrees) ");
     }
-    SpeakLanguage(Language::Japanese);
+    SpeakWindowLanguage(Language::Japanese);
     EXPECT_EQ(NoticeMessage(Notice::NoFileName), "ファイル名を入力して下さい");
 }
 

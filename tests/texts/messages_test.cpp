@@ -30,6 +30,16 @@ TEST(InstallTranslator, EveryMessageGoesThroughIt) {
     EXPECT_EQ(NoticeMessage(Notice::NoFileName), "ファイル名を入力して下さい");
 }
 
+TEST(SpeakLanguage, EnglishComesFromTheCatalogueAndJapaneseIsAsWritten) {
+    SpeakLanguage(Language::English);
+    const std::string english = ConditionCaption(ConditionField::CopperFilter);
+    const std::string unknown = Tr("Messages", "カタログにない文");
+    SpeakLanguage(Language::Japanese);
+    EXPECT_EQ(english, "Added copper");
+    EXPECT_EQ(unknown, "カタログにない文");
+    EXPECT_EQ(ConditionCaption(ConditionField::CopperFilter), "銅付加フィルタ");
+}
+
 TEST(HalfValueLayerMatchMessage, SaysWhyNoThicknessWasFound) {
     EXPECT_EQ(HalfValueLayerMatchMessage(HalfValueLayerBelowUnfiltered{3.274}, 2.5, "Al"),
               " 目標の半価層 2.50 mm Al は、Al を加えない線質の半価層 3.27 mm Al "

@@ -31,6 +31,7 @@ foreach(layer IN LISTS layers)
   endforeach()
   # Links name the libraries as tubeline_<layer>; the test helpers of a layer are its own.
   file(READ ${SOURCE_DIR}/${layer}/CMakeLists.txt build)
+  string(REGEX REPLACE "tubeline_[a-z]+\\.ts" "" build "${build}")
   string(REGEX MATCHALL "tubeline_[a-z]+" linked "${build}")
   foreach(library IN LISTS linked)
     string(REPLACE "tubeline_" "" used ${library})
