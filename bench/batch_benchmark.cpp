@@ -18,9 +18,10 @@
 #include <vector>
 
 #include "cli/batch_run.h"
-#include "cli/beam_run.h"
 #include "cli/csv_records.h"
 #include "model/attenuation_table_file.h"
+#include "model/beam_request.h"
+#include "model/condition_names.h"
 #include "model/number_format.h"
 #include "oracle/straightforward_model.h"
 #include "ratio_reporter.h"
@@ -46,7 +47,7 @@ constexpr Material kMaterials[] = {{"Water.mix", 30}, {"Sn.ele", 0.1}, {"Mo.ele"
 // Both models, 30 to 150 kV, the three rectifications, target angles from the model's default
 // to 4 degrees above it, and each of added aluminium, copper and a material filter present in
 // about half, a third and a third of the conditions.
-std::vector<BeamArguments> MixedBeams(const std::filesystem::path& data) {
+std::vector<BeamRequest> MixedBeams(const std::filesystem::path& data) {
     std::mt19937 random(kSeed);
     const auto below = [&random](int count) {
         return static_cast<int>(random() % static_cast<unsigned>(count));
@@ -54,16 +55,17 @@ std::vector<BeamArguments> MixedBeams(const std::filesystem::path& data) {
     const auto upTo = [&random](double most, int decimals) {
         return FormatFixed(most * std::generate_canonical<double, 53>(random), decimals);
     };
-    std::vector<BeamArguments> beams(kConditionCount);
-    for (BeamArguments& beam : beams) {
-        beam.ModelChoice = below(2) == 0 ? SpectrumModel::Tucker : SpectrumModel::Birch;
-        beam.Rectification = *RectificationNumbered(std::to_string(1 + below(3)));
-        ConditionTexts& typed = beam.Fields;
+    std::vector<BeamRequest> beams(kConditionCount);
+    for (BeamRequest& beam : beams) {
+        beam.Model = below(2) == 0 ? SpectrumModel::Tucker : SpectrumModel::Birch;
+        beam.Rectification = *RectificationFromNumber(1 + below(3));
+        ConditionTexts typed = DefaultConditionTexts(beam.Model);
         typed.TubeVoltage = std::to_string(30 + below(121));
         typed.TargetAngle =
-            std::to_string(std::stoi(DefaultTargetAngleText(beam.ModelChoice)) + below(5));
+            std::to_string(static_cast<int>(DefaultTargetAngle(beam.Model)) + below(5));
         typed.AluminiumFilter = below(2) == 0 ? upTo(4, 2) : "0";
         typed.CopperFilter = below(3) == 0 ? upTo(0.3, 3) : "0";
+        beam.Conditions = typed;
         if (below(3) == 0) {
             const Material& material = kMaterials[below(std::size(kMaterials))];
             beam.Filters.push_back({data / material.File, upTo(material.MostMm, 3)});
@@ -72,16 +74,17 @@ std::vector<BeamArguments> MixedBeams(const std::filesystem::path& data) {
     return beams;
 }
 
-std::string BatchInputOf(const std::vector<BeamArguments>& beams) {
+std::string BatchInputOf(const std::vector<BeamRequest>& beams) {
     std::string text = std::string(kHeader) + "\n";
-    for (const BeamArguments& beam : beams) {
-        const ConditionTexts& typed = beam.Fields;
-        text += std::string(SpectrumModelName(beam.ModelChoice)) + "," + typed.TubeVoltage + "," +
+    for (const BeamRequest& beam : beams) {
+        const ConditionTexts& typed = std::get<ConditionTexts>(beam.Conditions);
+        text += std::string(SpectrumModelName(beam.Model)) + "," + typed.TubeVoltage + "," +
                 typed.TargetAngle + "," + typed.InherentFiltration + "," + typed.AluminiumFilter +
                 "," + typed.CopperFilter + "," +
                 std::to_string(static_cast<int>(beam.Rectification)) + ",";
         if (!beam.Filters.empty()) {
-            text += beam.Filters[0].MaterialFile.string() + "," + beam.Filters[0].Thickness;
+            text += beam.Filters[0].MaterialFile.string() + "," +
+                    std::get<std::string>(beam.Filters[0].ThicknessMm);
         } else {
             text += ",";
         }
@@ -103,13 +106,13 @@ struct OracleInputs {
     MaterialFilter Filters;
 };
 
-std::vector<OracleInputs> OracleInputsOf(const std::vector<BeamArguments>& beams,
+std::vector<OracleInputs> OracleInputsOf(const std::vector<BeamRequest>& beams,
                                          const AttenuationTable& attenuation) {
     std::vector<OracleInputs> inputs;
-    for (const BeamArguments& beam : beams) {
-        const BeamPreparation preparation = PrepareBeam(beam, attenuation, LoadMaterialFile);
-        const CalculationState& state = *std::get<PreparedBeam>(preparation.Outcome).State;
-        inputs.push_back({state.Conditions, state.Filters});
+    for (const BeamRequest& beam : beams) {
+        const BeamPreparation preparation = PrepareBeam(beam);
+        const PreparedBeam& prepared = std::get<PreparedBeam>(preparation.Outcome);
+        inputs.push_back({prepared.Conditions, prepared.Filters});
     }
     return inputs;
 }
@@ -225,8 +228,8 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path data(TUBELINE_DATA_DIR);
     const AttenuationTable attenuation = LoadAttenuationTable(data / kAttenuationTableFileName);
-    const std::vector<BeamArguments> beams = MixedBeams(data);
-    std::vector<BeamArguments> sample;
+    const std::vector<BeamRequest> beams = MixedBeams(data);
+    std::vector<BeamRequest> sample;
     for (std::size_t i = 0; i < beams.size(); i += kSampleStep) {
         sample.push_back(beams[i]);
     }

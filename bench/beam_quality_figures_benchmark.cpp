@@ -34,13 +34,15 @@ CalculationState DefaultState(double copperCm) {
 // The harder the beam, the longer its attenuation curves: bare, and behind 0.5 mm Cu.
 void FiguresOfElevenAngles(benchmark::State& loop, double copperCm) {
     CalculationState state = DefaultState(copperCm);
-    NoRunEffects none;
-    if (!ComputeChosenModel(state, {}, none).Completed()) {
+    const RunOutcome outcome =
+        ComputeChosenModel({state.Conditions, state.Attenuation, state.Filters});
+    const auto* run = std::get_if<ModelRun>(&outcome);
+    if (run == nullptr) {
         loop.SkipWithError("the model run failed");
         return;
     }
     for (auto _ : loop) {
-        benchmark::DoNotOptimize(ComputeAngleFigures(state.Spectra, state.Attenuation));
+        benchmark::DoNotOptimize(ComputeAngleFigures(*run->Spectra, state.Attenuation));
     }
 }
 BENCHMARK_CAPTURE(FiguresOfElevenAngles, bare, 0.0)->Unit(benchmark::kMicrosecond);

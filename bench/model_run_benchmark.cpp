@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/attenuation_table_file.h"
+#include "model/file_io.h"
 #include "model/spectrum_model.h"
 #include "oracle/straightforward_model.h"
 #include "ratio_reporter.h"
@@ -88,15 +89,16 @@ CalculationState StateFor(const BenchCase& benchCase, const AttenuationTable& at
 
 void RunProduction(benchmark::State& loop, const CalculationState& start,
                    const std::filesystem::path& tableFile) {
-    CalculationState state = start;
-    NoRunEffects none;
     for (auto _ : loop) {
-        const RunResult result = ComputeChosenModel(state, {tableFile}, none);
-        if (!result.Completed() || result.TableFileProblem) {
+        const RunOutcome outcome =
+            ComputeChosenModel({start.Conditions, start.Attenuation, start.Filters});
+        const auto* run = std::get_if<ModelRun>(&outcome);
+        if (run == nullptr) {
             loop.SkipWithError("the production run failed");
             break;
         }
-        benchmark::DoNotOptimize(state.Quality);
+        ReplaceFileContents(tableFile, run->TableText);
+        benchmark::DoNotOptimize(run->Quality);
     }
 }
 

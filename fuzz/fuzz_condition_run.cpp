@@ -9,9 +9,9 @@
 
 #include "model/attenuation_table_file.h"
 #include "model/condition_fields.h"
+#include "model/condition_names.h"
 #include "model/spectrum_model.h"
-#include "model/spectrum_table_file.h"
-#include "model/waveform.h"
+#include "texts/result_texts.h"
 
 namespace {
 
@@ -24,15 +24,6 @@ const tubeline::AttenuationTable& Attenuation() {
 bool HasNonNumber(const std::string& text) {
     return text.find("nan") != std::string::npos || text.find("inf") != std::string::npos;
 }
-
-class CheckedEffects : public tubeline::NoRunEffects {
-  public:
-    void ShowBeamQuality(const tubeline::BeamQualityTexts& texts) override {
-        if (HasNonNumber(texts.HalfValueLayer) || HasNonNumber(texts.FluencePerExposure)) {
-            std::abort();
-        }
-    }
-};
 
 // Field texts separated by '|'; the first two bytes choose model and rectification.
 std::vector<std::string> Fields(const std::string& text) {
@@ -66,20 +57,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (checked.Rejection) {
         return 0;
     }
-    state.Conditions = checked.Conditions;
-    CheckedEffects effects;
-    const tubeline::RunResult result = tubeline::ComputeChosenModel(state, {}, effects);
-    if (!result.Completed()) {
+    const tubeline::RunOutcome outcome =
+        tubeline::ComputeChosenModel({checked.Conditions, state.Attenuation, state.Filters});
+    const auto* run = std::get_if<tubeline::ModelRun>(&outcome);
+    if (run == nullptr) {
         return 0;
     }
-    for (const auto& row : state.Spectra.PhotonSpectrum) {
+    for (const auto& row : run->Spectra->PhotonSpectrum) {
         for (const double value : row) {
             if (!std::isfinite(value)) {
                 std::abort();
             }
         }
     }
-    if (HasNonNumber(tubeline::FormatSpectrumTable(state.Spectra))) {
+    const tubeline::BeamQualityTexts texts = tubeline::ResultTexts(run->Quality);
+    if (HasNonNumber(run->TableText) || HasNonNumber(texts.HalfValueLayer) ||
+        HasNonNumber(texts.FluencePerExposure)) {
         std::abort();
     }
     return 0;

@@ -53,7 +53,7 @@ std::string CheckedFileText(const Material& material, const std::filesystem::pat
     try {
         ParseMaterialFile(text, output.string());
     } catch (const MaterialFileError& error) {
-        throw UsageError(Trimmed(MaterialFileMessage(error.Problem())));
+        throw UsageError(MaterialFileMessage(error.Problem()));
     }
     return text;
 }

@@ -6,7 +6,7 @@ file(MAKE_DIRECTORY ${WORK})
 file(COPY ${CATALOGUE} DESTINATION ${WORK})
 get_filename_component(name ${CATALOGUE} NAME)
 file(GLOB_RECURSE sources ${SOURCE_DIR}/*.cpp ${SOURCE_DIR}/*.h)
-execute_process(COMMAND ${LUPDATE} -tr-function-alias translate+=Tr -no-obsolete -locations none
+execute_process(COMMAND ${LUPDATE} -tr-function-alias translate+=Tr,QT_TRANSLATE_NOOP+=TUBELINE_TRANSLATABLE -no-obsolete -locations none
     ${sources} -ts ${WORK}/${name}
   RESULT_VARIABLE status OUTPUT_QUIET)
 if(NOT status EQUAL 0)

@@ -195,18 +195,6 @@ energy
         <translation>Rectification</translation>
     </message>
     <message>
-        <source>定電圧</source>
-        <translation>Constant potential</translation>
-    </message>
-    <message>
-        <source>三相12ピーク</source>
-        <translation>Three-phase 12-pulse</translation>
-    </message>
-    <message>
-        <source>単相全波</source>
-        <translation>Single-phase full-wave</translation>
-    </message>
-    <message>
         <source>任意材質フィルタ</source>
         <translation>Arbitrary filters</translation>
     </message>
@@ -267,28 +255,20 @@ energy
         <translation>Exposure (air kerma) spectrum</translation>
     </message>
     <message>
-        <source>Ｘ線管電圧</source>
-        <translation>Tube voltage</translation>
-    </message>
-    <message>
-        <source>ターゲット角度</source>
-        <translation>Target angle</translation>
-    </message>
-    <message>
-        <source>固有ろ過（Al 当量）</source>
-        <translation>Inherent filtration (Al equiv.)</translation>
-    </message>
-    <message>
-        <source>アルミ付加フィルタ</source>
-        <translation>Added aluminium</translation>
-    </message>
-    <message>
-        <source>銅付加フィルタ</source>
-        <translation>Added copper</translation>
-    </message>
-    <message>
         <source>最後に計算した線質を角度ごとに表示します（第2半価層、均等度、平均・実効エネルギーなど）</source>
         <translation>Shows the beam quality of the last run for every angle (second HVL, homogeneity coefficient, mean and effective energies and more)</translation>
+    </message>
+    <message>
+        <source>条件変更</source>
+        <translation>Edit conditions</translation>
+    </message>
+    <message>
+        <source>Diagnostic X-ray Spectrum by the Tucker&apos;s formula</source>
+        <translation>Tubeline — Tucker&apos;s formula</translation>
+    </message>
+    <message>
+        <source>Diagnostic X-ray Spectrum by the Birch&apos;s formula</source>
+        <translation>Tubeline — Birch&apos;s formula</translation>
     </message>
 </context>
 <context>
@@ -442,88 +422,72 @@ energy
         <translation>Added copper</translation>
     </message>
     <message>
-        <source> ターゲット角度が最小限度 (12度) 以下です </source>
-        <translation> The target angle is below the minimum (12 degrees) </translation>
+        <source>%1の値が数値の範囲を超えています</source>
+        <translation>%1: the value is beyond the range of numbers</translation>
     </message>
     <message>
-        <source> ターゲット角度が最大限度 (90度) 以上です </source>
-        <translation> The target angle is at or above the maximum (90 degrees) </translation>
+        <source>ろ過が厚すぎるため、スペクトルがすべてのエネルギーで 0 になりました。ろ過の条件を見直して下さい</source>
+        <translation>The filtration is so thick that the spectrum is 0 at every energy. Please check the filtration</translation>
     </message>
     <message>
-        <source> %1の値が数値の範囲を超えています </source>
-        <translation> The value of %1 is beyond the range of numbers </translation>
+        <source>スペクトルの値が数値の範囲を超えました。ろ過の条件（負の厚さなど）を見直して下さい</source>
+        <translation>The spectrum went beyond the range of numbers. Please check the filtration (a negative thickness, say)</translation>
     </message>
     <message>
-        <source> ろ過が厚すぎるため、スペクトルがすべてのエネルギーで 0 になりました。ろ過の条件を見直して下さい </source>
-        <translation> The filtration is so thick that the spectrum is 0 at every energy. Please check the filtration </translation>
+        <source>線束中心のスペクトルから参考データ（半価層、フルエンス）を計算できません。ろ過の条件を見直して下さい</source>
+        <translation>The beam-centre spectrum gives no reference data (half-value layer, fluence). Please check the filtration</translation>
     </message>
     <message>
-        <source> スペクトルの値が数値の範囲を超えました。ろ過の条件（負の厚さなど）を見直して下さい </source>
-        <translation> The spectrum went beyond the range of numbers. Please check the filtration (a negative thickness, say) </translation>
-    </message>
-    <message>
-        <source> 線束中心のスペクトルから参考データ（半価層、フルエンス）を計算できません。ろ過の条件を見直して下さい </source>
-        <translation> The beam-centre spectrum gives no reference data (half-value layer, fluence). Please check the filtration </translation>
-    </message>
-    <message>
-        <source> スペクトル表ファイル %1 を書き込めません（%2） </source>
-        <translation> Cannot write the spectrum table file %1 (%2) </translation>
+        <source>スペクトル表ファイル %1 を書き込めません（%2）</source>
+        <translation>Cannot write the spectrum table file %1 (%2)</translation>
     </message>
     <message>
         <source>フィルターの厚さを入力して下さい。</source>
         <translation>Please enter the filter&apos;s thickness.</translation>
     </message>
     <message>
-        <source> フィルターの厚さの値が数値の範囲を超えています </source>
-        <translation> The filter&apos;s thickness is beyond the range of numbers </translation>
+        <source>フィルターは３種類までです。「解除」してから設定して下さい</source>
+        <translation>At most three filters can be set. Release them first</translation>
     </message>
     <message>
-        <source> フィルターは３種類までです。「解除」してから設定して下さい </source>
-        <translation> At most three filters can be set. Release them first </translation>
+        <source>材質名「%1」の文字「%2」は Shift-JIS で書けないため、このフィルターはスペクトルデータに保存できません。材質ファイルの 1 行目を直して下さい</source>
+        <translation>The character &quot;%2&quot; of the material name &quot;%1&quot; cannot be written in Shift-JIS, so this filter could not be saved with the spectrum data. Please correct line 1 of the material file</translation>
     </message>
     <message>
-        <source> 材質名「%1」の文字「%2」は Shift-JIS で書けないため、このフィルターはスペクトルデータに保存できません。材質ファイルの 1 行目を直して下さい </source>
-        <translation> The character &quot;%2&quot; of the material name &quot;%1&quot; cannot be written in Shift-JIS, so this filter could not be saved with the spectrum data. Please correct line 1 of the material file </translation>
+        <source>目標の半価層 %1 mm Al は、%2 を加えない線質の半価層 %3 mm Al より小さいため、フィルタを加えても届きません</source>
+        <translation>The target half-value layer of %1 mm Al is below the %3 mm Al of the beam without %2, so no added filter reaches it</translation>
     </message>
     <message>
-        <source> 目標の半価層 %1 mm Al は、%2 を加えない線質の半価層 %3 mm Al より小さいため、フィルタを加えても届きません </source>
-        <translation> The target half-value layer of %1 mm Al is below the %3 mm Al of the beam without %2, so no added filter reaches it </translation>
+        <source>目標の半価層 %1 mm Al には、%2 を %3 mm まで加えても届きません（得られた最大の半価層は %4 mm Al）</source>
+        <translation>Up to %3 mm of %2 does not reach the target half-value layer of %1 mm Al (the largest reached is %4 mm Al)</translation>
     </message>
     <message>
-        <source> 目標の半価層 %1 mm Al には、%2 を %3 mm まで加えても届きません（得られた最大の半価層は %4 mm Al） </source>
-        <translation> Up to %3 mm of %2 does not reach the target half-value layer of %1 mm Al (the largest reached is %4 mm Al) </translation>
+        <source>目標の半価層が正の数ではありません</source>
+        <translation>The target half-value layer is not a positive number</translation>
     </message>
     <message>
-        <source> 目標の半価層が正の数ではありません </source>
-        <translation> The target half-value layer is not a positive number </translation>
+        <source>任意フィルタが３種類とも設定されているため、厚さを探すフィルタを加えられません</source>
+        <translation>All three arbitrary filters are set, so no filter can be added for the search</translation>
     </message>
     <message>
-        <source> 任意フィルタが３種類とも設定されているため、厚さを探すフィルタを加えられません </source>
-        <translation> All three arbitrary filters are set, so no filter can be added for the search </translation>
+        <source>ファイル %1 に保存できません（%2）</source>
+        <translation>Cannot save to the file %1 (%2)</translation>
     </message>
     <message>
-        <source> フィルタを加えなくても半価層が探索の範囲（100 mm Al）を超えています </source>
-        <translation> Even without an added filter the half-value layer is beyond the search range (100 mm Al) </translation>
+        <source>保存する内容の %1 行目「%2」の文字「%3」は Shift-JIS で書けません</source>
+        <translation>The character &quot;%3&quot; in line %1 of the data, &quot;%2&quot;, cannot be written in Shift-JIS</translation>
     </message>
     <message>
-        <source> ファイル %1 に保存できません（%2） </source>
-        <translation> Cannot save to the file %1 (%2) </translation>
+        <source>ファイル名に区切り文字「%1」は使えません。保存フォルダは一覧で選んで下さい</source>
+        <translation>The file name cannot contain the separator &quot;%1&quot;. Please choose the folder in the list</translation>
     </message>
     <message>
-        <source> 保存する内容の %1 行目「%2」の文字「%3」は Shift-JIS で書けません </source>
-        <translation> The character &quot;%3&quot; in line %1 of the data, &quot;%2&quot;, cannot be written in Shift-JIS </translation>
+        <source>データを %1 に保存しました</source>
+        <translation>The data were saved to %1</translation>
     </message>
     <message>
-        <source> ファイル名に区切り文字「%1」は使えません。保存フォルダは一覧で選んで下さい </source>
-        <translation> The file name cannot contain the separator &quot;%1&quot;. Please choose the folder in the list </translation>
-    </message>
-    <message>
-        <source> データを %1 に保存しました </source>
-        <translation> The data were saved to %1 </translation>
-    </message>
-    <message>
-        <source> グラフ画像を %1 に保存できません（%2） </source>
-        <translation> Cannot save the graph image to %1 (%2) </translation>
+        <source>グラフ画像を %1 に保存できません（%2）</source>
+        <translation>Cannot save the graph image to %1 (%2)</translation>
     </message>
     <message>
         <source>フィルター材質が未選択です。</source>
@@ -534,12 +498,8 @@ energy
         <translation>Please enter a file name</translation>
     </message>
     <message>
-        <source>グラフをBMP画像として保存しました。</source>
-        <translation>The graph was saved as a BMP image.</translation>
-    </message>
-    <message>
-        <source> 計算した条件にはフィルターを追加できません。「リセット」してから設定して下さい </source>
-        <translation> No filter can be added to computed conditions. Press Reset first </translation>
+        <source>計算した条件にはフィルターを追加できません。「リセット」してから設定して下さい</source>
+        <translation>No filter can be added to computed conditions. Press Reset first</translation>
     </message>
     <message>
         <source>途中にフォルダでないファイルがあります</source>
@@ -560,18 +520,6 @@ energy
     <message>
         <source>Birch の式</source>
         <translation>Birch&apos;s formula</translation>
-    </message>
-    <message>
-        <source>定電圧</source>
-        <translation>Constant potential</translation>
-    </message>
-    <message>
-        <source>三相12ピーク</source>
-        <translation>Three-phase 12-pulse</translation>
-    </message>
-    <message>
-        <source>単相全波</source>
-        <translation>Single-phase full-wave</translation>
     </message>
     <message>
         <source>任意フィルタ (-)</source>
@@ -598,32 +546,91 @@ energy
         <translation>The table was copied to the clipboard as tab-separated text</translation>
     </message>
     <message>
-        <source> バッチファイルに列名の行がありません </source>
-        <translation> The batch file has no line of column names </translation>
+        <source>バッチファイルに列名の行がありません</source>
+        <translation>The batch file has no line of column names</translation>
     </message>
     <message>
-        <source> バッチファイルの列名「%1」は使えません。使える列名は %2 です </source>
-        <translation> The batch file's column name "%1" is not known. The known names are %2 </translation>
+        <source>バッチファイルの列名「%1」は使えません。使える列名は %2 です</source>
+        <translation>The batch file&apos;s column name &quot;%1&quot; is not known. The known names are %2</translation>
     </message>
     <message>
-        <source> バッチファイルの列名「%1」が二度あります </source>
-        <translation> The batch file names the column "%1" twice </translation>
+        <source>バッチファイルの列名「%1」が二度あります</source>
+        <translation>The batch file names the column &quot;%1&quot; twice</translation>
     </message>
     <message>
-        <source> %1 の「%2」は使えません。tucker か birch を指定して下さい </source>
-        <translation> "%2" in %1 is not a model. Give tucker or birch </translation>
+        <source>%1 の「%2」は使えません。tucker か birch を指定して下さい</source>
+        <translation>&quot;%2&quot; in %1 is not a model. Give tucker or birch</translation>
     </message>
     <message>
-        <source> %1 の「%2」は使えません。1、2、3 のいずれかを指定して下さい </source>
-        <translation> "%2" in %1 is not a rectification. Give 1, 2 or 3 </translation>
+        <source>%1 の「%2」は使えません。1、2、3 のいずれかを指定して下さい</source>
+        <translation>&quot;%2&quot; in %1 is not a rectification. Give 1, 2 or 3</translation>
     </message>
     <message>
-        <source> %1 に厚さ「%2」がありますが、材質ファイルがありません </source>
-        <translation> %1 has the thickness "%2" but no material file </translation>
+        <source>%1 に厚さ「%2」がありますが、材質ファイルがありません</source>
+        <translation>%1 has the thickness &quot;%2&quot; but no material file</translation>
     </message>
     <message>
-        <source> この行の項目は %1 個で、列名の数 %2 と合いません </source>
-        <translation> This row has %1 fields, which does not match the %2 column names </translation>
+        <source>この行の項目は %1 個で、列名の数 %2 と合いません</source>
+        <translation>This row has %1 fields, which does not match the %2 column names</translation>
+    </message>
+    <message>
+        <source>フィルターの厚さ</source>
+        <translation>Filter thickness</translation>
+    </message>
+    <message>
+        <source>目標の半価層</source>
+        <translation>Target HVL</translation>
+    </message>
+    <message>
+        <source>%1の値「%2」は数値ではありません</source>
+        <translation>%1: “%2” is not a number</translation>
+    </message>
+    <message>
+        <source>%1の値を入力して下さい</source>
+        <translation>%1: please enter a value</translation>
+    </message>
+    <message>
+        <source>%1の値が負です。厚さは 0 mm 以上にして下さい</source>
+        <translation>%1: a thickness cannot be negative; please enter 0 mm or more</translation>
+    </message>
+    <message>
+        <source>ターゲット角度が最小限度 (%1度) 以下です</source>
+        <translation>The target angle is below the minimum (%1 degrees)</translation>
+    </message>
+    <message>
+        <source>ターゲット角度が最大限度 (%1度) 以上です</source>
+        <translation>The target angle is at or above the maximum (%1 degrees)</translation>
+    </message>
+    <message>
+        <source>管電圧は %1 kV に直して計算します（%2 から %3 kV まで）</source>
+        <translation>The tube voltage was set to %1 kV (the range is %2 to %3 kV)</translation>
+    </message>
+    <message>
+        <source>材質名「%1」は表計算ソフトで数式として読まれるため、このフィルターはスペクトルデータに保存できません。材質ファイルの 1 行目を =、+、-、@ 以外の文字で始めて下さい</source>
+        <translation>The material name “%1” would be read as a formula by a spreadsheet, so this filter could not be saved with the spectrum data. Please begin line 1 of the material file with a character other than =, +, - or @</translation>
+    </message>
+    <message>
+        <source>フィルタを加えなくても半価層が探索の範囲（%1 mm Al）を超えています</source>
+        <translation>Even without the filter the HVL is beyond the search range (%1 mm Al)</translation>
+    </message>
+    <message>
+        <source>グラフをBMP画像として %1 に保存しました。</source>
+        <translation>The graph was saved as a BMP image to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Rectification</name>
+    <message>
+        <source>定電圧</source>
+        <translation>Constant potential</translation>
+    </message>
+    <message>
+        <source>三相12ピーク</source>
+        <translation>Three-phase 12-pulse</translation>
+    </message>
+    <message>
+        <source>単相全波</source>
+        <translation>Single-phase full-wave</translation>
     </message>
 </context>
 <context>

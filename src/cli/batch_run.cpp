@@ -11,11 +11,12 @@
 #include <variant>
 #include <vector>
 
-#include "beam_run.h"
 #include "calculator.h"
 #include "csv_records.h"
 #include "export/beam_quality_fields.h"
 #include "model/beam_quality_figures.h"
+#include "model/beam_request.h"
+#include "model/condition_names.h"
 #include "model/file_io.h"
 #include "model/parallel_for.h"
 #include "progress_bar.h"
@@ -40,6 +41,10 @@ enum BatchColumn : std::size_t {
     kRectification,
     kFirstFilter,
 };
+
+// The column of each ConditionField.
+constexpr BatchColumn kFieldColumns[] = {kTubeVoltage, kTargetAngle, kInherentFiltration,
+                                         kAluminium, kCopper};
 
 // Each input column's place in kBatchColumns.
 using Header = std::vector<std::size_t>;
@@ -67,7 +72,7 @@ Header ReadHeader(const std::vector<std::string>& names) {
 }
 
 // A row's beam, or why the row cannot be read.
-using RowArguments = std::variant<BeamArguments, std::string>;
+using RowArguments = std::variant<BeamRequest, std::string>;
 
 RowArguments ArgumentsOfRow(const Header& header, const std::vector<std::string>& fields) {
     if (fields.size() != header.size()) {
@@ -79,13 +84,13 @@ RowArguments ArgumentsOfRow(const Header& header, const std::vector<std::string>
             cells[header[i]] = fields[i];
         }
     }
-    BeamArguments beam;
+    BeamRequest beam;
     if (const auto& model = cells[kModel]) {
         const std::optional<SpectrumModel> named = SpectrumModelNamed(*model);
         if (!named) {
             return BatchCellMessage(BatchCellProblem::ModelUnknown, kBatchColumns[kModel], *model);
         }
-        beam.ModelChoice = *named;
+        beam.Model = *named;
     }
     if (const auto& number = cells[kRectification]) {
         const std::optional<RectificationMode> mode = RectificationNumbered(*number);
@@ -95,12 +100,13 @@ RowArguments ArgumentsOfRow(const Header& header, const std::vector<std::string>
         }
         beam.Rectification = *mode;
     }
-    ConditionTexts& typed = beam.Fields;
-    typed.TubeVoltage = cells[kTubeVoltage].value_or(typed.TubeVoltage);
-    typed.TargetAngle = cells[kTargetAngle].value_or(DefaultTargetAngleText(beam.ModelChoice));
-    typed.InherentFiltration = cells[kInherentFiltration].value_or(typed.InherentFiltration);
-    typed.AluminiumFilter = cells[kAluminium].value_or(typed.AluminiumFilter);
-    typed.CopperFilter = cells[kCopper].value_or(typed.CopperFilter);
+    ConditionTexts typed = DefaultConditionTexts(beam.Model);
+    for (const ConditionField field : kConditionFields) {
+        if (const auto& cell = cells[kFieldColumns[static_cast<std::size_t>(field)]]) {
+            TextOf(typed, field) = *cell;
+        }
+    }
+    beam.Conditions = typed;
     for (std::size_t file = kFirstFilter; file < kBatchColumns.size(); file += 2) {
         const std::optional<std::string>& thickness = cells[file + 1];
         if (cells[file]) {
@@ -119,8 +125,8 @@ class MaterialFiles {
   public:
     void ReadFilesOf(const std::vector<RowArguments>& rows) {
         for (const RowArguments& row : rows) {
-            if (const auto* beam = std::get_if<BeamArguments>(&row)) {
-                for (const FilterArgument& filter : beam->Filters) {
+            if (const auto* beam = std::get_if<BeamRequest>(&row)) {
+                for (const FilterRequest& filter : beam->Filters) {
                     if (!files_.contains(filter.MaterialFile)) {
                         files_.emplace(filter.MaterialFile, Load(filter.MaterialFile));
                     }
@@ -158,22 +164,22 @@ struct RowResult {
 RowResult ComputeRow(const RowArguments& row, const AttenuationTable& attenuation,
                      const MaterialReader& read) {
     if (const auto* error = std::get_if<std::string>(&row)) {
-        return {std::nullopt, Trimmed(*error)};
+        return {std::nullopt, *error};
     }
-    BeamPreparation preparation = PrepareBeam(std::get<BeamArguments>(row), attenuation, read);
-    if (const auto* failure = std::get_if<BeamFailure>(&preparation.Outcome)) {
-        return {std::nullopt, Trimmed(failure->Message)};
+    BeamPreparation preparation = PrepareBeam(std::get<BeamRequest>(row), read);
+    if (const auto* refusal = std::get_if<BeamRefusal>(&preparation.Outcome)) {
+        return {std::nullopt, BeamRefusalMessage(*refusal)};
     }
-    const std::variant<ComputedBeam, BeamFailure> run =
-        RunBeam(std::get<PreparedBeam>(std::move(preparation.Outcome)), {});
-    if (const auto* failure = std::get_if<BeamFailure>(&run)) {
-        return {std::nullopt, Trimmed(failure->Message)};
+    const std::variant<ComputedBeam, BeamRefusal> run =
+        ComputeBeam(std::get<PreparedBeam>(std::move(preparation.Outcome)), attenuation);
+    if (const auto* refusal = std::get_if<BeamRefusal>(&run)) {
+        return {std::nullopt, BeamRefusalMessage(*refusal)};
     }
-    const CalculationState& state = *std::get<ComputedBeam>(run).Beam.State;
-    return {ComputeBeamQualityFigures(state.Spectra.CentralSpectrum, attenuation), {}};
+    const ModelRun& computed = std::get<ComputedBeam>(run).Run;
+    return {ComputeBeamQualityFigures(computed.Spectra->CentralSpectrum, attenuation), {}};
 }
 
-// The shortest decimal form that reads back as the same double.
+// The shortest decimal form that reads back as the same double, as a spreadsheet reads it.
 std::string RoundTripText(double value) {
     std::array<char, 32> text;
     const auto end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;

@@ -1,7 +1,7 @@
 #include "beam_json.h"
 
 #include "export/beam_quality_fields.h"
-#include "model/leading_number.h"
+#include "model/condition_names.h"
 
 namespace tubeline {
 namespace {
@@ -17,26 +17,24 @@ void AddFigures(Json& object, const std::optional<BeamQualityFigures>& figures) 
 }
 
 Json ConditionsJson(const PreparedBeam& beam) {
-    const IrradiationConditions& conditions = beam.State->Conditions;
-    const ConditionTexts& fields = beam.CheckedFields;
+    const ConditionValues& values = beam.Values;
     return {
-        {"tube_voltage_kv", conditions.TubeVoltage},
-        {"target_angle_deg", conditions.TargetAngle},
-        {"inherent_filtration_mm_al", LeadingNumber(fields.InherentFiltration)},
-        {"aluminium_mm", LeadingNumber(fields.AluminiumFilter)},
-        {"copper_mm", LeadingNumber(fields.CopperFilter)},
-        {"rectification", static_cast<int>(conditions.Rectification)},
+        {"tube_voltage_kv", values.TubeVoltageKv},
+        {"target_angle_deg", values.TargetAngleDegrees},
+        {"inherent_filtration_mm_al", values.InherentFiltrationMm},
+        {"aluminium_mm", values.AluminiumFilterMm},
+        {"copper_mm", values.CopperFilterMm},
+        {"rectification", RectificationNumber(beam.Conditions.Rectification)},
     };
 }
 
-Json FiltersJson(const PreparedBeam& beam) {
+Json FiltersJson(const BeamRequest& request, const PreparedBeam& beam) {
     Json filters = Json::array();
-    for (std::size_t i = 0; i < beam.Arguments.Filters.size(); ++i) {
-        const FilterArgument& filter = beam.Arguments.Filters[i];
+    for (std::size_t i = 0; i < request.Filters.size(); ++i) {
         filters.push_back({
-            {"name", beam.State->Filters.FilterName[i + 1]},
-            {"file", filter.MaterialFile.string()},
-            {"thickness_mm", LeadingNumber(filter.Thickness)},
+            {"name", beam.Filters.FilterName[i + 1]},
+            {"file", request.Filters[i].MaterialFile.string()},
+            {"thickness_mm", beam.FilterThicknessesMm[i]},
         });
     }
     return filters;
@@ -44,11 +42,11 @@ Json FiltersJson(const PreparedBeam& beam) {
 
 }  // namespace
 
-Json BeamJson(const ComputedBeam& beam, const AngleFigures& figures) {
+Json BeamJson(const BeamRequest& request, const ComputedBeam& beam, const AngleFigures& figures) {
     Json result{
-        {"model", SpectrumModelName(beam.Beam.State->Conditions.ModelChoice)},
+        {"model", SpectrumModelName(beam.Beam.Conditions.ModelChoice)},
         {"conditions", ConditionsJson(beam.Beam)},
-        {"filters", FiltersJson(beam.Beam)},
+        {"filters", FiltersJson(request, beam.Beam)},
     };
     AddFigures(result["beam_centre"], figures[kCentralAngleIndex]);
     Json& perAngle = result["per_angle"] = Json::array();

@@ -5,15 +5,16 @@
 #include <string>
 #include <string_view>
 
-#include "beam_run.h"
 #include "model/beam_quality_figures.h"
+#include "model/beam_request.h"
 
 namespace tubeline {
 
 // The object --format json prints for a computed beam: "model", "conditions" (as read and
 // corrected, lengths in mm), "filters", "beam_centre" and "per_angle" (the eleven angles from
 // -10 degrees, each with "angle_deg"), the figures by their scripted names, an absent one null.
-nlohmann::ordered_json BeamJson(const ComputedBeam& beam, const AngleFigures& figures);
+nlohmann::ordered_json BeamJson(const BeamRequest& request, const ComputedBeam& beam,
+                                const AngleFigures& figures);
 
 // The "matched" member of a --match-hvl run: the varied filter as the operator knows it ("Al",
 // "Cu" or a material's name) and its thickness in mm.

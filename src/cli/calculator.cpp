@@ -16,6 +16,7 @@
 #include "model/file_io.h"
 #include "model/file_places.h"
 #include "texts/messages.h"
+#include "texts/result_texts.h"
 #include "texts/translation.h"
 
 namespace tubeline {
@@ -23,9 +24,8 @@ namespace {
 
 constexpr std::string_view kProgram = "tubeline-calc: ";
 
-// One line on the terminal, without the blanks that frame some messages in the window.
 void Report(std::ostream& err, std::string_view message) {
-    err << kProgram << Trimmed(message) << '\n';
+    err << kProgram << message << '\n';
 }
 
 int Fail(std::ostream& err, const BeamFailure& failure) {
@@ -34,17 +34,17 @@ int Fail(std::ostream& err, const BeamFailure& failure) {
 }
 
 void ReportCorrection(std::ostream& err, const BeamPreparation& preparation) {
-    if (preparation.CorrectedTubeVoltage) {
-        Report(err, "tube voltage corrected to " + *preparation.CorrectedTubeVoltage + " kV");
+    if (preparation.CorrectedTubeVoltageKv) {
+        Report(err, TubeVoltageCorrectedMessage(*preparation.CorrectedTubeVoltageKv));
     }
 }
 
-void PrintResults(const CalculatorArguments& parsed, const ComputedBeam& computed,
+void PrintResults(const CalculatorArguments& parsed, const BeamRequest& beam,
+                  const ComputedBeam& computed, const AttenuationTable& attenuation,
                   const std::optional<MatchedFilter>& matched, std::ostream& out) {
     if (parsed.Format == OutputFormat::Json) {
-        nlohmann::ordered_json json = BeamJson(
-            computed,
-            ComputeAngleFigures(computed.Beam.State->Spectra, computed.Beam.State->Attenuation));
+        nlohmann::ordered_json json =
+            BeamJson(beam, computed, ComputeAngleFigures(*computed.Run.Spectra, attenuation));
         if (matched) {
             json["matched"] = MatchedFilterJson(matched->Name, matched->ThicknessMm);
         }
@@ -54,38 +54,41 @@ void PrintResults(const CalculatorArguments& parsed, const ComputedBeam& compute
     if (matched) {
         out << "Added " << matched->Name << " = " << matched->ThicknessText << " mm\n";
     }
-    out << "Half Value Layer = " << computed.Texts.HalfValueLayer << " mm Al\n"
-        << "Fluence / 1[C/kg] = " << computed.Texts.FluencePerExposure << " Photons / mm2\n";
+    const BeamQualityTexts texts = ResultTexts(computed.Run.Quality);
+    out << HalfValueLayerLine(texts) << '\n' << FluencePerExposureLine(texts) << '\n';
 }
 
 // A single run of `beam`: the results, then the table file and the export if asked for. With
 // a matched filter the tube voltage's correction has been reported by the search already.
-int CalculateBeam(const CalculatorArguments& parsed, const BeamArguments& beam,
+int CalculateBeam(const CalculatorArguments& parsed, const BeamRequest& beam,
                   const AttenuationTable& attenuation, const std::optional<MatchedFilter>& matched,
                   std::ostream& out, std::ostream& err) {
-    BeamPreparation preparation = PrepareBeam(beam, attenuation, LoadMaterialFile);
+    BeamPreparation preparation = PrepareBeam(beam);
     if (!matched) {
         ReportCorrection(err, preparation);
     }
-    if (const auto* failure = std::get_if<BeamFailure>(&preparation.Outcome)) {
-        return Fail(err, *failure);
+    if (const auto* refusal = std::get_if<BeamRefusal>(&preparation.Outcome)) {
+        return Fail(err, FailureOf(*refusal));
     }
-    const std::variant<ComputedBeam, BeamFailure> run =
-        RunBeam(std::get<PreparedBeam>(std::move(preparation.Outcome)), {parsed.TableFile});
-    if (const auto* failure = std::get_if<BeamFailure>(&run)) {
-        return Fail(err, *failure);
+    const std::variant<ComputedBeam, BeamRefusal> run =
+        ComputeBeam(std::get<PreparedBeam>(std::move(preparation.Outcome)), attenuation);
+    if (const auto* refusal = std::get_if<BeamRefusal>(&run)) {
+        return Fail(err, FailureOf(*refusal));
     }
     const ComputedBeam& computed = std::get<ComputedBeam>(run);
-    PrintResults(parsed, computed, matched, out);
-    if (computed.Run.TableFileProblem) {
-        Report(err, TableFileMessage(*computed.Run.TableFileProblem));
-        return kExitFileError;
+    PrintResults(parsed, beam, computed, attenuation, matched, out);
+    if (parsed.TableFile) {
+        try {
+            ReplaceFileContents(*parsed.TableFile, computed.Run.TableText);
+        } catch (const FileError& error) {
+            Report(err, TableFileMessage(error.Problem()));
+            return kExitFileError;
+        }
     }
     if (parsed.CsvFile) {
-        const CalculationState& state = *computed.Beam.State;
         try {
-            WriteSpectrumExport(*parsed.CsvFile,
-                                {state.Conditions, state.Filters, computed.Run.TableText});
+            WriteSpectrumExport(*parsed.CsvFile, {computed.Beam.Conditions, computed.Beam.Filters,
+                                                  computed.Run.TableText});
         } catch (const ExportError& error) {
             Report(err, ExportMessage(error.Problem()));
             return kExitFileError;
@@ -97,14 +100,14 @@ int CalculateBeam(const CalculatorArguments& parsed, const BeamArguments& beam,
 // --match-hvl: the search, then a single run with the matched filter.
 int MatchAndCalculate(const CalculatorArguments& parsed, const AttenuationTable& attenuation,
                       std::ostream& out, std::ostream& err) {
-    const BeamArguments start = WithoutVariedFilter(parsed.Beam, *parsed.Match);
-    const BeamPreparation preparation = PrepareBeam(start, attenuation, LoadMaterialFile);
+    const BeamRequest start = WithoutVariedFilter(parsed.Beam, *parsed.Match);
+    const BeamPreparation preparation = PrepareBeam(start);
     ReportCorrection(err, preparation);
-    if (const auto* failure = std::get_if<BeamFailure>(&preparation.Outcome)) {
-        return Fail(err, *failure);
+    if (const auto* refusal = std::get_if<BeamRefusal>(&preparation.Outcome)) {
+        return Fail(err, FailureOf(*refusal));
     }
     const std::variant<MatchedFilter, BeamFailure> match =
-        MatchFilter(*parsed.Match, std::get<PreparedBeam>(preparation.Outcome));
+        MatchFilter(*parsed.Match, start, std::get<PreparedBeam>(preparation.Outcome), attenuation);
     if (const auto* failure = std::get_if<BeamFailure>(&match)) {
         return Fail(err, *failure);
     }
@@ -179,7 +182,7 @@ int RunCalculator(std::span<const std::string_view> arguments, const CalculatorS
         return kExitUsageOrRejected;
     }
     if (parsed.Help) {
-        streams.Out << kCalculatorUsage;
+        streams.Out << CalculatorUsage();
         return kExitSuccess;
     }
     SpeakLanguage(parsed.Speak.value_or(LanguageOfEnvironment()));

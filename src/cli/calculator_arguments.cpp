@@ -1,21 +1,29 @@
 #include "calculator_arguments.h"
 
 #include <algorithm>
+#include <map>
+#include <utility>
 #include <vector>
+
+#include "model/number_format.h"
+#include "texts/translation.h"
 
 namespace tubeline {
 
-const std::string_view kCalculatorUsage =
+namespace {
+
+// %1..%8 are the limits and defaults of the model.
+constexpr std::string_view kUsagePattern =
     R"(Usage: tubeline-calc [OPTION]...
        tubeline-calc --batch FILE|- [--data DIR]
 Computes the X-ray spectra of a tungsten-target tube and prints the first half-value
 layer and the photon fluence per unit exposure at the beam centre.
 
   --model tucker|birch      spectrum model (default tucker)
-  --kv KV                   tube voltage, corrected into 30..150 (default 100)
-  --angle DEG               target angle, 12 or more and below 90
-                            (default 12 for tucker, 16 for birch)
-  --inherent MM             inherent filtration, mm Al equivalent (default 2.5)
+  --kv KV                   tube voltage, corrected into %1..%2 (default %3)
+  --angle DEG               target angle, %4 or more and below %5
+                            (default %6 for tucker, %7 for birch)
+  --inherent MM             inherent filtration, mm Al equivalent (default %8)
   --al MM                   added aluminium filter, mm (default 0)
   --cu MM                   added copper filter, mm (default 0)
   --rectification 1|2|3     1 constant potential, 2 three-phase 12-pulse,
@@ -43,15 +51,14 @@ layer and the photon fluence per unit exposure at the beam centre.
                             where the locale names none); files are the same in both
   --help                    show this help and exit
 
-Values are read like the window's fields: the leading number counts, the rest is ignored.
+Values are read like the window's fields: each must be one number (full-width digits
+allowed); a value that is not, or a negative thickness, is refused.
 Exit status: 0 success, 1 file error, 2 bad arguments, rejected input or a target
 half-value layer that cannot be reached, 3 (--batch) some rows failed.
 )";
 
-namespace {
-
 // FILE:MM, split at the last ':' so that the file name may hold colons.
-FilterArgument ParseFilterArgument(const std::string& text) {
+FilterRequest ParseFilterArgument(const std::string& text) {
     const std::size_t colon = text.rfind(':');
     if (colon == std::string::npos || colon == 0) {
         throw UsageError("--filter needs FILE:MM, not '" + text + "'");
@@ -60,13 +67,26 @@ FilterArgument ParseFilterArgument(const std::string& text) {
 }
 
 std::variant<AddedFilter, std::filesystem::path> VariedFilter(const std::string& text) {
-    if (text == "al" || text == "Al") {
-        return AddedFilter::Aluminium;
-    }
-    if (text == "cu" || text == "Cu") {
-        return AddedFilter::Copper;
+    if (const std::optional<AddedFilter> added = AddedFilterNamed(text)) {
+        return *added;
     }
     return std::filesystem::path(text);
+}
+
+std::optional<ConditionField> FieldOfOption(std::string_view option) {
+    constexpr std::pair<std::string_view, ConditionField> kFieldOptions[] = {
+        {"--kv", ConditionField::TubeVoltage},
+        {"--angle", ConditionField::TargetAngle},
+        {"--inherent", ConditionField::InherentFiltration},
+        {"--al", ConditionField::AluminiumFilter},
+        {"--cu", ConditionField::CopperFilter},
+    };
+    for (const auto& [name, field] : kFieldOptions) {
+        if (option == name) {
+            return field;
+        }
+    }
+    return std::nullopt;
 }
 
 // A batch takes every condition from its file.
@@ -74,9 +94,22 @@ constexpr std::string_view kOptionsWithBatch[] = {"--batch", "--data", "--lang"}
 
 }  // namespace
 
+std::string CalculatorUsage() {
+    const ConditionValues tucker = DefaultConditionValues(SpectrumModel::Tucker);
+    return Substitute(
+        kUsagePattern,
+        {FormatGeneral(kMinimumTubeVoltageKv), FormatGeneral(kMaximumTubeVoltageKv),
+         FormatGeneral(tucker.TubeVoltageKv), FormatGeneral(kMinimumTargetAngleDegrees),
+         FormatGeneral(kTargetAngleLimitDegrees),
+         FormatGeneral(DefaultTargetAngle(SpectrumModel::Tucker)),
+         FormatGeneral(DefaultTargetAngle(SpectrumModel::Birch)),
+         FormatGeneral(tucker.InherentFiltrationMm)});
+}
+
 CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> arguments) {
     CalculatorArguments parsed;
-    std::optional<std::string> angle;
+    // Each field as given; the others take the defaults of the model.
+    std::map<ConditionField, std::string> fields;
     std::optional<std::string> variedFilter;
     std::vector<std::string> given;
     CommandLineReader reader(arguments);
@@ -93,17 +126,9 @@ CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> a
             if (!named) {
                 throw UsageError("--model must be tucker or birch, not '" + model + "'");
             }
-            parsed.Beam.ModelChoice = *named;
-        } else if (option == "--kv") {
-            parsed.Beam.Fields.TubeVoltage = reader.Value();
-        } else if (option == "--angle") {
-            angle = reader.Value();
-        } else if (option == "--inherent") {
-            parsed.Beam.Fields.InherentFiltration = reader.Value();
-        } else if (option == "--al") {
-            parsed.Beam.Fields.AluminiumFilter = reader.Value();
-        } else if (option == "--cu") {
-            parsed.Beam.Fields.CopperFilter = reader.Value();
+            parsed.Beam.Model = *named;
+        } else if (const auto field = FieldOfOption(option)) {
+            fields[*field] = reader.Value();
         } else if (option == "--rectification") {
             const std::string number = reader.Value();
             const std::optional<RectificationMode> mode = RectificationNumbered(number);
@@ -148,8 +173,11 @@ CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> a
             reader.RefuseUnknown();
         }
     }
-    parsed.Beam.Fields.TargetAngle =
-        angle.value_or(DefaultTargetAngleText(parsed.Beam.ModelChoice));
+    ConditionTexts texts = DefaultConditionTexts(parsed.Beam.Model);
+    for (const auto& [field, text] : fields) {
+        TextOf(texts, field) = text;
+    }
+    parsed.Beam.Conditions = texts;
     if (variedFilter) {
         if (!parsed.Match) {
             throw UsageError("--match-with goes only with --match-hvl");

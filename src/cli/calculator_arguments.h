@@ -7,9 +7,9 @@
 #include <string_view>
 #include <variant>
 
-#include "beam_run.h"
 #include "command_line.h"
-#include "model/half_value_layer_match.h"
+#include "model/beam_request.h"
+#include "model/condition_names.h"
 #include "texts/language.h"
 
 namespace tubeline {
@@ -18,14 +18,14 @@ enum class OutputFormat { Text, Json };
 
 // --match-hvl MM [--match-with al|cu|FILE].
 struct MatchArguments {
-    std::string TargetMm;  // read by the leading-number rule
+    std::string TargetMm;  // as typed
     // The added aluminium or copper, or a filter of a material file.
     std::variant<AddedFilter, std::filesystem::path> Varied = AddedFilter::Aluminium;
 };
 
 struct CalculatorArguments {
-    // The target angle defaults by model.
-    BeamArguments Beam;
+    // The conditions as typed; those not given take the defaults of the model.
+    BeamRequest Beam;
     // --data; without it the working folder, or the installed data when only that holds the
     // table.
     std::optional<std::filesystem::path> DataFolder;
@@ -43,6 +43,6 @@ CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> a
 // What --batch reads from standard input.
 inline constexpr std::string_view kStandardInputName = "-";
 
-extern const std::string_view kCalculatorUsage;
+std::string CalculatorUsage();
 
 }  // namespace tubeline

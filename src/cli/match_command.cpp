@@ -1,29 +1,31 @@
 #include "match_command.h"
 
 #include <cmath>
+#include <utility>
 
 #include "calculator.h"
-#include "model/leading_number.h"
+#include "model/half_value_layer_match.h"
 #include "model/number_format.h"
 #include "texts/messages.h"
 
 namespace tubeline {
 namespace {
 
-std::string& FieldOf(ConditionTexts& fields, AddedFilter filter) {
-    return filter == AddedFilter::Aluminium ? fields.AluminiumFilter : fields.CopperFilter;
+std::string& FieldOf(BeamRequest& beam, AddedFilter filter) {
+    return TextOf(std::get<ConditionTexts>(beam.Conditions), filter == AddedFilter::Aluminium
+                                                                 ? ConditionField::AluminiumFilter
+                                                                 : ConditionField::CopperFilter);
 }
 
 // The first half-value layer of a single run with the varied filter at `thicknessText`.
-std::optional<double> HalfValueLayerWith(const MatchArguments& match, const PreparedBeam& start,
+std::optional<double> HalfValueLayerWith(const MatchArguments& match, const BeamRequest& start,
+                                         const AttenuationTable& attenuation,
                                          const std::string& thicknessText) {
-    BeamPreparation preparation =
-        PrepareBeam(WithMatchedFilter(start.Arguments, match, thicknessText),
-                    start.State->Attenuation, LoadMaterialFile);
+    BeamPreparation preparation = PrepareBeam(WithMatchedFilter(start, match, thicknessText));
     if (auto* prepared = std::get_if<PreparedBeam>(&preparation.Outcome)) {
-        const auto run = RunBeam(std::move(*prepared), {});
+        const auto run = ComputeBeam(std::move(*prepared), attenuation);
         if (const auto* computed = std::get_if<ComputedBeam>(&run)) {
-            return computed->Beam.State->Quality.HalfValueLayer;
+            return computed->Run.Quality.HalfValueLayer;
         }
     }
     return std::nullopt;
@@ -31,65 +33,75 @@ std::optional<double> HalfValueLayerWith(const MatchArguments& match, const Prep
 
 // The reached thickness, rounded to the fewest decimals that keep the beam's first half-value
 // layer within kMatchedThicknessRoundingMm of the matched beam's.
-std::string RoundedThickness(const MatchArguments& match, const PreparedBeam& start,
-                             const HalfValueLayerReached& reached) {
+std::pair<std::string, double> RoundedThickness(const MatchArguments& match,
+                                                const BeamRequest& start,
+                                                const AttenuationTable& attenuation,
+                                                const HalfValueLayerReached& reached) {
     for (int decimals = kMatchedThicknessFewestDecimals;; ++decimals) {
         const double scale = std::pow(10.0, decimals);
-        const std::string text = FormatGeneral(std::round(reached.ThicknessMm * scale) / scale);
+        const double rounded = std::round(reached.ThicknessMm * scale) / scale;
+        const std::string text = FormatGeneral(rounded);
         if (decimals == kMatchedThicknessMostDecimals) {
-            return text;
+            return {text, rounded};
         }
-        const std::optional<double> layer = HalfValueLayerWith(match, start, text);
+        const std::optional<double> layer = HalfValueLayerWith(match, start, attenuation, text);
         if (layer &&
             std::fabs(*layer - *reached.Figures.HalfValueLayerMm) <= kMatchedThicknessRoundingMm) {
-            return text;
+            return {text, rounded};
         }
     }
-}
-
-std::variant<MatchedFilter, BeamFailure> Outcome(const MatchArguments& match,
-                                                 const PreparedBeam& start,
-                                                 const HalfValueLayerMatch& found, double targetMm,
-                                                 const std::string& name) {
-    const auto* reached = std::get_if<HalfValueLayerReached>(&found);
-    if (!reached) {
-        return BeamFailure{HalfValueLayerMatchMessage(found, targetMm, name), kExitUsageOrRejected};
-    }
-    const std::string thickness = RoundedThickness(match, start, *reached);
-    return MatchedFilter{name, thickness, LeadingNumber(thickness)};
 }
 
 }  // namespace
 
-BeamArguments WithoutVariedFilter(BeamArguments beam, const MatchArguments& match) {
+BeamRequest WithoutVariedFilter(BeamRequest beam, const MatchArguments& match) {
     if (const auto* added = std::get_if<AddedFilter>(&match.Varied)) {
-        FieldOf(beam.Fields, *added) = "0";
+        FieldOf(beam, *added) = "0";
     }
     return beam;
 }
 
 std::variant<MatchedFilter, BeamFailure> MatchFilter(const MatchArguments& match,
-                                                     const PreparedBeam& start) {
-    const double targetMm = LeadingNumber(match.TargetMm);
-    const CalculationState& state = *start.State;
-    const ModelInputs inputs{state.Conditions, state.Attenuation, state.Filters};
+                                                     const BeamRequest& start,
+                                                     const PreparedBeam& prepared,
+                                                     const AttenuationTable& attenuation) {
+    const auto failure = [](const HalfValueLayerMatch& found, double targetMm,
+                            const std::string& name) {
+        return BeamFailure{HalfValueLayerMatchMessage(found, targetMm, name), kExitUsageOrRejected};
+    };
+    const std::variant<double, HalfValueLayerMatchRefused> target =
+        ReadTargetHalfValueLayer(match.TargetMm);
+    if (const auto* refused = std::get_if<HalfValueLayerMatchRefused>(&target)) {
+        return failure(*refused, 0, {});
+    }
+    const double targetMm = std::get<double>(target);
+    const ModelInputs inputs{prepared.Conditions, attenuation, prepared.Filters};
+    std::string name;
+    HalfValueLayerMatch found;
     if (const auto* added = std::get_if<AddedFilter>(&match.Varied)) {
-        return Outcome(match, start, MatchHalfValueLayer(inputs, targetMm, *added), targetMm,
-                       std::string(AddedFilterSymbol(*added)));
+        name = AddedFilterSymbol(*added);
+        found = MatchHalfValueLayer(inputs, targetMm, *added);
+    } else {
+        const std::variant<MaterialFile, FilterRefusal> material =
+            ReadFilterMaterial(std::get<std::filesystem::path>(match.Varied));
+        if (const auto* refusal = std::get_if<FilterRefusal>(&material)) {
+            return FailureOf(*refusal);
+        }
+        name = std::get<MaterialFile>(material).Name;
+        found = MatchHalfValueLayer(inputs, targetMm, std::get<MaterialFile>(material));
     }
-    const std::variant<MaterialFile, FilterRefusal> material =
-        ReadFilterMaterial(std::get<std::filesystem::path>(match.Varied));
-    if (const auto* refusal = std::get_if<FilterRefusal>(&material)) {
-        return FailureOf(*refusal);
+    const auto* reached = std::get_if<HalfValueLayerReached>(&found);
+    if (!reached) {
+        return failure(found, targetMm, name);
     }
-    const MaterialFile& read = std::get<MaterialFile>(material);
-    return Outcome(match, start, MatchHalfValueLayer(inputs, targetMm, read), targetMm, read.Name);
+    const auto [text, thicknessMm] = RoundedThickness(match, start, attenuation, *reached);
+    return MatchedFilter{name, text, thicknessMm};
 }
 
-BeamArguments WithMatchedFilter(BeamArguments beam, const MatchArguments& match,
-                                const std::string& thicknessText) {
+BeamRequest WithMatchedFilter(BeamRequest beam, const MatchArguments& match,
+                              const std::string& thicknessText) {
     if (const auto* added = std::get_if<AddedFilter>(&match.Varied)) {
-        FieldOf(beam.Fields, *added) = thicknessText;
+        FieldOf(beam, *added) = thicknessText;
     } else {
         beam.Filters.push_back({std::get<std::filesystem::path>(match.Varied), thicknessText});
     }

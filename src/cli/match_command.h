@@ -26,15 +26,17 @@ struct MatchedFilter {
 
 // The beam the search starts from: the varied aluminium or copper taken out, since the search
 // puts its own thickness in their place.
-BeamArguments WithoutVariedFilter(BeamArguments beam, const MatchArguments& match);
+BeamRequest WithoutVariedFilter(BeamRequest beam, const MatchArguments& match);
 
 // Searches the thickness on the prepared start beam (the material file of the varied filter read
 // and refused as --filter reads it); a target that is not reached fails with the reason.
 std::variant<MatchedFilter, BeamFailure> MatchFilter(const MatchArguments& match,
-                                                     const PreparedBeam& start);
+                                                     const BeamRequest& start,
+                                                     const PreparedBeam& prepared,
+                                                     const AttenuationTable& attenuation);
 
 // The beam with the varied filter at a thickness typed in mm, as a single run takes it.
-BeamArguments WithMatchedFilter(BeamArguments beam, const MatchArguments& match,
-                                const std::string& thicknessText);
+BeamRequest WithMatchedFilter(BeamRequest beam, const MatchArguments& match,
+                              const std::string& thicknessText);
 
 }  // namespace tubeline

@@ -89,7 +89,7 @@ void GraphImageDialog::Save() {
         messages_.Warning(GraphImageProblemMessage(error.Problem()));
         return;
     }
-    messages_.Information(NoticeMessage(Notice::GraphImageSaved));
+    messages_.Information(GraphImageSavedMessage(path));
     hide();
 }
 

@@ -7,6 +7,7 @@
 #include "graph/palette.h"
 #include "graph/plot_geometry.h"
 #include "icons.h"
+#include "texts/messages.h"
 #include "ui/keys.h"
 #include "ui/twips.h"
 
@@ -18,6 +19,10 @@ constexpr int kClientHeight = 10110;
 
 constexpr const char* kAngleCaptions[kAngleCount] = {"- 10", "- 8", "- 6", "- 4", "- 2", "0",
                                                      "2",    "4",   "6",   "8",   "10"};
+
+QString Caption(RectificationMode rectification) {
+    return QString::fromStdString(RectificationCaption(rectification));
+}
 
 void SetTextKeepingCursor(QLineEdit& field, const std::string& text) {
     const QString wanted = QString::fromStdString(text);
@@ -45,9 +50,9 @@ MainForm::MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessage
       airKermaOption_(tr("空気カーマ"), &axisFrame_),
       conditionsHeading_(tr("照 射 条 件"), this),
       rectificationFrame_(tr("整流方式"), this),
-      constantPotentialOption_(tr("定電圧"), &rectificationFrame_),
-      threePhaseOption_(tr("三相12ピーク"), &rectificationFrame_),
-      singlePhaseOption_(tr("単相全波"), &rectificationFrame_),
+      constantPotentialOption_(Caption(RectificationMode::ConstantPotential), &rectificationFrame_),
+      threePhaseOption_(Caption(RectificationMode::ThreePhaseTwelvePulse), &rectificationFrame_),
+      singlePhaseOption_(Caption(RectificationMode::SinglePhaseFullWave), &rectificationFrame_),
       tubeVoltageField_(this),
       targetAngleField_(this),
       inherentFiltrationField_(this),
@@ -61,6 +66,8 @@ MainForm::MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessage
       releaseFiltersButton_(tr("解除"), &filterPanel_),
       calculateButton_(tr("スペクトル計算"), this),
       resetButton_(tr("リセット"), this),
+      editConditionsButton_(tr("条件変更"), this),
+      conditionsNote_(this),
       saveSpectrumDataButton_(tr("スペクトルデータ保存"), this),
       saveGraphImageButton_(tr("グラフ画像保存"), this),
       showGeometryButton_(tr("計算点 模式図表示"), this),
@@ -133,25 +140,23 @@ void MainForm::LayOutConditions() {
         QLineEdit& field;
         const char* name;
         int top;
-        const char* caption;
+        ConditionField condition;
         const char* unit;
     };
     const Row rows[] = {
-        {tubeVoltageField_, "Text1", 7200, QT_TRANSLATE_NOOP("MainForm", "Ｘ線管電圧"), "kV"},
-        {targetAngleField_, "Text5", 7680, QT_TRANSLATE_NOOP("MainForm", "ターゲット角度"),
-         "degree"},
-        {inherentFiltrationField_, "Text2", 8160,
-         QT_TRANSLATE_NOOP("MainForm", "固有ろ過（Al 当量）"), "mm Al"},
-        {aluminiumFilterField_, "Text3", 8640, QT_TRANSLATE_NOOP("MainForm", "アルミ付加フィルタ"),
-         "mm"},
-        {copperFilterField_, "Text4", 9120, QT_TRANSLATE_NOOP("MainForm", "銅付加フィルタ"), "mm"}};
+        {tubeVoltageField_, "Text1", 7200, ConditionField::TubeVoltage, "kV"},
+        {targetAngleField_, "Text5", 7680, ConditionField::TargetAngle, "degree"},
+        {inherentFiltrationField_, "Text2", 8160, ConditionField::InherentFiltration, "mm Al"},
+        {aluminiumFilterField_, "Text3", 8640, ConditionField::AluminiumFilter, "mm"},
+        {copperFilterField_, "Text4", 9120, ConditionField::CopperFilter, "mm"}};
     constexpr int kFieldLeft = 7920;
     constexpr int kFieldWidth = 975;
     constexpr int kFieldHeight = 330;
     constexpr int kCaptionGap = 90;
     for (const Row& row : rows) {
         Place(row.field, row.name, {kFieldLeft, row.top, kFieldWidth, kFieldHeight});
-        QLabel& caption = conditionLabels_.emplace_back(tr(row.caption), this);
+        QLabel& caption = conditionLabels_.emplace_back(
+            QString::fromStdString(ConditionCaption(row.condition)), this);
         caption.adjustSize();
         caption.move(Pixels(kFieldLeft - kCaptionGap) - caption.width(),
                      Pixels(row.top) + (Pixels(kFieldHeight) - caption.height()) / 2);
@@ -236,6 +241,7 @@ void MainForm::ConnectCommands() {
     };
     onClick(calculateButton_, [this] { Calculate(); });
     onClick(resetButton_, [this] { logic_.Reset(); });
+    onClick(editConditionsButton_, [this] { logic_.EditConditions(); });
     onClick(clearButton_, [this] { logic_.Clear(); });
     onClick(showGeometryButton_, [this] { ShowGeometry(); });
     onClick(saveGraphImageButton_, [this] { OpenGraphImageDialog(); });
@@ -245,7 +251,7 @@ void MainForm::ConnectCommands() {
     onClick(releaseFiltersButton_, [this] { logic_.ReleaseFilters(); });
     onClick(exitButton_, [this] { Exit(); });
     for (int a = 1; a <= kAngleCount; ++a) {
-        onClick(angleButtons_[a - 1], [this, a] { logic_.DrawAngle(a); });
+        onClick(angleButtons_[a - 1], [this, a] { logic_.ToggleAngle(a); });
     }
     onClick(constantPotentialOption_,
             [this] { logic_.ChooseRectification(RectificationMode::ConstantPotential); });
@@ -283,6 +289,7 @@ void MainForm::SetLegendColours() {
 
 void MainForm::Refresh() {
     const MainFormControls& c = logic_.Controls();
+    const ControlStates enabled = logic_.States();
     const CalculationState& state = logic_.State();
     setWindowTitle(QString::fromStdString(c.Caption));
     modelCaption_.setText(QString::fromStdString(c.ModelCaption));
@@ -295,13 +302,13 @@ void MainForm::Refresh() {
     SetTextKeepingCursor(copperFilterField_, c.Fields.CopperFilter);
     for (QLineEdit* field : {&tubeVoltageField_, &targetAngleField_, &inherentFiltrationField_,
                              &aluminiumFilterField_, &copperFilterField_}) {
-        field->setEnabled(c.FieldsEnabled);
+        field->setEnabled(enabled.Fields);
     }
     for (QRadioButton* option : {&constantPotentialOption_, &threePhaseOption_, &singlePhaseOption_,
                                  static_cast<QRadioButton*>(&photonFluenceOption_),
                                  static_cast<QRadioButton*>(&airKermaOption_),
                                  static_cast<QRadioButton*>(&energyFluenceOption_)}) {
-        option->setEnabled(c.OptionsEnabled);
+        option->setEnabled(enabled.Options);
     }
     constantPotentialOption_.setChecked(state.Conditions.Rectification ==
                                         RectificationMode::ConstantPotential);
@@ -313,15 +320,17 @@ void MainForm::Refresh() {
     airKermaOption_.setChecked(logic_.VerticalAxisMode() == VerticalAxis::AirKerma);
     energyFluenceOption_.setChecked(logic_.VerticalAxisMode() == VerticalAxis::EnergyFluence);
 
-    setFilterButton_.setEnabled(c.SetFilterEnabled);
-    releaseFiltersButton_.setEnabled(c.ReleaseFiltersEnabled);
+    conditionsNote_.setText(QString::fromStdString(c.ConditionsNote));
+    setFilterButton_.setEnabled(enabled.SetFilter);
+    releaseFiltersButton_.setEnabled(enabled.ReleaseFilters);
     filterListView_.SetLines(c.FilterList);
-    saveSpectrumDataButton_.setEnabled(c.ExportsEnabled);
-    saveGraphImageButton_.setEnabled(c.ExportsEnabled);
+    saveSpectrumDataButton_.setEnabled(enabled.Exports);
+    saveGraphImageButton_.setEnabled(enabled.Exports);
     // Like the exports, it describes the last completed run.
-    beamQualityButton_.setEnabled(c.ExportsEnabled);
+    beamQualityButton_.setEnabled(enabled.Exports);
+    editConditionsButton_.setEnabled(enabled.EditConditions);
     for (int a = 1; a <= kAngleCount; ++a) {
-        angleButtons_[a - 1].setEnabled(c.AngleButtonsEnabled);
+        angleButtons_[a - 1].setEnabled(enabled.AngleButtons);
         legendMarks_[a - 1].setVisible(c.LegendVisible[a]);
     }
     SetTextKeepingCursor(halfValueLayerField_, c.HalfValueLayer);

@@ -109,8 +109,10 @@ class MainForm : public QWidget, public MainFormView {
     QPushButton setFilterButton_;       // Command4
     QPushButton releaseFiltersButton_;  // Command5
 
-    QPushButton calculateButton_;         // Command1
-    QPushButton resetButton_;             // Command3
+    QPushButton calculateButton_;  // Command1
+    QPushButton resetButton_;      // Command3
+    QPushButton editConditionsButton_;
+    QLabel conditionsNote_;
     QPushButton saveSpectrumDataButton_;  // Command7
     QPushButton saveGraphImageButton_;    // Command8
     QPushButton showGeometryButton_;      // Command6

@@ -2,17 +2,19 @@
 
 namespace tubeline {
 
-MainFormState StateOf(const MainFormControls& c) {
-    const bool conditionsOpen = c.FieldsEnabled && c.OptionsEnabled && c.ReleaseFiltersEnabled;
-    const bool conditionsLocked =
-        !c.FieldsEnabled && !c.OptionsEnabled && !c.SetFilterEnabled && !c.ReleaseFiltersEnabled;
-    if (conditionsOpen && !c.ExportsEnabled && !c.AngleButtonsEnabled) {
-        return MainFormState::Editing;
-    }
-    if (conditionsLocked && c.ExportsEnabled && c.AngleButtonsEnabled) {
-        return MainFormState::Computed;
-    }
-    return MainFormState::Neither;
+ControlStates ControlStatesOf(MainFormPhase phase, int filterCount) {
+    ControlStates states;
+    const bool conditionsOpen = phase != MainFormPhase::Computed;
+    const bool runAtHand = phase != MainFormPhase::Editing;
+    states.Fields = conditionsOpen;
+    states.SetFilter = conditionsOpen && filterCount < kFilterSlotCount;
+    states.ReleaseFilters = conditionsOpen;
+    states.Options = phase == MainFormPhase::Editing || phase == MainFormPhase::Revising ||
+                     phase == MainFormPhase::EditingWithRun;
+    states.Exports = runAtHand && phase != MainFormPhase::EditingWithRun;
+    states.AngleButtons = runAtHand;
+    states.EditConditions = phase == MainFormPhase::Computed || phase == MainFormPhase::Cleared;
+    return states;
 }
 
 }  // namespace tubeline

@@ -10,31 +10,45 @@
 
 namespace tubeline {
 
-// What the main window shows, as plain values: the window mirrors it after every command. The
-// option buttons' selection is the calculation state's Rectification and VerticalAxisMode.
-struct MainFormControls {
-    std::string Caption;       // window title, by model
-    std::string ModelCaption;  // Label35 and Label36, the shadowed model caption
-
-    ConditionTexts Fields;       // Text1 .. Text5
-    bool FieldsEnabled = true;   // Text1 .. Text5
-    bool OptionsEnabled = true;  // rectification Option7..9 and vertical axis Option10..12
-
-    bool SetFilterEnabled = true;            // Command4 "設定"
-    bool ReleaseFiltersEnabled = true;       // Command5 "解除"
-    std::vector<FilterListLine> FilterList;  // Picture1, one line per filter set
-
-    bool ExportsEnabled = false;                        // Command7 and Command8
-    bool AngleButtonsEnabled = false;                   // Command11 .. Command21
-    std::array<bool, kAngleCount + 1> LegendVisible{};  // Line1 .. Line11
-
-    std::string HalfValueLayer;      // Text9
-    std::string FluencePerExposure;  // Text11
+// Where the main window stands; every control's state follows from it (ControlStatesOf).
+enum class MainFormPhase {
+    Editing,         // conditions open; nothing computed to draw or export (start, reset)
+    Computed,        // conditions locked; the run's curves and exports at hand
+    Cleared,         // "Clear" after a run: conditions open without filters, options locked
+    Revising,        // "条件変更" after a run: conditions open with their values and filters
+    EditingWithRun,  // "Clear" after a reset: conditions open, the last run's curves at hand
 };
 
-// The two states of the main window; a window after "Clear" is in neither.
-enum class MainFormState { Editing, Computed, Neither };
+// Whether each control takes commands.
+struct ControlStates {
+    bool Fields = false;          // the five condition fields
+    bool Options = false;         // rectification and vertical-axis options
+    bool SetFilter = false;       // "設定"; not once three filters are set
+    bool ReleaseFilters = false;  // "解除"
+    bool Exports = false;         // both saves and the beam-quality window
+    bool AngleButtons = false;
+    bool EditConditions = false;  // "条件変更"
+    bool operator==(const ControlStates&) const = default;
+};
 
-MainFormState StateOf(const MainFormControls& controls);
+ControlStates ControlStatesOf(MainFormPhase phase, int filterCount);
+
+// What the main window shows, as plain values: the window mirrors it after every command. The
+// option buttons' selection is the calculation state's Rectification and the vertical axis.
+struct MainFormControls {
+    std::string Caption;       // window title, by model
+    std::string ModelCaption;  // the shadowed model caption
+
+    ConditionTexts Fields;
+    // Under the fields: what became of a value, such as a corrected tube voltage.
+    std::string ConditionsNote;
+    std::vector<FilterListLine> FilterList;  // one line per filter set
+
+    // The angles whose curves are drawn, by AngleIndex (slot 0 unused).
+    std::array<bool, kAngleCount + 1> LegendVisible{};
+
+    std::string HalfValueLayer;
+    std::string FluencePerExposure;
+};
 
 }  // namespace tubeline

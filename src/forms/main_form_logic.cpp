@@ -1,5 +1,6 @@
 #include "main_form_logic.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "graph/graph_frame.h"
@@ -7,28 +8,26 @@
 #include "graph/spectrum_curve.h"
 #include "model/file_io.h"
 #include "model/filter_slots.h"
-#include "model/leading_number.h"
 #include "model/number_format.h"
 #include "model/spectrum_model.h"
 #include "model/spectrum_table_file.h"
 #include "texts/messages.h"
+#include "texts/result_texts.h"
+#include "texts/translation.h"
 
 namespace tubeline {
 namespace {
 
 struct ModelTexts {
-    const char* Caption;
-    const char* ModelCaption;
+    std::string Caption;
+    std::string ModelCaption;
 };
 
 ModelTexts TextsOf(SpectrumModel model) {
-    switch (model) {
-        case SpectrumModel::Tucker:
-            return {"Diagnostic X-ray Spectrum by the Tucker's formula", "by Tucker"};
-        case SpectrumModel::Birch:
-            break;
+    if (model == SpectrumModel::Tucker) {
+        return {Tr("MainForm", "Diagnostic X-ray Spectrum by the Tucker's formula"), "by Tucker"};
     }
-    return {"Diagnostic X-ray Spectrum by the Birch's formula", "by Birch"};
+    return {Tr("MainForm", "Diagnostic X-ray Spectrum by the Birch's formula"), "by Birch"};
 }
 
 // Marks a run as under way for as long as it lasts, however it ends.
@@ -43,36 +42,6 @@ class RunGuard {
     bool& running_;
 };
 
-// A model run's window effects: the graph and the result boxes, shown as they change.
-class WindowRunEffects : public RunEffects {
-  public:
-    WindowRunEffects(const CalculationState& state, VerticalAxis axis, GraphCanvas& canvas,
-                     MainFormControls& controls, MainFormView& view)
-        : state_(state), axis_(axis), canvas_(canvas), controls_(controls), view_(view) {}
-
-    void ProcessPendingEvents() override {
-        view_.Refresh();
-        view_.ProcessPendingEvents();
-    }
-    void DrawCentralCurve() override {
-        DrawSpectrumCurve(canvas_, state_.Spectra, axis_, kCentralAngleIndex,
-                          AngleCurveColour(kCentralAngleIndex));
-        view_.Refresh();
-    }
-    void ShowBeamQuality(const BeamQualityTexts& texts) override {
-        controls_.HalfValueLayer = texts.HalfValueLayer;
-        controls_.FluencePerExposure = texts.FluencePerExposure;
-        view_.Refresh();
-    }
-
-  private:
-    const CalculationState& state_;
-    VerticalAxis axis_;
-    GraphCanvas& canvas_;
-    MainFormControls& controls_;
-    MainFormView& view_;
-};
-
 }  // namespace
 
 MainFormLogic::MainFormLogic(CalculationState& state, GraphCanvas& canvas,
@@ -85,38 +54,50 @@ MainFormLogic::MainFormLogic(CalculationState& state, GraphCanvas& canvas,
       tableFile_(workingFolder / kSpectrumTableFileName) {}
 
 void MainFormLogic::ChooseModel(SpectrumModel model) {
-    const ModelTexts texts = TextsOf(model);
+    ModelTexts texts = TextsOf(model);
     state_.Conditions.ModelChoice = model;
-    controls_.Caption = texts.Caption;
-    controls_.ModelCaption = texts.ModelCaption;
+    controls_.Caption = std::move(texts.Caption);
+    controls_.ModelCaption = std::move(texts.ModelCaption);
     PrepareMainForm();
-    controls_.Fields.TargetAngle = DefaultTargetAngleText(model);
+    controls_.Fields.TargetAngle = DefaultConditionTexts(model).TargetAngle;
     view_.Refresh();
 }
 
 void MainFormLogic::PrepareMainForm() {
     verticalAxis_ = VerticalAxis::PhotonFluence;
-    DrawGraphFrame();
+    ClearGraph();
+    ReleaseFilterSlots();
     SetDefaultFieldTexts();
-    controls_.HalfValueLayer.clear();
-    controls_.FluencePerExposure.clear();
-    controls_.ExportsEnabled = false;
-    state_.Conditions.Rectification = RectificationMode::ConstantPotential;
-    state_.Filters.FilterCount = 0;
+    state_.Conditions.Rectification = kDefaultRectification;
     state_.Spectra.SampleSpectrum.fill(0);
     for (int a = 1; a <= kAngleCount; ++a) {
         state_.Spectra.PhotonSpectrum[a].fill(0);
     }
+    phase_ = MainFormPhase::Editing;
 }
 
-void MainFormLogic::DrawGraphFrame() {
+// Every field but the target angle, which stays as it is; no note, no results.
+void MainFormLogic::SetDefaultFieldTexts() {
+    const ConditionTexts defaults = DefaultConditionTexts(state_.Conditions.ModelChoice);
+    for (const ConditionField field : kConditionFields) {
+        if (field != ConditionField::TargetAngle) {
+            TextOf(controls_.Fields, field) = TextOf(defaults, field);
+        }
+    }
+    controls_.ConditionsNote.clear();
+    controls_.HalfValueLayer.clear();
+    controls_.FluencePerExposure.clear();
+}
+
+void MainFormLogic::ClearGraph() {
     PaintGraphFrame(canvas_, verticalAxis_);
-    tubeline::ReleaseFilters(state_.Filters);
+    drawnAngles_.clear();
     controls_.LegendVisible.fill(false);
-    controls_.AngleButtonsEnabled = false;
-    controls_.FieldsEnabled = true;
-    controls_.SetFilterEnabled = true;
-    controls_.ReleaseFiltersEnabled = true;
+}
+
+void MainFormLogic::ReleaseFilterSlots() {
+    tubeline::ReleaseFilters(state_.Filters);
+    controls_.FilterList.clear();
 }
 
 std::optional<std::string> MainFormLogic::AddFilter(const std::filesystem::path& materialFile,
@@ -127,11 +108,7 @@ std::optional<std::string> MainFormLogic::AddFilter(const std::filesystem::path&
     if (const auto refusal = AddFilterFromFile(state_.Filters, materialFile, thicknessText)) {
         return FilterRefusalMessage(*refusal);
     }
-    const int slot = state_.Filters.FilterCount;
-    controls_.FilterList.push_back(FilterListLineOf(state_.Filters, slot));
-    if (slot >= kFilterSlotCount) {
-        controls_.SetFilterEnabled = false;
-    }
+    controls_.FilterList.push_back(FilterListLineOf(state_.Filters, state_.Filters.FilterCount));
     view_.Refresh();
     return std::nullopt;
 }
@@ -140,16 +117,8 @@ void MainFormLogic::ReleaseFilters() {
     if (ConditionsLocked()) {
         return;
     }
-    controls_.FilterList.clear();
-    tubeline::ReleaseFilters(state_.Filters);
+    ReleaseFilterSlots();
     view_.Refresh();
-}
-
-void MainFormLogic::SetDefaultFieldTexts() {
-    controls_.Fields.TubeVoltage = "100";
-    controls_.Fields.InherentFiltration = "2.5";
-    controls_.Fields.AluminiumFilter = "0";
-    controls_.Fields.CopperFilter = "0";
 }
 
 void MainFormLogic::Calculate() {
@@ -161,43 +130,57 @@ void MainFormLogic::Calculate() {
     const CheckedConditions checked = CheckConditionFields(controls_.Fields, state_.Conditions);
     state_.Conditions = checked.Conditions;
     controls_.Fields.TubeVoltage = checked.Texts.TubeVoltage;
+    controls_.ConditionsNote = checked.TubeVoltageCorrected
+                                   ? TubeVoltageCorrectedMessage(checked.Conditions.TubeVoltage)
+                                   : std::string();
     if (checked.Rejection) {
         view_.Refresh();
         messages_.Warning(ConditionRejectionMessage(*checked.Rejection));
+        // After the message: a target angle below the minimum shows the minimum.
         controls_.Fields = checked.Texts;
         view_.Refresh();
         return;
     }
 
-    WindowRunEffects effects(state_, verticalAxis_, canvas_, controls_, view_);
-    RunResult result;
-    {
-        const RunGuard guard(running_);
-        result = ComputeChosenModel(state_, {tableFile_}, effects);
-    }
-    if (result.Refusal) {
+    const RunGuard guard(running_);
+    const RunOutcome outcome =
+        ComputeChosenModel({state_.Conditions, state_.Attenuation, state_.Filters});
+    if (const auto* refusal = std::get_if<RunRefusal>(&outcome)) {
         state_.Conditions = before;
         view_.Refresh();
-        messages_.Warning(RunRefusalMessage(*result.Refusal));
+        messages_.Warning(RunRefusalMessage(*refusal));
         return;
     }
-    lastRun_ =
-        CompletedRun{ExportedRun{state_.Conditions, state_.Filters, result.TableText},
-                     ComputeAngleFigures(state_.Spectra, state_.Attenuation), controls_.Fields};
-    if (!result.TableFileProblem) {
-        writtenTable_ = std::move(result.TableText);
-    }
+    ShowRun(std::get<ModelRun>(outcome));
+}
 
-    controls_.LegendVisible[kCentralAngleIndex] = true;
-    controls_.ExportsEnabled = true;
-    controls_.AngleButtonsEnabled = true;
-    controls_.OptionsEnabled = false;
-    controls_.FieldsEnabled = false;
-    controls_.SetFilterEnabled = false;
-    controls_.ReleaseFiltersEnabled = false;
+// The run's effects in the order the window has always shown them: the table file, a pass of
+// pending events, the central curve, another pass, the figures; then the Computed phase.
+void MainFormLogic::ShowRun(const ModelRun& run) {
+    state_.Spectra = *run.Spectra;
+    state_.Quality = run.Quality;
+    lastRun_ =
+        CompletedRun{ExportedRun{state_.Conditions, state_.Filters, run.TableText},
+                     ComputeAngleFigures(state_.Spectra, state_.Attenuation), controls_.Fields};
+    std::optional<FileProblem> tableProblem;
+    try {
+        ReplaceFileContents(tableFile_, run.TableText);
+        writtenTable_ = run.TableText;
+    } catch (const FileError& error) {
+        tableProblem = error.Problem();
+    }
     view_.Refresh();
-    if (result.TableFileProblem) {
-        messages_.Warning(TableFileMessage(*result.TableFileProblem));
+    view_.ProcessPendingEvents();
+    DrawAngle(kCentralAngleIndex);
+    view_.Refresh();
+    view_.ProcessPendingEvents();
+    const BeamQualityTexts texts = ResultTexts(state_.Quality);
+    controls_.HalfValueLayer = texts.HalfValueLayer;
+    controls_.FluencePerExposure = texts.FluencePerExposure;
+    phase_ = MainFormPhase::Computed;
+    view_.Refresh();
+    if (tableProblem) {
+        messages_.Warning(TableFileMessage(*tableProblem));
     }
 }
 
@@ -205,14 +188,10 @@ void MainFormLogic::Reset() {
     if (running_) {
         return;
     }
-    canvas_.Clear();
-    controls_.FilterList.clear();
-    DrawGraphFrame();
-    controls_.ExportsEnabled = false;
+    ClearGraph();
+    ReleaseFilterSlots();
     SetDefaultFieldTexts();
-    controls_.HalfValueLayer.clear();
-    controls_.FluencePerExposure.clear();
-    controls_.OptionsEnabled = true;
+    phase_ = MainFormPhase::Editing;
     view_.Refresh();
 }
 
@@ -220,22 +199,63 @@ void MainFormLogic::Clear() {
     if (running_) {
         return;
     }
-    canvas_.Clear();
-    controls_.FilterList.clear();
-    DrawGraphFrame();
-    // Before any run has completed there is nothing to draw: the buttons stay disabled.
-    controls_.AngleButtonsEnabled = HasCompletedRun();
+    ClearGraph();
+    ReleaseFilterSlots();
+    // The options and the exports keep their state; the angle buttons draw the last run's curves.
+    switch (phase_) {
+        case MainFormPhase::Computed:
+            phase_ = MainFormPhase::Cleared;
+            break;
+        case MainFormPhase::Editing:
+            // Before any run has completed there is nothing to draw.
+            if (HasCompletedRun()) {
+                phase_ = MainFormPhase::EditingWithRun;
+            }
+            break;
+        case MainFormPhase::Cleared:
+        case MainFormPhase::Revising:
+        case MainFormPhase::EditingWithRun:
+            break;
+    }
+    view_.Refresh();
+}
+
+void MainFormLogic::EditConditions() {
+    if (running_ || !States().EditConditions) {
+        return;
+    }
+    phase_ = MainFormPhase::Revising;
     view_.Refresh();
 }
 
 void MainFormLogic::DrawAngle(int angleIndex) {
-    if (running_ || !HasCompletedRun()) {
-        return;
-    }
     DrawSpectrumCurve(canvas_, state_.Spectra, verticalAxis_, angleIndex,
                       AngleCurveColour(angleIndex));
+    drawnAngles_.push_back(angleIndex);
     controls_.LegendVisible[angleIndex] = true;
+}
+
+void MainFormLogic::ToggleAngle(int angleIndex) {
+    if (running_ || !States().AngleButtons) {
+        return;
+    }
+    const auto drawn = std::find(drawnAngles_.begin(), drawnAngles_.end(), angleIndex);
+    if (drawn == drawnAngles_.end()) {
+        DrawAngle(angleIndex);
+    } else {
+        drawnAngles_.erase(drawn);
+        controls_.LegendVisible[angleIndex] = false;
+        RedrawGraph();
+    }
     view_.Refresh();
+}
+
+void MainFormLogic::RedrawGraph() {
+    const std::vector<int> angles = drawnAngles_;
+    ClearGraph();
+    for (const int angle : angles) {
+        DrawAngle(angle);
+    }
 }
 
 void MainFormLogic::ChooseVerticalAxis(VerticalAxis axis) {
@@ -243,7 +263,12 @@ void MainFormLogic::ChooseVerticalAxis(VerticalAxis axis) {
         return;
     }
     verticalAxis_ = axis;
-    RepaintAxisTitle(canvas_, axis);
+    // Curves drawn in another mode are drawn again in this one.
+    if (drawnAngles_.empty()) {
+        RepaintAxisTitle(canvas_, axis);
+    } else {
+        RedrawGraph();
+    }
     view_.Refresh();
 }
 
@@ -259,8 +284,13 @@ std::optional<AluminiumMatch> MainFormLogic::MatchAddedAluminium(std::string_vie
     if (running_ || !lastRun_) {
         return std::nullopt;
     }
+    const std::variant<double, HalfValueLayerMatchRefused> target =
+        ReadTargetHalfValueLayer(targetText);
+    if (const auto* refused = std::get_if<HalfValueLayerMatchRefused>(&target)) {
+        return AluminiumMatch{0, *refused};
+    }
     const ExportedRun& run = lastRun_->Export;
-    const double targetMm = LeadingNumber(targetText);
+    const double targetMm = std::get<double>(target);
     AluminiumMatch match{
         targetMm, MatchHalfValueLayer({run.Conditions, state_.Attenuation, run.Filters}, targetMm,
                                       AddedFilter::Aluminium)};
@@ -282,7 +312,6 @@ void MainFormLogic::RestoreRunConditions(const CompletedRun& run, double alumini
     for (int slot = 1; slot <= state_.Filters.FilterCount; ++slot) {
         controls_.FilterList.push_back(FilterListLineOf(state_.Filters, slot));
     }
-    controls_.SetFilterEnabled = state_.Filters.FilterCount < kFilterSlotCount;
     view_.Refresh();
 }
 

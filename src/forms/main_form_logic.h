@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "export_source.h"
 #include "graph/graph_canvas.h"
@@ -13,6 +14,7 @@
 #include "model/beam_quality_figures.h"
 #include "model/calculation_state.h"
 #include "model/half_value_layer_match.h"
+#include "model/spectrum_model.h"
 #include "ui/operator_messages.h"
 
 namespace tubeline {
@@ -35,6 +37,8 @@ class MainFormLogic : public ExportSource {
     MainFormLogic(CalculationState& state, GraphCanvas& canvas, OperatorMessages& messages,
                   MainFormView& view, std::filesystem::path workingFolder);
 
+    MainFormPhase Phase() const { return phase_; }
+    ControlStates States() const { return ControlStatesOf(phase_, state_.Filters.FilterCount); }
     const MainFormControls& Controls() const { return controls_; }
     // The operator's typing goes straight into the field texts.
     ConditionTexts& Fields() { return controls_.Fields; }
@@ -43,34 +47,35 @@ class MainFormLogic : public ExportSource {
 
     // A model button of the start window: model number, captions, preparation, target angle.
     void ChooseModel(SpectrumModel model);
+    // An empty graph, default conditions without filters, the photon-fluence axis, Editing.
     void PrepareMainForm();
-    void DrawGraphFrame();
 
-    void Calculate();                                           // Command1 "スペクトル計算"
-    void Reset();                                               // Command3 "リセット"
-    void Clear();                                               // Command9 "Clear"
-    void DrawAngle(int angleIndex);                             // Command11 .. Command21
-    void ChooseVerticalAxis(VerticalAxis axis);                 // Option10 .. Option12
-    void ChooseRectification(RectificationMode rectification);  // Option7 .. Option9
+    void Calculate();       // "スペクトル計算"
+    void Reset();           // "リセット"
+    void Clear();           // "Clear"
+    void EditConditions();  // "条件変更": the conditions open again as they are
+    // An angle button: draws the angle's curve, or takes it off the graph when it is drawn.
+    void ToggleAngle(int angleIndex);
+    void ChooseVerticalAxis(VerticalAxis axis);
+    void ChooseRectification(RectificationMode rectification);
 
     // The filter dialog's OK once a material file is chosen: adds the filter and its line in
     // the list, or returns the message that says why nothing was added. The filters of computed
-    // conditions stay as they are until "リセット".
+    // conditions stay as they are until the conditions open again.
     std::optional<std::string> AddFilter(const std::filesystem::path& materialFile,
                                          std::string_view thicknessText);
-    void ReleaseFilters();  // Command5 "解除"
+    void ReleaseFilters();  // "解除"
 
     // The exit sequence's part: deletes the table file, but only while it still holds what this
     // program wrote; another program's table in the same folder stays.
     void RemoveOwnTableFile() const;
 
     // The beam-quality window's "半価層に合わせる": searches the added aluminium that gives the
-    // beam centre of the last completed run the target first half-value layer (typed, read by
-    // the leading-number rule), with that run's model, conditions and filters. When one is
-    // found, this is "リセット" followed by the run's field texts, rectification and filters
-    // again, with the aluminium found in "アルミ付加フィルタ": a calculate computes that beam.
-    // Otherwise nothing changes. Nothing is searched before the first completed run or while a
-    // run is under way.
+    // beam centre of the last completed run the target first half-value layer (typed, one
+    // number), with that run's model, conditions and filters. When one is found, this is
+    // "リセット" followed by the run's field texts, rectification and filters again, with the
+    // aluminium found in "アルミ付加フィルタ": a calculate computes that beam. Otherwise nothing
+    // changes. Nothing is searched before the first completed run or while a run is under way.
     std::optional<AluminiumMatch> MatchAddedAluminium(std::string_view targetText);
 
     const std::filesystem::path& TableFile() const { return tableFile_; }
@@ -90,8 +95,15 @@ class MainFormLogic : public ExportSource {
     };
 
     void SetDefaultFieldTexts();
+    // The empty graph in the current mode, no curve drawn.
+    void ClearGraph();
+    void ReleaseFilterSlots();
+    void DrawAngle(int angleIndex);
+    // The frame and every curve drawn, again, in the current mode.
+    void RedrawGraph();
+    void ShowRun(const ModelRun& run);
     void RestoreRunConditions(const CompletedRun& run, double aluminiumMm);
-    bool ConditionsLocked() const { return running_ || !controls_.FieldsEnabled; }
+    bool ConditionsLocked() const { return running_ || !States().Fields; }
 
     CalculationState& state_;
     GraphCanvas& canvas_;
@@ -99,7 +111,10 @@ class MainFormLogic : public ExportSource {
     MainFormView& view_;
     std::filesystem::path tableFile_;
     MainFormControls controls_;
+    MainFormPhase phase_ = MainFormPhase::Editing;
     VerticalAxis verticalAxis_ = VerticalAxis::PhotonFluence;
+    // The angles whose curves are drawn, in the order drawn.
+    std::vector<int> drawnAngles_;
     bool running_ = false;
     std::optional<CompletedRun> lastRun_;
     // The table text this program last wrote to the table file, if any.

@@ -2,16 +2,16 @@
 
 #include <cmath>
 
-#include "number_format.h"
 #include "physics_constants.h"
 
 namespace tubeline {
 namespace {
 
 constexpr double kAluminiumStepCm = 0.01;  // one step of the attenuation curve
-constexpr int kFirstSearchSteps = 300;     // 30 mm Al
-constexpr double kHalfPercent = 50;        // percent of the air kerma left
-constexpr int kDisplayDecimals = 2;
+static_assert(kKermaTransmissionSteps * kAluminiumStepCm * kCentimetresToMillimetres ==
+              kHalfValueLayerSearchLimitMm);
+constexpr int kFirstSearchSteps = 300;  // 30 mm Al
+constexpr double kHalfPercent = 50;     // percent of the air kerma left
 
 }  // namespace
 
@@ -64,14 +64,6 @@ std::optional<BeamQuality> ComputeBeamQuality(const EnergyArray& centralSpectrum
         return std::nullopt;
     }
     return quality;
-}
-
-BeamQualityTexts FormatBeamQuality(const BeamQuality& quality) {
-    const double searchLimitMm =
-        kCentimetresToMillimetres * kKermaTransmissionSteps * kAluminiumStepCm;
-    return {quality.HalfValueLayer ? FormatFixed(*quality.HalfValueLayer, kDisplayDecimals)
-                                   : "> " + FormatFixed(searchLimitMm, kDisplayDecimals),
-            FormatScientific(quality.FluencePerExposure)};
 }
 
 }  // namespace tubeline

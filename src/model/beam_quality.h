@@ -1,18 +1,14 @@
 #pragma once
 
 #include <optional>
-#include <string>
 
 #include "calculation_state.h"
 #include "kerma_transmission_curve.h"
 
 namespace tubeline {
 
-// The two figures of the result column as the operator reads them.
-struct BeamQualityTexts {
-    std::string HalfValueLayer;      // "#0.00", mm Al
-    std::string FluencePerExposure;  // "0.000E+00", photons / mm2 per 1 C/kg
-};
+// The first half-value layer is searched by 0.1-mm aluminium steps up to this thickness.
+inline constexpr double kHalfValueLayerSearchLimitMm = 100;
 
 // First half-value layer in mm Al (kerma halved by 0.1-mm aluminium steps, interpolated
 // log-linearly) and photon fluence per unit exposure of the central-ray spectrum. Nothing when
@@ -32,8 +28,5 @@ std::optional<double> HalfValueLayerMm(const KermaTransmissionCurve& aluminium);
 
 // Photons per mm2 per 1 C/kg of exposure, from the photons and the air kerma of bins 2 .. top.
 double FluencePerExposureOf(const EnergyArray& spectrum, const EnergyArray& muEnAir, int top);
-
-// The display texts; a half-value layer beyond the search range reads "> 100.00".
-BeamQualityTexts FormatBeamQuality(const BeamQuality& quality);
 
 }  // namespace tubeline

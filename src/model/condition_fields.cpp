@@ -1,17 +1,122 @@
 #include "condition_fields.h"
 
+#include <algorithm>
 #include <cmath>
-#include <iterator>
+#include <variant>
 
-#include "leading_number.h"
 #include "number_format.h"
+#include "number_text.h"
 #include "physics_constants.h"
 
 namespace tubeline {
 namespace {
 
-ConditionRejection OutOfRange(ConditionField field) {
-    return {ConditionRejection::Kind::OutOfRange, field};
+constexpr double kDefaultTubeVoltageKv = 100;
+constexpr double kDefaultInherentFiltrationMm = 2.5;
+
+// The members of each ConditionField, in the order of kConditionFields.
+constexpr std::string ConditionTexts::*kTextMembers[] = {
+    &ConditionTexts::TubeVoltage, &ConditionTexts::TargetAngle, &ConditionTexts::InherentFiltration,
+    &ConditionTexts::AluminiumFilter, &ConditionTexts::CopperFilter};
+constexpr double ConditionValues::*kValueMembers[] = {
+    &ConditionValues::TubeVoltageKv, &ConditionValues::TargetAngleDegrees,
+    &ConditionValues::InherentFiltrationMm, &ConditionValues::AluminiumFilterMm,
+    &ConditionValues::CopperFilterMm};
+
+// One field as read: its number, or why it has none.
+using FieldReading = std::variant<double, ConditionRejection>;
+
+FieldReading ReadField(const ConditionTexts& texts, ConditionField field) {
+    const std::string& text = TextOf(texts, field);
+    const NumberText read = ReadNumberText(text);
+    switch (read.Reading) {
+        case NumberText::Kind::Number:
+            return read.Value;
+        case NumberText::Kind::Empty:
+            // An empty added filter is no filter.
+            if (field == ConditionField::AluminiumFilter || field == ConditionField::CopperFilter) {
+                return 0.0;
+            }
+            return ConditionRejection{ConditionRejection::Kind::Empty, field};
+        case NumberText::Kind::NotANumber:
+            break;
+    }
+    return ConditionRejection{ConditionRejection::Kind::NotANumber, field, text};
+}
+
+// The checks of every field in order; the first field refused ends them.
+CheckedValues Check(const std::array<FieldReading, kConditionFields.size()>& readings,
+                    const IrradiationConditions& stored) {
+    using Kind = ConditionRejection::Kind;
+    CheckedValues result{stored, std::nullopt, {}, false};
+    IrradiationConditions& conditions = result.Conditions;
+    // The number of a field, or nothing once the field is refused.
+    const auto number = [&](ConditionField field) -> std::optional<double> {
+        const FieldReading& reading = readings[static_cast<std::size_t>(field)];
+        if (const auto* rejection = std::get_if<ConditionRejection>(&reading)) {
+            result.Rejection = *rejection;
+            return std::nullopt;
+        }
+        const double value = std::get<double>(reading);
+        if (!std::isfinite(value)) {
+            result.Rejection = ConditionRejection{Kind::OutOfRange, field};
+            return std::nullopt;
+        }
+        return value;
+    };
+
+    const std::optional<double> voltage = number(ConditionField::TubeVoltage);
+    if (!voltage) {
+        return result;
+    }
+    conditions.TubeVoltage = std::clamp(*voltage, kMinimumTubeVoltageKv, kMaximumTubeVoltageKv);
+    result.Values.TubeVoltageKv = conditions.TubeVoltage;
+    result.TubeVoltageCorrected = conditions.TubeVoltage != *voltage;
+
+    const std::optional<double> angle = number(ConditionField::TargetAngle);
+    if (!angle) {
+        return result;
+    }
+    conditions.TargetAngle = *angle;
+    result.Values.TargetAngleDegrees = *angle;
+    if (*angle < kMinimumTargetAngleDegrees) {
+        result.Rejection =
+            ConditionRejection{Kind::TargetAngleBelowMinimum, ConditionField::TargetAngle};
+        return result;
+    }
+    if (*angle >= kTargetAngleLimitDegrees) {
+        result.Rejection =
+            ConditionRejection{Kind::TargetAngleFromLimit, ConditionField::TargetAngle};
+        return result;
+    }
+
+    const struct {
+        ConditionField field;
+        double& stored;
+        double& mm;
+    } filtrations[] = {
+        {ConditionField::InherentFiltration, conditions.InherentFiltration,
+         result.Values.InherentFiltrationMm},
+        {ConditionField::AluminiumFilter, conditions.AluminiumFilter,
+         result.Values.AluminiumFilterMm},
+        {ConditionField::CopperFilter, conditions.CopperFilter, result.Values.CopperFilterMm},
+    };
+    // Filtrations are stored only when all three are numbers in range.
+    for (const auto& filtration : filtrations) {
+        const std::optional<double> mm = number(filtration.field);
+        if (!mm) {
+            return result;
+        }
+        if (*mm < 0) {
+            result.Rejection = ConditionRejection{Kind::Negative, filtration.field};
+            return result;
+        }
+        filtration.mm = *mm;
+    }
+    for (const auto& filtration : filtrations) {
+        filtration.stored = filtration.mm * kMillimetresToCentimetres;
+    }
+    return result;
 }
 
 }  // namespace
@@ -26,81 +131,54 @@ double DefaultTargetAngle(SpectrumModel model) {
     return 16;
 }
 
-std::string DefaultTargetAngleText(SpectrumModel model) {
-    return FormatGeneral(DefaultTargetAngle(model));
+ConditionValues DefaultConditionValues(SpectrumModel model) {
+    return {kDefaultTubeVoltageKv, DefaultTargetAngle(model), kDefaultInherentFiltrationMm, 0, 0};
+}
+
+ConditionTexts DefaultConditionTexts(SpectrumModel model) {
+    const ConditionValues values = DefaultConditionValues(model);
+    ConditionTexts texts;
+    for (const ConditionField field : kConditionFields) {
+        TextOf(texts, field) = FormatGeneral(ValueOf(values, field));
+    }
+    return texts;
+}
+
+std::string& TextOf(ConditionTexts& texts, ConditionField field) {
+    return texts.*kTextMembers[static_cast<std::size_t>(field)];
+}
+
+const std::string& TextOf(const ConditionTexts& texts, ConditionField field) {
+    return texts.*kTextMembers[static_cast<std::size_t>(field)];
+}
+
+double ValueOf(const ConditionValues& values, ConditionField field) {
+    return values.*kValueMembers[static_cast<std::size_t>(field)];
 }
 
 CheckedValues CheckConditionValues(const ConditionValues& values,
                                    const IrradiationConditions& stored) {
-    CheckedValues result{stored, std::nullopt};
-    IrradiationConditions& conditions = result.Conditions;
-
-    if (!std::isfinite(values.TubeVoltageKv)) {
-        result.Rejection = OutOfRange(ConditionField::TubeVoltage);
-        return result;
+    std::array<FieldReading, kConditionFields.size()> readings;
+    for (const ConditionField field : kConditionFields) {
+        readings[static_cast<std::size_t>(field)] = ValueOf(values, field);
     }
-    conditions.TubeVoltage = values.TubeVoltageKv;
-    if (conditions.TubeVoltage > kMaximumTubeVoltage) {
-        conditions.TubeVoltage = kMaximumTubeVoltage;
-    } else if (conditions.TubeVoltage < kMinimumTubeVoltage) {
-        conditions.TubeVoltage = kMinimumTubeVoltage;
-    }
-
-    if (!std::isfinite(values.TargetAngleDegrees)) {
-        result.Rejection = OutOfRange(ConditionField::TargetAngle);
-        return result;
-    }
-    conditions.TargetAngle = values.TargetAngleDegrees;
-    if (conditions.TargetAngle < kMinimumTargetAngle) {
-        result.Rejection = {ConditionRejection::Kind::TargetAngleBelowMinimum,
-                            ConditionField::TargetAngle};
-        return result;
-    }
-    if (conditions.TargetAngle >= kTargetAngleLimit) {
-        result.Rejection = {ConditionRejection::Kind::TargetAngleFromLimit,
-                            ConditionField::TargetAngle};
-        return result;
-    }
-
-    const struct {
-        double mm;
-        ConditionField field;
-        double& stored;
-    } filters[] = {
-        {values.InherentFiltrationMm, ConditionField::InherentFiltration,
-         conditions.InherentFiltration},
-        {values.AluminiumFilterMm, ConditionField::AluminiumFilter, conditions.AluminiumFilter},
-        {values.CopperFilterMm, ConditionField::CopperFilter, conditions.CopperFilter},
-    };
-    // Filters are stored only when all three are numbers in range.
-    for (const auto& filter : filters) {
-        if (!std::isfinite(filter.mm)) {
-            result.Rejection = OutOfRange(filter.field);
-            return result;
-        }
-    }
-    for (const auto& filter : filters) {
-        filter.stored = filter.mm * kMillimetresToCentimetres;
-    }
-    return result;
+    return Check(readings, stored);
 }
 
 CheckedConditions CheckConditionFields(const ConditionTexts& texts,
                                        const IrradiationConditions& stored) {
-    const ConditionValues values{LeadingNumber(texts.TubeVoltage), LeadingNumber(texts.TargetAngle),
-                                 LeadingNumber(texts.InherentFiltration),
-                                 LeadingNumber(texts.AluminiumFilter),
-                                 LeadingNumber(texts.CopperFilter)};
-    const CheckedValues checked = CheckConditionValues(values, stored);
-    CheckedConditions result{texts, checked.Conditions, checked.Rejection};
-    // The fields show what became of a clamped voltage and of an angle below the minimum.
-    if (std::isfinite(values.TubeVoltageKv) &&
-        checked.Conditions.TubeVoltage != values.TubeVoltageKv) {
-        result.Texts.TubeVoltage = FormatGeneral(checked.Conditions.TubeVoltage);
+    std::array<FieldReading, kConditionFields.size()> readings;
+    for (const ConditionField field : kConditionFields) {
+        readings[static_cast<std::size_t>(field)] = ReadField(texts, field);
     }
-    if (checked.Rejection &&
-        checked.Rejection->Reason == ConditionRejection::Kind::TargetAngleBelowMinimum) {
-        result.Texts.TargetAngle = FormatGeneral(kMinimumTargetAngle);
+    CheckedConditions result{Check(readings, stored), texts};
+    // The fields show what became of a corrected voltage and of an angle below the minimum.
+    if (result.TubeVoltageCorrected) {
+        result.Texts.TubeVoltage = FormatGeneral(result.Conditions.TubeVoltage);
+    }
+    if (result.Rejection &&
+        result.Rejection->Reason == ConditionRejection::Kind::TargetAngleBelowMinimum) {
+        result.Texts.TargetAngle = FormatGeneral(kMinimumTargetAngleDegrees);
     }
     return result;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -11,25 +12,37 @@ namespace tubeline {
 struct ConditionValues {
     double TubeVoltageKv = 0;
     double TargetAngleDegrees = 0;
-    double InherentFiltrationMm = 0;
+    double InherentFiltrationMm = 0;  // Al equivalent
     double AluminiumFilterMm = 0;
     double CopperFilterMm = 0;
+    bool operator==(const ConditionValues&) const = default;
 };
 
-// The five condition fields as the operator typed them.
+// The five condition fields as the operator typed them: kV, degrees, mm Al, mm, mm.
 struct ConditionTexts {
-    std::string TubeVoltage;         // Text1, kV
-    std::string TargetAngle;         // Text5, degrees
-    std::string InherentFiltration;  // Text2, mm Al
-    std::string AluminiumFilter;     // Text3, mm
-    std::string CopperFilter;        // Text4, mm
+    std::string TubeVoltage;
+    std::string TargetAngle;
+    std::string InherentFiltration;
+    std::string AluminiumFilter;
+    std::string CopperFilter;
+    bool operator==(const ConditionTexts&) const = default;
 };
 
-inline constexpr double kMinimumTubeVoltage = 30;   // kV
-inline constexpr double kMaximumTubeVoltage = 150;  // kV
-inline constexpr double kMinimumTargetAngle = 12;   // degrees
+inline constexpr double kMinimumTubeVoltageKv = 30;
+inline constexpr double kMaximumTubeVoltageKv = 150;
+inline constexpr double kMinimumTargetAngleDegrees = 12;
 // From 90 degrees the heel factor's denominator changes sign and the target attenuation grows.
-inline constexpr double kTargetAngleLimit = 90;  // degrees, not reached
+inline constexpr double kTargetAngleLimitDegrees = 90;  // not reached
+
+// What a calculation starts with: Tucker's model at 100 kV, the model's target angle, 2.5 mm Al
+// inherent filtration, no added filters, constant potential.
+inline constexpr SpectrumModel kDefaultModel = SpectrumModel::Tucker;
+inline constexpr RectificationMode kDefaultRectification = RectificationMode::ConstantPotential;
+// The target angle a model starts with: 12 degrees for Tucker, 16 for Birch.
+double DefaultTargetAngle(SpectrumModel model);
+ConditionValues DefaultConditionValues(SpectrumModel model);
+// The same values as the fields show them: "100", "12", "2.5", "0", "0".
+ConditionTexts DefaultConditionTexts(SpectrumModel model);
 
 enum class ConditionField {
     TubeVoltage,
@@ -38,50 +51,58 @@ enum class ConditionField {
     AluminiumFilter,
     CopperFilter
 };
+inline constexpr std::array kConditionFields{
+    ConditionField::TubeVoltage, ConditionField::TargetAngle, ConditionField::InherentFiltration,
+    ConditionField::AluminiumFilter, ConditionField::CopperFilter};
+
+std::string& TextOf(ConditionTexts& texts, ConditionField field);
+const std::string& TextOf(const ConditionTexts& texts, ConditionField field);
+double ValueOf(const ConditionValues& values, ConditionField field);
 
 // Why the calculate command ran no model.
 struct ConditionRejection {
     enum class Kind {
-        TargetAngleBelowMinimum,  // below kMinimumTargetAngle; the field is reset to it
-        TargetAngleFromLimit,     // kTargetAngleLimit or more
+        Empty,                    // nothing typed where a value is needed
+        NotANumber,               // the text is not one number as a whole
         OutOfRange,               // a number beyond the double range
+        TargetAngleBelowMinimum,  // below kMinimumTargetAngleDegrees; the field is reset to it
+        TargetAngleFromLimit,     // kTargetAngleLimitDegrees or more
+        Negative,                 // a filtration below zero
     };
     Kind Reason;
     ConditionField Field;
+    std::string Text = {};  // what was typed, for NotANumber
     bool operator==(const ConditionRejection&) const = default;
-};
-
-// What the calculate command makes of the fields before a model runs.
-struct CheckedConditions {
-    ConditionTexts Texts;              // the fields afterwards: corrected voltage, reset angle
-    IrradiationConditions Conditions;  // the stored conditions afterwards
-    // Set when no model may run. The stored conditions then hold what was read before the
-    // rejected field.
-    std::optional<ConditionRejection> Rejection;
 };
 
 // What the checks make of the conditions: the stored conditions afterwards and, when no model
 // may run, why. On a rejection the stored conditions hold what was checked before the rejected
-// value.
+// field.
 struct CheckedValues {
     IrradiationConditions Conditions;
     std::optional<ConditionRejection> Rejection;
+    // The values read, in the units typed; the tube voltage as corrected.
+    ConditionValues Values;
+    // Set when the tube voltage was corrected into 30..150 kV.
+    bool TubeVoltageCorrected = false;
 };
 
-// The target angle a model starts with: 12 degrees for Tucker, 16 for Birch.
-double DefaultTargetAngle(SpectrumModel model);
-std::string DefaultTargetAngleText(SpectrumModel model);
+// What the calculate command makes of the fields before a model runs.
+struct CheckedConditions : CheckedValues {
+    ConditionTexts Texts;  // the fields afterwards: corrected voltage, reset angle
+};
 
-// The calculate command's rules on numbers, in its order: a tube voltage that is not finite is
-// refused, otherwise clamped into 30..150 kV; a target angle that is not finite, below 12 or from
-// 90 degrees is refused; the filters are stored in cm only when all three are finite.
-// ModelChoice and Rectification pass through unchanged.
+// The calculate command's rules on numbers, in the order of the fields: a tube voltage that is
+// not finite is refused, otherwise corrected into 30..150 kV; a target angle that is not finite,
+// below 12 or from 90 degrees is refused; the filtrations are stored in cm only when all three
+// are finite and none is below zero. ModelChoice and Rectification pass through unchanged.
 CheckedValues CheckConditionValues(const ConditionValues& values,
                                    const IrradiationConditions& stored);
 
-// Reads the fields by the leading-number rule and checks the numbers by CheckConditionValues; a
-// clamped tube voltage is written back to its field and a target angle below 12 degrees resets
-// its field to 12.
+// Reads the fields, each one number as a whole (an empty added aluminium or copper field is
+// 0 mm; any other empty field, and a text that is not a number, is refused), and checks the
+// numbers as CheckConditionValues does, field by field. A corrected tube voltage is written back
+// to its field and a target angle below 12 degrees resets its field to 12.
 CheckedConditions CheckConditionFields(const ConditionTexts& texts,
                                        const IrradiationConditions& stored);
 

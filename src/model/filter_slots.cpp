@@ -3,9 +3,9 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "leading_number.h"
 #include "material_attenuation.h"
 #include "number_format.h"
+#include "number_text.h"
 #include "physics_constants.h"
 #include "shift_jis.h"
 
@@ -25,7 +25,8 @@ int AddFilter(MaterialFilter& filters, const MaterialFile& material, double thic
 
 bool FilterRefusal::FileRefused() const {
     return std::holds_alternative<MaterialFileProblem>(Cause) ||
-           std::holds_alternative<NameNotShiftJis>(Cause);
+           std::holds_alternative<NameNotShiftJis>(Cause) ||
+           std::holds_alternative<NameLikeFormula>(Cause);
 }
 
 std::variant<MaterialFile, FilterRefusal> ReadFilterMaterial(
@@ -35,7 +36,12 @@ std::variant<MaterialFile, FilterRefusal> ReadFilterMaterial(
         try {
             EncodeShiftJis(material.Name);
         } catch (const UnencodableCharacterError& error) {
-            return FilterRefusal{FilterRefusal::NameNotShiftJis{material.Name, error.Character()}};
+            return FilterRefusal{
+                FilterRefusal::NameNotShiftJis{materialFile, material.Name, error.Character()}};
+        }
+        if (!material.Name.empty() &&
+            std::string_view("=+-@\t\r").find(material.Name.front()) != std::string_view::npos) {
+            return FilterRefusal{FilterRefusal::NameLikeFormula{materialFile, material.Name}};
         }
         return material;
     } catch (const MaterialFileError& error) {
@@ -47,10 +53,16 @@ std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
                                                const std::filesystem::path& materialFile,
                                                std::string_view thicknessText,
                                                const MaterialReader& read) {
-    if (thicknessText.empty()) {
-        return FilterRefusal{FilterRefusal::ThicknessMissing{}};
+    const NumberText thickness = ReadNumberText(thicknessText);
+    switch (thickness.Reading) {
+        case NumberText::Kind::Empty:
+            return FilterRefusal{FilterRefusal::ThicknessMissing{}};
+        case NumberText::Kind::NotANumber:
+            return FilterRefusal{FilterRefusal::ThicknessNotANumber{std::string(thicknessText)}};
+        case NumberText::Kind::Number:
+            break;
     }
-    return AddFilterFromFile(filters, materialFile, LeadingNumber(thicknessText), read);
+    return AddFilterFromFile(filters, materialFile, thickness.Value, read);
 }
 
 std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
@@ -65,6 +77,9 @@ std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
     }
     if (!std::isfinite(thicknessMm)) {
         return FilterRefusal{FilterRefusal::ThicknessOutOfRange{}};
+    }
+    if (thicknessMm < 0) {
+        return FilterRefusal{FilterRefusal::ThicknessNegative{}};
     }
     AddFilter(filters, std::get<MaterialFile>(material), thicknessMm);
     return std::nullopt;

@@ -22,17 +22,27 @@ int AddFilter(MaterialFilter& filters, const MaterialFile& material, double thic
 
 // Why a filter was not added.
 struct FilterRefusal {
-    struct ThicknessMissing {};     // nothing typed
+    struct ThicknessMissing {};  // nothing typed
+    struct ThicknessNotANumber {
+        std::string Text;
+    };
     struct ThicknessOutOfRange {};  // a number beyond the double range
-    struct NoFreeSlot {};           // three filters are set already
+    struct ThicknessNegative {};
+    struct NoFreeSlot {};  // three filters are set already
     // The exported data would lose the material's name: it has a character without a
     // Shift-JIS form.
     struct NameNotShiftJis {
+        std::filesystem::path File;
         std::string Name;
         std::string Character;
     };
-    std::variant<ThicknessMissing, ThicknessOutOfRange, NoFreeSlot, NameNotShiftJis,
-                 MaterialFileProblem>
+    // A spreadsheet opening the exported data would take the material's name for a formula.
+    struct NameLikeFormula {
+        std::filesystem::path File;
+        std::string Name;
+    };
+    std::variant<ThicknessMissing, ThicknessNotANumber, ThicknessOutOfRange, ThicknessNegative,
+                 NoFreeSlot, NameNotShiftJis, NameLikeFormula, MaterialFileProblem>
         Cause;
 
     // Whether the file, rather than what was typed, is to blame.
@@ -43,21 +53,22 @@ struct FilterRefusal {
 // Throws MaterialFileError for a file it refuses.
 using MaterialReader = std::function<MaterialFile(const std::filesystem::path&)>;
 
-// A material file read for a filter: refused when the reader refuses it or when its name has a
-// character without a Shift-JIS form.
+// A material file read for a filter: refused when the reader refuses it, when its name has a
+// character without a Shift-JIS form, or when it begins as a spreadsheet formula does ("=",
+// "+", "-", "@", a tab or a carriage return).
 std::variant<MaterialFile, FilterRefusal> ReadFilterMaterial(
     const std::filesystem::path& materialFile, const MaterialReader& read = LoadMaterialFile);
 
 // What the dialog's OK does once a file is chosen: checks that a thickness was typed, reads the
-// material file, takes the thickness by the leading-number rule (a text without a number is
-// 0 mm) and adds the filter. Any refusal adds nothing.
+// material file, reads the thickness as one number in mm and adds the filter. Any refusal adds
+// nothing.
 std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
                                                const std::filesystem::path& materialFile,
                                                std::string_view thicknessText,
                                                const MaterialReader& read = LoadMaterialFile);
 
 // The same with the thickness as a number in mm, so that nothing can be missing: a full set, the
-// file and then a thickness that is not finite are refused.
+// file, then a thickness that is not finite or below zero are refused.
 std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
                                                const std::filesystem::path& materialFile,
                                                double thicknessMm,

@@ -6,9 +6,10 @@
 #include <optional>
 #include <utility>
 
-#include "bremsstrahlung.h"
 #include "filter_slots.h"
+#include "number_text.h"
 #include "physics_constants.h"
+#include "spectrum_model.h"
 #include "spectrum_refusal.h"
 
 namespace tubeline {
@@ -42,14 +43,7 @@ class TrialRuns {
     Trial Run(double thicknessMm) {
         setThickness_(thicknessMm * kMillimetresToCentimetres, conditions_, filters_);
         const ModelInputs inputs{conditions_, attenuation_, filters_};
-        switch (conditions_.ModelChoice) {
-            case SpectrumModel::Tucker:
-                ComputeSpectra<TuckerBremsstrahlung>(inputs, *spectra_);
-                break;
-            case SpectrumModel::Birch:
-                ComputeSpectra<BirchBremsstrahlung>(inputs, *spectra_);
-                break;
-        }
+        ComputeChosenSpectra(inputs, *spectra_);
         Trial trial{thicknessMm, std::nullopt, RefusalOf(*spectra_)};
         if (!trial.Refusal) {
             trial.Figures = ComputeBeamQualityFigures(spectra_->CentralSpectrum, attenuation_);
@@ -99,7 +93,10 @@ HalfValueLayerReached Refine(TrialRuns& runs, double targetMm, const Trial& shor
 }
 
 HalfValueLayerMatch Search(TrialRuns& runs, double targetMm, double limitMm) {
-    if (!(targetMm > 0) || !std::isfinite(targetMm)) {
+    if (std::isinf(targetMm)) {
+        return Refused{Refused::TargetOutOfRange{}};
+    }
+    if (!(targetMm > 0)) {
         return Refused{Refused::TargetNotPositive{}};
     }
     Trial shortOf = runs.Run(0);
@@ -137,8 +134,17 @@ HalfValueLayerMatch Search(TrialRuns& runs, double targetMm, double limitMm) {
 
 }  // namespace
 
-std::string_view AddedFilterSymbol(AddedFilter filter) {
-    return filter == AddedFilter::Aluminium ? "Al" : "Cu";
+std::variant<double, HalfValueLayerMatchRefused> ReadTargetHalfValueLayer(std::string_view text) {
+    const NumberText target = ReadNumberText(text);
+    switch (target.Reading) {
+        case NumberText::Kind::Empty:
+            return Refused{Refused::TargetMissing{}};
+        case NumberText::Kind::NotANumber:
+            return Refused{Refused::TargetNotANumber{std::string(text)}};
+        case NumberText::Kind::Number:
+            break;
+    }
+    return target.Value;
 }
 
 HalfValueLayerMatch MatchHalfValueLayer(const ModelInputs& inputs, double targetMm,

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <variant>
 
 #include "beam_quality_figures.h"
+#include "condition_names.h"
 #include "material_file_reader.h"
 #include "spectrum_pipeline.h"
 #include "spectrum_refusal.h"
@@ -17,12 +19,6 @@ namespace tubeline {
 // narrower than kMatchToleranceMm or a trial's layer lies within kMatchToleranceMm of the
 // target. A last trial at the linear interpolation inside the final bracket refines it; the
 // trial closest to the target is the answer.
-
-// The added aluminium or copper of the conditions.
-enum class AddedFilter { Aluminium, Copper };
-
-// "Al" or "Cu", as the operator knows the filter.
-std::string_view AddedFilterSymbol(AddedFilter filter);
 
 // The thickest filter tried, mm.
 inline constexpr double kAluminiumMatchLimitMm = 100;
@@ -45,17 +41,29 @@ struct HalfValueLayerBeyondRange {
     double ThicknessMm;  // where the largest layer was reached
     double RangeLimitMm;
 };
-// No search: the target is not a positive number, no filter slot is free, the beam without the
-// varied filter has a layer beyond the beam quality's search, or gives no usable spectrum.
+// No search: the target is missing, not a number, beyond the double range or not positive, no
+// filter slot is free, the beam without the varied filter has a layer beyond the beam quality's
+// search, or gives no usable spectrum.
 struct HalfValueLayerMatchRefused {
+    struct TargetMissing {};
+    struct TargetNotANumber {
+        std::string Text;
+    };
+    struct TargetOutOfRange {};
     struct TargetNotPositive {};
     struct NoFreeSlot {};
     struct UnfilteredBeyondSearch {};
-    std::variant<TargetNotPositive, NoFreeSlot, UnfilteredBeyondSearch, RunRefusal> Cause;
+    std::variant<TargetMissing, TargetNotANumber, TargetOutOfRange, TargetNotPositive, NoFreeSlot,
+                 UnfilteredBeyondSearch, RunRefusal>
+        Cause;
 };
 
 using HalfValueLayerMatch = std::variant<HalfValueLayerReached, HalfValueLayerBelowUnfiltered,
                                          HalfValueLayerBeyondRange, HalfValueLayerMatchRefused>;
+
+// A target typed in mm Al: one number as a whole, or why no search can start. The search itself
+// refuses a number that is not finite or not positive.
+std::variant<double, HalfValueLayerMatchRefused> ReadTargetHalfValueLayer(std::string_view text);
 
 // Varies the added aluminium or copper, up to its range limit.
 HalfValueLayerMatch MatchHalfValueLayer(const ModelInputs& inputs, double targetMm,

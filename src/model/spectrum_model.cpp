@@ -1,67 +1,55 @@
 #include "spectrum_model.h"
 
-#include <memory>
-
 #include "bremsstrahlung.h"
-#include "file_io.h"
-#include "spectrum_pipeline.h"
-#include "spectrum_refusal.h"
 #include "spectrum_table_file.h"
 
 namespace tubeline {
 namespace {
 
+// Calls `act` with the bremsstrahlung term of the model: the one place where a run chooses
+// between the two models.
+template <class Act>
+auto WithTermOf(SpectrumModel model, Act act) {
+    if (model == SpectrumModel::Tucker) {
+        return act(TuckerBremsstrahlung{});
+    }
+    return act(BirchBremsstrahlung{});
+}
+
 template <class Term>
-RunResult RunModel(CalculationState& state, const RunOptions& options, RunEffects& effects) {
-    auto spectra = std::make_unique<SpectrumTable>();
-    ComputeSpectra<Term>({state.Conditions, state.Attenuation, state.Filters}, *spectra);
+RunOutcome RunModel(const ModelInputs& inputs) {
+    auto spectra = std::make_shared<SpectrumTable>();
+    ComputeSpectra<Term>(inputs, *spectra);
     if (const std::optional<RunRefusal> refusal = RefusalOf(*spectra)) {
-        return {refusal, std::nullopt, {}};
+        return *refusal;
     }
     std::optional<BeamQuality> quality =
-        ComputeBeamQuality(spectra->CentralSpectrum, state.Attenuation);
+        ComputeBeamQuality(spectra->CentralSpectrum, inputs.Attenuation);
     if (!quality) {
-        return {RunRefusal::NoBeamQuality, std::nullopt, {}};
+        return RunRefusal::NoBeamQuality;
     }
-    state.Spectra = *spectra;
-    state.Quality = *quality;
-
-    RunResult result{std::nullopt, std::nullopt, FormatSpectrumTable(state.Spectra)};
-    if (options.TableFile) {
-        try {
-            ReplaceFileContents(*options.TableFile, result.TableText);
-        } catch (const FileError& error) {
-            result.TableFileProblem = error.Problem();
-        }
-    }
-    effects.ProcessPendingEvents();
-    effects.DrawCentralCurve();
-    effects.ProcessPendingEvents();
-    effects.ShowBeamQuality(FormatBeamQuality(state.Quality));
-    return result;
+    std::string table = FormatSpectrumTable(*spectra);
+    return ModelRun{std::move(spectra), *quality, std::move(table)};
 }
 
 }  // namespace
 
-RunResult ComputeTuckerSpectra(CalculationState& state, const RunOptions& options,
-                               RunEffects& effects) {
-    return RunModel<TuckerBremsstrahlung>(state, options, effects);
+RunOutcome ComputeTuckerSpectra(const ModelInputs& inputs) {
+    return RunModel<TuckerBremsstrahlung>(inputs);
 }
 
-RunResult ComputeBirchSpectra(CalculationState& state, const RunOptions& options,
-                              RunEffects& effects) {
-    return RunModel<BirchBremsstrahlung>(state, options, effects);
+RunOutcome ComputeBirchSpectra(const ModelInputs& inputs) {
+    return RunModel<BirchBremsstrahlung>(inputs);
 }
 
-RunResult ComputeChosenModel(CalculationState& state, const RunOptions& options,
-                             RunEffects& effects) {
-    switch (state.Conditions.ModelChoice) {
-        case SpectrumModel::Tucker:
-            return ComputeTuckerSpectra(state, options, effects);
-        case SpectrumModel::Birch:
-            break;
-    }
-    return ComputeBirchSpectra(state, options, effects);
+RunOutcome ComputeChosenModel(const ModelInputs& inputs) {
+    return WithTermOf(inputs.Conditions.ModelChoice,
+                      [&]<class Term>(Term) { return RunModel<Term>(inputs); });
+}
+
+void ComputeChosenSpectra(const ModelInputs& inputs, SpectrumTable& spectra) {
+    WithTermOf(inputs.Conditions.ModelChoice,
+               [&]<class Term>(Term) { ComputeSpectra<Term>(inputs, spectra); });
 }
 
 }  // namespace tubeline

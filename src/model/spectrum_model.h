@@ -1,43 +1,36 @@
 #pragma once
 
-#include <filesystem>
-#include <optional>
-#include <string>
+#include <memory>
+#include <variant>
 
+#include "beam_quality.h"
 #include "calculation_state.h"
-#include "file_io.h"
-#include "run_effects.h"
+#include "spectrum_pipeline.h"
 #include "spectrum_refusal.h"
 
 namespace tubeline {
 
-struct RunOptions {
-    // Where the table file goes; without one nothing is written.
-    std::optional<std::filesystem::path> TableFile;
+// A completed model run: everything it computed, for the caller to keep, show or write.
+struct ModelRun {
+    // Never changed once computed, so that a run is cheap to keep and to copy.
+    std::shared_ptr<const SpectrumTable> Spectra;
+    BeamQuality Quality;    // of the central ray
+    std::string TableText;  // the table file's text, byte for byte
 };
 
-struct RunResult {
-    // Set when the run was refused. The state, the windows and the table file are then exactly
-    // as they were before the run.
-    std::optional<RunRefusal> Refusal;
-    // The run completed, but its table file could not be written.
-    std::optional<FileProblem> TableFileProblem;
-    // The table file's text of a completed run, byte for byte, whether or not it was written.
-    std::string TableText;
+// A completed run, or why the run gave nothing usable.
+using RunOutcome = std::variant<ModelRun, RunRefusal>;
 
-    bool Completed() const { return !Refusal; }
-};
+// One model run from checked conditions (see CheckConditionFields): the spectra of the eleven
+// angles, the beam quality of the central ray and the table file's text. Nothing is written or
+// shown; the caller orders its own effects.
+RunOutcome ComputeTuckerSpectra(const ModelInputs& inputs);
+RunOutcome ComputeBirchSpectra(const ModelInputs& inputs);
+// The model of Conditions.ModelChoice.
+RunOutcome ComputeChosenModel(const ModelInputs& inputs);
 
-// One model run from the stored conditions: SpectrumTable and BeamQuality rewritten, the table
-// file written, then the window effects in their fixed order. The conditions must have passed
-// CheckConditionFields.
-RunResult ComputeTuckerSpectra(CalculationState& state, const RunOptions& options,
-                               RunEffects& effects);
-RunResult ComputeBirchSpectra(CalculationState& state, const RunOptions& options,
-                              RunEffects& effects);
-
-// The model of ModelChoice.
-RunResult ComputeChosenModel(CalculationState& state, const RunOptions& options,
-                             RunEffects& effects);
+// The spectra alone, of the model of Conditions.ModelChoice: the one place where the two models
+// part.
+void ComputeChosenSpectra(const ModelInputs& inputs, SpectrumTable& spectra);
 
 }  // namespace tubeline

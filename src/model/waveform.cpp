@@ -43,15 +43,4 @@ Waveform SampleWaveform(RectificationMode rectification, double tubeVoltage) {
     return waveform;
 }
 
-std::optional<RectificationMode> RectificationFromNumber(int number) {
-    for (const RectificationMode mode :
-         {RectificationMode::ConstantPotential, RectificationMode::ThreePhaseTwelvePulse,
-          RectificationMode::SinglePhaseFullWave}) {
-        if (static_cast<int>(mode) == number) {
-            return mode;
-        }
-    }
-    return std::nullopt;
-}
-
 }  // namespace tubeline

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 
 #include "calculation_state.h"
 
@@ -27,8 +26,5 @@ struct Waveform {
 // 1-degree steps. Single-phase full-wave: 2..90 degrees in 2-degree steps, weighted
 // (min(sin / 0.75, 1))^1.5.
 Waveform SampleWaveform(RectificationMode rectification, double tubeVoltage);
-
-// The mode an operator knows by its number 1..3; nothing for any other number.
-std::optional<RectificationMode> RectificationFromNumber(int number);
 
 }  // namespace tubeline

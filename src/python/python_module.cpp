@@ -16,10 +16,9 @@
 #include <vector>
 
 #include "model/calculation_state.h"
+#include "model/condition_names.h"
 #include "model/file_places.h"
 #include "model/parallel_for.h"
-#include "model/spectrum_model_names.h"
-#include "model/waveform.h"
 #include "python_errors.h"
 #include "python_result.h"
 #include "scripted_run.h"
@@ -32,12 +31,6 @@ namespace {
 // compute_many reads conditions and converts results this many at a time, so that a long
 // iterable is never held whole as requests or as C++ results.
 constexpr std::size_t kBatchSize = 64;
-
-std::string Lowercase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 std::string TypeName(py::handle value) {
     return Py_TYPE(value.ptr())->tp_name;
@@ -175,12 +168,9 @@ py::list ComputeMany(const py::iterable& conditions) {
 
 MatchedFilter MatchedFilterOf(const py::object& matchWith) {
     if (py::isinstance<py::str>(matchWith)) {
-        const std::string name = Lowercase(matchWith.cast<std::string>());
-        if (name == "al") {
-            return AddedFilter::Aluminium;
-        }
-        if (name == "cu") {
-            return AddedFilter::Copper;
+        if (const std::optional<AddedFilter> added =
+                AddedFilterNamed(matchWith.cast<std::string>())) {
+            return *added;
         }
     }
     try {
@@ -215,16 +205,20 @@ auto Matching(ScriptedConditions (*read)(Arguments...)) {
     };
 }
 
-// Defines a function whose last arguments are the conditions, with the window's defaults: 100 kV,
-// the model's target angle, 2.5 mm Al inherent filtration, no added filters, constant potential.
+// Defines a function whose last arguments are the conditions, with the window's defaults (the
+// target angle, None, being the model's).
 template <class Function, class... Extra>
 void DefineWithConditions(py::module_& module, const char* name, Function&& function,
                           const Extra&... extra) {
     using namespace py::literals;
-    module.def(name, std::forward<Function>(function), extra..., "model"_a = "tucker",
-               "kv"_a = 100.0, "angle"_a = py::none(), "inherent"_a = 2.5, "al"_a = 0.0,
-               "cu"_a = 0.0, "rectification"_a = 1, "filters"_a = py::tuple(),
-               "data_dir"_a = py::none());
+    const ConditionValues defaults = DefaultConditionValues(kDefaultModel);
+    module.def(name, std::forward<Function>(function), extra...,
+               "model"_a = std::string(SpectrumModelName(kDefaultModel)),
+               "kv"_a = defaults.TubeVoltageKv, "angle"_a = py::none(),
+               "inherent"_a = defaults.InherentFiltrationMm, "al"_a = defaults.AluminiumFilterMm,
+               "cu"_a = defaults.CopperFilterMm,
+               "rectification"_a = RectificationNumber(kDefaultRectification),
+               "filters"_a = py::tuple(), "data_dir"_a = py::none());
 }
 
 constexpr const char* kModuleDoc =

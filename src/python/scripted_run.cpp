@@ -4,10 +4,12 @@
 #include <string_view>
 
 #include "model/attenuation_table_file.h"
+#include "model/beam_request.h"
 #include "model/filter_slots.h"
 #include "model/material_file_reader.h"
 #include "model/spectrum_model.h"
 #include "texts/messages.h"
+#include "texts/result_texts.h"
 
 namespace tubeline {
 namespace {
@@ -22,40 +24,43 @@ std::optional<int> ErrorNumberOf(const auto& cause) {
 }
 
 ScriptedFileProblem FileProblemOf(const MaterialFileProblem& problem) {
-    return {problem.File, ErrorNumberOf(problem.Cause), Trimmed(MaterialFileMessage(problem))};
+    return {problem.File, ErrorNumberOf(problem.Cause), MaterialFileMessage(problem)};
 }
 
-Refusal RefusalOf(const FilterRefusal& refusal, const std::filesystem::path& materialFile) {
-    if (const auto* problem = std::get_if<MaterialFileProblem>(&refusal.Cause)) {
-        return FileProblemOf(*problem);
-    }
-    const std::string message = Trimmed(FilterRefusalMessage(refusal));
-    if (refusal.FileRefused()) {
-        return ScriptedFileProblem{materialFile, std::nullopt, message};
+// A material file that could not be used is a file problem; anything else a rejection.
+Refusal RefusalOf(const BeamRefusal& refusal) {
+    const std::string message = BeamRefusalMessage(refusal);
+    if (const auto* filter = std::get_if<FilterRefusal>(&refusal)) {
+        if (const auto* problem = std::get_if<MaterialFileProblem>(&filter->Cause)) {
+            return FileProblemOf(*problem);
+        }
+        if (const auto* name = std::get_if<FilterRefusal::NameNotShiftJis>(&filter->Cause)) {
+            return ScriptedFileProblem{name->File, std::nullopt, message};
+        }
+        if (const auto* name = std::get_if<FilterRefusal::NameLikeFormula>(&filter->Cause)) {
+            return ScriptedFileProblem{name->File, std::nullopt, message};
+        }
     }
     return ScriptedRejection{message};
 }
 
-// What the window holds when its calculate command runs a model: the attenuation table loaded at
-// start, the filters the dialog added, the checked conditions. Nothing when one of them is
-// refused.
-std::optional<Refusal> Prepare(const ScriptedConditions& request,
-                               const AttenuationTable& attenuation, CalculationState& state) {
-    state.Attenuation = attenuation;
-    for (const ScriptedFilter& filter : request.Filters) {
-        if (const auto refusal =
-                AddFilterFromFile(state.Filters, filter.MaterialFile, filter.ThicknessMm)) {
-            return RefusalOf(*refusal, filter.MaterialFile);
-        }
+// The request as the model takes it.
+BeamRequest RequestOf(const ScriptedConditions& conditions) {
+    BeamRequest request{conditions.Model, conditions.Rectification, conditions.Values, {}};
+    for (const ScriptedFilter& filter : conditions.Filters) {
+        request.Filters.push_back({filter.MaterialFile, filter.ThicknessMm});
     }
-    state.Conditions.ModelChoice = request.Model;
-    state.Conditions.Rectification = request.Rectification;
-    const CheckedValues checked = CheckConditionValues(request.Values, state.Conditions);
-    if (checked.Rejection) {
-        return ScriptedRejection{Trimmed(ConditionRejectionMessage(*checked.Rejection))};
+    return request;
+}
+
+// What the window holds when its calculate command runs a model: the filters the dialog added
+// and the checked conditions; or why they were refused.
+std::variant<PreparedBeam, Refusal> Prepare(const ScriptedConditions& request) {
+    BeamPreparation preparation = PrepareBeam(RequestOf(request));
+    if (const auto* refusal = std::get_if<BeamRefusal>(&preparation.Outcome)) {
+        return RefusalOf(*refusal);
     }
-    state.Conditions = checked.Conditions;
-    return std::nullopt;
+    return std::get<PreparedBeam>(std::move(preparation.Outcome));
 }
 
 template <class Result>
@@ -70,7 +75,7 @@ ScriptedOutcome<double> Answer(const HalfValueLayerMatch& match, double targetMm
     if (const auto* reached = std::get_if<HalfValueLayerReached>(&match)) {
         return reached->ThicknessMm;
     }
-    return ScriptedRejection{Trimmed(HalfValueLayerMatchMessage(match, targetMmAl, variedFilter))};
+    return ScriptedRejection{HalfValueLayerMatchMessage(match, targetMmAl, variedFilter)};
 }
 
 }  // namespace
@@ -82,26 +87,27 @@ std::variant<AttenuationTable, ScriptedFileProblem> LoadScriptedAttenuation(
     } catch (const AttenuationTableError& error) {
         const AttenuationTableProblem& problem = error.Problem();
         return ScriptedFileProblem{problem.File, ErrorNumberOf(problem.Cause),
-                                   Trimmed(AttenuationTableMessage(problem))};
+                                   AttenuationTableMessage(problem)};
     }
 }
 
 ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedConditions& request,
                                          const AttenuationTable& attenuation) {
-    const auto state = std::make_unique<CalculationState>();
-    if (const auto refusal = Prepare(request, attenuation, *state)) {
+    std::variant<PreparedBeam, Refusal> prepared = Prepare(request);
+    if (const auto* refusal = std::get_if<Refusal>(&prepared)) {
         return Lifted<ScriptedRun>(*refusal);
     }
-    CapturedBeamQuality captured;
-    RunResult run = ComputeChosenModel(*state, {}, captured);
-    if (run.Refusal) {
-        return ScriptedRejection{Trimmed(RunRefusalMessage(*run.Refusal))};
+    const std::variant<ComputedBeam, BeamRefusal> run =
+        ComputeBeam(std::get<PreparedBeam>(std::move(prepared)), attenuation);
+    if (const auto* refusal = std::get_if<BeamRefusal>(&run)) {
+        return Lifted<ScriptedRun>(RefusalOf(*refusal));
     }
-    const SpectrumTable& spectra = state->Spectra;
+    const ModelRun& computed = std::get<ComputedBeam>(run).Run;
+    const SpectrumTable& spectra = *computed.Spectra;
     ScriptedRun result{{},
-                       ComputeAngleFigures(spectra, state->Attenuation),
-                       captured.Texts,
-                       std::move(run.TableText)};
+                       ComputeAngleFigures(spectra, attenuation),
+                       ResultTexts(computed.Quality),
+                       computed.TableText};
     result.RelativeSpectra.reserve(kAngleCount * kEnergyBinCount);
     for (int a = 1; a <= kAngleCount; ++a) {
         for (int j = 1; j <= kEnergyBinCount; ++j) {
@@ -126,11 +132,13 @@ ScriptedOutcome<double> MatchScripted(const ScriptedConditions& request, double 
     if (auto* problem = std::get_if<ScriptedFileProblem>(&attenuation)) {
         return std::move(*problem);
     }
-    const auto state = std::make_unique<CalculationState>();
-    if (const auto refusal = Prepare(request, std::get<AttenuationTable>(attenuation), *state)) {
+    std::variant<PreparedBeam, Refusal> prepared = Prepare(request);
+    if (const auto* refusal = std::get_if<Refusal>(&prepared)) {
         return Lifted<double>(*refusal);
     }
-    const ModelInputs inputs{state->Conditions, state->Attenuation, state->Filters};
+    const PreparedBeam& beam = std::get<PreparedBeam>(prepared);
+    const ModelInputs inputs{beam.Conditions, std::get<AttenuationTable>(attenuation),
+                             beam.Filters};
     if (const auto* added = std::get_if<AddedFilter>(&varied)) {
         return Answer(MatchHalfValueLayer(inputs, targetMmAl, *added), targetMmAl,
                       AddedFilterSymbol(*added));

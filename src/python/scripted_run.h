@@ -6,10 +6,11 @@
 #include <variant>
 #include <vector>
 
-#include "model/beam_quality.h"
 #include "model/beam_quality_figures.h"
 #include "model/condition_fields.h"
+#include "model/condition_names.h"
 #include "model/half_value_layer_match.h"
+#include "texts/result_texts.h"
 
 namespace tubeline {
 
@@ -41,7 +42,7 @@ struct ScriptedRun {
 };
 
 // Refused as the window refuses it: a condition, a filter, a run or a match. The message is the
-// window's, without the blanks that frame it there.
+// window's.
 struct ScriptedRejection {
     std::string Message;
 };

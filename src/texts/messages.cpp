@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "model/beam_quality.h"
+#include "model/condition_names.h"
 #include "model/number_format.h"
 #include "model/physics_constants.h"
 #include "model/text_fields.h"
@@ -57,6 +59,30 @@ std::string MissingMaterialField(const MaterialFileProblem::EndsEarly& ends) {
 
 // Thicknesses and half-value layers in messages, as the window shows the layer.
 constexpr int kMillimetreDecimals = 2;
+
+std::string FilterThicknessCaption() {
+    return Tr("Messages", "フィルターの厚さ");
+}
+
+std::string TargetHalfValueLayerCaption() {
+    return Tr("Messages", "目標の半価層");
+}
+
+std::string NotANumberMessage(const std::string& caption, std::string_view text) {
+    return Substitute(Tr("Messages", "%1の値「%2」は数値ではありません"), {caption, Excerpt(text)});
+}
+
+std::string MissingValueMessage(const std::string& caption) {
+    return Substitute(Tr("Messages", "%1の値を入力して下さい"), {caption});
+}
+
+std::string OutOfRangeMessage(const std::string& caption) {
+    return Substitute(Tr("Messages", "%1の値が数値の範囲を超えています"), {caption});
+}
+
+std::string NegativeThicknessMessage(const std::string& caption) {
+    return Substitute(Tr("Messages", "%1の値が負です。厚さは 0 mm 以上にして下さい"), {caption});
+}
 
 }  // namespace
 
@@ -226,40 +252,66 @@ std::string ConditionCaption(ConditionField field) {
 }
 
 std::string ConditionRejectionMessage(const ConditionRejection& rejection) {
+    const std::string caption = ConditionCaption(rejection.Field);
     switch (rejection.Reason) {
+        case ConditionRejection::Kind::Empty:
+            return MissingValueMessage(caption);
+        case ConditionRejection::Kind::NotANumber:
+            return NotANumberMessage(caption, rejection.Text);
         case ConditionRejection::Kind::TargetAngleBelowMinimum:
-            return Tr("Messages", " ターゲット角度が最小限度 (12度) 以下です ");
+            return Substitute(Tr("Messages", "ターゲット角度が最小限度 (%1度) 以下です"),
+                              {Number(kMinimumTargetAngleDegrees)});
         case ConditionRejection::Kind::TargetAngleFromLimit:
-            return Tr("Messages", " ターゲット角度が最大限度 (90度) 以上です ");
+            return Substitute(Tr("Messages", "ターゲット角度が最大限度 (%1度) 以上です"),
+                              {Number(kTargetAngleLimitDegrees)});
+        case ConditionRejection::Kind::Negative:
+            return NegativeThicknessMessage(caption);
         case ConditionRejection::Kind::OutOfRange:
             break;
     }
-    return Substitute(Tr("Messages", " %1の値が数値の範囲を超えています "),
-                      {ConditionCaption(rejection.Field)});
+    return OutOfRangeMessage(caption);
+}
+
+std::string TubeVoltageCorrectedMessage(double tubeVoltageKv) {
+    return Substitute(
+        Tr("Messages", "管電圧は %1 kV に直して計算します（%2 から %3 kV まで）"),
+        {Number(tubeVoltageKv), Number(kMinimumTubeVoltageKv), Number(kMaximumTubeVoltageKv)});
+}
+
+std::string RectificationCaption(RectificationMode rectification) {
+    return Tr("Rectification", RectificationName(rectification));
+}
+
+std::string BeamRefusalMessage(const BeamRefusal& refusal) {
+    return std::visit(
+        Overloaded{
+            [](const ConditionRejection& cause) { return ConditionRejectionMessage(cause); },
+            [](const FilterRefusal& cause) { return FilterRefusalMessage(cause); },
+            [](RunRefusal cause) { return RunRefusalMessage(cause); },
+        },
+        refusal);
 }
 
 std::string RunRefusalMessage(RunRefusal refusal) {
     switch (refusal) {
         case RunRefusal::ZeroSpectra:
             return Tr("Messages",
-                      " ろ過が厚すぎるため、スペクトルがすべてのエネルギーで 0 "
-                      "になりました。ろ過の条件を見直して下さい ");
+                      "ろ過が厚すぎるため、スペクトルがすべてのエネルギーで 0 "
+                      "になりました。ろ過の条件を見直して下さい");
         case RunRefusal::OutOfRange:
-            return Tr(
-                "Messages",
-                " スペクトルの値が数値の範囲を超えました。ろ過の条件（負の厚さなど）を見直して"
-                "下さい ");
+            return Tr("Messages",
+                      "スペクトルの値が数値の範囲を超えました。ろ過の条件（負の厚さなど）を見直して"
+                      "下さい");
         case RunRefusal::NoBeamQuality:
             break;
     }
-    return Tr(
-        "Messages",
-        " 線束中心のスペクトルから参考データ（半価層、フルエンス）を計算できません。ろ過の条件"
-        "を見直して下さい ");
+    return Tr("Messages",
+              "線束中心のスペクトルから参考データ（半価層、フルエンス）を計算できません。ろ過の条件"
+              "を見直して下さい");
 }
 
 std::string TableFileMessage(const FileProblem& problem) {
-    return Substitute(Tr("Messages", " スペクトル表ファイル %1 を書き込めません（%2） "),
+    return Substitute(Tr("Messages", "スペクトル表ファイル %1 を書き込めません（%2）"),
                       {problem.Path.string(), FileProblemReason(problem)});
 }
 
@@ -276,19 +328,32 @@ std::string FilterRefusalMessage(const FilterRefusal& refusal) {
             [](const FilterRefusal::ThicknessMissing&) {
                 return Tr("Messages", "フィルターの厚さを入力して下さい。");
             },
+            [](const FilterRefusal::ThicknessNotANumber& cause) {
+                return NotANumberMessage(FilterThicknessCaption(), cause.Text);
+            },
             [](const FilterRefusal::ThicknessOutOfRange&) {
-                return Tr("Messages", " フィルターの厚さの値が数値の範囲を超えています ");
+                return OutOfRangeMessage(FilterThicknessCaption());
+            },
+            [](const FilterRefusal::ThicknessNegative&) {
+                return NegativeThicknessMessage(FilterThicknessCaption());
             },
             [](const FilterRefusal::NoFreeSlot&) {
-                return Tr("Messages",
-                          " フィルターは３種類までです。「解除」してから設定して下さい ");
+                return Tr("Messages", "フィルターは３種類までです。「解除」してから設定して下さい");
             },
             [](const FilterRefusal::NameNotShiftJis& cause) {
                 return Substitute(Tr("Messages",
-                                     " 材質名「%1」の文字「%2」は Shift-JIS "
+                                     "材質名「%1」の文字「%2」は Shift-JIS "
                                      "で書けないため、このフィルターはスペクトルデータに保存できま"
-                                     "せん。材質ファイルの 1 行目を直して下さい "),
+                                     "せん。材質ファイルの 1 行目を直して下さい"),
                                   {cause.Name, cause.Character});
+            },
+            [](const FilterRefusal::NameLikeFormula& cause) {
+                return Substitute(
+                    Tr("Messages",
+                       "材質名「%1」は表計算ソフトで数式として読まれるため、"
+                       "このフィルターはスペクトルデータに保存できません。材質ファイルの"
+                       " 1 行目を =、+、-、@ 以外の文字で始めて下さい"),
+                    {Excerpt(cause.Name)});
             },
             [](const MaterialFileProblem& cause) { return MaterialFileMessage(cause); },
         },
@@ -305,40 +370,50 @@ std::string HalfValueLayerMatchMessage(const HalfValueLayerMatch& match, double 
             [&](const HalfValueLayerBelowUnfiltered& below) {
                 return Substitute(
                     Tr("Messages",
-                       " 目標の半価層 %1 mm Al は、%2 "
+                       "目標の半価層 %1 mm Al は、%2 "
                        "を加えない線質の半価層 %3 mm Al "
-                       "より小さいため、フィルタを加えても届きません "),
+                       "より小さいため、フィルタを加えても届きません"),
                     {target, std::string(variedFilter),
                      FormatFixed(below.UnfilteredHalfValueLayerMm, kMillimetreDecimals)});
             },
             [&](const HalfValueLayerBeyondRange& beyond) {
                 return Substitute(
                     Tr("Messages",
-                       " 目標の半価層 %1 mm Al には、%2 を %3 mm "
+                       "目標の半価層 %1 mm Al には、%2 を %3 mm "
                        "まで加えても届きません（得られた最大の半価層は "
-                       "%4 mm Al） "),
+                       "%4 mm Al）"),
                     {target, std::string(variedFilter), FormatGeneral(beyond.RangeLimitMm),
                      FormatFixed(beyond.LargestHalfValueLayerMm, kMillimetreDecimals)});
             },
             [&](const Refused& refused) {
-                return std::visit(Overloaded{
-                                      [](const Refused::TargetNotPositive&) {
-                                          return Tr("Messages",
-                                                    " 目標の半価層が正の数ではありません ");
-                                      },
-                                      [](const Refused::NoFreeSlot&) {
-                                          return Tr("Messages",
-                                                    " 任意フィルタが３種類とも設定されているため、"
-                                                    "厚さを探すフィルタを加えられません ");
-                                      },
-                                      [](const Refused::UnfilteredBeyondSearch&) {
-                                          return Tr("Messages",
-                                                    " フィルタを加えなくても半価層が探索の範囲"
-                                                    "（100 mm Al）を超えています ");
-                                      },
-                                      [](RunRefusal run) { return RunRefusalMessage(run); },
-                                  },
-                                  refused.Cause);
+                return std::visit(
+                    Overloaded{
+                        [](const Refused::TargetMissing&) {
+                            return MissingValueMessage(TargetHalfValueLayerCaption());
+                        },
+                        [](const Refused::TargetNotANumber& cause) {
+                            return NotANumberMessage(TargetHalfValueLayerCaption(), cause.Text);
+                        },
+                        [](const Refused::TargetNotPositive&) {
+                            return Tr("Messages", "目標の半価層が正の数ではありません");
+                        },
+                        [](const Refused::TargetOutOfRange&) {
+                            return OutOfRangeMessage(TargetHalfValueLayerCaption());
+                        },
+                        [](const Refused::NoFreeSlot&) {
+                            return Tr("Messages",
+                                      "任意フィルタが３種類とも設定されているため、"
+                                      "厚さを探すフィルタを加えられません");
+                        },
+                        [](const Refused::UnfilteredBeyondSearch&) {
+                            return Substitute(Tr("Messages",
+                                                 "フィルタを加えなくても半価層が探索の範囲"
+                                                 "（%1 mm Al）を超えています"),
+                                              {Number(kHalfValueLayerSearchLimitMm)});
+                        },
+                        [](RunRefusal run) { return RunRefusalMessage(run); },
+                    },
+                    refused.Cause);
             },
         },
         match);
@@ -355,15 +430,15 @@ std::string BatchHeaderMessage(BatchHeaderProblem problem, std::string_view colu
                                std::string_view knownColumns) {
     switch (problem) {
         case BatchHeaderProblem::Missing:
-            return Tr("Messages", " バッチファイルに列名の行がありません ");
+            return Tr("Messages", "バッチファイルに列名の行がありません");
         case BatchHeaderProblem::UnknownColumn:
             return Substitute(
-                Tr("Messages", " バッチファイルの列名「%1」は使えません。使える列名は %2 です "),
+                Tr("Messages", "バッチファイルの列名「%1」は使えません。使える列名は %2 です"),
                 {std::string(column), std::string(knownColumns)});
         case BatchHeaderProblem::RepeatedColumn:
             break;
     }
-    return Substitute(Tr("Messages", " バッチファイルの列名「%1」が二度あります "),
+    return Substitute(Tr("Messages", "バッチファイルの列名「%1」が二度あります"),
                       {std::string(column)});
 }
 
@@ -372,21 +447,21 @@ std::string BatchCellMessage(BatchCellProblem problem, std::string_view column,
     switch (problem) {
         case BatchCellProblem::ModelUnknown:
             return Substitute(
-                Tr("Messages", " %1 の「%2」は使えません。tucker か birch を指定して下さい "),
+                Tr("Messages", "%1 の「%2」は使えません。tucker か birch を指定して下さい"),
                 {std::string(column), std::string(value)});
         case BatchCellProblem::RectificationUnknown:
             return Substitute(
-                Tr("Messages", " %1 の「%2」は使えません。1、2、3 のいずれかを指定して下さい "),
+                Tr("Messages", "%1 の「%2」は使えません。1、2、3 のいずれかを指定して下さい"),
                 {std::string(column), std::string(value)});
         case BatchCellProblem::ThicknessWithoutFilter:
             break;
     }
-    return Substitute(Tr("Messages", " %1 に厚さ「%2」がありますが、材質ファイルがありません "),
+    return Substitute(Tr("Messages", "%1 に厚さ「%2」がありますが、材質ファイルがありません"),
                       {std::string(column), std::string(value)});
 }
 
 std::string BatchFieldCountMessage(std::size_t fields, std::size_t columns) {
-    return Substitute(Tr("Messages", " この行の項目は %1 個で、列名の数 %2 と合いません "),
+    return Substitute(Tr("Messages", "この行の項目は %1 個で、列名の数 %2 と合いません"),
                       {std::to_string(fields), std::to_string(columns)});
 }
 
@@ -394,19 +469,19 @@ std::string ExportMessage(const ExportProblem& problem) {
     return std::visit(
         Overloaded{
             [](const FileProblem& cause) {
-                return Substitute(Tr("Messages", " ファイル %1 に保存できません（%2） "),
+                return Substitute(Tr("Messages", "ファイル %1 に保存できません（%2）"),
                                   {cause.Path.string(), FileProblemReason(cause)});
             },
             [](const ExportProblem::UnencodableLine& cause) {
                 return Substitute(Tr("Messages",
-                                     " 保存する内容の %1 行目「%2」の文字「%3」は Shift-JIS "
-                                     "で書けません "),
+                                     "保存する内容の %1 行目「%2」の文字「%3」は Shift-JIS "
+                                     "で書けません"),
                                   {Number(cause.LineNumber), Excerpt(cause.Line), cause.Character});
             },
             [](const ExportProblem::NameWithSeparator& cause) {
                 return Substitute(Tr("Messages",
-                                     " ファイル名に区切り文字「%1」は使えません。保存フォルダは一覧"
-                                     "で選んで下さい "),
+                                     "ファイル名に区切り文字「%1」は使えません。保存フォルダは一覧"
+                                     "で選んで下さい"),
                                   {cause.Separator});
             },
         },
@@ -414,11 +489,15 @@ std::string ExportMessage(const ExportProblem& problem) {
 }
 
 std::string SpectrumDataSavedMessage(const std::filesystem::path& file) {
-    return Substitute(Tr("Messages", " データを %1 に保存しました "), {file.string()});
+    return Substitute(Tr("Messages", "データを %1 に保存しました"), {file.string()});
+}
+
+std::string GraphImageSavedMessage(const std::filesystem::path& file) {
+    return Substitute(Tr("Messages", "グラフをBMP画像として %1 に保存しました。"), {file.string()});
 }
 
 std::string GraphImageProblemMessage(const FileProblem& problem) {
-    return Substitute(Tr("Messages", " グラフ画像を %1 に保存できません（%2） "),
+    return Substitute(Tr("Messages", "グラフ画像を %1 に保存できません（%2）"),
                       {problem.Path.string(), FileProblemReason(problem)});
 }
 
@@ -430,18 +509,7 @@ std::vector<std::string> ConditionSummary(const IrradiationConditions& condition
     const std::string model = conditions.ModelChoice == SpectrumModel::Tucker
                                   ? Tr("Messages", "Tucker の式")
                                   : Tr("Messages", "Birch の式");
-    std::string rectification;
-    switch (conditions.Rectification) {
-        case RectificationMode::ConstantPotential:
-            rectification = Tr("Messages", "定電圧");
-            break;
-        case RectificationMode::ThreePhaseTwelvePulse:
-            rectification = Tr("Messages", "三相12ピーク");
-            break;
-        case RectificationMode::SinglePhaseFullWave:
-            rectification = Tr("Messages", "単相全波");
-            break;
-    }
+    const std::string rectification = RectificationCaption(conditions.Rectification);
     std::string arbitrary = filters.FilterCount == 0 ? Tr("Messages", "任意フィルタ (-)")
                                                      : Tr("Messages", "任意フィルタ");
     for (int slot = 1; slot <= filters.FilterCount; ++slot) {
@@ -466,34 +534,13 @@ std::string NoticeMessage(Notice notice) {
             return Tr("Messages", "フィルター材質が未選択です。");
         case Notice::NoFileName:
             return Tr("Messages", "ファイル名を入力して下さい");
-        case Notice::GraphImageSaved:
-            return Tr("Messages", "グラフをBMP画像として保存しました。");
         case Notice::BeamQualityTableCopied:
             return Tr("Messages", "表をタブ区切りでクリップボードにコピーしました");
         case Notice::FiltersLocked:
             break;
     }
     return Tr("Messages",
-              " 計算した条件にはフィルターを追加できません。「リセット」してから設定して下さい ");
-}
-
-std::string Trimmed(std::string_view text) {
-    constexpr std::string_view kIdeographicSpace = "\u3000";
-    bool trimmed = true;
-    while (trimmed) {
-        trimmed = false;
-        for (std::string_view blank : {std::string_view(" "), kIdeographicSpace}) {
-            if (text.starts_with(blank)) {
-                text.remove_prefix(blank.size());
-                trimmed = true;
-            }
-            if (text.ends_with(blank)) {
-                text.remove_suffix(blank.size());
-                trimmed = true;
-            }
-        }
-    }
-    return std::string(text);
+              "計算した条件にはフィルターを追加できません。「リセット」してから設定して下さい");
 }
 
 }  // namespace tubeline

@@ -8,6 +8,7 @@
 
 #include "export/spectrum_export.h"
 #include "model/attenuation_table_file.h"
+#include "model/beam_request.h"
 #include "model/condition_fields.h"
 #include "model/file_io.h"
 #include "model/filter_slots.h"
@@ -18,8 +19,7 @@
 namespace tubeline {
 
 // Every message the program gives a person, rendered from what the calculation and the files
-// report. The blanks around some messages are part of their wording in the window; a terminal
-// line takes them off with Trimmed.
+// report, without the blanks that a window's message box frames it with.
 
 // Why a file could not be read or written, in words an operator understands.
 std::string FileProblemReason(const FileProblem& problem);
@@ -30,6 +30,11 @@ std::string MaterialFileMessage(const MaterialFileProblem& problem);
 // The caption of a condition field as the main window labels it.
 std::string ConditionCaption(ConditionField field);
 std::string ConditionRejectionMessage(const ConditionRejection& rejection);
+// The tube voltage was corrected into 30..150 kV; the calculation goes on with it.
+std::string TubeVoltageCorrectedMessage(double tubeVoltageKv);
+
+// A rectification as the operator knows it, in the current language.
+std::string RectificationCaption(RectificationMode rectification);
 
 std::string RunRefusalMessage(RunRefusal refusal);
 // A completed run whose table file could not be written.
@@ -38,6 +43,7 @@ std::string TableFileMessage(const FileProblem& problem);
 std::string WritableFolderMessage(const FileProblem& problem);
 
 std::string FilterRefusalMessage(const FilterRefusal& refusal);
+std::string BeamRefusalMessage(const BeamRefusal& refusal);
 
 // Why matching a target first half-value layer found no thickness of the varied filter, named
 // as the operator knows it ("Al", "Cu" or a material's name). Empty for a match that was
@@ -69,6 +75,7 @@ std::string BatchFieldCountMessage(std::size_t fields, std::size_t columns);
 
 std::string ExportMessage(const ExportProblem& problem);
 std::string SpectrumDataSavedMessage(const std::filesystem::path& file);
+std::string GraphImageSavedMessage(const std::filesystem::path& file);
 std::string GraphImageProblemMessage(const FileProblem& problem);
 
 // The conditions of a run in three lines, worded as the spectrum export's header: the model,
@@ -81,13 +88,9 @@ std::vector<std::string> ConditionSummary(const IrradiationConditions& condition
 enum class Notice {
     NoMaterialChosen,  // the filter dialog's OK without a file chosen
     NoFileName,        // the data export's OK with an empty name
-    GraphImageSaved,
-    FiltersLocked,  // a filter added after a run, before "リセット"
+    FiltersLocked,     // a filter added after a run, before "リセット"
     BeamQualityTableCopied,
 };
 std::string NoticeMessage(Notice notice);
-
-// The text without the blanks (ASCII and ideographic) at either end.
-std::string Trimmed(std::string_view text);
 
 }  // namespace tubeline

@@ -50,11 +50,27 @@ TEST(Calculator, DefaultsAreTheWindowsDefaults) {
 TEST(Calculator, ValuesFollowTheFieldRules) {
     const Outcome corrected = Calculate({"--kv", "200"});
     EXPECT_EQ(corrected.Code, 0);
-    EXPECT_EQ(corrected.Err, "tubeline-calc: tube voltage corrected to 150 kV\n");
+    EXPECT_EQ(corrected.Err,
+              "tubeline-calc: 管電圧は 150 kV に直して計算します（30 から 150 kV まで）\n");
     EXPECT_EQ(corrected.Out, Calculate({"--kv", "150"}).Out);
-    EXPECT_EQ(Calculate({"--kv", "120kV", "--al", "1,5"}).Out,
-              Calculate({"--kv", "120", "--al", "1"}).Out);
-    EXPECT_EQ(Calculate({"--al", "-1"}).Code, 0);
+    // Nothing typed is read as something else, and no thickness is negative.
+    for (const auto& [arguments, message] : {
+             std::pair<std::vector<std::string>, std::string>{
+                 {"--kv", "120kV"}, "Ｘ線管電圧の値「120kV」は数値ではありません"},
+             {{"--al", "1,5"}, "アルミ付加フィルタの値「1,5」は数値ではありません"},
+             {{"--inherent", ""}, "固有ろ過（Al 当量）の値を入力して下さい"},
+             {{"--cu", "-0.2"}, "銅付加フィルタの値が負です。厚さは 0 mm 以上にして下さい"},
+             {{"--filter", DataFolder().string() + "/Pb.ele:-1"},
+              "フィルターの厚さの値が負です。厚さは 0 mm 以上にして下さい"},
+             {{"--match-hvl", "0.34.0"}, "目標の半価層の値「0.34.0」は数値ではありません"},
+             {{"--match-hvl", "-2"}, "目標の半価層が正の数ではありません"},
+             {{"--match-hvl", "1e400"}, "目標の半価層の値が数値の範囲を超えています"},
+         }) {
+        const Outcome refused = Calculate(arguments);
+        EXPECT_EQ(refused.Code, 2) << message;
+        EXPECT_EQ(refused.Out, "");
+        EXPECT_EQ(refused.Err, "tubeline-calc: " + message + "\n");
+    }
 }
 
 TEST(Calculator, RejectionsExitTwoWithTheirMessage) {
@@ -125,7 +141,7 @@ TEST(Calculator, FiltersEnterTheSpectra) {
     EXPECT_NE(lead.Out, none.Out);
     EXPECT_EQ(Calculate({"--filter", Material("Pb.ele", "0")}).Out, none.Out);
     // Thicknesses follow the field rules too.
-    EXPECT_EQ(Calculate({"--filter", Material("Pb.ele", "0.1mm")}).Out, lead.Out);
+    EXPECT_EQ(Calculate({"--filter", Material("Pb.ele", " 0.1 ")}).Out, lead.Out);
 }
 
 TEST(Calculator, TheLastColonEndsTheFileName) {

@@ -89,8 +89,8 @@ TEST(JsonOutput, FiguresAreThoseOfTheTextRun) {
 }
 
 TEST(JsonOutput, ConditionsAreTheCorrectedValuesInTypedUnits) {
-    const json beam = JsonOf({"--model", "birch", "--kv", "200", "--al", "0.3", "--cu", "0.1mm",
-                              "--inherent", "1,5", "--rectification", "2"});
+    const json beam = JsonOf({"--model", "birch", "--kv", "200", "--al", "0.3", "--cu", " ０.1 ",
+                              "--inherent", "1", "--rectification", "2"});
     EXPECT_EQ(beam["model"], "birch");
     EXPECT_EQ(beam["conditions"], json({{"tube_voltage_kv", 150.0},
                                         {"target_angle_deg", 16.0},

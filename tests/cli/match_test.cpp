@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calculator_runs.h"
+#include "model/number_text.h"
 
 namespace tubeline {
 namespace {
@@ -57,7 +58,7 @@ TEST(MatchHvl, AReachedTargetIsThePrintedThicknessOfARun) {
                                "--cu",
                                ""},
                           Case{{"--kv", "80"},
-                               {"--match-hvl", "5mm", "--match-with", tin},
+                               {"--match-hvl", "５", "--match-with", tin},
                                "Sn",
                                "--filter",
                                tin + ":"},
@@ -70,7 +71,7 @@ TEST(MatchHvl, AReachedTargetIsThePrintedThicknessOfARun) {
         search.insert(search.end(), c.Search.begin(), c.Search.end());
         const Matched matched = MatchedOf(Calculate(search));
         EXPECT_EQ(matched.Name, c.Name);
-        const double target = std::stod(c.Search[1]);
+        const double target = ReadNumberText(c.Search[1]).Value;
         EXPECT_NEAR(HalfValueLayerOf(matched.Results), target, 0.01) << c.Name;
 
         std::vector<std::string> rerun = c.Conditions;
@@ -99,8 +100,7 @@ TEST(MatchHvl, UnreachedTargetsExitTwoWithTheReason) {
         << beyond.Err;
     EXPECT_EQ(std::count(beyond.Err.begin(), beyond.Err.end(), '\n'), 1);
 
-    EXPECT_NE(Calculate({"--match-hvl", "abc"}).Err.find("正の数ではありません"),
-              std::string::npos);
+    EXPECT_NE(Calculate({"--match-hvl", "0"}).Err.find("正の数ではありません"), std::string::npos);
 }
 
 TEST(MatchHvl, AMaterialFileIsReadAsForAFilter) {

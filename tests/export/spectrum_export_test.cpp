@@ -50,10 +50,9 @@ TEST(WriteSpectrumExport, WritesShiftJisHeaderAndTableWithCrLf) {
     state.Conditions = kConditions;
     AddFilter(state.Filters, LoadMaterialFile(DataFolder() / "Pb.ele"), 0.1);
     AddFilter(state.Filters, LoadMaterialFile(DataFolder() / "Water.mix"), 10);
-    NoRunEffects effects;
-    const RunResult run = ComputeTuckerSpectra(state, {folder / "B_SPCTL.temp"}, effects);
-    ASSERT_TRUE(run.Completed());
-    EXPECT_EQ(run.TableText, ReadBytes(folder / "B_SPCTL.temp"));
+    const RunOutcome outcome = testing::RunModel(state);
+    ASSERT_TRUE(testing::Completed(outcome));
+    const ModelRun& run = std::get<ModelRun>(outcome);
 
     WriteSpectrumExport(folder / "abc.csv", {state.Conditions, state.Filters, run.TableText});
 
@@ -70,7 +69,7 @@ TEST(WriteSpectrumExport, WritesShiftJisHeaderAndTableWithCrLf) {
         "\x90\x85 = 10 mm\r\n"                                            // 水 = 10 mm
         "\r\n";
     // clang-format on
-    const std::vector<std::string> table = testing::CrLfLines(ReadBytes(folder / "B_SPCTL.temp"));
+    const std::vector<std::string> table = testing::CrLfLines(run.TableText);
     ASSERT_EQ(table.size(), 304u);
     std::string exported = header;
     for (int line = 0; line < kSpectrumTableExportedLines; ++line) {
@@ -102,15 +101,15 @@ TEST(WriteSpectrumExport, ANameShiftJisCannotWriteIsRefusedWithItsLine) {
     AddFilter(filters, LoadMaterialFile(DataFolder() / "Pb.ele"), 1);
     filters.FilterName[2] = "Pb☢";
     EXPECT_EQ(ExportErrorOf(folder / "kept.csv", filters),
-              " 保存する内容の 9 行目「Pb☢ = 1 mm」の文字「☢」は Shift-JIS で書けません ");
+              "保存する内容の 9 行目「Pb☢ = 1 mm」の文字「☢」は Shift-JIS で書けません");
     EXPECT_EQ(ReadBytes(folder / "kept.csv"), "precious");
 }
 
 TEST(WriteSpectrumExport, WriteFailuresLeaveAnExistingFileIntact) {
     const ScratchFolder folder;
     EXPECT_EQ(ExportErrorOf(folder / "no" / "a.csv", {}),
-              " ファイル " + (folder / "no" / "a.csv").string() +
-                  " に保存できません（ファイルまたはフォルダがありません） ");
+              "ファイル " + (folder / "no" / "a.csv").string() +
+                  " に保存できません（ファイルまたはフォルダがありません）");
     EXPECT_NE(ExportErrorOf("/dev/full", {}).find("ディスクの空き容量がありません"),
               std::string::npos);
 
@@ -143,9 +142,9 @@ TEST(SaveFilePath, JoinsFolderAndNameAsTyped) {
 TEST(SaveFilePath, ANameWithASeparatorWouldLeaveTheFolderAndIsRefused) {
     for (const char* name : {"/etc/x", "../x", "sub/x", "a\\b"}) {
         EXPECT_EQ(testing::MessageOf([&] { SaveFilePath("/home/op", name, ".csv"); }),
-                  std::string(" ファイル名に区切り文字「") +
+                  std::string("ファイル名に区切り文字「") +
                       (std::string(name).find('/') != std::string::npos ? "/" : "\\") +
-                      "」は使えません。保存フォルダは一覧で選んで下さい ")
+                      "」は使えません。保存フォルダは一覧で選んで下さい")
             << name;
     }
 }

@@ -77,9 +77,8 @@ TEST_F(FaultInjection, ReadOnlyWorkingFolderRunsAndStillExportsTheRun) {
     Find<QPushButton>(form2, "Command1").click();
 
     ASSERT_EQ(messages_.Warnings.size(), 1u);
-    EXPECT_EQ(messages_.Warnings[0], " スペクトル表ファイル " +
-                                         (folder_ / "B_SPCTL.temp").string() +
-                                         " を書き込めません（アクセスが許可されていません） ");
+    EXPECT_EQ(messages_.Warnings[0], "スペクトル表ファイル " + (folder_ / "B_SPCTL.temp").string() +
+                                         " を書き込めません（アクセスが許可されていません）");
     EXPECT_FALSE(Find<QLineEdit>(form2, "Text9").text().isEmpty());
     EXPECT_FALSE(Find<QLineEdit>(form2, "Text1").isEnabled());
     EXPECT_FALSE(fs::exists(folder_ / "B_SPCTL.temp"));
@@ -201,9 +200,9 @@ TEST_F(FaultInjection, AMegabyteOfTextPastedIntoAField) {
     const struct {
         const char* field;
         const char* message;
-    } cases[] = {{"Text1", " Ｘ線管電圧の値が数値の範囲を超えています "},
-                 {"Text5", " ターゲット角度の値が数値の範囲を超えています "},
-                 {"Text3", " アルミ付加フィルタの値が数値の範囲を超えています "}};
+    } cases[] = {{"Text1", "Ｘ線管電圧の値が数値の範囲を超えています"},
+                 {"Text5", "ターゲット角度の値が数値の範囲を超えています"},
+                 {"Text3", "アルミ付加フィルタの値が数値の範囲を超えています"}};
     for (const auto& c : cases) {
         // Reset leaves the target angle as it is.
         Find<QPushButton>(form2, "Command3").click();
@@ -231,12 +230,16 @@ struct OddText {
 
 TEST_F(FaultInjection, OddNumbersInEveryField) {
     const OddText cases[] = {
-        {"NaN", "", " ターゲット角度が最小限度", ""},
-        {"inf", "", " ターゲット角度が最小限度", ""},
-        {"-0", "", " ターゲット角度が最小限度", ""},
-        {"&HFFFFFFFFFFFFFFFF", "", " ターゲット角度が最大限度", " ろ過が厚すぎるため"},
-        {"1e-400", "", " ターゲット角度が最小限度", ""},
-        {"1e400", " Ｘ線管電圧の値が数値の範囲", " ターゲット角度の値が数値の範囲",
+        {"NaN", "Ｘ線管電圧の値「NaN」は数値では", "ターゲット角度の値「NaN」は数値では",
+         "の値「NaN」は数値では"},
+        {"inf", "Ｘ線管電圧の値「inf」は数値では", "ターゲット角度の値「inf」は数値では",
+         "の値「inf」は数値では"},
+        {"-0", "", "ターゲット角度が最小限度", ""},
+        {"&HFFFFFFFFFFFFFFFF", "", "ターゲット角度が最大限度", "ろ過が厚すぎるため"},
+        {"1e-400", "", "ターゲット角度が最小限度", ""},
+        {"-1e-400", "", "ターゲット角度が最小限度", ""},
+        {"-1e-300", "", "ターゲット角度が最小限度", "の値が負です"},
+        {"1e400", "Ｘ線管電圧の値が数値の範囲", "ターゲット角度の値が数値の範囲",
          "の値が数値の範囲"},
     };
     auto program = Start(folder_.Path());

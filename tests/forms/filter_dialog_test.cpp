@@ -127,14 +127,15 @@ TEST_F(FilterDialogTest, ThreeFiltersFillTheSlotsAndDisableSetting) {
 
     dialog_.Open();
     ClickFile(QStringLiteral("Al.ele"));
-    TypeThicknessAndOk(QStringLiteral("abc"));
+    TypeThicknessAndOk(QStringLiteral("0"));
     EXPECT_EQ(ListedNames(), (std::vector<std::string>{"Pb 0.3mm", "Pb 1mm", "Al 0mm"}));
-    EXPECT_FALSE(logic_.Controls().SetFilterEnabled);
+    EXPECT_FALSE(logic_.States().SetFilter);
 
+    // The refusal of a fourth filter asks for "解除" first: after it a filter can be set again.
     logic_.ReleaseFilters();
     EXPECT_EQ(state_.Filters.FilterCount, 0);
     EXPECT_TRUE(ListedNames().empty());
-    EXPECT_FALSE(logic_.Controls().SetFilterEnabled);
+    EXPECT_TRUE(logic_.States().SetFilter);
     EXPECT_EQ(state_.Filters.MuFilter[1][120], 0);
     EXPECT_EQ(state_.Filters.FilterName[1], "Pb");
 }

@@ -28,7 +28,8 @@ class GraphImageDialogTest : public testing::SaveDialogTest<GraphImageDialog> {
 TEST_F(GraphImageDialogTest, SavesTheGraphAsABitmapThatReadsBackTheSame) {
     SaveAs(QStringLiteral("graph"));
     EXPECT_EQ(messages_.Informations,
-              std::vector<std::string>{"グラフをBMP画像として保存しました。"});
+              std::vector<std::string>{"グラフをBMP画像として " + (folder_ / "graph.bmp").string() +
+                                       " に保存しました。"});
     EXPECT_FALSE(dialog_->isVisible());
     QImage saved;
     ASSERT_TRUE(saved.load(QString::fromStdString((folder_ / "graph.bmp").string()), "BMP"));
@@ -77,7 +78,7 @@ TEST_F(GraphImageDialogTest, ANameThatWouldLeaveTheFolderIsRefused) {
         SaveAs(name);
         ASSERT_EQ(messages_.Warnings.size(), 1u) << name.toStdString();
         EXPECT_EQ(messages_.Warnings[0],
-                  " ファイル名に区切り文字「/」は使えません。保存フォルダは一覧で選んで下さい ");
+                  "ファイル名に区切り文字「/」は使えません。保存フォルダは一覧で選んで下さい");
         EXPECT_TRUE(dialog_->isVisible());
     }
     EXPECT_FALSE(fs::exists(elsewhere / "outside.bmp"));
@@ -89,8 +90,8 @@ TEST_F(GraphImageDialogTest, AFileThatCannotBeWrittenIsReportedAndKept) {
     fs::permissions(folder_ / "kept.bmp", fs::perms::owner_read);
     SaveAs(QStringLiteral("kept"));
     ASSERT_EQ(messages_.Warnings.size(), 1u);
-    EXPECT_EQ(messages_.Warnings[0], " グラフ画像を " + (folder_ / "kept.bmp").string() +
-                                         " に保存できません（読み取り専用のファイルです） ");
+    EXPECT_EQ(messages_.Warnings[0], "グラフ画像を " + (folder_ / "kept.bmp").string() +
+                                         " に保存できません（読み取り専用のファイルです）");
     EXPECT_TRUE(dialog_->isVisible());
     EXPECT_EQ(ReadBytes(folder_ / "kept.bmp"), "precious");
 }

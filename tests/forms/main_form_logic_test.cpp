@@ -6,8 +6,8 @@
 
 #include "export/spectrum_export.h"
 #include "graph/palette.h"
-#include "model/leading_number.h"
 #include "model/number_format.h"
+#include "model/number_text.h"
 #include "support/image_probe.h"
 #include "support/recording_operator.h"
 #include "support/test_data.h"
@@ -27,7 +27,7 @@ class MainFormLogicTest : public ::testing::Test {
     }
 
     const MainFormControls& Controls() const { return logic_.Controls(); }
-    MainFormState State() const { return StateOf(logic_.Controls()); }
+    MainFormPhase State() const { return logic_.Phase(); }
     int RedPixels() const {
         return CountColour(canvas_.Image(), canvas_.Image().rect(), PaletteColour(12));
     }
@@ -51,7 +51,7 @@ TEST_F(MainFormLogicTest, ChoosingAModelPreparesTheWindowForEditing) {
     EXPECT_EQ(Controls().Fields.InherentFiltration, "2.5");
     EXPECT_EQ(Controls().Fields.AluminiumFilter, "0");
     EXPECT_EQ(Controls().Fields.CopperFilter, "0");
-    EXPECT_EQ(State(), MainFormState::Editing);
+    EXPECT_EQ(State(), MainFormPhase::Editing);
     EXPECT_EQ(state_.Conditions.Rectification, RectificationMode::ConstantPotential);
     EXPECT_EQ(logic_.VerticalAxisMode(), VerticalAxis::PhotonFluence);
     for (const bool visible : Controls().LegendVisible) {
@@ -68,7 +68,7 @@ TEST_F(MainFormLogicTest, CalculateMovesToComputedAndShowsTheResults) {
     logic_.ChooseModel(SpectrumModel::Tucker);
     logic_.Calculate();
     EXPECT_TRUE(messages_.Warnings.empty());
-    EXPECT_EQ(State(), MainFormState::Computed);
+    EXPECT_EQ(State(), MainFormPhase::Computed);
     EXPECT_TRUE(Controls().LegendVisible[6]);
     EXPECT_EQ(std::count(Controls().LegendVisible.begin(), Controls().LegendVisible.end(), true),
               1);
@@ -88,7 +88,7 @@ TEST_F(MainFormLogicTest, CalculateMovesToComputedAndShowsTheResults) {
     // Calculating again from Computed recomputes the locked conditions.
     const std::string layer = Controls().HalfValueLayer;
     logic_.Calculate();
-    EXPECT_EQ(State(), MainFormState::Computed);
+    EXPECT_EQ(State(), MainFormPhase::Computed);
     EXPECT_EQ(Controls().HalfValueLayer, layer);
 }
 
@@ -98,10 +98,10 @@ TEST_F(MainFormLogicTest, RejectedAngleStaysInEditingAndCorrectsTheFields) {
     logic_.Fields().TargetAngle = "10";
     logic_.Calculate();
     EXPECT_EQ(messages_.Warnings,
-              std::vector<std::string>{" ターゲット角度が最小限度 (12度) 以下です "});
+              std::vector<std::string>{"ターゲット角度が最小限度 (12度) 以下です"});
     EXPECT_EQ(Controls().Fields.TubeVoltage, "150");
     EXPECT_EQ(Controls().Fields.TargetAngle, "12");
-    EXPECT_EQ(State(), MainFormState::Editing);
+    EXPECT_EQ(State(), MainFormPhase::Editing);
     EXPECT_FALSE(TableFileExists());
     EXPECT_EQ(RedPixels(), 0);
 
@@ -110,7 +110,7 @@ TEST_F(MainFormLogicTest, RejectedAngleStaysInEditingAndCorrectsTheFields) {
         logic_.Fields().TargetAngle = angle;
         logic_.Calculate();
         ASSERT_EQ(messages_.Warnings.size(), 1u) << angle;
-        EXPECT_EQ(State(), MainFormState::Editing);
+        EXPECT_EQ(State(), MainFormPhase::Editing);
         EXPECT_EQ(Controls().Fields.TargetAngle, angle);
     }
 }
@@ -121,9 +121,9 @@ TEST_F(MainFormLogicTest, ResetReturnsToEditingWithDefaultsButKeepsTheAngle) {
     logic_.Fields().AluminiumFilter = "1";
     logic_.ChooseRectification(RectificationMode::ThreePhaseTwelvePulse);
     logic_.Calculate();
-    logic_.DrawAngle(2);
+    logic_.ToggleAngle(2);
     logic_.Reset();
-    EXPECT_EQ(State(), MainFormState::Editing);
+    EXPECT_EQ(State(), MainFormPhase::Editing);
     EXPECT_EQ(Controls().Fields.TargetAngle, "20");
     EXPECT_EQ(Controls().Fields.AluminiumFilter, "0");
     EXPECT_TRUE(Controls().HalfValueLayer.empty());
@@ -141,31 +141,31 @@ TEST_F(MainFormLogicTest, ClearAfterARunLeavesNeitherStateAndAngleButtonsUsable)
     state_.Filters.MuFilter[1].fill(3);
     logic_.Calculate();
     logic_.Clear();
-    EXPECT_EQ(State(), MainFormState::Neither);
-    EXPECT_TRUE(Controls().FieldsEnabled);
-    EXPECT_TRUE(Controls().SetFilterEnabled);
-    EXPECT_TRUE(Controls().ReleaseFiltersEnabled);
-    EXPECT_TRUE(Controls().AngleButtonsEnabled);
-    EXPECT_FALSE(Controls().OptionsEnabled);
-    EXPECT_TRUE(Controls().ExportsEnabled);
+    EXPECT_EQ(State(), MainFormPhase::Cleared);
+    EXPECT_TRUE(logic_.States().Fields);
+    EXPECT_TRUE(logic_.States().SetFilter);
+    EXPECT_TRUE(logic_.States().ReleaseFilters);
+    EXPECT_TRUE(logic_.States().AngleButtons);
+    EXPECT_FALSE(logic_.States().Options);
+    EXPECT_TRUE(logic_.States().Exports);
     EXPECT_EQ(state_.Filters.FilterCount, 0);
     EXPECT_EQ(state_.Filters.MuFilter[1][150], 0);
     EXPECT_EQ(RedPixels(), 0);
 
-    logic_.DrawAngle(6);
+    logic_.ToggleAngle(6);
     EXPECT_GT(RedPixels(), 100);
     EXPECT_TRUE(Controls().LegendVisible[6]);
 
     logic_.Calculate();
-    EXPECT_EQ(State(), MainFormState::Computed);
+    EXPECT_EQ(State(), MainFormPhase::Computed);
 }
 
 TEST_F(MainFormLogicTest, BeforeAnyRunClearKeepsTheAngleButtonsDisabled) {
     logic_.ChooseModel(SpectrumModel::Birch);
     logic_.Clear();
-    EXPECT_FALSE(Controls().AngleButtonsEnabled);
+    EXPECT_FALSE(logic_.States().AngleButtons);
     const QImage before = canvas_.Image();
-    logic_.DrawAngle(3);
+    logic_.ToggleAngle(3);
     EXPECT_EQ(before, canvas_.Image());
     EXPECT_FALSE(Controls().LegendVisible[3]);
 }
@@ -176,7 +176,7 @@ TEST_F(MainFormLogicTest, AngleButtonsDrawInTheirColours) {
     for (const auto& [angle, colour] : {std::pair{1, 6}, {5, 13}, {11, 0}, {9, 9}}) {
         const int before =
             CountColour(canvas_.Image(), canvas_.Image().rect(), PaletteColour(colour));
-        logic_.DrawAngle(angle);
+        logic_.ToggleAngle(angle);
         EXPECT_TRUE(Controls().LegendVisible[angle]);
         if (colour != 0) {
             EXPECT_GT(CountColour(canvas_.Image(), canvas_.Image().rect(), PaletteColour(colour)),
@@ -204,7 +204,7 @@ TEST_F(MainFormLogicTest, ZeroSpectraShowTheMessageAndKeepTheWindowAsItWas) {
     logic_.Calculate();
     ASSERT_EQ(messages_.Warnings.size(), 1u);
     EXPECT_NE(messages_.Warnings[0].find("0 になりました"), std::string::npos);
-    EXPECT_EQ(State(), MainFormState::Editing);
+    EXPECT_EQ(State(), MainFormPhase::Editing);
     EXPECT_FALSE(logic_.HasCompletedRun());
     EXPECT_FALSE(TableFileExists());
     EXPECT_TRUE(Controls().HalfValueLayer.empty());
@@ -216,7 +216,7 @@ TEST_F(MainFormLogicTest, UnwritableTableFileIsReportedAfterAComputedRun) {
     MainFormLogic logic(state, canvas_, messages_, view_, folder_ / "no such folder");
     logic.ChooseModel(SpectrumModel::Tucker);
     logic.Calculate();
-    EXPECT_EQ(StateOf(logic.Controls()), MainFormState::Computed);
+    EXPECT_EQ(logic.Phase(), MainFormPhase::Computed);
     ASSERT_EQ(messages_.Warnings.size(), 1u);
     EXPECT_NE(messages_.Warnings[0].find("B_SPCTL.temp を書き込めません"), std::string::npos);
     // The run's own lines are still there to export.
@@ -244,7 +244,7 @@ TEST_F(MainFormLogicTest, AFilterCannotJoinComputedConditions) {
         logic_.AddFilter(testing::DataFolder() / "Pb.ele", "0.1");
     ASSERT_TRUE(refusal);
     EXPECT_EQ(*refusal,
-              " 計算した条件にはフィルターを追加できません。「リセット」してから設定して下さい ");
+              "計算した条件にはフィルターを追加できません。「リセット」してから設定して下さい");
     EXPECT_EQ(state_.Filters.FilterCount, 0);
     EXPECT_TRUE(Controls().FilterList.empty());
     EXPECT_EQ(SpectrumExportLines(*logic_.LastRun()), SpectrumExportLines(before));
@@ -285,7 +285,7 @@ TEST_F(MainFormLogicTest, CommandsDuringARunAreIgnored) {
         logic_.Reset();
         logic_.Clear();
         logic_.ReleaseFilters();
-        logic_.DrawAngle(1);
+        logic_.ToggleAngle(1);
         logic_.ChooseVerticalAxis(VerticalAxis::AirKerma);
         logic_.ChooseRectification(RectificationMode::SinglePhaseFullWave);
         logic_.Calculate();
@@ -294,7 +294,7 @@ TEST_F(MainFormLogicTest, CommandsDuringARunAreIgnored) {
     };
     logic_.Calculate();
     EXPECT_FALSE(logic_.RunInProgress());
-    EXPECT_EQ(StateOf(Controls()), MainFormState::Computed);
+    EXPECT_EQ(logic_.Phase(), MainFormPhase::Computed);
     EXPECT_EQ(logic_.VerticalAxisMode(), VerticalAxis::PhotonFluence);
     EXPECT_EQ(state_.Conditions.Rectification, RectificationMode::ConstantPotential);
     EXPECT_EQ(state_.Filters.FilterCount, 0);
@@ -319,19 +319,20 @@ TEST_F(MainFormLogicTest, AMatchedAluminiumIsSetWithTheRunsConditionsAfterAReset
     logic_.Clear();
     logic_.Fields().TubeVoltage = "120";
 
-    const std::optional<AluminiumMatch> match = logic_.MatchAddedAluminium("３．５ mm");
+    const std::optional<AluminiumMatch> match = logic_.MatchAddedAluminium("３．５");
     ASSERT_TRUE(match);
     EXPECT_EQ(match->TargetMm, 3.5);
     const auto* reached = std::get_if<HalfValueLayerReached>(&match->Result);
     ASSERT_NE(reached, nullptr) << match->Result.index();
-    EXPECT_EQ(State(), MainFormState::Editing);
+    EXPECT_EQ(State(), MainFormPhase::Editing);
     EXPECT_TRUE(Controls().HalfValueLayer.empty());
     EXPECT_EQ(RedPixels(), 0);
     EXPECT_EQ(Controls().Fields.TubeVoltage, "80");
-    EXPECT_NEAR(LeadingNumber(Controls().Fields.AluminiumFilter), reached->ThicknessMm, 0.0005);
+    EXPECT_NEAR(ReadNumberText(Controls().Fields.AluminiumFilter).Value, reached->ThicknessMm,
+                0.0005);
     EXPECT_EQ(state_.Filters.FilterCount, 1);
     EXPECT_EQ(Controls().FilterList.size(), 1u);
-    EXPECT_TRUE(Controls().SetFilterEnabled);
+    EXPECT_TRUE(logic_.States().SetFilter);
 
     logic_.Calculate();
     const std::optional<BeamQualityFigures>& centre = (*logic_.LastRunFigures())[6];
@@ -354,8 +355,8 @@ TEST_F(MainFormLogicTest, ATargetBelowTheUnfilteredLayerChangesNothing) {
     const auto* below = std::get_if<HalfValueLayerBelowUnfiltered>(&match->Result);
     ASSERT_NE(below, nullptr);
     EXPECT_GT(below->UnfilteredHalfValueLayerMm, 2);
-    EXPECT_LT(below->UnfilteredHalfValueLayerMm, LeadingNumber(computed.HalfValueLayer));
-    EXPECT_EQ(State(), MainFormState::Computed);
+    EXPECT_LT(below->UnfilteredHalfValueLayerMm, ReadNumberText(computed.HalfValueLayer).Value);
+    EXPECT_EQ(State(), MainFormPhase::Computed);
     EXPECT_EQ(Controls().Fields.AluminiumFilter, "2");
     EXPECT_EQ(Controls().HalfValueLayer, computed.HalfValueLayer);
     EXPECT_EQ(SpectrumExportLines(*logic_.LastRun()), SpectrumExportLines(run));

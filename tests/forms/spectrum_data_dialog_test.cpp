@@ -23,9 +23,8 @@ class SpectrumDataDialogTest : public testing::SaveDialogTest<SpectrumDataDialog
         CalculationState state;
         state.Attenuation = testing::ShippedAttenuation();
         state.Conditions = {SpectrumModel::Tucker, 100, 12, 0.25, 0.3 * 0.1, 0, rectification};
-        NoRunEffects none;
-        const RunResult run = ComputeChosenModel(state, {}, none);
-        return {state.Conditions, state.Filters, run.TableText};
+        const RunOutcome run = testing::RunModel(state);
+        return {state.Conditions, state.Filters, std::get<ModelRun>(run).TableText};
     }
 };
 
@@ -50,7 +49,7 @@ TEST_F(SpectrumDataDialogTest, SavesShiftJisWithCrLfAndConfirms) {
     const fs::path saved = folder_ / "abc.csv";
     ASSERT_TRUE(fs::exists(saved)) << (messages_.Warnings.empty() ? "" : messages_.Warnings[0]);
     EXPECT_EQ(messages_.Informations,
-              std::vector<std::string>{" データを " + saved.string() + " に保存しました "});
+              std::vector<std::string>{"データを " + saved.string() + " に保存しました"});
     EXPECT_FALSE(dialog_->isVisible());
     const std::string bytes = ReadBytes(saved);
     // 単相全波 in Shift-JIS.

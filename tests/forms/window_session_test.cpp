@@ -206,7 +206,7 @@ TEST_F(WindowSession, InEnglishEveryCaptionFitsAndMessagesFollow) {
         Find<QLineEdit>(form2, "Text5").textEdited(QStringLiteral("5"));
         Button(form2, "Command1").click();
         ASSERT_EQ(messages_.Warnings.size(), 1u);
-        EXPECT_EQ(messages_.Warnings[0], " The target angle is below the minimum (12 degrees) ");
+        EXPECT_EQ(messages_.Warnings[0], "The target angle is below the minimum (12 degrees)");
     }
     SpeakWindowLanguage(Language::Japanese);
     EXPECT_EQ(NoticeMessage(Notice::NoFileName), "ファイル名を入力して下さい");
@@ -221,7 +221,7 @@ TEST_F(WindowSession, RejectionShowsTheWarningAndResetsTheAngleField) {
     QTest::keyClicks(&angle, QStringLiteral("11.99"));
     Button(program.MainWindow(), "Command1").click();
     EXPECT_EQ(messages_.Warnings,
-              std::vector<std::string>{" ターゲット角度が最小限度 (12度) 以下です "});
+              std::vector<std::string>{"ターゲット角度が最小限度 (12度) 以下です"});
     EXPECT_EQ(angle.text(), "12");
     EXPECT_TRUE(angle.isEnabled());
 }

@@ -18,8 +18,7 @@ const QColor kRed = PaletteColour(12);
 
 SpectrumTable RunAt(double kv) {
     CalculationState state = TuckerBeamState(kv);
-    NoRunEffects none;
-    EXPECT_TRUE(ComputeChosenModel(state, {}, none).Completed());
+    EXPECT_TRUE(testing::Completed(testing::RunModel(state)));
     return state.Spectra;
 }
 

@@ -112,8 +112,7 @@ TEST(BeamQualityFigures, FiguresBeyondTheSearchRangeAreAbsent) {
 
 CalculationState BeamOf(double aluminiumMm) {
     CalculationState state = TuckerBeamState(100, 0.1 * aluminiumMm);
-    NoRunEffects none;
-    EXPECT_TRUE(ComputeChosenModel(state, {}, none).Completed());
+    EXPECT_TRUE(testing::Completed(testing::RunModel(state)));
     return state;
 }
 

@@ -73,12 +73,12 @@ TEST(FilterListLineOf, ShowsTheThicknessAsTyped) {
     EXPECT_EQ(FilterThicknessText(filters, 2), "2.5");
 }
 
-TEST(AddFilterFromFile, ReadsTheThicknessLikeEveryField) {
+TEST(AddFilterFromFile, ReadsTheThicknessAsOneNumberLikeEveryField) {
     MaterialFilter filters;
-    EXPECT_FALSE(AddFilterFromFile(filters, DataFolder() / "Cu.ele", " 0.5 mm"));
+    EXPECT_FALSE(AddFilterFromFile(filters, DataFolder() / "Cu.ele", " ０.5 "));
     EXPECT_EQ(filters.FilterThickness[1], 0.5 * 0.1);
-    // A text without a number is 0 mm: a listed filter that lets everything through.
-    EXPECT_FALSE(AddFilterFromFile(filters, DataFolder() / "Pb.ele", "thick"));
+    // A thickness of 0 mm is a listed filter that lets everything through.
+    EXPECT_FALSE(AddFilterFromFile(filters, DataFolder() / "Pb.ele", "0"));
     EXPECT_EQ(filters.FilterCount, 2);
     EXPECT_EQ(FilterListLineOf(filters, 2).Thickness, "0mm");
     for (int j = 1; j <= kEnergyBinCount; ++j) {
@@ -107,12 +107,26 @@ TEST(AddFilterFromFile, ARefusedFileOrThicknessChangesNothing) {
                   "項目がありません）。 [file]");
     EXPECT_NE(messageOf(folder / "None.ele", "1").find("を読めません"), std::string::npos);
     EXPECT_EQ(messageOf(folder / "Emoji.mix", "1"),
-              " 材質名「Water 💧」の文字「💧」は Shift-JIS "
+              "材質名「Water 💧」の文字「💧」は Shift-JIS "
               "で書けないため、このフィルターはスペクトルデータに保存できません。材質ファイルの 1 "
-              "行目を直して下さい  [file]");
+              "行目を直して下さい [file]");
     EXPECT_EQ(messageOf(DataFolder() / "Pb.ele", "1e999"),
-              " フィルターの厚さの値が数値の範囲を超えています ");
+              "フィルターの厚さの値が数値の範囲を超えています");
     EXPECT_EQ(messageOf(DataFolder() / "Pb.ele", ""), "フィルターの厚さを入力して下さい。");
+    EXPECT_EQ(messageOf(DataFolder() / "Pb.ele", "1,5"),
+              "フィルターの厚さの値「1,5」は数値ではありません");
+    EXPECT_EQ(messageOf(DataFolder() / "Pb.ele", "-1"),
+              "フィルターの厚さの値が負です。厚さは 0 mm 以上にして下さい");
+    // A name that a spreadsheet would run as a formula when it opens the exported data.
+    for (const char* start : {"=", "+", "-", "@", "\t"}) {
+        WriteBytes(folder / "Formula.mix",
+                   start + std::string("WEBSERVICE(\"x\")") + water.substr(water.find('\n')));
+        EXPECT_EQ(messageOf(folder / "Formula.mix", "1"),
+                  "材質名「" + std::string(start) +
+                      "WEBSERVICE(\"x\")」は表計算ソフトで数式として読まれるため、このフィルター"
+                      "はスペクトルデータに保存できません。材質ファイルの 1 行目を =、+、-、@ "
+                      "以外の文字で始めて下さい [file]");
+    }
     // A thickness given as a number: NaN is refused like a number beyond the double range, a
     // file problem first.
     const auto refusalOf = [&](const std::filesystem::path& file, double thicknessMm) {
@@ -120,8 +134,10 @@ TEST(AddFilterFromFile, ARefusedFileOrThicknessChangesNothing) {
         return refusal ? FilterRefusalMessage(*refusal) : "added";
     };
     EXPECT_EQ(refusalOf(DataFolder() / "Pb.ele", std::nan("")),
-              " フィルターの厚さの値が数値の範囲を超えています ");
+              "フィルターの厚さの値が数値の範囲を超えています");
     EXPECT_NE(refusalOf(folder / "None.ele", std::nan("")).find("を読めません"), std::string::npos);
+    EXPECT_EQ(refusalOf(DataFolder() / "Pb.ele", -1e-300),
+              "フィルターの厚さの値が負です。厚さは 0 mm 以上にして下さい");
 
     EXPECT_EQ(filters.FilterCount, before.FilterCount);
     EXPECT_EQ(filters.FilterName, before.FilterName);
@@ -132,7 +148,7 @@ TEST(AddFilterFromFile, ARefusedFileOrThicknessChangesNothing) {
     EXPECT_EQ(messageOf(DataFolder() / "Pb.ele", "1"), "added");
     EXPECT_EQ(messageOf(DataFolder() / "Pb.ele", "1"), "added");
     EXPECT_EQ(messageOf(DataFolder() / "Pb.ele", "1"),
-              " フィルターは３種類までです。「解除」してから設定して下さい ");
+              "フィルターは３種類までです。「解除」してから設定して下さい");
     EXPECT_EQ(filters.FilterCount, 3);
 }
 
@@ -140,8 +156,7 @@ TEST(AddFilterFromFile, ARefusedFileOrThicknessChangesNothing) {
 SpectrumTable TuckerSpectraWith(const MaterialFilter& filters) {
     CalculationState state = TuckerBeamState(80);
     state.Filters = filters;
-    NoRunEffects effects;
-    EXPECT_TRUE(ComputeTuckerSpectra(state, {}, effects).Completed());
+    EXPECT_TRUE(testing::Completed(testing::RunModel(state)));
     return state.Spectra;
 }
 

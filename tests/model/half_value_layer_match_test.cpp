@@ -21,8 +21,7 @@ ModelInputs InputsOf(const CalculationState& state) {
 
 // The first half-value layer a calculation shows for these conditions.
 double LayerOf(CalculationState state) {
-    NoRunEffects none;
-    EXPECT_TRUE(ComputeChosenModel(state, {}, none).Completed());
+    EXPECT_TRUE(testing::Completed(testing::RunModel(state)));
     return state.Quality.HalfValueLayer.value_or(NAN);
 }
 
@@ -98,8 +97,7 @@ TEST(MatchHalfValueLayer, TargetBeyondTheRangeIsSaid) {
     CalculationState thicker = state;
     AddFilter(thicker.Filters, LoadMaterialFile(DataFolder() / "W.ele"),
               vanishing.ThicknessMm + kMatchToleranceMm);
-    NoRunEffects none;
-    EXPECT_FALSE(ComputeChosenModel(thicker, {}, none).Completed());
+    EXPECT_FALSE(testing::Completed(testing::RunModel(thicker)));
 }
 
 TEST(MatchHalfValueLayer, RefusedWithoutASearch) {

@@ -14,6 +14,7 @@
 #include "oracle/straightforward_model.h"
 #include "support/test_data.h"
 #include "texts/messages.h"
+#include "texts/result_texts.h"
 
 namespace tubeline {
 namespace {
@@ -140,28 +141,6 @@ Deviation SpectraDeviation(const SpectrumTable& expected, const SpectrumTable& a
     return worst;
 }
 
-// Keeps the texts a run shows and the order of its effects.
-class RecordedEffects : public RunEffects {
-  public:
-    explicit RecordedEffects(std::filesystem::path tableFile = {})
-        : tableFile_(std::move(tableFile)) {}
-    void ProcessPendingEvents() override {
-        Log.push_back(tableFile_.empty() || std::filesystem::exists(tableFile_)
-                          ? "events"
-                          : "events before the table file");
-    }
-    void DrawCentralCurve() override { Log.push_back("draw central curve"); }
-    void ShowBeamQuality(const BeamQualityTexts& texts) override {
-        Texts = texts;
-        Log.push_back("show");
-    }
-    std::vector<std::string> Log;
-    BeamQualityTexts Texts;
-
-  private:
-    std::filesystem::path tableFile_;
-};
-
 // The production pipeline sums in another order and follows the target attenuation by a
 // recurrence; the oracle evaluates every term on its own.
 constexpr double kRelativeTolerance = 1e-12;
@@ -177,11 +156,9 @@ TEST_P(AgreesWithOracle, SpectraAgreeAndTableFileAndTextsAreIdentical) {
     const oracle::OracleRun expected =
         oracle::RunStraightforward(state.Conditions, state.Attenuation, state.Filters);
 
-    const ScratchFolder folder;
-    RecordedEffects effects;
-    const RunResult result = ComputeChosenModel(state, {folder / "B_SPCTL.temp"}, effects);
-    ASSERT_TRUE(result.Completed()) << RunRefusalMessage(*result.Refusal);
-    ASSERT_FALSE(result.TableFileProblem);
+    const RunOutcome outcome = testing::RunModel(state);
+    ASSERT_TRUE(testing::Completed(outcome)) << RunRefusalMessage(std::get<RunRefusal>(outcome));
+    const ModelRun& run = std::get<ModelRun>(outcome);
 
     const Deviation spectra = SpectraDeviation(expected.Spectra, state.Spectra);
     EXPECT_LE(spectra.Relative, kRelativeTolerance) << spectra.Where;
@@ -196,9 +173,10 @@ TEST_P(AgreesWithOracle, SpectraAgreeAndTableFileAndTextsAreIdentical) {
     ASSERT_TRUE(state.Quality.HalfValueLayer);
     EXPECT_NEAR(*state.Quality.HalfValueLayer, *expected.Quality.HalfValueLayer,
                 kHalfValueLayerToleranceMm);
-    EXPECT_EQ(ReadBytes(folder / "B_SPCTL.temp"), expected.TableFile);
-    EXPECT_EQ(effects.Texts.HalfValueLayer, expected.HalfValueLayerText);
-    EXPECT_EQ(effects.Texts.FluencePerExposure, expected.FluencePerExposureText);
+    EXPECT_EQ(run.TableText, expected.TableFile);
+    const BeamQualityTexts texts = ResultTexts(run.Quality);
+    EXPECT_EQ(texts.HalfValueLayer, expected.HalfValueLayerText);
+    EXPECT_EQ(texts.FluencePerExposure, expected.FluencePerExposureText);
 }
 
 std::string GridPointName(const ::testing::TestParamInfo<GridPoint>& info) {
@@ -223,15 +201,14 @@ TEST(SpectrumModel, NoRunLeaksIntoTheNext) {
     for (const SpectrumModel model : {SpectrumModel::Tucker, SpectrumModel::Birch}) {
         CalculationState reused =
             StateFor(model, RectificationMode::SinglePhaseFullWave, 150, 12, true);
-        NoRunEffects none;
-        ASSERT_TRUE(ComputeChosenModel(reused, {}, none).Completed());
+        ASSERT_TRUE(testing::Completed(testing::RunModel(reused)));
         reused.Conditions.TubeVoltage = 50;
         reused.Conditions.Rectification = RectificationMode::ConstantPotential;
-        ASSERT_TRUE(ComputeChosenModel(reused, {}, none).Completed());
+        ASSERT_TRUE(testing::Completed(testing::RunModel(reused)));
 
         CalculationState fresh =
             StateFor(model, RectificationMode::ConstantPotential, 50, 12, true);
-        ASSERT_TRUE(ComputeChosenModel(fresh, {}, none).Completed());
+        ASSERT_TRUE(testing::Completed(testing::RunModel(fresh)));
         ExpectSameSpectra(fresh.Spectra, reused.Spectra);
         EXPECT_EQ(fresh.Quality.KermaShare, reused.Quality.KermaShare);
         EXPECT_EQ(fresh.Quality.KermaTransmission, reused.Quality.KermaTransmission);
@@ -240,37 +217,27 @@ TEST(SpectrumModel, NoRunLeaksIntoTheNext) {
     }
 }
 
-TEST(SpectrumModel, EffectsComeInTheirFixedOrderAfterTheTableFile) {
-    const ScratchFolder folder;
-    CalculationState state =
-        StateFor(SpectrumModel::Tucker, RectificationMode::ConstantPotential, 100, 12, true);
-    RecordedEffects effects(folder / "B_SPCTL.temp");
-    ASSERT_TRUE(ComputeTuckerSpectra(state, {folder / "B_SPCTL.temp"}, effects).Completed());
-    EXPECT_EQ(effects.Log,
-              (std::vector<std::string>{"events", "draw central curve", "events", "show"}));
-}
-
 TEST(SpectrumModel, ModelChoiceRunsItsModel) {
-    NoRunEffects none;
     CalculationState tucker = StateFor(SpectrumModel::Tucker, kConstant, 100, 16, false);
     CalculationState birch = StateFor(SpectrumModel::Birch, kConstant, 100, 16, false);
-    CalculationState chosenTucker = tucker;
-    CalculationState chosenBirch = birch;
-    ComputeTuckerSpectra(tucker, {}, none);
-    ComputeBirchSpectra(birch, {}, none);
-    ComputeChosenModel(chosenTucker, {}, none);
-    ComputeChosenModel(chosenBirch, {}, none);
-    EXPECT_EQ(chosenTucker.Spectra.PhotonSpectrum, tucker.Spectra.PhotonSpectrum);
-    EXPECT_EQ(chosenBirch.Spectra.PhotonSpectrum, birch.Spectra.PhotonSpectrum);
-    EXPECT_NE(tucker.Spectra.PhotonSpectrum, birch.Spectra.PhotonSpectrum);
+    const auto spectra = [](const RunOutcome& outcome) {
+        return std::get<ModelRun>(outcome).Spectra->PhotonSpectrum;
+    };
+    const auto inputs = [](const CalculationState& state) {
+        return ModelInputs{state.Conditions, state.Attenuation, state.Filters};
+    };
+    const AngleEnergyArray tuckerSpectra = spectra(ComputeTuckerSpectra(inputs(tucker)));
+    const AngleEnergyArray birchSpectra = spectra(ComputeBirchSpectra(inputs(birch)));
+    EXPECT_EQ(spectra(ComputeChosenModel(inputs(tucker))), tuckerSpectra);
+    EXPECT_EQ(spectra(ComputeChosenModel(inputs(birch))), birchSpectra);
+    EXPECT_NE(tuckerSpectra, birchSpectra);
 }
 
 TEST(SpectrumModel, SpectraHaveTheShapeOfTheModel) {
     for (const SpectrumModel model : {SpectrumModel::Tucker, SpectrumModel::Birch}) {
-        NoRunEffects none;
         CalculationState state =
             StateFor(model, RectificationMode::ConstantPotential, 71, 12, false);
-        ASSERT_TRUE(ComputeChosenModel(state, {}, none).Completed());
+        ASSERT_TRUE(testing::Completed(testing::RunModel(state)));
         const SpectrumTable& spectra = state.Spectra;
         double largestFluence = 0, largestKerma = 0;
         for (int a = 1; a <= kAngleCount; ++a) {
@@ -297,7 +264,7 @@ TEST(SpectrumModel, SpectraHaveTheShapeOfTheModel) {
             EXPECT_GT(sample[bin], 1.01 * (sample[bin - 1] + sample[bin + 1]) / 2) << bin;
         }
         state.Conditions.TubeVoltage = 70;
-        ASSERT_TRUE(ComputeChosenModel(state, {}, none).Completed());
+        ASSERT_TRUE(testing::Completed(testing::RunModel(state)));
         for (const int bin : {116, 119, 134, 138}) {
             const EnergyArray& sample = state.Spectra.SampleSpectrum;
             EXPECT_LT(sample[bin], 1.01 * (sample[bin - 1] + sample[bin + 1]) / 2) << bin;
@@ -306,59 +273,33 @@ TEST(SpectrumModel, SpectraHaveTheShapeOfTheModel) {
 }
 
 TEST(SpectrumModel, ReleasedFilterSlotsTransmitEverything) {
-    NoRunEffects none;
     CalculationState bare =
         StateFor(SpectrumModel::Tucker, RectificationMode::ThreePhaseTwelvePulse, 90, 14, false);
     CalculationState released = bare;
     released.Filters.FilterThickness = {0, 3, 3, 3};
-    ComputeChosenModel(bare, {}, none);
-    ComputeChosenModel(released, {}, none);
+    testing::RunModel(bare);
+    testing::RunModel(released);
     EXPECT_EQ(bare.Spectra.PhotonSpectrum, released.Spectra.PhotonSpectrum);
 }
 
-TEST(SpectrumModel, ZeroSpectraAreRefusedAndChangeNothing) {
-    const ScratchFolder folder;
-    WriteBytes(folder / "B_SPCTL.temp", "last run's table");
+TEST(SpectrumModel, ZeroSpectraAreRefused) {
     CalculationState state = StateFor(SpectrumModel::Birch, kConstant, 100, 16, false);
-    NoRunEffects none;
-    ASSERT_TRUE(ComputeChosenModel(state, {}, none).Completed());
-    const SpectrumTable before = state.Spectra;
     state.Conditions.CopperFilter = 1e6;  // 10 km of copper
-
-    RecordedEffects effects;
-    const RunResult result = ComputeChosenModel(state, {folder / "B_SPCTL.temp"}, effects);
-    EXPECT_EQ(result.Refusal, RunRefusal::ZeroSpectra);
+    const RunOutcome outcome = testing::RunModel(state);
+    ASSERT_TRUE(std::holds_alternative<RunRefusal>(outcome));
+    EXPECT_EQ(std::get<RunRefusal>(outcome), RunRefusal::ZeroSpectra);
     EXPECT_NE(RunRefusalMessage(RunRefusal::ZeroSpectra)
                   .find("スペクトルがすべてのエネルギーで 0 になりました"),
               std::string::npos);
-    EXPECT_TRUE(effects.Log.empty());
-    ExpectSameSpectra(before, state.Spectra);
-    EXPECT_EQ(ReadBytes(folder / "B_SPCTL.temp"), "last run's table");
 }
 
 TEST(SpectrumModel, ValuesBeyondTheDoubleRangeAreRefused) {
     CalculationState state = StateFor(SpectrumModel::Tucker, kConstant, 100, 12, false);
     state.Conditions.AluminiumFilter = -1e5;  // a negative filter amplifies without bound
-    RecordedEffects effects;
-    const RunResult result = ComputeChosenModel(state, {}, effects);
-    EXPECT_EQ(result.Refusal, RunRefusal::OutOfRange);
-    EXPECT_TRUE(effects.Log.empty());
+    const RunOutcome outcome = testing::RunModel(state);
+    ASSERT_TRUE(std::holds_alternative<RunRefusal>(outcome));
+    EXPECT_EQ(std::get<RunRefusal>(outcome), RunRefusal::OutOfRange);
     EXPECT_EQ(state.Spectra.SpectrumPeak, 0);
-}
-
-TEST(SpectrumModel, UnwritableTableFileIsReportedAndTheRunCompletes) {
-    const ScratchFolder folder;
-    CalculationState state = StateFor(SpectrumModel::Tucker, kConstant, 100, 12, false);
-    RecordedEffects effects;
-    const std::filesystem::path table = folder / "missing" / "B_SPCTL.temp";
-    const RunResult result = ComputeChosenModel(state, {table}, effects);
-    ASSERT_TRUE(result.Completed());
-    ASSERT_TRUE(result.TableFileProblem);
-    EXPECT_EQ(TableFileMessage(*result.TableFileProblem),
-              " スペクトル表ファイル " + table.string() +
-                  " を書き込めません（ファイルまたはフォルダがありません） ");
-    EXPECT_EQ(effects.Log.size(), 4u);
-    EXPECT_GT(state.Spectra.SpectrumPeak, 0);
 }
 
 }  // namespace

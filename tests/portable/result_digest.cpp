@@ -115,16 +115,18 @@ void PrintRun(CalculationState& state, const GridPoint& point, const MaterialFil
                         point.Filtered ? 0.01 : 0.0,
                         point.Rectification};
     state.Filters = point.Filtered ? filters : MaterialFilter{};
-    NoRunEffects effects;
-    const RunResult result = ComputeChosenModel(state, {}, effects);
+    const RunOutcome outcome =
+        ComputeChosenModel({state.Conditions, state.Attenuation, state.Filters});
     std::printf("%s rect%d %3.0f kV %2.0f deg %-8s ",
                 point.Model == SpectrumModel::Tucker ? "Tucker" : "Birch ",
                 static_cast<int>(point.Rectification), point.Kv, point.Angle,
                 point.Filtered ? "filtered" : "bare");
-    if (!result.Completed()) {
-        std::printf("refused: %d\n", static_cast<int>(*result.Refusal));
+    if (const auto* refusal = std::get_if<RunRefusal>(&outcome)) {
+        std::printf("refused: %d\n", static_cast<int>(*refusal));
         return;
     }
+    state.Spectra = *std::get<ModelRun>(outcome).Spectra;
+    state.Quality = std::get<ModelRun>(outcome).Quality;
     std::printf("%016llx %016llx fluence %a HVL ",
                 static_cast<unsigned long long>(SpectraDigest(state.Spectra)),
                 static_cast<unsigned long long>(QualityDigest(state.Quality)),

@@ -8,12 +8,11 @@
 #include <variant>
 #include <vector>
 
-#include "cli/beam_run.h"
 #include "cli/calculator_arguments.h"
 #include "export/beam_quality_fields.h"
 #include "model/attenuation_table_file.h"
 #include "model/beam_quality_figures.h"
-#include "model/material_file_reader.h"
+#include "model/beam_request.h"
 
 int main(int argc, char** argv) {
     using namespace tubeline;
@@ -21,18 +20,18 @@ int main(int argc, char** argv) {
     const CalculatorArguments parsed = ParseCalculatorArguments(words);
     const AttenuationTable attenuation =
         LoadAttenuationTable(parsed.DataFolder.value_or(".") / kAttenuationTableFileName);
-    BeamPreparation preparation = PrepareBeam(parsed.Beam, attenuation, LoadMaterialFile);
+    BeamPreparation preparation = PrepareBeam(parsed.Beam);
     auto* prepared = std::get_if<PreparedBeam>(&preparation.Outcome);
     if (prepared == nullptr) {
         return 2;
     }
-    const std::variant<ComputedBeam, BeamFailure> run = RunBeam(std::move(*prepared), {});
+    const std::variant<ComputedBeam, BeamRefusal> run =
+        ComputeBeam(std::move(*prepared), attenuation);
     const auto* computed = std::get_if<ComputedBeam>(&run);
     if (computed == nullptr) {
         return 2;
     }
-    const CalculationState& state = *computed->Beam.State;
-    const SpectrumTable& spectra = state.Spectra;
+    const SpectrumTable& spectra = *computed->Run.Spectra;
     for (int a = 1; a <= kAngleCount; ++a) {
         std::printf("spectrum");
         for (int j = 1; j <= kEnergyBinCount; ++j) {
@@ -40,7 +39,7 @@ int main(int argc, char** argv) {
         }
         std::printf("\n");
     }
-    const AngleFigures figures = ComputeAngleFigures(spectra, state.Attenuation);
+    const AngleFigures figures = ComputeAngleFigures(spectra, attenuation);
     for (int a = 1; a <= kAngleCount; ++a) {
         std::printf("figures");
         for (const BeamQualityField& field : kBeamQualityFields) {

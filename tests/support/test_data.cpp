@@ -35,6 +35,15 @@ CalculationState TuckerBeamState(double kv, double aluminiumFilterCm) {
     return state;
 }
 
+RunOutcome RunModel(CalculationState& state) {
+    RunOutcome outcome = ComputeChosenModel({state.Conditions, state.Attenuation, state.Filters});
+    if (const auto* run = std::get_if<ModelRun>(&outcome)) {
+        state.Spectra = *run->Spectra;
+        state.Quality = run->Quality;
+    }
+    return outcome;
+}
+
 ScratchFolder::ScratchFolder() {
     std::string pattern =
         (std::filesystem::temp_directory_path() / "tubeline-test-XXXXXX").string();

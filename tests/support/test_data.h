@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/calculation_state.h"
+#include "model/spectrum_model.h"
 
 namespace tubeline::testing {
 
@@ -17,6 +18,13 @@ const AttenuationTable& ShippedAttenuation();
 // Tucker's model, constant potential, a 12-degree target behind 2.5 mm Al inherent filtration,
 // on the shipped table; not yet computed.
 CalculationState TuckerBeamState(double kv, double aluminiumFilterCm = 0);
+
+// Runs the model of the state's conditions; a completed run's spectra and beam quality go into
+// the state, as the window keeps them.
+RunOutcome RunModel(CalculationState& state);
+inline bool Completed(const RunOutcome& outcome) {
+    return std::holds_alternative<ModelRun>(outcome);
+}
 
 // A fresh empty folder for one test, removed with the object.
 class ScratchFolder {

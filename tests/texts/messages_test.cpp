@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "texts/language.h"
+#include "texts/result_texts.h"
 #include "texts/translation.h"
 
 namespace tubeline {
@@ -13,11 +14,17 @@ TEST(Substitute, PutsArgumentsWhereTheirNumbersStand) {
     EXPECT_EQ(Substitute("%3 stays", {"a"}), "%3 stays");
 }
 
-TEST(Trimmed, TakesOffAsciiAndIdeographicBlanksAtTheEnds) {
-    EXPECT_EQ(Trimmed(" ターゲット角度が最小限度 (12度) 以下です "),
-              "ターゲット角度が最小限度 (12度) 以下です");
-    EXPECT_EQ(Trimmed("\u3000 a b \u3000"), "a b");
-    EXPECT_EQ(Trimmed("   "), "");
+TEST(ResultTexts, DisplayShapes) {
+    BeamQuality quality;
+    quality.HalfValueLayer = 2.5678;
+    quality.FluencePerExposure = 1.2344e10;
+    EXPECT_EQ(ResultTexts(quality), (BeamQualityTexts{"2.57", "1.234E+10"}));
+    EXPECT_EQ(HalfValueLayerLine(ResultTexts(quality)), "Half Value Layer = 2.57 mm Al");
+    EXPECT_EQ(FluencePerExposureLine(ResultTexts(quality)),
+              "Fluence / 1[C/kg] = 1.234E+10 Photons / mm2");
+    quality.HalfValueLayer = std::nullopt;
+    quality.FluencePerExposure = 0.005;
+    EXPECT_EQ(ResultTexts(quality), (BeamQualityTexts{"> 100.00", "5.000E-03"}));
 }
 
 TEST(InstallTranslator, EveryMessageGoesThroughIt) {
@@ -42,11 +49,11 @@ TEST(SpeakLanguage, EnglishComesFromTheCatalogueAndJapaneseIsAsWritten) {
 
 TEST(HalfValueLayerMatchMessage, SaysWhyNoThicknessWasFound) {
     EXPECT_EQ(HalfValueLayerMatchMessage(HalfValueLayerBelowUnfiltered{3.274}, 2.5, "Al"),
-              " 目標の半価層 2.50 mm Al は、Al を加えない線質の半価層 3.27 mm Al "
-              "より小さいため、フィルタを加えても届きません ");
+              "目標の半価層 2.50 mm Al は、Al を加えない線質の半価層 3.27 mm Al "
+              "より小さいため、フィルタを加えても届きません");
     EXPECT_EQ(HalfValueLayerMatchMessage(HalfValueLayerBeyondRange{8.123, 10, 10}, 12, "Cu"),
-              " 目標の半価層 12.00 mm Al には、Cu を 10 mm まで加えても届きません"
-              "（得られた最大の半価層は 8.12 mm Al） ");
+              "目標の半価層 12.00 mm Al には、Cu を 10 mm まで加えても届きません"
+              "（得られた最大の半価層は 8.12 mm Al）");
     EXPECT_EQ(
         HalfValueLayerMatchMessage(HalfValueLayerMatchRefused{RunRefusal::ZeroSpectra}, 3, "Al"),
         RunRefusalMessage(RunRefusal::ZeroSpectra));

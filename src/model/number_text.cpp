@@ -1,10 +1,11 @@
-#include "leading_number.h"
+#include "number_text.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace tubeline {
@@ -14,10 +15,13 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
 // Japanese input methods type the full-width forms U+FF01..U+FF5E of the ASCII characters
 // "!".."~" and the ideographic space U+3000; each reads as its ASCII counterpart, the space as a
-// blank and so not at all. In UTF-8 they are EF BC 81..EF BC BF, EF BD 80..EF BD 9E and
-// E3 80 80.
+// blank. In UTF-8 they are EF BC 81..EF BC BF, EF BD 80..EF BD 9E and E3 80 80.
 std::string WithFullWidthAsAscii(std::string_view text) {
     std::string ascii;
     ascii.reserve(text.size());
@@ -36,6 +40,7 @@ std::string WithFullWidthAsAscii(std::string_view text) {
             }
         }
         if (i + 2 < text.size() && byte(i) == 0xE3 && byte(i + 1) == 0x80 && byte(i + 2) == 0x80) {
+            ascii.push_back(' ');
             i += 2;
             continue;
         }
@@ -44,17 +49,14 @@ std::string WithFullWidthAsAscii(std::string_view text) {
     return ascii;
 }
 
-// Blanks go first, so that a blank typed inside a full-width character's bytes changes nothing
-// either.
-std::string WithoutIgnoredCharacters(std::string_view text) {
-    std::string kept;
-    kept.reserve(text.size());
-    for (const char c : text) {
-        if (c != ' ' && c != '\t' && c != '\n') {
-            kept.push_back(c);
-        }
+std::string_view WithoutBlanksAround(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
     }
-    return WithFullWidthAsAscii(kept);
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 int DigitValue(char c) {
@@ -65,16 +67,19 @@ int DigitValue(char c) {
     return (lower >= 'a' && lower <= 'f') ? lower - 'a' + 10 : 99;
 }
 
-// Digits of the given base after "&H" or "&O"; an unsigned integer, rounded once to double
-// while it fits 64 bits.
-double RadixInteger(std::string_view digits, int base) {
+// Digits of the given base after "&H" or "&O", all of them: an unsigned integer, rounded once to
+// double while it fits 64 bits. Nothing when a character is no digit of the base.
+std::optional<double> RadixInteger(std::string_view digits, int base) {
+    if (digits.empty()) {
+        return std::nullopt;
+    }
     std::uint64_t exact = 0;
     double value = 0;
     bool exactFits = true;
     for (const char c : digits) {
         const int digit = DigitValue(c);
         if (digit >= base) {
-            break;
+            return std::nullopt;
         }
         if (exactFits && exact <= (std::numeric_limits<std::uint64_t>::max() - digit) / base) {
             exact = exact * base + digit;
@@ -94,7 +99,11 @@ std::int64_t AddSaturated(std::int64_t a, std::int64_t b) {
     return std::clamp(a + b, -kExponentLimit, kExponentLimit);
 }
 
-double DecimalNumber(std::string_view text) {
+// Beyond this many decimal places either way a double is infinite or zero.
+constexpr std::int64_t kDecimalMagnitudeLimit = 400;
+
+// The decimal number that is the whole text; nothing when it is not one.
+std::optional<double> DecimalNumber(std::string_view text) {
     std::size_t pos = 0;
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
@@ -122,23 +131,27 @@ double DecimalNumber(std::string_view text) {
         }
     }
     if (!anyDigit) {
-        return 0;
+        return std::nullopt;
     }
     if (pos < text.size() && std::string_view("EeDd").find(text[pos]) != std::string_view::npos) {
-        std::size_t at = pos + 1;
+        ++pos;
         bool negativeExponent = false;
-        if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-            negativeExponent = text[at] == '-';
-            ++at;
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+            negativeExponent = text[pos] == '-';
+            ++pos;
         }
+        const std::size_t digitsFrom = pos;
         std::int64_t exponent = 0;
-        for (; at < text.size() && IsDigit(text[at]); ++at) {
-            exponent = std::min(exponent * 10 + (text[at] - '0'), kExponentLimit);
+        for (; pos < text.size() && IsDigit(text[pos]); ++pos) {
+            exponent = std::min(exponent * 10 + (text[pos] - '0'), kExponentLimit);
         }
-        // An exponent letter without digits is not part of the number.
-        if (at > pos + 1 && IsDigit(text[at - 1])) {
-            exponent10 = AddSaturated(exponent10, negativeExponent ? -exponent : exponent);
+        if (pos == digitsFrom) {
+            return std::nullopt;
         }
+        exponent10 = AddSaturated(exponent10, negativeExponent ? -exponent : exponent);
+    }
+    if (pos != text.size()) {
+        return std::nullopt;
     }
     const double zero = negative ? -0.0 : 0.0;
     if (significant.empty()) {
@@ -152,10 +165,10 @@ double DecimalNumber(std::string_view text) {
     const std::int64_t magnitude = exponent10 + static_cast<std::int64_t>(significant.size());
     const double infinity = negative ? -std::numeric_limits<double>::infinity()
                                      : std::numeric_limits<double>::infinity();
-    if (magnitude > 400) {
+    if (magnitude > kDecimalMagnitudeLimit) {
         return infinity;
     }
-    if (magnitude < -400) {
+    if (magnitude < -kDecimalMagnitudeLimit) {
         return zero;
     }
     const std::string normalized =
@@ -169,22 +182,32 @@ double DecimalNumber(std::string_view text) {
     return value;
 }
 
-}  // namespace
-
-double LeadingNumber(std::string_view text) {
-    const std::string kept = WithoutIgnoredCharacters(text);
-    const std::string_view number(kept);
-    if (number.size() >= 2 && number[0] == '&') {
-        const char radix = static_cast<char>(number[1] | 0x20);
+std::optional<double> NumberOf(std::string_view text) {
+    if (text.size() >= 2 && text[0] == '&') {
+        const char radix = static_cast<char>(text[1] | 0x20);
         if (radix == 'h') {
-            return RadixInteger(number.substr(2), 16);
+            return RadixInteger(text.substr(2), 16);
         }
         if (radix == 'o') {
-            return RadixInteger(number.substr(2), 8);
+            return RadixInteger(text.substr(2), 8);
         }
-        return 0;
+        return std::nullopt;
     }
-    return DecimalNumber(number);
+    return DecimalNumber(text);
+}
+
+}  // namespace
+
+NumberText ReadNumberText(std::string_view text) {
+    const std::string ascii = WithFullWidthAsAscii(text);
+    const std::string_view number = WithoutBlanksAround(ascii);
+    if (number.empty()) {
+        return {NumberText::Kind::Empty, 0};
+    }
+    if (const std::optional<double> value = NumberOf(number)) {
+        return {NumberText::Kind::Number, *value};
+    }
+    return {NumberText::Kind::NotANumber, 0};
 }
 
 }  // namespace tubeline

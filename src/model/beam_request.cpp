@@ -1,0 +1,67 @@
+#include "beam_request.h"
+
+#include <utility>
+
+#include "number_text.h"
+
+namespace tubeline {
+namespace {
+
+// The thickness in mm of a filter added to the slots, or why it was not added.
+std::variant<double, FilterRefusal> AddRequestedFilter(MaterialFilter& filters,
+                                                       const FilterRequest& filter,
+                                                       const MaterialReader& read) {
+    const auto* typed = std::get_if<std::string>(&filter.ThicknessMm);
+    const double thicknessMm =
+        typed ? ReadNumberText(*typed).Value : std::get<double>(filter.ThicknessMm);
+    const std::optional<FilterRefusal> refusal =
+        typed ? AddFilterFromFile(filters, filter.MaterialFile, *typed, read)
+              : AddFilterFromFile(filters, filter.MaterialFile, thicknessMm, read);
+    if (refusal) {
+        return *refusal;
+    }
+    return thicknessMm;
+}
+
+CheckedValues Checked(const BeamRequest& request, const IrradiationConditions& stored) {
+    if (const auto* texts = std::get_if<ConditionTexts>(&request.Conditions)) {
+        return CheckConditionFields(*texts, stored);
+    }
+    return CheckConditionValues(std::get<ConditionValues>(request.Conditions), stored);
+}
+
+}  // namespace
+
+BeamPreparation PrepareBeam(const BeamRequest& request, const MaterialReader& read) {
+    PreparedBeam beam;
+    for (const FilterRequest& filter : request.Filters) {
+        const std::variant<double, FilterRefusal> added =
+            AddRequestedFilter(beam.Filters, filter, read);
+        if (const auto* refusal = std::get_if<FilterRefusal>(&added)) {
+            return {std::nullopt, *refusal};
+        }
+        beam.FilterThicknessesMm.push_back(std::get<double>(added));
+    }
+    beam.Conditions.ModelChoice = request.Model;
+    beam.Conditions.Rectification = request.Rectification;
+    const CheckedValues checked = Checked(request, beam.Conditions);
+    const std::optional<double> corrected =
+        checked.TubeVoltageCorrected ? std::optional(checked.Conditions.TubeVoltage) : std::nullopt;
+    if (checked.Rejection) {
+        return {corrected, *checked.Rejection};
+    }
+    beam.Conditions = checked.Conditions;
+    beam.Values = checked.Values;
+    return {corrected, std::move(beam)};
+}
+
+std::variant<ComputedBeam, BeamRefusal> ComputeBeam(PreparedBeam beam,
+                                                    const AttenuationTable& attenuation) {
+    RunOutcome run = ComputeChosenModel({beam.Conditions, attenuation, beam.Filters});
+    if (const auto* refusal = std::get_if<RunRefusal>(&run)) {
+        return *refusal;
+    }
+    return ComputedBeam{std::move(beam), std::get<ModelRun>(std::move(run))};
+}
+
+}  // namespace tubeline

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "calculation_state.h"
+#include "condition_fields.h"
+#include "filter_slots.h"
+#include "spectrum_model.h"
+
+namespace tubeline {
+
+// One beam as the programs without windows ask for it (the command line, its batch, the Python
+// module, the page): the choices, the conditions as typed or as numbers, and the filters. It is
+// read, corrected and refused by the rules of the window's calculate command and filter dialog.
+
+// A filter of a material file; the thickness in mm, as typed or as a number.
+struct FilterRequest {
+    std::filesystem::path MaterialFile;
+    std::variant<std::string, double> ThicknessMm;
+};
+
+struct BeamRequest {
+    SpectrumModel Model = kDefaultModel;
+    RectificationMode Rectification = kDefaultRectification;
+    std::variant<ConditionTexts, ConditionValues> Conditions = DefaultConditionTexts(kDefaultModel);
+    std::vector<FilterRequest> Filters;  // in slot order
+};
+
+// A request as the model's records hold it, ready to run.
+struct PreparedBeam {
+    IrradiationConditions Conditions;
+    MaterialFilter Filters;
+    ConditionValues Values;                   // in the units typed, the tube voltage as corrected
+    std::vector<double> FilterThicknessesMm;  // in slot order, as read
+};
+
+// Why a beam gave no results: a condition, a filter or the run itself was refused.
+using BeamRefusal = std::variant<ConditionRejection, FilterRefusal, RunRefusal>;
+
+struct BeamPreparation {
+    // Set when the tube voltage was corrected into 30..150 kV, even when a later check refused
+    // the beam.
+    std::optional<double> CorrectedTubeVoltageKv;
+    std::variant<PreparedBeam, BeamRefusal> Outcome;
+};
+
+// Adds the filters (their files read by `read`) and then checks the conditions, as a window
+// session does before its calculate command runs a model.
+BeamPreparation PrepareBeam(const BeamRequest& request,
+                            const MaterialReader& read = LoadMaterialFile);
+
+// A completed run of a prepared beam.
+struct ComputedBeam {
+    PreparedBeam Beam;
+    ModelRun Run;
+};
+
+std::variant<ComputedBeam, BeamRefusal> ComputeBeam(PreparedBeam beam,
+                                                    const AttenuationTable& attenuation);
+
+}  // namespace tubeline

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "calculation_state.h"
+
+namespace tubeline {
+
+// The names by which scripts, files and people give the choices of a calculation. Names read by
+// the programs are matched in any case.
+
+// The models: "tucker" and "birch".
+std::string_view SpectrumModelName(SpectrumModel model);
+std::optional<SpectrumModel> SpectrumModelNamed(std::string_view name);
+
+// The rectifications by the numbers the operator knows them by, 1..3, as a number or as text.
+int RectificationNumber(RectificationMode rectification);
+std::optional<RectificationMode> RectificationFromNumber(int number);
+std::optional<RectificationMode> RectificationNumbered(std::string_view number);
+// Their Japanese names as the spectrum export's header writes them: "定電圧", "三相12ピーク",
+// "単相全波". Marked for the English catalogue, which words them for people.
+const char* RectificationName(RectificationMode rectification);
+
+// The added aluminium or copper of the conditions.
+enum class AddedFilter { Aluminium, Copper };
+// "Al" or "Cu", as the operator knows the filter.
+std::string_view AddedFilterSymbol(AddedFilter filter);
+// "al" or "cu" in any case; nothing for any other name.
+std::optional<AddedFilter> AddedFilterNamed(std::string_view name);
+
+}  // namespace tubeline

@@ -1,0 +1,32 @@
+#include "result_texts.h"
+
+#include "model/beam_quality.h"
+#include "model/number_format.h"
+
+namespace tubeline {
+namespace {
+
+constexpr int kHalfValueLayerDecimals = 2;
+
+std::string Line(std::string_view caption, std::string_view value, std::string_view unit) {
+    return std::string(caption) + " " + std::string(value) + " " + std::string(unit);
+}
+
+}  // namespace
+
+BeamQualityTexts ResultTexts(const BeamQuality& quality) {
+    return {quality.HalfValueLayer
+                ? FormatFixed(*quality.HalfValueLayer, kHalfValueLayerDecimals)
+                : "> " + FormatFixed(kHalfValueLayerSearchLimitMm, kHalfValueLayerDecimals),
+            FormatScientific(quality.FluencePerExposure)};
+}
+
+std::string HalfValueLayerLine(const BeamQualityTexts& texts) {
+    return Line(kHalfValueLayerCaption, texts.HalfValueLayer, kHalfValueLayerUnit);
+}
+
+std::string FluencePerExposureLine(const BeamQualityTexts& texts) {
+    return Line(kFluencePerExposureCaption, texts.FluencePerExposure, kFluencePerExposureUnit);
+}
+
+}  // namespace tubeline

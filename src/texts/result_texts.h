@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "model/calculation_state.h"
+
+namespace tubeline {
+
+// The beam centre's two figures as the result column shows them and tubeline-calc prints them.
+// Their captions and units are English in every language, as the window has always shown them.
+inline constexpr std::string_view kHalfValueLayerCaption = "Half Value Layer =";
+inline constexpr std::string_view kHalfValueLayerUnit = "mm Al";
+inline constexpr std::string_view kFluencePerExposureCaption = "Fluence / 1[C/kg] =";
+inline constexpr std::string_view kFluencePerExposureUnit = "Photons / mm2";
+
+struct BeamQualityTexts {
+    std::string HalfValueLayer;      // "#0.00", mm Al; "> 100.00" beyond the search
+    std::string FluencePerExposure;  // "0.000E+00", photons / mm2 per 1 C/kg
+    bool operator==(const BeamQualityTexts&) const = default;
+};
+BeamQualityTexts ResultTexts(const BeamQuality& quality);
+
+// "Half Value Layer = 3.27 mm Al" and "Fluence / 1[C/kg] = 6.780E+11 Photons / mm2".
+std::string HalfValueLayerLine(const BeamQualityTexts& texts);
+std::string FluencePerExposureLine(const BeamQualityTexts& texts);
+
+}  // namespace tubeline
