@@ -272,6 +272,37 @@ energy
     </message>
 </context>
 <context>
+    <name>Materials</name>
+    <message>
+        <source>空気</source>
+        <translation>Air</translation>
+    </message>
+    <message>
+        <source>水</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>脂肪組織</source>
+        <translation>Adipose tissue</translation>
+    </message>
+    <message>
+        <source>乳房組織</source>
+        <translation>Breast tissue</translation>
+    </message>
+    <message>
+        <source>皮質骨</source>
+        <translation>Cortical bone</translation>
+    </message>
+    <message>
+        <source>骨格筋</source>
+        <translation>Skeletal muscle</translation>
+    </message>
+    <message>
+        <source>軟部組織</source>
+        <translation>Soft tissue</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>密度</source>

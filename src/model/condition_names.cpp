@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-// Marks a text for the English catalogue (lupdate reads it like QT_TRANSLATE_NOOP); the model
-// itself speaks Japanese, as the files it writes do.
-#define TUBELINE_TRANSLATABLE(context, text) text
+#include "translatable.h"
 
 namespace tubeline {
 namespace {

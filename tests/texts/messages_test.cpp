@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
+#include "model/material_file_reader.h"
+#include "support/test_data.h"
 #include "texts/language.h"
+#include "texts/material_names.h"
 #include "texts/result_texts.h"
 #include "texts/translation.h"
 
@@ -45,6 +51,29 @@ TEST(SpeakLanguage, EnglishComesFromTheCatalogueAndJapaneseIsAsWritten) {
     EXPECT_EQ(english, "Added copper");
     EXPECT_EQ(unknown, "カタログにない文");
     EXPECT_EQ(ConditionCaption(ConditionField::CopperFilter), "銅付加フィルタ");
+}
+
+// Every shipped material that the files name in Japanese has an English name; a name of the
+// user's own stays as it is.
+TEST(MaterialDisplayName, ShippedJapaneseNamesSpeakTheLanguage) {
+    for (const auto& entry : std::filesystem::directory_iterator(testing::DataFolder())) {
+        const std::string extension = entry.path().extension().string();
+        if (extension != ".ele" && extension != ".mix") {
+            continue;
+        }
+        const std::string name = ReadMaterialName(entry.path());
+        SpeakLanguage(Language::English);
+        const std::string english = MaterialDisplayName(name);
+        SpeakLanguage(Language::Japanese);
+        EXPECT_EQ(MaterialDisplayName(name), name);
+        EXPECT_TRUE(
+            std::all_of(english.begin(), english.end(), [](unsigned char c) { return c < 0x80; }))
+            << entry.path() << ": " << english;
+    }
+    SpeakLanguage(Language::English);
+    EXPECT_EQ(MaterialDisplayName("空気"), "Air");
+    EXPECT_EQ(MaterialDisplayName("私の水"), "私の水");
+    SpeakLanguage(Language::Japanese);
 }
 
 TEST(HalfValueLayerMatchMessage, SaysWhyNoThicknessWasFound) {
