@@ -60,14 +60,14 @@ BeamQualityWindow::BeamQualityWindow(MainFormLogic& logic, OperatorMessages& mes
 
 void BeamQualityWindow::LayOut() {
     setFixedSize(Pixels(14700), Pixels(8400));
-    PlaceLabel(conditionsHeading_, "ConditionsHeading", 240, 180);
+    PlaceLabel(conditionsHeading_, "conditionsHeading", 240, 180);
     conditionsHeading_.setStyleSheet(QStringLiteral("color: #0000ff;"));
-    PlaceLabel(conditionsText_, "ConditionsText", 360, 480, 14100, 840);
+    PlaceLabel(conditionsText_, "conditionsText", 360, 480, 14100, 840);
     conditionsText_.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PlaceLabel(tableHeading_, "TableHeading", 240, 1440);
+    PlaceLabel(tableHeading_, "tableHeading", 240, 1440);
     tableHeading_.setStyleSheet(QStringLiteral("color: #0000ff;"));
 
-    Place(figureTable_, "FigureTable", {240, 1740, 14220, 5280});
+    Place(figureTable_, "figureTable", {240, 1740, 14220, 5280});
     figureTable_.setEditTriggers(QAbstractItemView::NoEditTriggers);
     figureTable_.setSelectionMode(QAbstractItemView::NoSelection);
     figureTable_.setTabKeyNavigation(false);
@@ -87,20 +87,20 @@ void BeamQualityWindow::LayOut() {
         tr("均等度 = 第1半価層 / 第2半価層。"
            "求められない値は — で示します"));
 
-    PlaceLabel(targetCaption_, "TargetCaption", 240, 7305);
-    Place(targetField_, "TargetField", {1560, 7260, 1095, 330});
+    PlaceLabel(targetCaption_, "targetCaption", 240, 7305);
+    Place(targetField_, "targetField", {1560, 7260, 1095, 330});
     targetField_.setAlignment(Qt::AlignRight);
-    PlaceLabel(targetUnit_, "TargetUnit", 2760, 7305);
-    Place(matchButton_, "MatchCommand", {3600, 7185, 2175, 495});
+    PlaceLabel(targetUnit_, "targetUnit", 2760, 7305);
+    Place(matchButton_, "matchButton", {3600, 7185, 2175, 495});
     matchButton_.setToolTip(
         tr("最後に計算した条件で目標の半価層になるアルミ付加フィルタの厚さを探し、"
            "リセットしてその条件と厚さを入力欄に入れます"));
-    Place(copyButton_, "CopyCommand", {10500, 7185, 1815, 495});
+    Place(copyButton_, "copyButton", {10500, 7185, 1815, 495});
     copyButton_.setToolTip(
         tr("表をタブ区切りの文字としてクリップボードに入れます（表計算ソフトに貼り付け"
            "られます）"));
-    Place(closeButton_, "CloseCommand", {12645, 7185, 1815, 495});
-    PlaceLabel(statusLine_, "StatusLine", 240, 7860, 14220, 330);
+    Place(closeButton_, "closeButton", {12645, 7185, 1815, 495});
+    PlaceLabel(statusLine_, "statusLine", 240, 7860, 14220, 330);
 }
 
 void BeamQualityWindow::Open() {

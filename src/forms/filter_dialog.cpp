@@ -25,19 +25,19 @@ FilterDialog::FilterDialog(MainFormLogic& logic, OperatorMessages& messages,
       thicknessUnit_(QStringLiteral("mm"), this),
       okButton_(QStringLiteral("OK"), this),
       cancelButton_(QStringLiteral("Cancel"), this) {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("FilterDialog"));
     setWindowTitle(tr("任意フィルター設定"));
     setFont(InterfaceFont(9));
     setFixedSize(Pixels(6120), Pixels(2640));
-    PlaceLabel(materialListHeading_, "Label1", 360, 240, 1935, 240);
+    PlaceLabel(materialListHeading_, "materialListHeading", 360, 240, 1935, 240);
     materialListHeading_.setStyleSheet(QStringLiteral("color: #0000ff;"));
-    Place(materialList_, "File1", {120, 600, 2655, 1665});
-    PlaceLabel(materialCaption_, "Label4", 3000, 720, 495, 240);
-    PlaceLabel(materialName_, "Label5", 3600, 720, 2295, 300);
+    Place(materialList_, "materialList", {120, 600, 2655, 1665});
+    PlaceLabel(materialCaption_, "materialCaption", 3000, 720, 495, 240);
+    PlaceLabel(materialName_, "materialName", 3600, 720, 2295, 300);
     materialName_.setStyleSheet(QStringLiteral("background: white; border: 1px solid black;"));
-    PlaceLabel(thicknessCaption_, "Label2", 3000, 1200, 495, 240);
-    Place(thicknessField_, "Text2", {3600, 1200, 1215, 315});
-    PlaceLabel(thicknessUnit_, "Label3", 4920, 1200, 435, 300);
+    PlaceLabel(thicknessCaption_, "thicknessCaption", 3000, 1200, 495, 240);
+    Place(thicknessField_, "thicknessField", {3600, 1200, 1215, 315});
+    PlaceLabel(thicknessUnit_, "thicknessUnit", 4920, 1200, 435, 300);
     // Captions longer than the Japanese ones grow to the left, and the list gives way to them.
     GrowCaptionLeftward(materialCaption_);
     GrowCaptionLeftward(thicknessCaption_);
@@ -45,8 +45,8 @@ FilterDialog::FilterDialog(MainFormLogic& logic, OperatorMessages& messages,
     const int captionsLeft = std::min(materialCaption_.x(), thicknessCaption_.x());
     materialList_.resize(std::min(materialList_.width(), captionsLeft - kGap - materialList_.x()),
                          materialList_.height());
-    Place(okButton_, "Command1", {3360, 1800, 1095, 495});
-    Place(cancelButton_, "Command2", {4680, 1800, 1095, 495});
+    Place(okButton_, "okButton", {3360, 1800, 1095, 495});
+    Place(cancelButton_, "cancelButton", {4680, 1800, 1095, 495});
     for (QPushButton* button : {&okButton_, &cancelButton_}) {
         PaintLightYellow(*button);
     }

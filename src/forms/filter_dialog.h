@@ -14,8 +14,8 @@
 
 namespace tubeline {
 
-// Form1: chooses a material file of the material folders and a thickness, and adds the filter.
-// Hidden, not destroyed, between uses, so the list keeps its selection.
+// The filter dialog: chooses a material file of the material folders and a thickness, and adds the
+// filter. Hidden, not destroyed, between uses, so the list keeps its selection.
 class FilterDialog : public SecondaryWindow {
     Q_DECLARE_TR_FUNCTIONS(FilterDialog)
 
@@ -33,15 +33,15 @@ class FilterDialog : public SecondaryWindow {
 
     MainFormLogic& logic_;
     OperatorMessages& messages_;
-    QLabel materialListHeading_;  // Label1
-    FileList materialList_;       // File1
-    QLabel materialCaption_;      // Label4
-    QLabel materialName_;         // Label5
-    QLabel thicknessCaption_;     // Label2
-    QLineEdit thicknessField_;    // Text2
-    QLabel thicknessUnit_;        // Label3
-    QPushButton okButton_;        // Command1
-    QPushButton cancelButton_;    // Command2
+    QLabel materialListHeading_;
+    FileList materialList_;
+    QLabel materialCaption_;
+    QLabel materialName_;
+    QLabel thicknessCaption_;
+    QLineEdit thicknessField_;
+    QLabel thicknessUnit_;
+    QPushButton okButton_;
+    QPushButton cancelButton_;
 };
 
 }  // namespace tubeline

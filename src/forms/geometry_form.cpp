@@ -10,14 +10,14 @@ GeometryForm::GeometryForm()
     : heading_(tr("計算点 模式図"), this),
       schematic_(this),
       closeButton_(QStringLiteral("Close"), this) {
-    setObjectName(QStringLiteral("Form4"));
+    setObjectName(QStringLiteral("GeometryForm"));
     setWindowTitle(QStringLiteral(" Geometry"));
     setFont(InterfaceFont(9));
     setFixedSize(Pixels(8100), Pixels(8655));
     heading_.setFont(InterfaceFont(12));
-    PlaceLabel(heading_, "Label1", 480, 120);
-    Place(schematic_, "Picture1", {525, 540, 7050, 7050});
-    Place(closeButton_, "Command1", {3263, 7800, 1575, 495});
+    PlaceLabel(heading_, "heading", 480, 120);
+    Place(schematic_, "schematic", {525, 540, 7050, 7050});
+    Place(closeButton_, "closeButton", {3263, 7800, 1575, 495});
     PressOnEnter({&closeButton_});
     SetEscapeButton(closeButton_);
     connect(&closeButton_, &QPushButton::clicked, this, &QWidget::hide);

@@ -9,7 +9,7 @@
 
 namespace tubeline {
 
-// Form4: the schematic of the calculation points; "Close" hides it.
+// The geometry view: the schematic of the calculation points; "Close" hides it.
 class GeometryForm : public SecondaryWindow {
     Q_DECLARE_TR_FUNCTIONS(GeometryForm)
 
@@ -17,9 +17,9 @@ class GeometryForm : public SecondaryWindow {
     GeometryForm();
 
   private:
-    QLabel heading_;               // Label1
-    GeometrySchematic schematic_;  // Picture1
-    QPushButton closeButton_;      // Command1
+    QLabel heading_;
+    GeometrySchematic schematic_;
+    QPushButton closeButton_;
 };
 
 }  // namespace tubeline

@@ -31,20 +31,20 @@ GraphImageDialog::GraphImageDialog(const GraphCanvas& canvas, const ExportSource
       folderPath_(this),
       okButton_(QStringLiteral("OK"), this),
       cancelButton_(QStringLiteral("Cancel"), this) {
-    setObjectName(QStringLiteral("Form7"));
+    setObjectName(QStringLiteral("GraphImageDialog"));
     setWindowTitle(tr(" スペクトル画像保存"));
     setFont(InterfaceFont(9));
     setFixedSize(Pixels(4470), Pixels(7875));
-    PlaceLabel(explanationFirstLine_, "Label1", 240, 120);
-    PlaceLabel(explanationSecondLine_, "Label3", 240, 420);
-    Place(driveList_, "Drive1", {240, 840, 3975, 330});
-    Place(folderList_, "Dir1", {240, 1260, 3975, 2400});
-    Place(fileList_, "File1", {240, 3780, 3975, 1800});
-    PlaceLabel(fileNameHeading_, "Label2", 240, 5760);
-    Place(fileNameField_, "Text1", {240, 6060, 3975, 330});
-    Place(folderPath_, "FolderPath", {240, 6420, 3975, 300});
-    Place(okButton_, "Command1", {600, 6780, 1455, 495});
-    Place(cancelButton_, "Command2", {2400, 6780, 1455, 495});
+    PlaceLabel(explanationFirstLine_, "explanationFirstLine", 240, 120);
+    PlaceLabel(explanationSecondLine_, "explanationSecondLine", 240, 420);
+    Place(driveList_, "driveList", {240, 840, 3975, 330});
+    Place(folderList_, "folderList", {240, 1260, 3975, 2400});
+    Place(fileList_, "fileList", {240, 3780, 3975, 1800});
+    PlaceLabel(fileNameHeading_, "fileNameHeading", 240, 5760);
+    Place(fileNameField_, "fileNameField", {240, 6060, 3975, 330});
+    Place(folderPath_, "folderPath", {240, 6420, 3975, 300});
+    Place(okButton_, "okButton", {600, 6780, 1455, 495});
+    Place(cancelButton_, "cancelButton", {2400, 6780, 1455, 495});
     PressOnEnter({&okButton_, &cancelButton_});
     SetEscapeButton(cancelButton_);
 

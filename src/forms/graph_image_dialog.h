@@ -14,7 +14,7 @@
 
 namespace tubeline {
 
-// Form7: saves what the graph area shows as a bitmap in a chosen folder.
+// The graph image dialog: saves what the graph area shows as a bitmap in a chosen folder.
 class GraphImageDialog : public SecondaryWindow {
     Q_DECLARE_TR_FUNCTIONS(GraphImageDialog)
 
@@ -31,16 +31,16 @@ class GraphImageDialog : public SecondaryWindow {
     const GraphCanvas& canvas_;
     const ExportSource& source_;
     OperatorMessages& messages_;
-    QLabel explanationFirstLine_;   // Label1
-    QLabel explanationSecondLine_;  // Label3
-    DriveList driveList_;           // Drive1
-    FolderList folderList_;         // Dir1
-    FileList fileList_;             // File1
-    QLabel fileNameHeading_;        // Label2
-    QLineEdit fileNameField_;       // Text1
+    QLabel explanationFirstLine_;
+    QLabel explanationSecondLine_;
+    DriveList driveList_;
+    FolderList folderList_;
+    FileList fileList_;
+    QLabel fileNameHeading_;
+    QLineEdit fileNameField_;
     FolderPathLine folderPath_;
-    QPushButton okButton_;      // Command1
-    QPushButton cancelButton_;  // Command2
+    QPushButton okButton_;
+    QPushButton cancelButton_;
 };
 
 }  // namespace tubeline

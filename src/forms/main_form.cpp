@@ -17,8 +17,11 @@ namespace {
 constexpr int kClientWidth = 17460;
 constexpr int kClientHeight = 10110;
 
-constexpr const char* kAngleCaptions[kAngleCount] = {"- 10", "- 8", "- 6", "- 4", "- 2", "0",
-                                                     "2",    "4",   "6",   "8",   "10"};
+// "- 10" .. "10": the emission angle in degrees, a minus sign set apart.
+QString AngleCaption(int angleIndex) {
+    const int degrees = static_cast<int>(EmissionAngleDegrees(angleIndex));
+    return degrees < 0 ? QStringLiteral("- %1").arg(-degrees) : QString::number(degrees);
+}
 
 QString Caption(RectificationMode rectification) {
     return QString::fromStdString(RectificationCaption(rectification));
@@ -86,7 +89,7 @@ MainForm::MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessage
       beamCentreNote_(tr("線束中心にて"), this),
       tubeIcon_(this),
       exitButton_(this) {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QStringLiteral("MainForm"));
     setFont(InterfaceFont(9));
     setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
     LayOutGraphColumn();
@@ -99,38 +102,36 @@ MainForm::MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessage
 }
 
 void MainForm::LayOutGraphColumn() {
-    graphView_.setObjectName(QStringLiteral("Picture3"));
+    graphView_.setObjectName(QStringLiteral("graphView"));
     graphView_.setGeometry(TwipsRect(240, 240, 10935, 6375));
-    PlaceLabel(drawHeading_, "Label16", 11760, 360);
+    PlaceLabel(drawHeading_, "drawHeading", 11760, 360);
     for (int a = 1; a <= kAngleCount; ++a) {
         const int offset = 480 * (a - 1);
-        QPushButton& button =
-            angleButtons_.emplace_back(QString::fromUtf8(kAngleCaptions[a - 1]), this);
-        Place(button, ("Command" + std::to_string(10 + a)).c_str(),
-              {11760, 840 + offset, 735, 375});
-        LegendMark& mark =
-            legendMarks_.emplace_back(QStringLiteral("Line%1").arg(a), QColor(Qt::white), this);
+        QPushButton& button = angleButtons_.emplace_back(AngleCaption(a), this);
+        Place(button, ("angleButton" + std::to_string(a)).c_str(), {11760, 840 + offset, 735, 375});
+        LegendMark& mark = legendMarks_.emplace_back(QStringLiteral("legendMark%1").arg(a),
+                                                     QColor(Qt::white), this);
         // A horizontal line 2 pixels wide from x 12720 to 13680 twips.
         mark.setGeometry(Pixels(12720), Pixels(1080 + offset) - 1, Pixels(13680 - 12720), 2);
     }
-    PlaceLabel(degreeLabel_, "Label18", 12000, 6120);
-    Place(clearButton_, "Command9", {12840, 6120, 975, 375});
+    PlaceLabel(degreeLabel_, "degreeLabel", 12000, 6120);
+    Place(clearButton_, "clearButton", {12840, 6120, 975, 375});
 
-    Place(axisFrame_, "Frame4", {480, 7680, 1815, 1815});
-    Place(photonFluenceOption_, "Option10", {120, 480, 1620, 300});
-    Place(energyFluenceOption_, "Option12", {120, 840, 1620, 540});
-    Place(airKermaOption_, "Option11", {120, 1440, 1620, 300});
+    Place(axisFrame_, "axisFrame", {480, 7680, 1815, 1815});
+    Place(photonFluenceOption_, "photonFluenceOption", {120, 480, 1620, 300});
+    Place(energyFluenceOption_, "energyFluenceOption", {120, 840, 1620, 540});
+    Place(airKermaOption_, "airKermaOption", {120, 1440, 1620, 300});
     photonFluenceOption_.setToolTip(tr("光子束スペクトル"));
     energyFluenceOption_.setToolTip(tr("エネルギー束スペクトル"));
     airKermaOption_.setToolTip(tr("照射線量スペクトル"));
 }
 
 void MainForm::LayOutConditions() {
-    PlaceLabel(conditionsHeading_, "Label22", 3120, 7080);
-    Place(rectificationFrame_, "Frame1", {2520, 7560, 1935, 1575});
-    Place(constantPotentialOption_, "Option7", {180, 360, 1620, 300});
-    Place(threePhaseOption_, "Option8", {180, 720, 1620, 300});
-    Place(singlePhaseOption_, "Option9", {180, 1080, 1620, 300});
+    PlaceLabel(conditionsHeading_, "conditionsHeading", 3120, 7080);
+    Place(rectificationFrame_, "rectificationFrame", {2520, 7560, 1935, 1575});
+    Place(constantPotentialOption_, "constantPotentialOption", {180, 360, 1620, 300});
+    Place(threePhaseOption_, "threePhaseOption", {180, 720, 1620, 300});
+    Place(singlePhaseOption_, "singlePhaseOption", {180, 1080, 1620, 300});
     // The layout was made for the Japanese captions; longer ones widen the options and their
     // frame to the right, into the free space before the field captions.
     WidenToFit(rectificationFrame_,
@@ -144,11 +145,13 @@ void MainForm::LayOutConditions() {
         const char* unit;
     };
     const Row rows[] = {
-        {tubeVoltageField_, "Text1", 7200, ConditionField::TubeVoltage, "kV"},
-        {targetAngleField_, "Text5", 7680, ConditionField::TargetAngle, "degree"},
-        {inherentFiltrationField_, "Text2", 8160, ConditionField::InherentFiltration, "mm Al"},
-        {aluminiumFilterField_, "Text3", 8640, ConditionField::AluminiumFilter, "mm"},
-        {copperFilterField_, "Text4", 9120, ConditionField::CopperFilter, "mm"}};
+        {tubeVoltageField_, "tubeVoltageField", 7200, ConditionField::TubeVoltage, "kV"},
+        {targetAngleField_, "targetAngleField", 7680, ConditionField::TargetAngle, "degree"},
+        {inherentFiltrationField_, "inherentFiltrationField", 8160,
+         ConditionField::InherentFiltration, "mm Al"},
+        {aluminiumFilterField_, "aluminiumFilterField", 8640, ConditionField::AluminiumFilter,
+         "mm"},
+        {copperFilterField_, "copperFilterField", 9120, ConditionField::CopperFilter, "mm"}};
     constexpr int kFieldLeft = 7920;
     constexpr int kFieldWidth = 975;
     constexpr int kFieldHeight = 330;
@@ -167,29 +170,29 @@ void MainForm::LayOutConditions() {
 }
 
 void MainForm::LayOutFilterPanel() {
-    Place(filterPanel_, "Shape1", {9840, 7320, 2880, 2580});
+    Place(filterPanel_, "filterPanel", {9840, 7320, 2880, 2580});
     SetBackground(filterPanel_, QColor(0xc0, 0xff, 0xff));
     // Children of the panel are placed relative to it.
-    PlaceLabel(filterPanelHeading_, "Label10", 10440 - 9840, 7440 - 7320, 1920, 240);
-    PlaceLabel(filterLimitLabel_, "Label1", 10560 - 9840, 7800 - 7320, 1680, 240);
-    Place(filterListView_, "Picture1", {9960 - 9840, 8160 - 7320, 2655, 975});
-    Place(setFilterButton_, "Command4", {10200 - 9840, 9240 - 7320, 975, 495});
-    Place(releaseFiltersButton_, "Command5", {11520 - 9840, 9240 - 7320, 975, 495});
+    PlaceLabel(filterPanelHeading_, "filterPanelHeading", 10440 - 9840, 7440 - 7320, 1920, 240);
+    PlaceLabel(filterLimitLabel_, "filterLimitLabel", 10560 - 9840, 7800 - 7320, 1680, 240);
+    Place(filterListView_, "filterListView", {9960 - 9840, 8160 - 7320, 2655, 975});
+    Place(setFilterButton_, "setFilterButton", {10200 - 9840, 9240 - 7320, 975, 495});
+    Place(releaseFiltersButton_, "releaseFiltersButton", {11520 - 9840, 9240 - 7320, 975, 495});
     PaintLightYellow(setFilterButton_);
     PaintLightYellow(releaseFiltersButton_);
 }
 
 void MainForm::LayOutCommands() {
-    Place(calculateButton_, "Command1", {13800, 7080, 2775, 495});
-    Place(resetButton_, "Command3", {13800, 7800, 2775, 495});
-    Place(saveSpectrumDataButton_, "Command7", {13800, 8520, 2775, 495});
-    Place(saveGraphImageButton_, "Command8", {13800, 9240, 2775, 495});
-    Place(showGeometryButton_, "Command6", {13800, 6600, 2775, 375});
+    Place(calculateButton_, "calculateButton", {13800, 7080, 2775, 495});
+    Place(resetButton_, "resetButton", {13800, 7800, 2775, 495});
+    Place(saveSpectrumDataButton_, "saveSpectrumDataButton", {13800, 8520, 2775, 495});
+    Place(saveGraphImageButton_, "saveGraphImageButton", {13800, 9240, 2775, 495});
+    Place(showGeometryButton_, "showGeometryButton", {13800, 6600, 2775, 375});
 
-    Place(tubeIcon_, "Picture2", {16740, 7080, 480, 480});
+    Place(tubeIcon_, "tubeIcon", {16740, 7080, 480, 480});
     tubeIcon_.setPixmap(TubeIcon());
     tubeIcon_.setToolTip(QStringLiteral(" Woo ! "));
-    Place(exitButton_, "Command2", {16680, 9120, 660, 660});
+    Place(exitButton_, "exitButton", {16680, 9120, 660, 660});
     exitButton_.setIcon(ExitSignIcon());
     exitButton_.setIconSize(QSize(32, 32));
     exitButton_.setToolTip(QStringLiteral("  --- bye ---  "));
@@ -203,32 +206,32 @@ void MainForm::LayOutResults() {
     for (QLabel* label : {&modelCaptionShadow_, &modelCaption_}) {
         label->setFont(shadowed);
     }
-    PlaceLabel(modelCaptionShadow_, "Label36", 14670, 870, 2700, 540);
-    PlaceLabel(modelCaption_, "Label35", 14640, 840, 2700, 540);
+    PlaceLabel(modelCaptionShadow_, "modelCaptionShadow", 14670, 870, 2700, 540);
+    PlaceLabel(modelCaption_, "modelCaption", 14640, 840, 2700, 540);
     modelCaptionShadow_.setStyleSheet(QStringLiteral("color: #808080;"));
     modelCaption_.setStyleSheet(QStringLiteral("color: #000080;"));
 
     // The one command that is not among the window's numbered controls, in the free band of
     // the result column above the reference data it enlarges on.
-    Place(beamQualityButton_, "BeamQualityCommand", {14640, 2520, 1815, 435});
+    Place(beamQualityButton_, "beamQualityButton", {14640, 2520, 1815, 435});
     beamQualityButton_.setToolTip(
         tr("最後に計算した線質を角度ごとに表示します（第2半価層、均等度、平均・実効"
            "エネルギーなど）"));
-    PlaceLabel(referenceDataHeading_, "Label34", 14640, 3240);
+    PlaceLabel(referenceDataHeading_, "referenceDataHeading", 14640, 3240);
     referenceDataHeading_.setStyleSheet(QStringLiteral("color: #0000ff;"));
-    PlaceLabel(halfValueLayerCaption_, "Label15", 14640, 3720);
-    Place(halfValueLayerField_, "Text9", {14640, 4200, 1095, 405});
-    PlaceLabel(halfValueLayerUnit_, "Label17", 15840, 4260);
-    PlaceLabel(fluenceCaption_, "Label19", 14640, 4920);
-    PlaceLabel(fluenceEquals_, "Label12", 14640, 5400);
-    Place(fluencePerExposureField_, "Text11", {15000, 5400, 1455, 330});
-    PlaceLabel(fluenceUnit_, "Label20", 15000, 5760);
+    PlaceLabel(halfValueLayerCaption_, "halfValueLayerCaption", 14640, 3720);
+    Place(halfValueLayerField_, "halfValueLayerField", {14640, 4200, 1095, 405});
+    PlaceLabel(halfValueLayerUnit_, "halfValueLayerUnit", 15840, 4260);
+    PlaceLabel(fluenceCaption_, "fluenceCaption", 14640, 4920);
+    PlaceLabel(fluenceEquals_, "fluenceEquals", 14640, 5400);
+    Place(fluencePerExposureField_, "fluencePerExposureField", {15000, 5400, 1455, 330});
+    PlaceLabel(fluenceUnit_, "fluenceUnit", 15000, 5760);
     // The small raised "2" of mm2 follows the unit's text wherever the font ends it.
     fluenceUnitSquare_.setFont(InterfaceFont(6.75));
-    fluenceUnitSquare_.setObjectName(QStringLiteral("Label21"));
+    fluenceUnitSquare_.setObjectName(QStringLiteral("fluenceUnitSquare"));
     fluenceUnitSquare_.adjustSize();
     fluenceUnitSquare_.move(fluenceUnit_.geometry().right() + 1, fluenceUnit_.y() - 3);
-    PlaceLabel(beamCentreNote_, "Label14", 15120, 6240);
+    PlaceLabel(beamCentreNote_, "beamCentreNote", 15120, 6240);
     for (QLineEdit* result : {&halfValueLayerField_, &fluencePerExposureField_}) {
         result->setReadOnly(true);
         result->setAlignment(Qt::AlignRight);
@@ -251,7 +254,7 @@ void MainForm::ConnectCommands() {
     onClick(releaseFiltersButton_, [this] { logic_.ReleaseFilters(); });
     onClick(exitButton_, [this] { Exit(); });
     for (int a = 1; a <= kAngleCount; ++a) {
-        onClick(angleButtons_[a - 1], [this, a] { logic_.ToggleAngle(a); });
+        onClick(AngleButton(a), [this, a] { logic_.ToggleAngle(a); });
     }
     onClick(constantPotentialOption_,
             [this] { logic_.ChooseRectification(RectificationMode::ConstantPotential); });
@@ -283,7 +286,7 @@ void MainForm::ConnectCommands() {
 
 void MainForm::SetLegendColours() {
     for (int a = 1; a <= kAngleCount; ++a) {
-        SetBackground(legendMarks_[a - 1], PaletteColour(AngleCurveColour(a)));
+        SetBackground(LegendMarkOf(a), PaletteColour(AngleCurveColour(a)));
     }
 }
 
@@ -330,8 +333,8 @@ void MainForm::Refresh() {
     beamQualityButton_.setEnabled(enabled.Exports);
     editConditionsButton_.setEnabled(enabled.EditConditions);
     for (int a = 1; a <= kAngleCount; ++a) {
-        angleButtons_[a - 1].setEnabled(enabled.AngleButtons);
-        legendMarks_[a - 1].setVisible(c.LegendVisible[a]);
+        AngleButton(a).setEnabled(enabled.AngleButtons);
+        LegendMarkOf(a).setVisible(c.LegendVisible[a]);
     }
     SetTextKeepingCursor(halfValueLayerField_, c.HalfValueLayer);
     SetTextKeepingCursor(fluencePerExposureField_, c.FluencePerExposure);

@@ -24,9 +24,9 @@
 
 namespace tubeline {
 
-// Form2, the main window: the graph with its angle buttons and axis options, the conditions
-// panel, the arbitrary-filter panel, the commands and the result column. The controls' object
-// names are listed with their members in control_names.md.
+// The main window: the graph with its angle buttons and axis options, the conditions
+// panel, the arbitrary-filter panel, the commands and the result column. Every control's object
+// name is its member's name.
 class MainForm : public QWidget, public MainFormView {
     Q_DECLARE_TR_FUNCTIONS(MainForm)
 
@@ -64,6 +64,9 @@ class MainForm : public QWidget, public MainFormView {
     void LayOutResults();
     void ConnectCommands();
     void SetKeyboardOrder();
+    // The button and the legend mark of an AngleIndex, 1 .. kAngleCount.
+    QPushButton& AngleButton(int angleIndex) { return angleButtons_[angleIndex - 1]; }
+    LegendMark& LegendMarkOf(int angleIndex) { return legendMarks_[angleIndex - 1]; }
 
     MainFormLogic logic_;
     const GraphCanvas& canvas_;
@@ -72,67 +75,67 @@ class MainForm : public QWidget, public MainFormView {
     ProgramEnd& end_;
     bool exitRequested_ = false;
     // Secondary windows, created on first use.
-    std::unique_ptr<GeometryForm> geometryWindow_;            // Form4
-    std::unique_ptr<GraphImageDialog> graphImageDialog_;      // Form7
-    std::unique_ptr<SpectrumDataDialog> spectrumDataDialog_;  // Form3
-    std::unique_ptr<FilterDialog> filterDialog_;              // Form1
+    std::unique_ptr<GeometryForm> geometryWindow_;
+    std::unique_ptr<GraphImageDialog> graphImageDialog_;
+    std::unique_ptr<SpectrumDataDialog> spectrumDataDialog_;
+    std::unique_ptr<FilterDialog> filterDialog_;
     std::unique_ptr<BeamQualityWindow> beamQualityWindow_;
 
-    GraphView graphView_;                   // Picture3
-    QLabel drawHeading_;                    // Label16 "描画"
-    std::deque<QPushButton> angleButtons_;  // Command11 .. Command21
-    std::deque<LegendMark> legendMarks_;    // Line1 .. Line11
-    QLabel degreeLabel_;                    // Label18 "度"
-    QPushButton clearButton_;               // Command9
+    GraphView graphView_;
+    QLabel drawHeading_;
+    std::deque<QPushButton> angleButtons_;
+    std::deque<LegendMark> legendMarks_;
+    QLabel degreeLabel_;
+    QPushButton clearButton_;
 
     QGroupBox axisFrame_;
-    QRadioButton photonFluenceOption_;        // Option10
-    WrappedRadioButton energyFluenceOption_;  // Option12
-    QRadioButton airKermaOption_;             // Option11
+    QRadioButton photonFluenceOption_;
+    WrappedRadioButton energyFluenceOption_;
+    QRadioButton airKermaOption_;
 
     QLabel conditionsHeading_;
     QGroupBox rectificationFrame_;
-    QRadioButton constantPotentialOption_;  // Option7
-    QRadioButton threePhaseOption_;         // Option8
-    QRadioButton singlePhaseOption_;        // Option9
+    QRadioButton constantPotentialOption_;
+    QRadioButton threePhaseOption_;
+    QRadioButton singlePhaseOption_;
     std::deque<QLabel> conditionLabels_;
-    QLineEdit tubeVoltageField_;         // Text1
-    QLineEdit targetAngleField_;         // Text5
-    QLineEdit inherentFiltrationField_;  // Text2
-    QLineEdit aluminiumFilterField_;     // Text3
-    QLineEdit copperFilterField_;        // Text4
+    QLineEdit tubeVoltageField_;
+    QLineEdit targetAngleField_;
+    QLineEdit inherentFiltrationField_;
+    QLineEdit aluminiumFilterField_;
+    QLineEdit copperFilterField_;
 
     QFrame filterPanel_;
-    QLabel filterPanelHeading_;         // Label10
-    QLabel filterLimitLabel_;           // Label1
-    FilterListView filterListView_;     // Picture1
-    QPushButton setFilterButton_;       // Command4
-    QPushButton releaseFiltersButton_;  // Command5
+    QLabel filterPanelHeading_;
+    QLabel filterLimitLabel_;
+    FilterListView filterListView_;
+    QPushButton setFilterButton_;
+    QPushButton releaseFiltersButton_;
 
-    QPushButton calculateButton_;  // Command1
-    QPushButton resetButton_;      // Command3
+    QPushButton calculateButton_;
+    QPushButton resetButton_;
     QPushButton editConditionsButton_;
     QLabel conditionsNote_;
-    QPushButton saveSpectrumDataButton_;  // Command7
-    QPushButton saveGraphImageButton_;    // Command8
-    QPushButton showGeometryButton_;      // Command6
+    QPushButton saveSpectrumDataButton_;
+    QPushButton saveGraphImageButton_;
+    QPushButton showGeometryButton_;
 
-    QLabel modelCaptionShadow_;          // Label36
-    QLabel modelCaption_;                // Label35
-    QPushButton beamQualityButton_;      // BeamQualityCommand "線質の詳細"
-    QLabel referenceDataHeading_;        // Label34
-    QLabel halfValueLayerCaption_;       // Label15
-    QLineEdit halfValueLayerField_;      // Text9
-    QLabel halfValueLayerUnit_;          // Label17
-    QLabel fluenceCaption_;              // Label19
-    QLabel fluenceEquals_;               // Label12
-    QLineEdit fluencePerExposureField_;  // Text11
-    QLabel fluenceUnit_;                 // Label20
-    QLabel fluenceUnitSquare_;           // Label21
-    QLabel beamCentreNote_;              // Label14
+    QLabel modelCaptionShadow_;
+    QLabel modelCaption_;
+    QPushButton beamQualityButton_;
+    QLabel referenceDataHeading_;
+    QLabel halfValueLayerCaption_;
+    QLineEdit halfValueLayerField_;
+    QLabel halfValueLayerUnit_;
+    QLabel fluenceCaption_;
+    QLabel fluenceEquals_;
+    QLineEdit fluencePerExposureField_;
+    QLabel fluenceUnit_;
+    QLabel fluenceUnitSquare_;
+    QLabel beamCentreNote_;
 
-    QLabel tubeIcon_;         // Picture2
-    QPushButton exitButton_;  // Command2
+    QLabel tubeIcon_;
+    QPushButton exitButton_;
 };
 
 }  // namespace tubeline

@@ -26,26 +26,26 @@ SpectrumDataDialog::SpectrumDataDialog(const ExportSource& source, OperatorMessa
       folderPath_(this),
       okButton_(QStringLiteral("OK"), this),
       cancelButton_(QStringLiteral("Cancel"), this) {
-    setObjectName(QStringLiteral("Form3"));
+    setObjectName(QStringLiteral("SpectrumDataDialog"));
     setWindowTitle(tr(" スペクトルデータ保存"));
     setFont(InterfaceFont(9));
     setFixedSize(Pixels(15270), Pixels(8130));
     explanation_.setFont(InterfaceFont(10.5));
-    PlaceLabel(explanation_, "Label2", 240, 180);
-    PlaceLabel(previewHeading_, "Label6", 240, 660);
-    PlaceLabel(previewSubtitle_, "Label4", 240, 960);
-    Place(previewList_, "List1", {240, 1260, 8520, 6600});
+    PlaceLabel(explanation_, "explanation", 240, 180);
+    PlaceLabel(previewHeading_, "previewHeading", 240, 660);
+    PlaceLabel(previewSubtitle_, "previewSubtitle", 240, 960);
+    Place(previewList_, "previewList", {240, 1260, 8520, 6600});
     previewList_.setFont(QFont(QStringLiteral("IPAGothic"), 9));
-    PlaceLabel(folderHeading_, "Label5", 9120, 660);
-    Place(driveList_, "Drive1", {9120, 960, 5880, 330});
-    Place(folderList_, "Dir1", {9120, 1380, 5880, 2400});
-    PlaceLabel(fileListHeading_, "Label3", 9120, 3900);
-    Place(fileList_, "File1", {9120, 4200, 5880, 1500});
-    PlaceLabel(fileNameHeading_, "Label1", 9120, 5880);
-    Place(fileNameField_, "Text1", {9120, 6180, 5880, 330});
-    Place(folderPath_, "FolderPath", {9120, 6570, 5880, 300});
-    Place(okButton_, "Command1", {9720, 7080, 1695, 495});
-    Place(cancelButton_, "Command2", {12360, 7080, 1695, 495});
+    PlaceLabel(folderHeading_, "folderHeading", 9120, 660);
+    Place(driveList_, "driveList", {9120, 960, 5880, 330});
+    Place(folderList_, "folderList", {9120, 1380, 5880, 2400});
+    PlaceLabel(fileListHeading_, "fileListHeading", 9120, 3900);
+    Place(fileList_, "fileList", {9120, 4200, 5880, 1500});
+    PlaceLabel(fileNameHeading_, "fileNameHeading", 9120, 5880);
+    Place(fileNameField_, "fileNameField", {9120, 6180, 5880, 330});
+    Place(folderPath_, "folderPath", {9120, 6570, 5880, 300});
+    Place(okButton_, "okButton", {9720, 7080, 1695, 495});
+    Place(cancelButton_, "cancelButton", {12360, 7080, 1695, 495});
     PressOnEnter({&okButton_, &cancelButton_});
     SetEscapeButton(cancelButton_);
     SetTabOrder({&driveList_, &folderList_, &fileList_, &fileNameField_, &okButton_, &cancelButton_,

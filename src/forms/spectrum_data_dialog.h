@@ -15,8 +15,8 @@
 
 namespace tubeline {
 
-// Form3: previews the last run's spectrum data with its conditions and saves it as a CSV file
-// in a chosen folder.
+// The spectrum data dialog: previews the last run's spectrum data with its conditions and saves it
+// as a CSV file in a chosen folder.
 class SpectrumDataDialog : public SecondaryWindow {
     Q_DECLARE_TR_FUNCTIONS(SpectrumDataDialog)
 
@@ -34,20 +34,20 @@ class SpectrumDataDialog : public SecondaryWindow {
 
     const ExportSource& source_;
     OperatorMessages& messages_;
-    QLabel explanation_;       // Label2
-    QLabel previewHeading_;    // Label6
-    QLabel previewSubtitle_;   // Label4
-    QListWidget previewList_;  // List1
-    QLabel folderHeading_;     // Label5
-    DriveList driveList_;      // Drive1
-    FolderList folderList_;    // Dir1
-    QLabel fileListHeading_;   // Label3
-    FileList fileList_;        // File1
-    QLabel fileNameHeading_;   // Label1
-    QLineEdit fileNameField_;  // Text1
+    QLabel explanation_;
+    QLabel previewHeading_;
+    QLabel previewSubtitle_;
+    QListWidget previewList_;
+    QLabel folderHeading_;
+    DriveList driveList_;
+    FolderList folderList_;
+    QLabel fileListHeading_;
+    FileList fileList_;
+    QLabel fileNameHeading_;
+    QLineEdit fileNameField_;
     FolderPathLine folderPath_;
-    QPushButton okButton_;      // Command1
-    QPushButton cancelButton_;  // Command2
+    QPushButton okButton_;
+    QPushButton cancelButton_;
 };
 
 }  // namespace tubeline

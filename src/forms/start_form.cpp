@@ -30,7 +30,7 @@ StartForm::StartForm(MainForm& mainForm)
       tuckerButton_(tr("Tucker の式で計算"), this),
       birchButton_(tr("Birch の式で計算"), this),
       exitButton_(tr("終了"), this) {
-    setObjectName(QStringLiteral("Form8"));
+    setObjectName(QStringLiteral("StartForm"));
     setWindowTitle(QStringLiteral("  Tubeline"));
     setFont(InterfaceFont(9));
     setFixedSize(Pixels(13005), Pixels(8805));
@@ -42,30 +42,30 @@ StartForm::StartForm(MainForm& mainForm)
     titleShadow_.setFont(title);
     title_.setFont(title);
     // The shadow first, the title over it, slightly up and to the left.
-    PlaceLabel(titleShadow_, "Label1", 675, 435);
-    PlaceLabel(title_, "Label2", 630, 390);
+    PlaceLabel(titleShadow_, "titleShadow", 675, 435);
+    PlaceLabel(title_, "title", 630, 390);
     SetTextColour(titleShadow_, "#000000");
     SetTextColour(title_, "#ffe080");
 
     purpose_.setFont(InterfaceFont(18));
-    PlaceLabel(purpose_, "Label4", 660, 1740);
+    PlaceLabel(purpose_, "purpose", 660, 1740);
     SetTextColour(purpose_, "#ffffff");
     for (QLabel* line : {&purposeFirstLine_, &purposeSecondLine_, &purposeThirdLine_}) {
         line->setFont(InterfaceFont(12));
         SetTextColour(*line, "#e8f0ff");
     }
-    PlaceLabel(purposeFirstLine_, "Label5", 900, 2520);
-    PlaceLabel(purposeSecondLine_, "Label6", 900, 2940);
-    PlaceLabel(purposeThirdLine_, "Label7", 900, 3360);
+    PlaceLabel(purposeFirstLine_, "purposeFirstLine", 900, 2520);
+    PlaceLabel(purposeSecondLine_, "purposeSecondLine", 900, 2940);
+    PlaceLabel(purposeThirdLine_, "purposeThirdLine", 900, 3360);
     QFont caption = InterfaceFont(9);
     caption.setItalic(true);
     pictureCaption_.setFont(caption);
-    PlaceLabel(pictureCaption_, "Label8", 240, 8400);
+    PlaceLabel(pictureCaption_, "pictureCaption", 240, 8400);
     SetTextColour(pictureCaption_, "#f0f0f0");
 
-    Place(tuckerButton_, "Command1", {9840, 5520, 2880, 615});
-    Place(birchButton_, "Command2", {9840, 6300, 2880, 615});
-    Place(exitButton_, "Command3", {9840, 7620, 2880, 495});
+    Place(tuckerButton_, "tuckerButton", {9840, 5520, 2880, 615});
+    Place(birchButton_, "birchButton", {9840, 6300, 2880, 615});
+    Place(exitButton_, "exitButton", {9840, 7620, 2880, 495});
     connect(&tuckerButton_, &QPushButton::clicked, this,
             [this] { ChooseModel(SpectrumModel::Tucker); });
     connect(&birchButton_, &QPushButton::clicked, this,

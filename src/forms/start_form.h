@@ -10,7 +10,7 @@
 
 namespace tubeline {
 
-// Form8, the start window: the title, what the program does, and the choice of model. Choosing
+// The start window: the title, what the program does, and the choice of model. Choosing
 // a model prepares and shows the main window and hides this one for the rest of the run.
 class StartForm : public QWidget {
     Q_DECLARE_TR_FUNCTIONS(StartForm)
@@ -28,16 +28,16 @@ class StartForm : public QWidget {
 
     MainForm& mainForm_;
     QImage picture_;
-    QLabel titleShadow_;        // Label1
-    QLabel title_;              // Label2
-    QLabel purpose_;            // Label4
-    QLabel purposeFirstLine_;   // Label5
-    QLabel purposeSecondLine_;  // Label6
-    QLabel purposeThirdLine_;   // Label7
-    QLabel pictureCaption_;     // Label8
-    QPushButton tuckerButton_;  // Command1
-    QPushButton birchButton_;   // Command2
-    QPushButton exitButton_;    // Command3
+    QLabel titleShadow_;
+    QLabel title_;
+    QLabel purpose_;
+    QLabel purposeFirstLine_;
+    QLabel purposeSecondLine_;
+    QLabel purposeThirdLine_;
+    QLabel pictureCaption_;
+    QPushButton tuckerButton_;
+    QPushButton birchButton_;
+    QPushButton exitButton_;
 };
 
 }  // namespace tubeline

@@ -16,7 +16,7 @@ namespace tubeline {
 // and what lies under them).
 std::vector<std::filesystem::path> SaveLocations();
 
-// Drive1: chooses a place; OnChange gets its folder.
+// Chooses a place; OnChange gets its folder.
 class DriveList : public QComboBox {
   public:
     explicit DriveList(QWidget* parent);
@@ -25,7 +25,7 @@ class DriveList : public QComboBox {
     std::function<void(const std::filesystem::path&)> OnChange;
 };
 
-// Dir1: the current folder with the folders above it and the folders in it; activating one
+// The current folder with the folders above it and the folders in it; activating one
 // (double click or Enter) makes it current.
 class FolderList : public QListWidget {
   public:
@@ -39,7 +39,7 @@ class FolderList : public QListWidget {
     std::filesystem::path path_;
 };
 
-// File1: the files of a folder, or of several, that match the patterns (such as "*.bmp" or
+// The files of a folder, or of several, that match the patterns (such as "*.bmp" or
 // "*.ele;*.mix").
 class FileList : public QListWidget {
   public:

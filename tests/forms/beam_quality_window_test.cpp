@@ -30,7 +30,7 @@ class BeamQualityWindowTest : public ::testing::Test {
         std::filesystem::copy_file(testing::DataFolder() / kAttenuationTableFileName,
                                    folder_ / std::string(kAttenuationTableFileName));
         EXPECT_TRUE(program_.Load());
-        Find<QPushButton>(program_.StartWindow(), "Command1").click();
+        Find<QPushButton>(program_.StartWindow(), "tuckerButton").click();
     }
 
     QPushButton& MainButton(const char* name) {
@@ -41,8 +41,8 @@ class BeamQualityWindowTest : public ::testing::Test {
     }
     // Calculates and opens the beam-quality window.
     QWidget& CalculateAndOpen() {
-        MainButton("Command1").click();
-        MainButton("BeamQualityCommand").click();
+        MainButton("calculateButton").click();
+        MainButton("beamQualityButton").click();
         return VisibleWindow("BeamQualityWindow");
     }
     const BeamQualityFigures& CentreFigures() {
@@ -56,18 +56,18 @@ class BeamQualityWindowTest : public ::testing::Test {
 };
 
 TEST_F(BeamQualityWindowTest, TheCommandIsEnabledWithTheExports) {
-    QPushButton& command = MainButton("BeamQualityCommand");
-    QPushButton& export7 = MainButton("Command7");
+    QPushButton& command = MainButton("beamQualityButton");
+    QPushButton& export7 = MainButton("saveSpectrumDataButton");
     const auto expect = [&](bool enabled, const char* after) {
         EXPECT_EQ(command.isEnabled(), enabled) << after;
         EXPECT_EQ(export7.isEnabled(), enabled) << after;
     };
     expect(false, "the model's choice");
-    MainButton("Command1").click();
+    MainButton("calculateButton").click();
     expect(true, "a run");
-    MainButton("Command9").click();
+    MainButton("clearButton").click();
     expect(true, "Clear, which leaves the last run to describe");
-    MainButton("Command3").click();
+    MainButton("resetButton").click();
     expect(false, "リセット");
     command.click();
     EXPECT_THROW(VisibleWindow("BeamQualityWindow"), std::runtime_error);
@@ -75,28 +75,28 @@ TEST_F(BeamQualityWindowTest, TheCommandIsEnabledWithTheExports) {
 
 TEST_F(BeamQualityWindowTest, TheTableShowsTheLastRunWithTheMainWindowsFigures) {
     QWidget& window = CalculateAndOpen();
-    auto& table = Find<QTableWidget>(window, "FigureTable");
+    auto& table = Find<QTableWidget>(window, "figureTable");
     ASSERT_EQ(table.rowCount(), kAngleCount);
     EXPECT_EQ(table.verticalHeaderItem(0)->text(), "-10°");
-    EXPECT_EQ(table.item(5, 0)->text(), MainText("Text9"));
-    EXPECT_EQ(table.item(5, 7)->text(), MainText("Text11"));
+    EXPECT_EQ(table.item(5, 0)->text(), MainText("halfValueLayerField"));
+    EXPECT_EQ(table.item(5, 7)->text(), MainText("fluencePerExposureField"));
     EXPECT_NE(table.item(5, 0)->background(), table.item(4, 0)->background());
-    EXPECT_TRUE(Find<QLabel>(window, "ConditionsText").text().contains("管電圧 = 100 kV"));
+    EXPECT_TRUE(Find<QLabel>(window, "conditionsText").text().contains("管電圧 = 100 kV"));
 
     // A run that completes while the window is open shows itself.
-    MainButton("Command3").click();
-    QLineEdit& voltage = Find<QLineEdit>(program_.MainWindow(), "Text1");
+    MainButton("resetButton").click();
+    QLineEdit& voltage = Find<QLineEdit>(program_.MainWindow(), "tubeVoltageField");
     voltage.selectAll();
     QTest::keyClicks(&voltage, QStringLiteral("60"));
-    MainButton("Command1").click();
-    EXPECT_EQ(table.item(5, 0)->text(), MainText("Text9"));
-    EXPECT_TRUE(Find<QLabel>(window, "ConditionsText").text().contains("管電圧 = 60 kV"));
+    MainButton("calculateButton").click();
+    EXPECT_EQ(table.item(5, 0)->text(), MainText("halfValueLayerField"));
+    EXPECT_TRUE(Find<QLabel>(window, "conditionsText").text().contains("管電圧 = 60 kV"));
 }
 
 TEST_F(BeamQualityWindowTest, CopyPutsEveryDigitOnTheClipboard) {
     QWidget& window = CalculateAndOpen();
     QApplication::clipboard()->clear();
-    Find<QPushButton>(window, "CopyCommand").click();
+    Find<QPushButton>(window, "copyButton").click();
     const QStringList lines = QApplication::clipboard()->text().split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 13) << "twelve lines, each ended";
     EXPECT_TRUE(lines[0].startsWith("angle_deg\thvl1_mm_al\thvl2_mm_al\t"));
@@ -105,42 +105,42 @@ TEST_F(BeamQualityWindowTest, CopyPutsEveryDigitOnTheClipboard) {
     EXPECT_EQ(centre[0], "0");
     const double layer = centre[1].toDouble();
     EXPECT_EQ(layer, *CentreFigures().HalfValueLayerMm);
-    EXPECT_EQ(QString::fromStdString(FormatFixed(layer, 2)), MainText("Text9"));
-    EXPECT_FALSE(Find<QLabel>(window, "StatusLine").text().isEmpty());
+    EXPECT_EQ(QString::fromStdString(FormatFixed(layer, 2)), MainText("halfValueLayerField"));
+    EXPECT_FALSE(Find<QLabel>(window, "statusLine").text().isEmpty());
 }
 
 TEST_F(BeamQualityWindowTest, TheKeyboardMatchesATargetAndTheMainWindowIsReadyToCalculate) {
     QWidget& window = CalculateAndOpen();
     QApplication::setActiveWindow(&window);
-    auto& target = Find<QLineEdit>(window, "TargetField");
+    auto& target = Find<QLineEdit>(window, "targetField");
     ASSERT_EQ(QApplication::focusWidget(), &target);
     QTest::keyClicks(&target, QStringLiteral("4"));
     QTest::keyClick(&target, Qt::Key_Return);
-    ASSERT_EQ(QApplication::focusWidget(), &Find<QPushButton>(window, "MatchCommand"));
+    ASSERT_EQ(QApplication::focusWidget(), &Find<QPushButton>(window, "matchButton"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 
-    const QString aluminium = MainText("Text3");
+    const QString aluminium = MainText("aluminiumFilterField");
     EXPECT_GT(aluminium.toDouble(), 0);
-    EXPECT_TRUE(Find<QLabel>(window, "StatusLine").text().contains(aluminium));
-    EXPECT_TRUE(MainText("Text9").isEmpty());
-    EXPECT_TRUE(Find<QLineEdit>(program_.MainWindow(), "Text3").isEnabled());
-    MainButton("Command1").click();
+    EXPECT_TRUE(Find<QLabel>(window, "statusLine").text().contains(aluminium));
+    EXPECT_TRUE(MainText("halfValueLayerField").isEmpty());
+    EXPECT_TRUE(Find<QLineEdit>(program_.MainWindow(), "aluminiumFilterField").isEnabled());
+    MainButton("calculateButton").click();
     EXPECT_NEAR(*CentreFigures().HalfValueLayerMm, 4, 0.01);
     EXPECT_TRUE(messages_.Warnings.empty());
 }
 
 TEST_F(BeamQualityWindowTest, AnUnreachableTargetIsToldAndChangesNothing) {
     QWidget& window = CalculateAndOpen();
-    QTest::keyClicks(&Find<QLineEdit>(window, "TargetField"), QStringLiteral("1"));
-    Find<QPushButton>(window, "MatchCommand").click();
+    QTest::keyClicks(&Find<QLineEdit>(window, "targetField"), QStringLiteral("1"));
+    Find<QPushButton>(window, "matchButton").click();
     ASSERT_EQ(messages_.Warnings.size(), 1u);
     // Without added aluminium the unfiltered layer is the one shown.
     EXPECT_NE(messages_.Warnings[0].find("1.00 mm Al"), std::string::npos);
-    EXPECT_NE(messages_.Warnings[0].find(MainText("Text9").toStdString() + " mm Al"),
+    EXPECT_NE(messages_.Warnings[0].find(MainText("halfValueLayerField").toStdString() + " mm Al"),
               std::string::npos);
-    EXPECT_FALSE(MainText("Text9").isEmpty());
-    EXPECT_EQ(MainText("Text3"), "0");
-    EXPECT_TRUE(MainButton("Command7").isEnabled());
+    EXPECT_FALSE(MainText("halfValueLayerField").isEmpty());
+    EXPECT_EQ(MainText("aluminiumFilterField"), "0");
+    EXPECT_TRUE(MainButton("saveSpectrumDataButton").isEnabled());
 }
 
 }  // namespace

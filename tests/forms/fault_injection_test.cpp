@@ -44,12 +44,12 @@ class FaultInjection : public ::testing::Test {
         if (!program->Load()) {
             return nullptr;
         }
-        Find<QPushButton>(program->StartWindow(), "Command1").click();
+        Find<QPushButton>(program->StartWindow(), "tuckerButton").click();
         return program;
     }
 
-    void SetField(MainForm& form2, const char* name, const QString& text) {
-        QLineEdit& field = Find<QLineEdit>(form2, name);
+    void SetField(MainForm& mainWindow, const char* name, const QString& text) {
+        QLineEdit& field = Find<QLineEdit>(mainWindow, name);
         field.selectAll();
         field.del();
         QTest::keyClicks(&field, text);
@@ -73,37 +73,38 @@ TEST_F(FaultInjection, ReadOnlyWorkingFolderRunsAndStillExportsTheRun) {
     const testing::WithoutSuperuserRights unprivileged;
     auto program = Start(folder_.Path());
     ASSERT_TRUE(program);
-    MainForm& form2 = program->MainWindow();
-    Find<QPushButton>(form2, "Command1").click();
+    MainForm& mainWindow = program->MainWindow();
+    Find<QPushButton>(mainWindow, "calculateButton").click();
 
     ASSERT_EQ(messages_.Warnings.size(), 1u);
     EXPECT_EQ(messages_.Warnings[0], "スペクトル表ファイル " + (folder_ / "B_SPCTL.temp").string() +
                                          " を書き込めません（アクセスが許可されていません）");
-    EXPECT_FALSE(Find<QLineEdit>(form2, "Text9").text().isEmpty());
-    EXPECT_FALSE(Find<QLineEdit>(form2, "Text1").isEnabled());
+    EXPECT_FALSE(Find<QLineEdit>(mainWindow, "halfValueLayerField").text().isEmpty());
+    EXPECT_FALSE(Find<QLineEdit>(mainWindow, "tubeVoltageField").isEnabled());
     EXPECT_FALSE(fs::exists(folder_ / "B_SPCTL.temp"));
 
     // The run still holds its own table lines for the export.
-    Find<QPushButton>(form2, "Command7").click();
+    Find<QPushButton>(mainWindow, "saveSpectrumDataButton").click();
     EXPECT_EQ(messages_.Warnings.size(), 1u);
-    EXPECT_EQ(Find<QListWidget>(VisibleWindow("Form3"), "List1").count(), 309);
+    EXPECT_EQ(Find<QListWidget>(VisibleWindow("SpectrumDataDialog"), "previewList").count(), 309);
 }
 
 TEST_F(FaultInjection, StaleTableFileIsNeverExportedAsTheNewRun) {
     auto program = Start(folder_.Path());
     ASSERT_TRUE(program);
-    MainForm& form2 = program->MainWindow();
-    Find<QPushButton>(form2, "Command1").click();
+    MainForm& mainWindow = program->MainWindow();
+    Find<QPushButton>(mainWindow, "calculateButton").click();
     const std::string firstTable = ReadBytes(folder_ / "B_SPCTL.temp");
-    Find<QPushButton>(form2, "Command3").click();
+    Find<QPushButton>(mainWindow, "resetButton").click();
     // The old table stays on disk but can no longer be replaced.
     fs::permissions(folder_ / "B_SPCTL.temp", fs::perms::owner_read);
-    SetField(form2, "Text1", QStringLiteral("60"));
-    Find<QPushButton>(form2, "Command1").click();
+    SetField(mainWindow, "tubeVoltageField", QStringLiteral("60"));
+    Find<QPushButton>(mainWindow, "calculateButton").click();
     ASSERT_EQ(messages_.Warnings.size(), 1u);
     EXPECT_EQ(ReadBytes(folder_ / "B_SPCTL.temp"), firstTable);
-    Find<QPushButton>(form2, "Command7").click();
-    const QListWidget& preview = Find<QListWidget>(VisibleWindow("Form3"), "List1");
+    Find<QPushButton>(mainWindow, "saveSpectrumDataButton").click();
+    const QListWidget& preview =
+        Find<QListWidget>(VisibleWindow("SpectrumDataDialog"), "previewList");
     ASSERT_EQ(preview.count(), 309);
     EXPECT_EQ(preview.item(1)->text(), "管電圧 = 60 kV");
     // Row 60 keV: zero at 60 kV, not the first run's 100-kV value.
@@ -132,39 +133,39 @@ TEST_F(FaultInjection, AttenuationFileMissingShortOrNotANumber) {
 TEST_F(FaultInjection, MaterialFileChangedBetweenTheClickAndOk) {
     auto program = Start(folder_.Path());
     ASSERT_TRUE(program);
-    Find<QPushButton>(program->MainWindow(), "Command4").click();
-    QWidget& form1 = VisibleWindow("Form1");
-    Find<QListWidget>(form1, "File1").setCurrentRow(0);
+    Find<QPushButton>(program->MainWindow(), "setFilterButton").click();
+    QWidget& filterDialog = VisibleWindow("FilterDialog");
+    Find<QListWidget>(filterDialog, "materialList").setCurrentRow(0);
     WriteBytes(folder_ / "Al.ele", "Al\n2.7\n200\n");
-    QTest::keyClicks(&Find<QLineEdit>(form1, "Text2"), QStringLiteral("1"));
-    Find<QPushButton>(form1, "Command1").click();
+    QTest::keyClicks(&Find<QLineEdit>(filterDialog, "thicknessField"), QStringLiteral("1"));
+    Find<QPushButton>(filterDialog, "okButton").click();
     ASSERT_EQ(messages_.Warnings.size(), 1u);
     EXPECT_NE(messages_.Warnings[0].find("データ行数 200 は 1 から 120 までの整数ではありません"),
               std::string::npos);
     EXPECT_EQ(program->State().Filters.FilterCount, 0);
-    EXPECT_TRUE(form1.isVisible());
-    form1.hide();
+    EXPECT_TRUE(filterDialog.isVisible());
+    filterDialog.hide();
 }
 
 TEST_F(FaultInjection, ExportsIntoAMissingFolderOntoAFullDeviceOrPastTheSizeLimit) {
     auto program = Start(folder_.Path());
     ASSERT_TRUE(program);
-    MainForm& form2 = program->MainWindow();
-    Find<QPushButton>(form2, "Command1").click();
+    MainForm& mainWindow = program->MainWindow();
+    Find<QPushButton>(mainWindow, "calculateButton").click();
     WriteBytes(folder_ / "kept.csv", "precious");
     fs::create_symlink("/dev/full", folder_ / "full.csv");
     fs::create_directory(folder_ / "gone");
 
-    Find<QPushButton>(form2, "Command7").click();
-    QWidget& form3 = VisibleWindow("Form3");
+    Find<QPushButton>(mainWindow, "saveSpectrumDataButton").click();
+    QWidget& dataDialog = VisibleWindow("SpectrumDataDialog");
     const auto saveAs = [&](const QString& name) {
-        QLineEdit& field = Find<QLineEdit>(form3, "Text1");
+        QLineEdit& field = Find<QLineEdit>(dataDialog, "fileNameField");
         field.clear();
         QTest::keyClicks(&field, name);
-        Find<QPushButton>(form3, "Command1").click();
+        Find<QPushButton>(dataDialog, "okButton").click();
     };
     // A folder opened in the dialog and removed before OK.
-    FolderList& folders = Find<FolderList>(form3, "Dir1");
+    FolderList& folders = Find<FolderList>(dataDialog, "folderList");
     const QList<QListWidgetItem*> gone =
         folders.findItems(QStringLiteral("gone"), Qt::MatchEndsWith);
     ASSERT_EQ(gone.size(), 1);
@@ -172,7 +173,7 @@ TEST_F(FaultInjection, ExportsIntoAMissingFolderOntoAFullDeviceOrPastTheSizeLimi
     fs::remove(folder_ / "gone");
     saveAs(QStringLiteral("data"));
     emit folders.itemActivated(folders.item(folders.count() - 2));
-    ASSERT_EQ(Find<FileList>(form3, "File1").Path(), fs::canonical(folder_.Path()));
+    ASSERT_EQ(Find<FileList>(dataDialog, "fileList").Path(), fs::canonical(folder_.Path()));
     saveAs(QStringLiteral("full"));
     {
         const testing::FileSizeLimit limit(4096);
@@ -183,39 +184,39 @@ TEST_F(FaultInjection, ExportsIntoAMissingFolderOntoAFullDeviceOrPastTheSizeLimi
     EXPECT_NE(messages_.Warnings[1].find("ディスクの空き容量がありません"), std::string::npos);
     EXPECT_NE(messages_.Warnings[2].find("ファイルの大きさが上限を超えます"), std::string::npos);
     EXPECT_EQ(ReadBytes(folder_ / "kept.csv"), "precious");
-    EXPECT_TRUE(form3.isVisible());
+    EXPECT_TRUE(dataDialog.isVisible());
     EXPECT_TRUE(messages_.Informations.empty());
 
     saveAs(QStringLiteral("kept"));
     EXPECT_EQ(messages_.Informations.size(), 1u);
     EXPECT_GT(ReadBytes(folder_ / "kept.csv").size(), 30000u);
-    form3.hide();
+    dataDialog.hide();
 }
 
 TEST_F(FaultInjection, AMegabyteOfTextPastedIntoAField) {
     auto program = Start(folder_.Path());
     ASSERT_TRUE(program);
-    MainForm& form2 = program->MainWindow();
+    MainForm& mainWindow = program->MainWindow();
     const QString megabyte(1 << 20, QLatin1Char('9'));
     const struct {
         const char* field;
         const char* message;
-    } cases[] = {{"Text1", "Ｘ線管電圧の値が数値の範囲を超えています"},
-                 {"Text5", "ターゲット角度の値が数値の範囲を超えています"},
-                 {"Text3", "アルミ付加フィルタの値が数値の範囲を超えています"}};
+    } cases[] = {{"tubeVoltageField", "Ｘ線管電圧の値が数値の範囲を超えています"},
+                 {"targetAngleField", "ターゲット角度の値が数値の範囲を超えています"},
+                 {"aluminiumFilterField", "アルミ付加フィルタの値が数値の範囲を超えています"}};
     for (const auto& c : cases) {
         // Reset leaves the target angle as it is.
-        Find<QPushButton>(form2, "Command3").click();
-        SetField(form2, "Text5", QStringLiteral("12"));
+        Find<QPushButton>(mainWindow, "resetButton").click();
+        SetField(mainWindow, "targetAngleField", QStringLiteral("12"));
         messages_.Warnings.clear();
-        QLineEdit& field = Find<QLineEdit>(form2, c.field);
+        QLineEdit& field = Find<QLineEdit>(mainWindow, c.field);
         field.selectAll();
         field.insert(megabyte);
         // The field keeps what a line edit holds at most; that many nines is beyond any double.
         EXPECT_EQ(field.text().size(), field.maxLength());
-        Find<QPushButton>(form2, "Command1").click();
+        Find<QPushButton>(mainWindow, "calculateButton").click();
         EXPECT_EQ(messages_.Warnings, std::vector<std::string>{c.message}) << c.field;
-        EXPECT_TRUE(Find<QLineEdit>(form2, "Text1").isEnabled());
+        EXPECT_TRUE(Find<QLineEdit>(mainWindow, "tubeVoltageField").isEnabled());
     }
 }
 
@@ -244,29 +245,29 @@ TEST_F(FaultInjection, OddNumbersInEveryField) {
     };
     auto program = Start(folder_.Path());
     ASSERT_TRUE(program);
-    MainForm& form2 = program->MainWindow();
+    MainForm& mainWindow = program->MainWindow();
     for (const OddText& odd : cases) {
         const struct {
             const char* field;
             const char* expected;
-        } fields[] = {{"Text1", odd.Voltage},
-                      {"Text5", odd.Angle},
-                      {"Text2", odd.Filter},
-                      {"Text3", odd.Filter},
-                      {"Text4", odd.Filter}};
+        } fields[] = {{"tubeVoltageField", odd.Voltage},
+                      {"targetAngleField", odd.Angle},
+                      {"inherentFiltrationField", odd.Filter},
+                      {"aluminiumFilterField", odd.Filter},
+                      {"copperFilterField", odd.Filter}};
         for (const auto& field : fields) {
-            Find<QPushButton>(form2, "Command3").click();
-            SetField(form2, "Text5", QStringLiteral("12"));
+            Find<QPushButton>(mainWindow, "resetButton").click();
+            SetField(mainWindow, "targetAngleField", QStringLiteral("12"));
             messages_.Warnings.clear();
-            SetField(form2, field.field, QString::fromLatin1(odd.Text));
-            Find<QPushButton>(form2, "Command1").click();
+            SetField(mainWindow, field.field, QString::fromLatin1(odd.Text));
+            Find<QPushButton>(mainWindow, "calculateButton").click();
             const std::string seen = messages_.Warnings.empty() ? "" : messages_.Warnings[0];
             EXPECT_NE(seen.find(field.expected), std::string::npos)
                 << odd.Text << " in " << field.field << ": " << seen;
             EXPECT_EQ(seen.empty(), std::string(field.expected).empty())
                 << odd.Text << " in " << field.field << ": " << seen;
-            for (const char* result : {"Text9", "Text11"}) {
-                const QString shown = Find<QLineEdit>(form2, result).text().toLower();
+            for (const char* result : {"halfValueLayerField", "fluencePerExposureField"}) {
+                const QString shown = Find<QLineEdit>(mainWindow, result).text().toLower();
                 EXPECT_FALSE(shown.contains(QLatin1String("nan")) ||
                              shown.contains(QLatin1String("inf")))
                     << odd.Text << " in " << field.field;

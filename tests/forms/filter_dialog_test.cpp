@@ -35,15 +35,15 @@ class FilterDialogTest : public ::testing::Test {
         return testing::Find<Control>(dialog_, name);
     }
     void ClickFile(const QString& name) {
-        FileList& files = Find<FileList>("File1");
+        FileList& files = Find<FileList>("materialList");
         const auto found = files.findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
         QTest::mouseClick(files.viewport(), Qt::LeftButton, {},
                           files.visualItemRect(found[0]).center());
     }
     void TypeThicknessAndOk(const QString& thickness) {
-        QTest::keyClicks(&Find<QLineEdit>("Text2"), thickness);
-        Find<QPushButton>("Command1").click();
+        QTest::keyClicks(&Find<QLineEdit>("thicknessField"), thickness);
+        Find<QPushButton>("okButton").click();
     }
     std::vector<std::string> ListedNames() const {
         std::vector<std::string> names;
@@ -64,11 +64,11 @@ class FilterDialogTest : public ::testing::Test {
 
 TEST_F(FilterDialogTest, ListsTheMaterialFilesAndPreviewsTheName) {
     dialog_.Open();
-    FileList& files = Find<FileList>("File1");
+    FileList& files = Find<FileList>("materialList");
     ASSERT_EQ(files.count(), 3);
     EXPECT_EQ(files.item(0)->text(), "Al.ele");
     ClickFile(QStringLiteral("Water.mix"));
-    EXPECT_EQ(Find<QLabel>("Label5").text(), "水");
+    EXPECT_EQ(Find<QLabel>("materialName").text(), "水");
 }
 
 TEST_F(FilterDialogTest, TheUsersMaterialFilesComeBeforeTheInstalledOnes) {
@@ -79,7 +79,7 @@ TEST_F(FilterDialogTest, TheUsersMaterialFilesComeBeforeTheInstalledOnes) {
     std::filesystem::copy_file(testing::DataFolder() / "PMMA.mix", user / "PMMA.mix");
     FilterDialog dialog(logic_, messages_, {user.Path(), folder_.Path()});
     dialog.Open();
-    FileList& files = testing::Find<FileList>(dialog, "File1");
+    FileList& files = testing::Find<FileList>(dialog, "materialList");
     std::vector<std::string> listed;
     for (int row = 0; row < files.count(); ++row) {
         listed.push_back(files.item(row)->text().toStdString());
@@ -89,21 +89,21 @@ TEST_F(FilterDialogTest, TheUsersMaterialFilesComeBeforeTheInstalledOnes) {
     EXPECT_EQ(files.PathOf("Pb.ele"), user / "Pb.ele");
     EXPECT_EQ(files.PathOf("Water.mix"), folder_ / "Water.mix");
     files.setCurrentRow(2);
-    QTest::keyClicks(&testing::Find<QLineEdit>(dialog, "Text2"), QStringLiteral("1"));
-    testing::Find<QPushButton>(dialog, "Command1").click();
+    QTest::keyClicks(&testing::Find<QLineEdit>(dialog, "thicknessField"), QStringLiteral("1"));
+    testing::Find<QPushButton>(dialog, "okButton").click();
     EXPECT_EQ(ListedNames(), (std::vector<std::string>{"Pb (own) 1mm"}));
-    EXPECT_EQ(testing::Find<QLabel>(dialog, "Label5").text(), "Pb (own)");
+    EXPECT_EQ(testing::Find<QLabel>(dialog, "materialName").text(), "Pb (own)");
 }
 
 TEST_F(FilterDialogTest, MissingChoicesAreWarnedAndChangeNothing) {
     dialog_.Open();
     // The list makes its first row current when it takes the focus, without choosing it.
-    Find<FileList>("File1").setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    QTest::keyClicks(&Find<QLineEdit>("Text2"), QStringLiteral("1"));
-    Find<QPushButton>("Command1").click();
-    Find<QLineEdit>("Text2").clear();
+    Find<FileList>("materialList").setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    QTest::keyClicks(&Find<QLineEdit>("thicknessField"), QStringLiteral("1"));
+    Find<QPushButton>("okButton").click();
+    Find<QLineEdit>("thicknessField").clear();
     ClickFile(QStringLiteral("Pb.ele"));
-    Find<QPushButton>("Command1").click();
+    Find<QPushButton>("okButton").click();
     EXPECT_EQ(messages_.Warnings, (std::vector<std::string>{"フィルター材質が未選択です。",
                                                             "フィルターの厚さを入力して下さい。"}));
     EXPECT_EQ(state_.Filters.FilterCount, 0);
@@ -120,8 +120,8 @@ TEST_F(FilterDialogTest, ThreeFiltersFillTheSlotsAndDisableSetting) {
 
     // Reopening empties the name and thickness but keeps the chosen file.
     dialog_.Open();
-    EXPECT_TRUE(Find<QLabel>("Label5").text().isEmpty());
-    EXPECT_TRUE(Find<QLineEdit>("Text2").text().isEmpty());
+    EXPECT_TRUE(Find<QLabel>("materialName").text().isEmpty());
+    EXPECT_TRUE(Find<QLineEdit>("thicknessField").text().isEmpty());
     TypeThicknessAndOk(QStringLiteral("1"));
     EXPECT_EQ(state_.Filters.FilterName[2], "Pb");
 
@@ -144,7 +144,7 @@ TEST_F(FilterDialogTest, ARefusedFileAddsNothingAndSaysWhy) {
     WriteBytes(folder_ / "Bad.ele", "Bad\n2.5\n1\n0.001,1,1,1,0,0\n");
     dialog_.Open();
     ClickFile(QStringLiteral("Bad.ele"));
-    EXPECT_EQ(Find<QLabel>("Label5").text(), "Bad");
+    EXPECT_EQ(Find<QLabel>("materialName").text(), "Bad");
     TypeThicknessAndOk(QStringLiteral("1"));
     ASSERT_EQ(messages_.Warnings.size(), 1u);
     EXPECT_NE(messages_.Warnings[0].find("Bad.ele"), std::string::npos);
@@ -166,13 +166,13 @@ TEST_F(FilterDialogTest, AFileDeletedAfterTheClickIsReported) {
 TEST_F(FilterDialogTest, TheKeyboardAloneAddsAFilter) {
     dialog_.Open();
     QApplication::setActiveWindow(&dialog_);
-    FileList& files = Find<FileList>("File1");
-    QLineEdit& thickness = Find<QLineEdit>("Text2");
+    FileList& files = Find<FileList>("materialList");
+    QLineEdit& thickness = Find<QLineEdit>("thicknessField");
     // Arrows choose and preview a material, Enter moves on to the thickness.
     files.setFocus();
     QTest::keyClick(&files, Qt::Key_Down);
     EXPECT_EQ(files.FileName(), "Pb.ele");
-    EXPECT_EQ(Find<QLabel>("Label5").text(), "Pb");
+    EXPECT_EQ(Find<QLabel>("materialName").text(), "Pb");
     QTest::keyClick(&files, Qt::Key_Return);
     EXPECT_TRUE(thickness.hasFocus());
     // Enter in an empty thickness does nothing; once typed it moves to OK without pressing it.
@@ -180,10 +180,10 @@ TEST_F(FilterDialogTest, TheKeyboardAloneAddsAFilter) {
     EXPECT_TRUE(thickness.hasFocus());
     thickness.insert(QStringLiteral("２"));  // as an input method commits it
     QTest::keyClick(&thickness, Qt::Key_Return);
-    EXPECT_TRUE(Find<QPushButton>("Command1").hasFocus());
+    EXPECT_TRUE(Find<QPushButton>("okButton").hasFocus());
     EXPECT_EQ(state_.Filters.FilterCount, 0) << "Enter does not press OK";
     // The second Enter presses it.
-    QTest::keyClick(&Find<QPushButton>("Command1"), Qt::Key_Return);
+    QTest::keyClick(&Find<QPushButton>("okButton"), Qt::Key_Return);
     EXPECT_EQ(ListedNames(), (std::vector<std::string>{"Pb 2mm"}));
     EXPECT_FALSE(dialog_.isVisible());
 

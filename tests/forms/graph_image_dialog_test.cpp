@@ -44,7 +44,7 @@ TEST_F(GraphImageDialogTest, ChoosingAnExistingBitmapOffersItsNameAndOverwrites)
     WriteBytes(folder_ / "result.bmp", "old");
     WriteBytes(folder_ / "notes.txt", "not a bitmap");
     dialog_->Open();
-    FileList& files = Find<FileList>("File1");
+    FileList& files = Find<FileList>("fileList");
     ASSERT_EQ(files.count(), 1);
     EXPECT_EQ(files.item(0)->text(), "result.bmp");
     QTest::mouseClick(files.viewport(), Qt::LeftButton, {},
@@ -100,8 +100,8 @@ TEST_F(GraphImageDialogTest, ThePathLineShowsWhereTheFileGoes) {
     fs::create_directory(folder_ / "sub");
     WriteBytes(folder_ / "sub" / "inner.bmp", "x");
     dialog_->Open();
-    FolderList& folders = Find<FolderList>("Dir1");
-    const QLabel& pathLine = Find<QLabel>("FolderPath");
+    FolderList& folders = Find<FolderList>("folderList");
+    const QLabel& pathLine = Find<QLabel>("folderPath");
     EXPECT_EQ(pathLine.toolTip().toStdString(), fs::canonical(folder_.Path()).string());
     QListWidgetItem* sub = nullptr;
     for (int i = 0; i < folders.count(); ++i) {
@@ -116,7 +116,7 @@ TEST_F(GraphImageDialogTest, ThePathLineShowsWhereTheFileGoes) {
     QTest::mouseDClick(folders.viewport(), Qt::LeftButton, {},
                        folders.visualItemRect(sub).center());
     EXPECT_EQ(pathLine.toolTip().toStdString(), fs::canonical(folder_ / "sub").string());
-    ASSERT_EQ(Find<FileList>("File1").count(), 1);
+    ASSERT_EQ(Find<FileList>("fileList").count(), 1);
     SaveAs(QStringLiteral("here"));
     EXPECT_TRUE(fs::exists(folder_ / "sub" / "here.bmp"));
 }

@@ -33,8 +33,8 @@ class SaveDialogTest : public ::testing::Test {
     Control& Find(const char* name) {
         return testing::Find<Control>(*dialog_, name);
     }
-    QLineEdit& NameField() { return Find<QLineEdit>("Text1"); }
-    QPushButton& OkButton() { return Find<QPushButton>("Command1"); }
+    QLineEdit& NameField() { return Find<QLineEdit>("fileNameField"); }
+    QPushButton& OkButton() { return Find<QPushButton>("okButton"); }
     // Opens the dialog, types the name and presses OK.
     void SaveAs(const QString& name) {
         dialog_->Open();

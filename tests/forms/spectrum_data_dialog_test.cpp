@@ -31,7 +31,7 @@ class SpectrumDataDialogTest : public testing::SaveDialogTest<SpectrumDataDialog
 TEST_F(SpectrumDataDialogTest, PreviewShowsEveryLineOfTheFile) {
     dialog_->Open();
     ASSERT_TRUE(dialog_->isVisible());
-    QListWidget& preview = Find<QListWidget>("List1");
+    QListWidget& preview = Find<QListWidget>("previewList");
     ASSERT_EQ(preview.count(), 309);
     EXPECT_EQ(preview.item(0)->text(), "単相全波");
     EXPECT_EQ(preview.item(4)->text(), "Al フィルタ = 0.3 mm");

@@ -47,55 +47,56 @@ class WindowSession : public ::testing::Test {
 TEST_F(WindowSession, AWholeSessionDrivenThroughTheControls) {
     WindowProgram program(messages_, end_, folder_.Path());
     ASSERT_TRUE(program.Load());
-    StartForm& form8 = program.StartWindow();
-    MainForm& form2 = program.MainWindow();
-    form8.show();
-    EXPECT_EQ(form8.windowTitle(), "  Tubeline");
+    StartForm& startWindow = program.StartWindow();
+    MainForm& mainWindow = program.MainWindow();
+    startWindow.show();
+    EXPECT_EQ(startWindow.windowTitle(), "  Tubeline");
 
-    Button(form8, "Command2").click();
-    EXPECT_TRUE(form2.isVisible());
-    EXPECT_FALSE(form8.isVisible());
-    EXPECT_EQ(form2.windowTitle(), "Diagnostic X-ray Spectrum by the Birch's formula");
-    EXPECT_EQ(Find<QLabel>(form2, "Label35").text(), "by Birch");
-    EXPECT_EQ(Find<QLineEdit>(form2, "Text5").text(), "16");
-    EXPECT_FALSE(Button(form2, "Command7").isEnabled());
-    EXPECT_FALSE(Find<QWidget>(form2, "Line6").isVisible());
+    Button(startWindow, "birchButton").click();
+    EXPECT_TRUE(mainWindow.isVisible());
+    EXPECT_FALSE(startWindow.isVisible());
+    EXPECT_EQ(mainWindow.windowTitle(), "Diagnostic X-ray Spectrum by the Birch's formula");
+    EXPECT_EQ(Find<QLabel>(mainWindow, "modelCaption").text(), "by Birch");
+    EXPECT_EQ(Find<QLineEdit>(mainWindow, "targetAngleField").text(), "16");
+    EXPECT_FALSE(Button(mainWindow, "saveSpectrumDataButton").isEnabled());
+    EXPECT_FALSE(Find<QWidget>(mainWindow, "legendMark6").isVisible());
 
-    QLineEdit& voltage = Find<QLineEdit>(form2, "Text1");
+    QLineEdit& voltage = Find<QLineEdit>(mainWindow, "tubeVoltageField");
     voltage.selectAll();
     QTest::keyClicks(&voltage, QStringLiteral("80"));
-    Find<QRadioButton>(form2, "Option9").click();
+    Find<QRadioButton>(mainWindow, "singlePhaseOption").click();
     EXPECT_EQ(program.State().Conditions.Rectification, RectificationMode::SinglePhaseFullWave);
-    Button(form2, "Command1").click();
+    Button(mainWindow, "calculateButton").click();
     EXPECT_EQ(program.State().Conditions.TubeVoltage, 80);
-    EXPECT_FALSE(Find<QLineEdit>(form2, "Text9").text().isEmpty());
-    EXPECT_TRUE(Find<QLineEdit>(form2, "Text11").text().contains(QLatin1Char('E')));
+    EXPECT_FALSE(Find<QLineEdit>(mainWindow, "halfValueLayerField").text().isEmpty());
+    EXPECT_TRUE(
+        Find<QLineEdit>(mainWindow, "fluencePerExposureField").text().contains(QLatin1Char('E')));
     EXPECT_TRUE(std::filesystem::exists(folder_ / "B_SPCTL.temp"));
-    EXPECT_TRUE(Find<QWidget>(form2, "Line6").isVisible());
+    EXPECT_TRUE(Find<QWidget>(mainWindow, "legendMark6").isVisible());
     EXPECT_FALSE(voltage.isEnabled());
-    EXPECT_FALSE(Find<QRadioButton>(form2, "Option11").isEnabled());
-    EXPECT_TRUE(Button(form2, "Command8").isEnabled());
+    EXPECT_FALSE(Find<QRadioButton>(mainWindow, "airKermaOption").isEnabled());
+    EXPECT_TRUE(Button(mainWindow, "saveGraphImageButton").isEnabled());
 
-    Button(form2, "Command11").click();
-    Button(form2, "Command21").click();
-    EXPECT_TRUE(Find<QWidget>(form2, "Line1").isVisible());
-    EXPECT_TRUE(Find<QWidget>(form2, "Line11").isVisible());
-    EXPECT_FALSE(Find<QWidget>(form2, "Line5").isVisible());
+    Button(mainWindow, "angleButton1").click();
+    Button(mainWindow, "angleButton11").click();
+    EXPECT_TRUE(Find<QWidget>(mainWindow, "legendMark1").isVisible());
+    EXPECT_TRUE(Find<QWidget>(mainWindow, "legendMark11").isVisible());
+    EXPECT_FALSE(Find<QWidget>(mainWindow, "legendMark5").isVisible());
 
-    Button(form2, "Command3").click();
+    Button(mainWindow, "resetButton").click();
     EXPECT_TRUE(voltage.isEnabled());
     EXPECT_EQ(voltage.text(), "100");
-    EXPECT_TRUE(Find<QLineEdit>(form2, "Text9").text().isEmpty());
-    EXPECT_FALSE(Find<QWidget>(form2, "Line1").isVisible());
-    Find<QRadioButton>(form2, "Option11").click();
-    EXPECT_EQ(form2.Logic().VerticalAxisMode(), VerticalAxis::AirKerma);
-    EXPECT_TRUE(Find<QRadioButton>(form2, "Option11").isChecked());
+    EXPECT_TRUE(Find<QLineEdit>(mainWindow, "halfValueLayerField").text().isEmpty());
+    EXPECT_FALSE(Find<QWidget>(mainWindow, "legendMark1").isVisible());
+    Find<QRadioButton>(mainWindow, "airKermaOption").click();
+    EXPECT_EQ(mainWindow.Logic().VerticalAxisMode(), VerticalAxis::AirKerma);
+    EXPECT_TRUE(Find<QRadioButton>(mainWindow, "airKermaOption").isChecked());
 
-    Button(form2, "Command1").click();
-    EXPECT_FALSE(Find<QLineEdit>(form2, "Text9").text().isEmpty());
+    Button(mainWindow, "calculateButton").click();
+    EXPECT_FALSE(Find<QLineEdit>(mainWindow, "halfValueLayerField").text().isEmpty());
     EXPECT_TRUE(messages_.Warnings.empty());
 
-    Button(form2, "Command2").click();
+    Button(mainWindow, "exitButton").click();
     EXPECT_EQ(end_.Ends, 1);
     EXPECT_FALSE(std::filesystem::exists(folder_ / "B_SPCTL.temp"));
 }
@@ -104,40 +105,40 @@ TEST_F(WindowSession, FiltersAndBothExportsThroughTheMainWindow) {
     std::filesystem::copy_file(testing::DataFolder() / "Cu.ele", folder_ / "Cu.ele");
     WindowProgram program(messages_, end_, folder_.Path());
     ASSERT_TRUE(program.Load());
-    Button(program.StartWindow(), "Command1").click();
-    MainForm& form2 = program.MainWindow();
+    Button(program.StartWindow(), "tuckerButton").click();
+    MainForm& mainWindow = program.MainWindow();
 
-    Button(form2, "Command4").click();
-    QWidget& form1 = VisibleWindow("Form1");
-    auto& materials = Find<QListWidget>(form1, "File1");
+    Button(mainWindow, "setFilterButton").click();
+    QWidget& filterDialog = VisibleWindow("FilterDialog");
+    auto& materials = Find<QListWidget>(filterDialog, "materialList");
     ASSERT_EQ(materials.count(), 1);
     materials.setCurrentRow(0);
-    QTest::keyClicks(&Find<QLineEdit>(form1, "Text2"), QStringLiteral("0.1"));
-    Button(form1, "Command1").click();
-    EXPECT_FALSE(form1.isVisible());
+    QTest::keyClicks(&Find<QLineEdit>(filterDialog, "thicknessField"), QStringLiteral("0.1"));
+    Button(filterDialog, "okButton").click();
+    EXPECT_FALSE(filterDialog.isVisible());
     EXPECT_EQ(program.State().Filters.FilterCount, 1);
 
-    Button(form2, "Command1").click();
-    EXPECT_FALSE(Button(form2, "Command4").isEnabled());
-    EXPECT_FALSE(Button(form2, "Command5").isEnabled());
+    Button(mainWindow, "calculateButton").click();
+    EXPECT_FALSE(Button(mainWindow, "setFilterButton").isEnabled());
+    EXPECT_FALSE(Button(mainWindow, "releaseFiltersButton").isEnabled());
 
-    Button(form2, "Command7").click();
-    QWidget& form3 = VisibleWindow("Form3");
-    EXPECT_EQ(Find<QListWidget>(form3, "List1").count(), 310);
-    QTest::keyClicks(&Find<QLineEdit>(form3, "Text1"), QStringLiteral("spectra"));
-    Button(form3, "Command1").click();
+    Button(mainWindow, "saveSpectrumDataButton").click();
+    QWidget& dataDialog = VisibleWindow("SpectrumDataDialog");
+    EXPECT_EQ(Find<QListWidget>(dataDialog, "previewList").count(), 310);
+    QTest::keyClicks(&Find<QLineEdit>(dataDialog, "fileNameField"), QStringLiteral("spectra"));
+    Button(dataDialog, "okButton").click();
     EXPECT_TRUE(std::filesystem::exists(folder_ / "spectra.csv"));
 
-    Button(form2, "Command8").click();
-    QWidget& form7 = VisibleWindow("Form7");
-    QTest::keyClicks(&Find<QLineEdit>(form7, "Text1"), QStringLiteral("graph"));
-    Button(form7, "Command1").click();
+    Button(mainWindow, "saveGraphImageButton").click();
+    QWidget& imageDialog = VisibleWindow("GraphImageDialog");
+    QTest::keyClicks(&Find<QLineEdit>(imageDialog, "fileNameField"), QStringLiteral("graph"));
+    Button(imageDialog, "okButton").click();
     EXPECT_TRUE(std::filesystem::exists(folder_ / "graph.bmp"));
     EXPECT_EQ(messages_.Informations.size(), 2u);
     EXPECT_TRUE(messages_.Warnings.empty());
 
     // Exports stay where they are when the program ends.
-    Button(form2, "Command2").click();
+    Button(mainWindow, "exitButton").click();
     EXPECT_TRUE(std::filesystem::exists(folder_ / "spectra.csv"));
     EXPECT_TRUE(std::filesystem::exists(folder_ / "graph.bmp"));
 }
@@ -146,34 +147,34 @@ TEST_F(WindowSession, AFilterDialogLeftOpenAcrossARunAddsNothing) {
     std::filesystem::copy_file(testing::DataFolder() / "Cu.ele", folder_ / "Cu.ele");
     WindowProgram program(messages_, end_, folder_.Path());
     ASSERT_TRUE(program.Load());
-    Button(program.StartWindow(), "Command1").click();
-    MainForm& form2 = program.MainWindow();
-    Button(form2, "Command4").click();
-    QWidget& form1 = VisibleWindow("Form1");
-    Find<QListWidget>(form1, "File1").setCurrentRow(0);
-    QTest::keyClicks(&Find<QLineEdit>(form1, "Text2"), QStringLiteral("0.1"));
+    Button(program.StartWindow(), "tuckerButton").click();
+    MainForm& mainWindow = program.MainWindow();
+    Button(mainWindow, "setFilterButton").click();
+    QWidget& filterDialog = VisibleWindow("FilterDialog");
+    Find<QListWidget>(filterDialog, "materialList").setCurrentRow(0);
+    QTest::keyClicks(&Find<QLineEdit>(filterDialog, "thicknessField"), QStringLiteral("0.1"));
 
-    Button(form2, "Command1").click();
-    Button(form1, "Command1").click();
+    Button(mainWindow, "calculateButton").click();
+    Button(filterDialog, "okButton").click();
     ASSERT_EQ(messages_.Warnings.size(), 1u);
     EXPECT_NE(messages_.Warnings[0].find("リセット"), std::string::npos);
     EXPECT_EQ(program.State().Filters.FilterCount, 0);
-    Button(form2, "Command7").click();
-    EXPECT_EQ(Find<QListWidget>(VisibleWindow("Form3"), "List1").item(6)->text(),
+    Button(mainWindow, "saveSpectrumDataButton").click();
+    EXPECT_EQ(Find<QListWidget>(VisibleWindow("SpectrumDataDialog"), "previewList").item(6)->text(),
               "任意フィルタ (-)");
 }
 
 TEST_F(WindowSession, TheKeyboardAloneChoosesAModelAndCalculates) {
     WindowProgram program(messages_, end_, folder_.Path());
     ASSERT_TRUE(program.Load());
-    StartForm& form8 = program.StartWindow();
-    form8.show();
-    QApplication::setActiveWindow(&form8);
-    QTest::keyClick(&Button(form8, "Command2"), Qt::Key_Return);
-    MainForm& form2 = program.MainWindow();
-    ASSERT_TRUE(form2.isVisible());
-    QApplication::setActiveWindow(&form2);
-    EXPECT_EQ(QApplication::focusWidget(), &Find<QLineEdit>(form2, "Text1"));
+    StartForm& startWindow = program.StartWindow();
+    startWindow.show();
+    QApplication::setActiveWindow(&startWindow);
+    QTest::keyClick(&Button(startWindow, "birchButton"), Qt::Key_Return);
+    MainForm& mainWindow = program.MainWindow();
+    ASSERT_TRUE(mainWindow.isVisible());
+    QApplication::setActiveWindow(&mainWindow);
+    EXPECT_EQ(QApplication::focusWidget(), &Find<QLineEdit>(mainWindow, "tubeVoltageField"));
 
     // Tab follows the layout from the fields to the commands.
     std::vector<QString> visited;
@@ -181,12 +182,14 @@ TEST_F(WindowSession, TheKeyboardAloneChoosesAModelAndCalculates) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited.push_back(QApplication::focusWidget()->objectName());
     }
-    EXPECT_EQ(visited, (std::vector<QString>{"Text5", "Text2", "Text3", "Text4", "Command4",
-                                             "Command5", "Command1", "Command3"}));
+    EXPECT_EQ(visited,
+              (std::vector<QString>{"targetAngleField", "inherentFiltrationField",
+                                    "aluminiumFilterField", "copperFilterField", "setFilterButton",
+                                    "releaseFiltersButton", "calculateButton", "resetButton"}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_FALSE(Find<QLineEdit>(form2, "Text9").text().isEmpty());
-    EXPECT_TRUE(Button(form2, "Command7").isEnabled());
+    EXPECT_FALSE(Find<QLineEdit>(mainWindow, "halfValueLayerField").text().isEmpty());
+    EXPECT_TRUE(Button(mainWindow, "saveSpectrumDataButton").isEnabled());
 }
 
 TEST_F(WindowSession, InEnglishEveryCaptionFitsAndMessagesFollow) {
@@ -194,17 +197,18 @@ TEST_F(WindowSession, InEnglishEveryCaptionFitsAndMessagesFollow) {
     {
         WindowProgram program(messages_, end_, folder_.Path());
         ASSERT_TRUE(program.Load());
-        Button(program.StartWindow(), "Command1").click();
-        MainForm& form2 = program.MainWindow();
-        EXPECT_EQ(Button(form2, "Command1").text(), "Calculate spectra");
-        for (const char* option : {"Option7", "Option8", "Option9", "Option10", "Option11"}) {
-            const QRadioButton& button = Find<QRadioButton>(form2, option);
+        Button(program.StartWindow(), "tuckerButton").click();
+        MainForm& mainWindow = program.MainWindow();
+        EXPECT_EQ(Button(mainWindow, "calculateButton").text(), "Calculate spectra");
+        for (const char* option : {"constantPotentialOption", "threePhaseOption",
+                                   "singlePhaseOption", "photonFluenceOption", "airKermaOption"}) {
+            const QRadioButton& button = Find<QRadioButton>(mainWindow, option);
             EXPECT_GE(button.width(), button.sizeHint().width()) << option;
             EXPECT_LE(button.geometry().right(), button.parentWidget()->width()) << option;
         }
-        Find<QLineEdit>(form2, "Text5").setText(QStringLiteral("5"));
-        Find<QLineEdit>(form2, "Text5").textEdited(QStringLiteral("5"));
-        Button(form2, "Command1").click();
+        Find<QLineEdit>(mainWindow, "targetAngleField").setText(QStringLiteral("5"));
+        Find<QLineEdit>(mainWindow, "targetAngleField").textEdited(QStringLiteral("5"));
+        Button(mainWindow, "calculateButton").click();
         ASSERT_EQ(messages_.Warnings.size(), 1u);
         EXPECT_EQ(messages_.Warnings[0], "The target angle is below the minimum (12 degrees)");
     }
@@ -215,11 +219,11 @@ TEST_F(WindowSession, InEnglishEveryCaptionFitsAndMessagesFollow) {
 TEST_F(WindowSession, RejectionShowsTheWarningAndResetsTheAngleField) {
     WindowProgram program(messages_, end_, folder_.Path());
     ASSERT_TRUE(program.Load());
-    Button(program.StartWindow(), "Command1").click();
-    QLineEdit& angle = Find<QLineEdit>(program.MainWindow(), "Text5");
+    Button(program.StartWindow(), "tuckerButton").click();
+    QLineEdit& angle = Find<QLineEdit>(program.MainWindow(), "targetAngleField");
     angle.clear();
     QTest::keyClicks(&angle, QStringLiteral("11.99"));
-    Button(program.MainWindow(), "Command1").click();
+    Button(program.MainWindow(), "calculateButton").click();
     EXPECT_EQ(messages_.Warnings,
               std::vector<std::string>{"ターゲット角度が最小限度 (12度) 以下です"});
     EXPECT_EQ(angle.text(), "12");
@@ -229,21 +233,21 @@ TEST_F(WindowSession, RejectionShowsTheWarningAndResetsTheAngleField) {
 TEST_F(WindowSession, GeometryWindowShowsAndHides) {
     WindowProgram program(messages_, end_, folder_.Path());
     ASSERT_TRUE(program.Load());
-    Button(program.StartWindow(), "Command1").click();
-    Button(program.MainWindow(), "Command6").click();
-    QWidget* form4 = nullptr;
+    Button(program.StartWindow(), "tuckerButton").click();
+    Button(program.MainWindow(), "showGeometryButton").click();
+    QWidget* geometryWindow = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == "Form4") {
-            form4 = window;
+        if (window->objectName() == "GeometryForm") {
+            geometryWindow = window;
         }
     }
-    ASSERT_NE(form4, nullptr);
-    EXPECT_TRUE(form4->isVisible());
-    EXPECT_EQ(form4->windowTitle(), " Geometry");
-    Button(*form4, "Command1").click();
-    EXPECT_FALSE(form4->isVisible());
-    Button(program.MainWindow(), "Command6").click();
-    EXPECT_TRUE(form4->isVisible());
+    ASSERT_NE(geometryWindow, nullptr);
+    EXPECT_TRUE(geometryWindow->isVisible());
+    EXPECT_EQ(geometryWindow->windowTitle(), " Geometry");
+    Button(*geometryWindow, "closeButton").click();
+    EXPECT_FALSE(geometryWindow->isVisible());
+    Button(program.MainWindow(), "showGeometryButton").click();
+    EXPECT_TRUE(geometryWindow->isVisible());
     EXPECT_EQ(end_.Ends, 0);
 }
 
@@ -252,13 +256,13 @@ TEST_F(WindowSession, ExitFromTheStartWindowAndClosingByTheFrame) {
         WindowProgram program(messages_, end_, folder_.Path());
         ASSERT_TRUE(program.Load());
         program.StartWindow().show();
-        Button(program.StartWindow(), "Command3").click();
+        Button(program.StartWindow(), "exitButton").click();
         EXPECT_EQ(end_.Ends, 1);
     }
     WindowProgram program(messages_, end_, folder_.Path());
     ASSERT_TRUE(program.Load());
-    Button(program.StartWindow(), "Command1").click();
-    Button(program.MainWindow(), "Command1").click();
+    Button(program.StartWindow(), "tuckerButton").click();
+    Button(program.MainWindow(), "calculateButton").click();
     ASSERT_TRUE(std::filesystem::exists(folder_ / "B_SPCTL.temp"));
     program.MainWindow().close();
     EXPECT_EQ(end_.Ends, 2);
@@ -277,15 +281,15 @@ TEST_F(WindowSession, InstalledDataIsReadWhereItIsAndWritingGoesToTheUsersFolder
         WindowProgram program(messages_, end_, places);
         ASSERT_TRUE(program.Load());
         EXPECT_TRUE(std::filesystem::is_directory(user / "data/tubeline"));
-        Button(program.StartWindow(), "Command1").click();
-        Button(program.MainWindow(), "Command1").click();
+        Button(program.StartWindow(), "tuckerButton").click();
+        Button(program.MainWindow(), "calculateButton").click();
         EXPECT_TRUE(std::filesystem::exists(user / "data/tubeline/B_SPCTL.temp"));
         EXPECT_FALSE(std::filesystem::exists(folder_ / "B_SPCTL.temp"));
-        Button(program.MainWindow(), "Command7").click();
-        QWidget& form3 = VisibleWindow("Form3");
-        EXPECT_EQ(Find<FileList>(form3, "File1").Path(),
+        Button(program.MainWindow(), "saveSpectrumDataButton").click();
+        QWidget& dataDialog = VisibleWindow("SpectrumDataDialog");
+        EXPECT_EQ(Find<FileList>(dataDialog, "fileList").Path(),
                   std::filesystem::canonical(user / "Documents"));
-        form3.hide();
+        dataDialog.hide();
         EXPECT_TRUE(messages_.Warnings.empty());
     }
 
@@ -299,9 +303,9 @@ TEST_F(WindowSession, InstalledDataIsReadWhereItIsAndWritingGoesToTheUsersFolder
     EXPECT_EQ(messages_.Warnings[0], "作業用フォルダ " + (user / "file/tubeline").string() +
                                          " を作成できません（途中にフォルダでないファイルがあり"
                                          "ます）。スペクトル表ファイルは書き込まれません。");
-    Button(program.StartWindow(), "Command1").click();
-    Button(program.MainWindow(), "Command1").click();
-    EXPECT_FALSE(Find<QLineEdit>(program.MainWindow(), "Text9").text().isEmpty());
+    Button(program.StartWindow(), "tuckerButton").click();
+    Button(program.MainWindow(), "calculateButton").click();
+    EXPECT_FALSE(Find<QLineEdit>(program.MainWindow(), "halfValueLayerField").text().isEmpty());
     ASSERT_EQ(messages_.Warnings.size(), 2u);
     EXPECT_NE(messages_.Warnings[1].find("スペクトル表ファイル"), std::string::npos);
 }
