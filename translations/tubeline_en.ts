@@ -157,7 +157,7 @@ energy
     </message>
     <message>
         <source> スペクトル画像保存</source>
-        <translation> Save spectrum image</translation>
+        <translation>Save spectrum image</translation>
     </message>
 </context>
 <context>
@@ -176,7 +176,7 @@ energy
     </message>
     <message>
         <source>フルエンス</source>
-        <translation>Fluence</translation>
+        <translation>Photon fluence</translation>
     </message>
     <message>
         <source>エネルギーフルエンス</source>
@@ -269,6 +269,22 @@ energy
     <message>
         <source>Diagnostic X-ray Spectrum by the Birch&apos;s formula</source>
         <translation>Tubeline — Birch&apos;s formula</translation>
+    </message>
+    <message>
+        <source>degree</source>
+        <translation>degrees</translation>
+    </message>
+    <message>
+        <source>出口</source>
+        <translation>EXIT</translation>
+    </message>
+    <message>
+        <source>  --- bye ---  </source>
+        <translation>Exit (--- bye ---)</translation>
+    </message>
+    <message>
+        <source>%1 keV&#x3000;相対値 %2</source>
+        <translation>%1 keV, relative value %2</translation>
     </message>
 </context>
 <context>
@@ -648,6 +664,10 @@ energy
         <source>グラフをBMP画像として %1 に保存しました。</source>
         <translation>The graph was saved as a BMP image to %1.</translation>
     </message>
+    <message>
+        <source>ファイル %1 はすでにあります。置き換えますか？</source>
+        <translation>The file %1 exists already. Replace it?</translation>
+    </message>
 </context>
 <context>
     <name>Rectification</name>
@@ -688,7 +708,7 @@ energy
     </message>
     <message>
         <source> スペクトルデータ保存</source>
-        <translation> Save spectrum data</translation>
+        <translation>Save spectrum data</translation>
     </message>
 </context>
 <context>
@@ -720,6 +740,10 @@ energy
     <message>
         <source>終了</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>  Tubeline</source>
+        <translation>Tubeline</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "model/material_file_reader.h"
+#include "texts/material_names.h"
 #include "texts/messages.h"
 #include "ui/form_widgets.h"
 #include "ui/keys.h"
@@ -71,19 +72,34 @@ FilterDialog::FilterDialog(MainFormLogic& logic, OperatorMessages& messages,
 
 void FilterDialog::Open() {
     materialList_.Refresh();
-    materialName_.clear();
     thicknessField_.clear();
+    materialName_.clear();
+    shownFile_.clear();
+    // The highlight and the name agree: the material last chosen, as long as it can be read.
+    if (const std::string chosen = materialList_.FileName(); !chosen.empty()) {
+        try {
+            ShowMaterial(chosen);
+        } catch (const MaterialFileError&) {
+            materialList_.clearSelection();
+        }
+    }
     show();
     raise();
     activateWindow();
 }
 
+void FilterDialog::ShowMaterial(const std::string& fileName) {
+    materialName_.setText(QString::fromStdString(
+        MaterialDisplayName(ReadMaterialName(materialList_.PathOf(fileName)))));
+    shownFile_ = fileName;
+}
+
 bool FilterDialog::PreviewMaterial(const std::string& fileName) {
     try {
-        materialName_.setText(
-            QString::fromStdString(ReadMaterialName(materialList_.PathOf(fileName))));
+        ShowMaterial(fileName);
     } catch (const MaterialFileError& error) {
         materialName_.clear();
+        shownFile_.clear();
         messages_.Warning(MaterialFileMessage(error.Problem()));
         return false;
     }
@@ -91,12 +107,11 @@ bool FilterDialog::PreviewMaterial(const std::string& fileName) {
 }
 
 void FilterDialog::AddFilter() {
-    const std::string fileName = materialList_.FileName();
-    if (fileName.empty()) {
+    if (shownFile_.empty()) {
         messages_.Warning(NoticeMessage(Notice::NoMaterialChosen));
         return;
     }
-    if (const auto refusal = logic_.AddFilter(materialList_.PathOf(fileName),
+    if (const auto refusal = logic_.AddFilter(materialList_.PathOf(shownFile_),
                                               thicknessField_.text().toStdString())) {
         messages_.Warning(*refusal);
         return;

@@ -23,12 +23,16 @@ class FilterDialog : public SecondaryWindow {
     FilterDialog(MainFormLogic& logic, OperatorMessages& messages,
                  std::vector<std::filesystem::path> materialFolders);
 
-    // The main window's "設定": empties the material name and the thickness, then shows.
+    // The main window's "設定": empties the thickness and shows, the material last chosen
+    // highlighted and named, or none.
     void Open();
 
   private:
+    // Names the material of the file; throws MaterialFileError when it cannot be read.
+    void ShowMaterial(const std::string& fileName);
     // Shows the material's name; false, with the reason told, when its file cannot be read.
     bool PreviewMaterial(const std::string& fileName);
+    // Adds the material named in the dialog, nothing else.
     void AddFilter();
 
     MainFormLogic& logic_;
@@ -42,6 +46,8 @@ class FilterDialog : public SecondaryWindow {
     QLabel thicknessUnit_;
     QPushButton okButton_;
     QPushButton cancelButton_;
+    // The file whose material the dialog names; empty when it names none.
+    std::string shownFile_;
 };
 
 }  // namespace tubeline

@@ -70,6 +70,7 @@ void GraphImageDialog::Open() {
     show();
     raise();
     activateWindow();
+    fileNameField_.setFocus();
 }
 
 void GraphImageDialog::Save() {
@@ -81,6 +82,9 @@ void GraphImageDialog::Save() {
         path = SaveFilePath(fileList_.Path(), fileNameField_.text().toStdString(), ".bmp");
     } catch (const ExportError& error) {
         messages_.Warning(ExportMessage(error.Problem()));
+        return;
+    }
+    if (!MayWrite(path, messages_)) {
         return;
     }
     try {

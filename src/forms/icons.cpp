@@ -1,6 +1,7 @@
 #include "icons.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -21,7 +22,7 @@ QImage BlankIcon() {
 
 }  // namespace
 
-QPixmap ExitSignIcon() {
+QPixmap ExitSignIcon(const QString& word) {
     QImage icon = BlankIcon();
     QPainter painter(&icon);
     painter.fillRect(QRect(1, 4, 30, 24), PaletteColour(2));
@@ -32,11 +33,18 @@ QPixmap ExitSignIcon() {
     painter.drawLine(QPoint(12, 14), QPoint(6, 8));
     painter.drawLine(QPoint(6, 8), QPoint(10, 8));
     painter.drawLine(QPoint(6, 8), QPoint(6, 12));
+    // The word fills the lower right corner, smaller where it is longer.
+    const QRect space(12, 14, 18, 11);
     QFont font = InterfaceFont(6);
-    font.setPixelSize(9);
     font.setBold(true);
+    for (int pixels = 9; pixels > 5; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).horizontalAdvance(word) <= space.width() + 2) {
+            break;
+        }
+    }
     painter.setFont(font);
-    painter.drawText(QRect(12, 14, 18, 11), Qt::AlignCenter, QStringLiteral("出口"));
+    painter.drawText(space.adjusted(-1, 0, 1, 0), Qt::AlignCenter, word);
     painter.end();
     return QPixmap::fromImage(icon);
 }

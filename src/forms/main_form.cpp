@@ -8,6 +8,7 @@
 #include "graph/plot_geometry.h"
 #include "icons.h"
 #include "texts/messages.h"
+#include "texts/result_texts.h"
 #include "ui/keys.h"
 #include "ui/twips.h"
 
@@ -44,6 +45,8 @@ MainForm::MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessage
       places_(places),
       end_(end),
       graphView_(canvas, this),
+      pointerReading_(this),
+      conditionsNote_(this),
       drawHeading_(tr("描画"), this),
       degreeLabel_(tr("度"), this),
       clearButton_(QStringLiteral("Clear"), this),
@@ -70,7 +73,6 @@ MainForm::MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessage
       calculateButton_(tr("スペクトル計算"), this),
       resetButton_(tr("リセット"), this),
       editConditionsButton_(tr("条件変更"), this),
-      conditionsNote_(this),
       saveSpectrumDataButton_(tr("スペクトルデータ保存"), this),
       saveGraphImageButton_(tr("グラフ画像保存"), this),
       showGeometryButton_(tr("計算点 模式図表示"), this),
@@ -104,6 +106,14 @@ MainForm::MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessage
 void MainForm::LayOutGraphColumn() {
     graphView_.setObjectName(QStringLiteral("graphView"));
     graphView_.setGeometry(TwipsRect(240, 240, 10935, 6375));
+    // Under the graph, not in its picture: what the pointer reads, and notes on the conditions.
+    PlaceLabel(pointerReading_, "pointerReading", 240, 6675, 4200, 300);
+    PlaceLabel(conditionsNote_, "conditionsNote", 4560, 6675, 6615, 300);
+    graphView_.OnPointer = [this](std::optional<PlotReading> reading) {
+        pointerReading_.setText(reading ? QString::fromStdString(PointerReadingText(
+                                              reading->EnergyKeV, reading->Relative))
+                                        : QString());
+    };
     PlaceLabel(drawHeading_, "drawHeading", 11760, 360);
     for (int a = 1; a <= kAngleCount; ++a) {
         const int offset = 480 * (a - 1);
@@ -121,6 +131,8 @@ void MainForm::LayOutGraphColumn() {
     Place(photonFluenceOption_, "photonFluenceOption", {120, 480, 1620, 300});
     Place(energyFluenceOption_, "energyFluenceOption", {120, 840, 1620, 540});
     Place(airKermaOption_, "airKermaOption", {120, 1440, 1620, 300});
+    // Longer captions widen the options and their frame into the gap before the rectification.
+    WidenToFit(axisFrame_, {&photonFluenceOption_, &airKermaOption_});
     photonFluenceOption_.setToolTip(tr("光子束スペクトル"));
     energyFluenceOption_.setToolTip(tr("エネルギー束スペクトル"));
     airKermaOption_.setToolTip(tr("照射線量スペクトル"));
@@ -146,7 +158,8 @@ void MainForm::LayOutConditions() {
     };
     const Row rows[] = {
         {tubeVoltageField_, "tubeVoltageField", 7200, ConditionField::TubeVoltage, "kV"},
-        {targetAngleField_, "targetAngleField", 7680, ConditionField::TargetAngle, "degree"},
+        {targetAngleField_, "targetAngleField", 7680, ConditionField::TargetAngle,
+         QT_TRANSLATE_NOOP("MainForm", "degree")},
         {inherentFiltrationField_, "inherentFiltrationField", 8160,
          ConditionField::InherentFiltration, "mm Al"},
         {aluminiumFilterField_, "aluminiumFilterField", 8640, ConditionField::AluminiumFilter,
@@ -163,7 +176,7 @@ void MainForm::LayOutConditions() {
         caption.adjustSize();
         caption.move(Pixels(kFieldLeft - kCaptionGap) - caption.width(),
                      Pixels(row.top) + (Pixels(kFieldHeight) - caption.height()) / 2);
-        QLabel& unit = conditionLabels_.emplace_back(QString::fromUtf8(row.unit), this);
+        QLabel& unit = conditionLabels_.emplace_back(tr(row.unit), this);
         unit.adjustSize();
         unit.move(Pixels(9000), Pixels(row.top) + (Pixels(kFieldHeight) - unit.height()) / 2);
     }
@@ -193,9 +206,11 @@ void MainForm::LayOutCommands() {
     tubeIcon_.setPixmap(TubeIcon());
     tubeIcon_.setToolTip(QStringLiteral(" Woo ! "));
     Place(exitButton_, "exitButton", {16680, 9120, 660, 660});
-    exitButton_.setIcon(ExitSignIcon());
+    exitButton_.setIcon(ExitSignIcon(tr("出口")));
     exitButton_.setIconSize(QSize(32, 32));
-    exitButton_.setToolTip(QStringLiteral("  --- bye ---  "));
+    exitButton_.setToolTip(tr("  --- bye ---  "));
+    exitButton_.setAccessibleName(tr("出口"));
+    Place(editConditionsButton_, "editConditionsButton", {7920, 9540, 1680, 375});
 }
 
 void MainForm::LayOutResults() {
@@ -282,6 +297,15 @@ void MainForm::ConnectCommands() {
     onEdit(inherentFiltrationField_, &ConditionTexts::InherentFiltration);
     onEdit(aluminiumFilterField_, &ConditionTexts::AluminiumFilter);
     onEdit(copperFilterField_, &ConditionTexts::CopperFilter);
+    // Enter in a condition field calculates, as the command would.
+    for (QLineEdit* field : {&tubeVoltageField_, &targetAngleField_, &inherentFiltrationField_,
+                             &aluminiumFilterField_, &copperFilterField_}) {
+        connect(field, &QLineEdit::returnPressed, this, [this] {
+            if (calculateButton_.isEnabled()) {
+                Calculate();
+            }
+        });
+    }
 }
 
 void MainForm::SetLegendColours() {
@@ -454,6 +478,7 @@ void MainForm::SetKeyboardOrder() {
                                                             &releaseFiltersButton_,
                                                             &calculateButton_,
                                                             &resetButton_,
+                                                            &editConditionsButton_,
                                                             &saveSpectrumDataButton_,
                                                             &saveGraphImageButton_,
                                                             &exitButton_}) {
@@ -464,7 +489,7 @@ void MainForm::SetKeyboardOrder() {
         PressOnEnter({&button});
     }
     PressOnEnter({&clearButton_, &beamQualityButton_, &showGeometryButton_, &setFilterButton_,
-                  &releaseFiltersButton_, &calculateButton_, &resetButton_,
+                  &releaseFiltersButton_, &calculateButton_, &resetButton_, &editConditionsButton_,
                   &saveSpectrumDataButton_, &saveGraphImageButton_, &exitButton_});
 }
 

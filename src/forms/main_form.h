@@ -82,6 +82,8 @@ class MainForm : public QWidget, public MainFormView {
     std::unique_ptr<BeamQualityWindow> beamQualityWindow_;
 
     GraphView graphView_;
+    QLabel pointerReading_;
+    QLabel conditionsNote_;
     QLabel drawHeading_;
     std::deque<QPushButton> angleButtons_;
     std::deque<LegendMark> legendMarks_;
@@ -115,7 +117,6 @@ class MainForm : public QWidget, public MainFormView {
     QPushButton calculateButton_;
     QPushButton resetButton_;
     QPushButton editConditionsButton_;
-    QLabel conditionsNote_;
     QPushButton saveSpectrumDataButton_;
     QPushButton saveGraphImageButton_;
     QPushButton showGeometryButton_;

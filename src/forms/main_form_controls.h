@@ -7,6 +7,7 @@
 #include "model/condition_fields.h"
 #include "model/energy_grid.h"
 #include "model/filter_slots.h"
+#include "texts/material_names.h"
 
 namespace tubeline {
 

@@ -93,6 +93,9 @@ void SpectrumDataDialog::Save() {
     std::filesystem::path path;
     try {
         path = SaveFilePath(fileList_.Path(), fileNameField_.text().toStdString(), ".csv");
+        if (!MayWrite(path, messages_)) {
+            return;
+        }
         WriteSpectrumExport(path, *run);
     } catch (const ExportError& error) {
         messages_.Warning(ExportMessage(error.Problem()));

@@ -31,7 +31,7 @@ StartForm::StartForm(MainForm& mainForm)
       birchButton_(tr("Birch の式で計算"), this),
       exitButton_(tr("終了"), this) {
     setObjectName(QStringLiteral("StartForm"));
-    setWindowTitle(QStringLiteral("  Tubeline"));
+    setWindowTitle(tr("  Tubeline"));
     setFont(InterfaceFont(9));
     setFixedSize(Pixels(13005), Pixels(8805));
 
@@ -72,6 +72,10 @@ StartForm::StartForm(MainForm& mainForm)
             [this] { ChooseModel(SpectrumModel::Birch); });
     connect(&exitButton_, &QPushButton::clicked, this, [this] { Exit(); });
     PressOnEnter({&tuckerButton_, &birchButton_, &exitButton_});
+}
+
+void StartForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
     // Enter chooses the first model straight away; Tab reaches the others.
     tuckerButton_.setFocus();
 }

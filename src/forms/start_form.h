@@ -21,6 +21,7 @@ class StartForm : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void ChooseModel(SpectrumModel model);

@@ -11,6 +11,23 @@ constexpr double kGridEveryTenth = kUnitsPerRelative / 10;
 constexpr QPointF kTitleFirstWord{230, 700};
 constexpr QPointF kTitleSecondWord{260, 900};
 
+// The mode-dependent words of the vertical-axis title, under "Relative".
+void WriteAxisTitle(GraphCanvas& canvas, VerticalAxis verticalAxis) {
+    switch (verticalAxis) {
+        case VerticalAxis::PhotonFluence:
+            canvas.Text(kTitleFirstWord, QStringLiteral("Photon"));
+            canvas.Text(kTitleSecondWord, QStringLiteral("Fluence"));
+            break;
+        case VerticalAxis::AirKerma:
+            canvas.Text(kTitleFirstWord, QStringLiteral("Air kerma"));
+            break;
+        case VerticalAxis::EnergyFluence:
+            canvas.Text(kTitleFirstWord, QStringLiteral("Energy"));
+            canvas.Text(kTitleSecondWord, QStringLiteral("Fluence"));
+            break;
+    }
+}
+
 }  // namespace
 
 void PaintGraphFrame(GraphCanvas& canvas, VerticalAxis verticalAxis) {
@@ -28,38 +45,14 @@ void PaintGraphFrame(GraphCanvas& canvas, VerticalAxis verticalAxis) {
     canvas.Text({5400, 2120}, QStringLiteral("150"));
     canvas.Text({3750, 2250}, QStringLiteral("Photon energy in keV"));
     canvas.Text({200, 500}, QStringLiteral("Relative"));
-    // The frame names energy fluence by its first word only; the option adds "Fluence".
-    switch (verticalAxis) {
-        case VerticalAxis::EnergyFluence:
-            canvas.Text(kTitleFirstWord, QStringLiteral("Energy"));
-            break;
-        case VerticalAxis::AirKerma:
-            canvas.Text(kTitleFirstWord, QStringLiteral("Air kerma"));
-            break;
-        case VerticalAxis::PhotonFluence:
-            canvas.Text(kTitleFirstWord, QStringLiteral("Photon"));
-            canvas.Text(kTitleSecondWord, QStringLiteral("Fluence"));
-            break;
-    }
+    WriteAxisTitle(canvas, verticalAxis);
     canvas.SetPenWidth(2);
     canvas.Rectangle(kPlotTopLeft, kPlotBottomRight, kBlack);
 }
 
 void RepaintAxisTitle(GraphCanvas& canvas, VerticalAxis verticalAxis) {
     canvas.FilledRectangle({0, 690}, {980, 1100}, kWhite);
-    switch (verticalAxis) {
-        case VerticalAxis::PhotonFluence:
-            canvas.Text(kTitleFirstWord, QStringLiteral("Photon"));
-            canvas.Text(kTitleSecondWord, QStringLiteral("Fluence"));
-            break;
-        case VerticalAxis::AirKerma:
-            canvas.Text(kTitleFirstWord, QStringLiteral("Air kerma"));
-            break;
-        case VerticalAxis::EnergyFluence:
-            canvas.Text(kTitleFirstWord, QStringLiteral("Energy"));
-            canvas.Text(kTitleSecondWord, QStringLiteral("Fluence"));
-            break;
-    }
+    WriteAxisTitle(canvas, verticalAxis);
 }
 
 }  // namespace tubeline

@@ -1,12 +1,15 @@
 #include "graph_view.h"
 
 #include <qdrawutil.h>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace tubeline {
 
 GraphView::GraphView(const GraphCanvas& canvas, QWidget* parent)
-    : QWidget(parent), canvas_(canvas) {}
+    : QWidget(parent), canvas_(canvas) {
+    setMouseTracking(true);
+}
 
 QSize GraphView::sizeHint() const {
     return {GraphCanvas::kWidthPixels + 2 * kBorderPixels,
@@ -19,6 +22,20 @@ void GraphView::paintEvent(QPaintEvent*) {
     // At the screen's own resolution, so that a high-density screen shows it sharp.
     painter.drawImage(QPoint(kBorderPixels, kBorderPixels),
                       canvas_.DisplayImage(devicePixelRatioF()));
+}
+
+void GraphView::mouseMoveEvent(QMouseEvent* event) {
+    if (OnPointer) {
+        const QPointF pixel = event->position() - QPointF(kBorderPixels, kBorderPixels);
+        OnPointer(ReadingAt({pixel.x() * GraphCanvas::kWidthUnits / GraphCanvas::kWidthPixels,
+                             pixel.y() * GraphCanvas::kHeightUnits / GraphCanvas::kHeightPixels}));
+    }
+}
+
+void GraphView::leaveEvent(QEvent*) {
+    if (OnPointer) {
+        OnPointer(std::nullopt);
+    }
 }
 
 }  // namespace tubeline

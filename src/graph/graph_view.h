@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+#include <optional>
 
 #include "graph_canvas.h"
+#include "plot_geometry.h"
 
 namespace tubeline {
 
@@ -15,8 +18,13 @@ class GraphView : public QWidget {
     GraphView(const GraphCanvas& canvas, QWidget* parent);
     QSize sizeHint() const override;
 
+    // What the plot reads under the pointer as it moves; nothing once it leaves the plot.
+    std::function<void(std::optional<PlotReading>)> OnPointer;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     const GraphCanvas& canvas_;

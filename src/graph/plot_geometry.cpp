@@ -9,4 +9,13 @@ int AngleCurveColour(int angleIndex) {
     return kColours.at(static_cast<std::size_t>(angleIndex));
 }
 
+std::optional<PlotReading> ReadingAt(QPointF graphUnits) {
+    if (graphUnits.x() < kPlotLeft || graphUnits.x() > kPlotRight || graphUnits.y() < kPlotTop ||
+        graphUnits.y() > kPlotBottom) {
+        return std::nullopt;
+    }
+    return PlotReading{(graphUnits.x() - kPlotLeft) / kUnitsPerKeV,
+                       (kPlotBottom - graphUnits.y()) / kUnitsPerRelative};
+}
+
 }  // namespace tubeline

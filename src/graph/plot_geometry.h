@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointF>
+#include <optional>
 
 namespace tubeline {
 
@@ -17,5 +18,13 @@ inline constexpr QPointF kPlotBottomRight{kPlotRight, kPlotBottom};
 
 // Curve colour of each AngleIndex (-10 degrees first), also its legend mark's colour.
 int AngleCurveColour(int angleIndex);
+
+// What a point of the plot stands for: the photon energy across and the relative value upwards.
+struct PlotReading {
+    double EnergyKeV = 0;
+    double Relative = 0;
+};
+// Nothing for a point outside the plot rectangle.
+std::optional<PlotReading> ReadingAt(QPointF graphUnits);
 
 }  // namespace tubeline

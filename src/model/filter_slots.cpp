@@ -98,8 +98,4 @@ std::string FilterThicknessText(const MaterialFilter& filters, int slot) {
     return FormatGeneral(filters.FilterThickness[slot] * kCentimetresToMillimetres);
 }
 
-FilterListLine FilterListLineOf(const MaterialFilter& filters, int slot) {
-    return {filters.FilterName[slot], FilterThicknessText(filters, slot) + "mm"};
-}
-
 }  // namespace tubeline

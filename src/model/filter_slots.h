@@ -80,13 +80,4 @@ void ReleaseFilters(MaterialFilter& filters);
 // The thickness of a slot in mm, in the general number format: a typed 0.3 gives "0.3".
 std::string FilterThicknessText(const MaterialFilter& filters, int slot);
 
-// One line of the filter list in the main window: the name, drawn at x = 2, and the thickness
-// followed by "mm", drawn at x = 60.
-struct FilterListLine {
-    std::string Name;
-    std::string Thickness;
-    bool operator==(const FilterListLine&) const = default;
-};
-FilterListLine FilterListLineOf(const MaterialFilter& filters, int slot);
-
 }  // namespace tubeline

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "model/filter_slots.h"
 #include "model/translatable.h"
 #include "translation.h"
 
@@ -18,6 +19,11 @@ constexpr const char* kShippedNames[] = {
 };
 
 }  // namespace
+
+FilterListLine FilterListLineOf(const MaterialFilter& filters, int slot) {
+    return {MaterialDisplayName(filters.FilterName[slot]),
+            FilterThicknessText(filters, slot) + "mm"};
+}
 
 std::string MaterialDisplayName(std::string_view name) {
     const auto* shipped = std::find_if(std::begin(kShippedNames), std::end(kShippedNames),

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "material_names.h"
 #include "model/beam_quality.h"
 #include "model/condition_names.h"
 #include "model/number_format.h"
@@ -492,6 +493,11 @@ std::string SpectrumDataSavedMessage(const std::filesystem::path& file) {
     return Substitute(Tr("Messages", "データを %1 に保存しました"), {file.string()});
 }
 
+std::string ReplaceFileQuestion(const std::filesystem::path& file) {
+    return Substitute(Tr("Messages", "ファイル %1 はすでにあります。置き換えますか？"),
+                      {file.string()});
+}
+
 std::string GraphImageSavedMessage(const std::filesystem::path& file) {
     return Substitute(Tr("Messages", "グラフをBMP画像として %1 に保存しました。"), {file.string()});
 }
@@ -513,8 +519,9 @@ std::vector<std::string> ConditionSummary(const IrradiationConditions& condition
     std::string arbitrary = filters.FilterCount == 0 ? Tr("Messages", "任意フィルタ (-)")
                                                      : Tr("Messages", "任意フィルタ");
     for (int slot = 1; slot <= filters.FilterCount; ++slot) {
-        arbitrary += Substitute(Tr("Messages", "　%1 = %2 mm"),
-                                {filters.FilterName[slot], FilterThicknessText(filters, slot)});
+        arbitrary += Substitute(
+            Tr("Messages", "　%1 = %2 mm"),
+            {MaterialDisplayName(filters.FilterName[slot]), FilterThicknessText(filters, slot)});
     }
     return {
         Substitute(Tr("Messages", "%1　%2　管電圧 = %3 kV　ターゲット角度 = %4 度"),

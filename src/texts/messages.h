@@ -75,6 +75,8 @@ std::string BatchFieldCountMessage(std::size_t fields, std::size_t columns);
 
 std::string ExportMessage(const ExportProblem& problem);
 std::string SpectrumDataSavedMessage(const std::filesystem::path& file);
+// A save would replace a file that is there already.
+std::string ReplaceFileQuestion(const std::filesystem::path& file);
 std::string GraphImageSavedMessage(const std::filesystem::path& file);
 std::string GraphImageProblemMessage(const FileProblem& problem);
 

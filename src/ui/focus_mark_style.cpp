@@ -20,14 +20,18 @@ void FocusMarkStyle::drawControl(ControlElement element, const QStyleOption* opt
     if (!marked || !(option->state & State_HasFocus)) {
         return;
     }
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing, false);
-    painter->setPen(QPen(kMarkColour, kMarkWidth));
-    painter->setBrush(Qt::NoBrush);
+    DrawFocusMark(*painter, option->rect);
+}
+
+void DrawFocusMark(QPainter& painter, const QRect& control) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(kMarkColour, kMarkWidth));
+    painter.setBrush(Qt::NoBrush);
     const int half = kMarkWidth / 2;
-    painter->drawRect(option->rect.adjusted(kMarkInset - half + 1, kMarkInset - half + 1,
-                                            -kMarkInset + half - 1, -kMarkInset + half - 1));
-    painter->restore();
+    painter.drawRect(control.adjusted(kMarkInset - half + 1, kMarkInset - half + 1,
+                                      -kMarkInset + half - 1, -kMarkInset + half - 1));
+    painter.restore();
 }
 
 }  // namespace tubeline

@@ -13,4 +13,7 @@ class FocusMarkStyle : public QProxyStyle {
                      const QWidget* widget = nullptr) const override;
 };
 
+// The focus mark inside a control's rectangle, for controls that paint themselves.
+void DrawFocusMark(QPainter& painter, const QRect& control);
+
 }  // namespace tubeline

@@ -5,6 +5,7 @@
 #include <QStylePainter>
 #include <algorithm>
 
+#include "focus_mark_style.h"
 #include "twips.h"
 
 namespace tubeline {
@@ -30,7 +31,40 @@ void WrappedRadioButton::paintEvent(QPaintEvent*) {
     const QRect textArea = rect().adjusted(indicator + spacing, 0, 0, 0);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text());
+    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop,
+                     WrappedLines(text(), fontMetrics(), textArea.width()).join(QLatin1Char('\n')));
+    if (hasFocus()) {
+        DrawFocusMark(painter, rect());
+    }
+}
+
+QStringList WrappedLines(const QString& caption, const QFontMetrics& metrics, int width) {
+    // The caption in pieces that each end where a line may break.
+    QStringList pieces;
+    QString piece;
+    for (const QChar c : caption) {
+        piece += c;
+        if (c == QLatin1Char(' ') || c == QChar(0x30FC)) {
+            pieces << piece;
+            piece.clear();
+        }
+    }
+    if (!piece.isEmpty()) {
+        pieces << piece;
+    }
+    QStringList lines;
+    QString line;
+    for (const QString& next : pieces) {
+        if (!line.isEmpty() && metrics.horizontalAdvance((line + next).trimmed()) > width) {
+            lines << line.trimmed();
+            line.clear();
+        }
+        line += next;
+    }
+    if (!line.isEmpty()) {
+        lines << line.trimmed();
+    }
+    return lines;
 }
 
 bool WrappedRadioButton::hitButton(const QPoint& position) const {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QColor>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
+#include <QStringList>
 #include <initializer_list>
 
 namespace tubeline {
@@ -15,6 +17,11 @@ class LegendMark : public QFrame {
   public:
     LegendMark(const QString& name, QColor colour, QWidget* parent);
 };
+
+// The lines of a caption within a width: broken at blanks, and in Japanese after a prolonged
+// sound mark (ー), which ends most words of a katakana compound, so that no word is cut
+// mid-word; a word wider than the width stands on a line of its own.
+QStringList WrappedLines(const QString& caption, const QFontMetrics& metrics, int width);
 
 // An option button whose caption wraps onto further lines within its width.
 class WrappedRadioButton : public QRadioButton {

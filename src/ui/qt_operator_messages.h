@@ -6,11 +6,13 @@
 
 namespace tubeline {
 
-// Message boxes with one OK button and the application's name as their title.
+// Message boxes with the application's name as their title, the text set off by a blank at
+// either end.
 class QtOperatorMessages : public OperatorMessages {
   public:
     void Warning(const std::string& text) override;
     void Information(const std::string& text) override;
+    bool Confirm(const std::string& question) override;
 };
 
 }  // namespace tubeline

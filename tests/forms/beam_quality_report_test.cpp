@@ -10,6 +10,7 @@
 #include "model/filter_slots.h"
 #include "model/material_file_reader.h"
 #include "support/test_data.h"
+#include "texts/translation.h"
 
 namespace tubeline {
 namespace {
@@ -77,6 +78,15 @@ TEST(BeamQualityReport, ConditionsInThreeLinesWithTheModel) {
     const std::vector<std::string> header = SpectrumExportHeader(run.Conditions, run.Filters);
     EXPECT_NE(ConditionSummary(run.Conditions, run.Filters)[0].find(header[1]), std::string::npos);
     EXPECT_NE(ConditionSummary(run.Conditions, run.Filters)[1].find(header[3]), std::string::npos);
+
+    // In English the shipped materials and the rectification are named in English too.
+    AddFilter(run.Filters, LoadMaterialFile(testing::DataFolder() / "Air.mix"), 950);
+    SpeakLanguage(Language::English);
+    const std::vector<std::string> english = ConditionSummary(run.Conditions, run.Filters);
+    SpeakLanguage(Language::Japanese);
+    EXPECT_NE(english[0].find("Single-phase full-wave"), std::string::npos) << english[0];
+    EXPECT_NE(english[2].find("Pb = 0.1 mm"), std::string::npos) << english[2];
+    EXPECT_NE(english[2].find("Air = 950 mm"), std::string::npos) << english[2];
 }
 
 }  // namespace

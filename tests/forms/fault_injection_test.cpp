@@ -153,6 +153,7 @@ TEST_F(FaultInjection, ExportsIntoAMissingFolderOntoAFullDeviceOrPastTheSizeLimi
     MainForm& mainWindow = program->MainWindow();
     Find<QPushButton>(mainWindow, "calculateButton").click();
     WriteBytes(folder_ / "kept.csv", "precious");
+    messages_.ConfirmAnswer = true;  // the files there are to be replaced
     fs::create_symlink("/dev/full", folder_ / "full.csv");
     fs::create_directory(folder_ / "gone");
 

@@ -9,6 +9,7 @@
 #include "support/recording_operator.h"
 #include "support/test_data.h"
 #include "support/widget_lookup.h"
+#include "texts/translation.h"
 
 namespace tubeline {
 namespace {
@@ -118,9 +119,10 @@ TEST_F(FilterDialogTest, ThreeFiltersFillTheSlotsAndDisableSetting) {
     EXPECT_EQ(state_.Filters.FilterCount, 1);
     EXPECT_GT(state_.Filters.MuFilter[1][120], 0);
 
-    // Reopening empties the name and thickness but keeps the chosen file.
+    // Reopening empties the thickness and keeps the chosen file, highlighted and named.
     dialog_.Open();
-    EXPECT_TRUE(Find<QLabel>("materialName").text().isEmpty());
+    EXPECT_EQ(Find<FileList>("materialList").FileName(), "Pb.ele");
+    EXPECT_EQ(Find<QLabel>("materialName").text(), "Pb");
     EXPECT_TRUE(Find<QLineEdit>("thicknessField").text().isEmpty());
     TypeThicknessAndOk(QStringLiteral("1"));
     EXPECT_EQ(state_.Filters.FilterName[2], "Pb");
@@ -138,6 +140,43 @@ TEST_F(FilterDialogTest, ThreeFiltersFillTheSlotsAndDisableSetting) {
     EXPECT_TRUE(logic_.States().SetFilter);
     EXPECT_EQ(state_.Filters.MuFilter[1][120], 0);
     EXPECT_EQ(state_.Filters.FilterName[1], "Pb");
+}
+
+TEST_F(FilterDialogTest, ReopenedTheArrowsMoveOnFromTheMaterialShown) {
+    dialog_.Open();
+    ClickFile(QStringLiteral("Al.ele"));
+    TypeThicknessAndOk(QStringLiteral("1"));
+    dialog_.Open();
+    QApplication::setActiveWindow(&dialog_);
+    FileList& files = Find<FileList>("materialList");
+    files.setFocus();
+    QTest::keyClick(&files, Qt::Key_Down);
+    EXPECT_EQ(files.FileName(), "Pb.ele");
+    EXPECT_EQ(Find<QLabel>("materialName").text(), "Pb");
+    TypeThicknessAndOk(QStringLiteral("0.1"));
+    EXPECT_EQ(ListedNames(), (std::vector<std::string>{"Al 1mm", "Pb 0.1mm"}));
+
+    // A highlighted file that can no longer be read is neither highlighted nor named.
+    std::filesystem::remove(folder_ / "Pb.ele");
+    dialog_.Open();
+    EXPECT_EQ(files.FileName(), "");
+    EXPECT_TRUE(Find<QLabel>("materialName").text().isEmpty());
+    TypeThicknessAndOk(QStringLiteral("1"));
+    EXPECT_EQ(messages_.Warnings, std::vector<std::string>{"フィルター材質が未選択です。"});
+}
+
+TEST_F(FilterDialogTest, ShippedMaterialsAreNamedInTheLanguage) {
+    SpeakLanguage(Language::English);
+    dialog_.Open();
+    ClickFile(QStringLiteral("Water.mix"));
+    const QString named = Find<QLabel>("materialName").text();
+    TypeThicknessAndOk(QStringLiteral("1"));
+    const std::vector<std::string> listed = ListedNames();
+    SpeakLanguage(Language::Japanese);
+    EXPECT_EQ(named, "Water");
+    EXPECT_EQ(listed, std::vector<std::string>{"Water 1mm"});
+    // What is written keeps the file's own name.
+    EXPECT_EQ(state_.Filters.FilterName[1], "水");
 }
 
 TEST_F(FilterDialogTest, ARefusedFileAddsNothingAndSaysWhy) {

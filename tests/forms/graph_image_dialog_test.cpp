@@ -40,7 +40,7 @@ TEST_F(GraphImageDialogTest, SavesTheGraphAsABitmapThatReadsBackTheSame) {
     EXPECT_TRUE(fs::exists(folder_ / "graph.bmp.bmp"));
 }
 
-TEST_F(GraphImageDialogTest, ChoosingAnExistingBitmapOffersItsNameAndOverwrites) {
+TEST_F(GraphImageDialogTest, ChoosingAnExistingBitmapOffersItsNameAndReplacesItOnlyOnYes) {
     WriteBytes(folder_ / "result.bmp", "old");
     WriteBytes(folder_ / "notes.txt", "not a bitmap");
     dialog_->Open();
@@ -50,6 +50,13 @@ TEST_F(GraphImageDialogTest, ChoosingAnExistingBitmapOffersItsNameAndOverwrites)
     QTest::mouseClick(files.viewport(), Qt::LeftButton, {},
                       files.visualItemRect(files.item(0)).center());
     EXPECT_EQ(NameField().text(), "result");
+    OkButton().click();
+    EXPECT_EQ(messages_.Questions,
+              std::vector<std::string>{"ファイル " + (folder_ / "result.bmp").string() +
+                                       " はすでにあります。置き換えますか？"});
+    EXPECT_EQ(ReadBytes(folder_ / "result.bmp"), "old") << "No, the default, keeps it";
+    EXPECT_TRUE(dialog_->isVisible());
+    messages_.ConfirmAnswer = true;
     OkButton().click();
     EXPECT_EQ(ReadBytes(folder_ / "result.bmp").substr(0, 2), "BM");
     EXPECT_TRUE(messages_.Warnings.empty());
@@ -88,6 +95,7 @@ TEST_F(GraphImageDialogTest, ANameThatWouldLeaveTheFolderIsRefused) {
 TEST_F(GraphImageDialogTest, AFileThatCannotBeWrittenIsReportedAndKept) {
     WriteBytes(folder_ / "kept.bmp", "precious");
     fs::permissions(folder_ / "kept.bmp", fs::perms::owner_read);
+    messages_.ConfirmAnswer = true;
     SaveAs(QStringLiteral("kept"));
     ASSERT_EQ(messages_.Warnings.size(), 1u);
     EXPECT_EQ(messages_.Warnings[0], "グラフ画像を " + (folder_ / "kept.bmp").string() +
@@ -124,6 +132,7 @@ TEST_F(GraphImageDialogTest, ThePathLineShowsWhereTheFileGoes) {
 TEST_F(GraphImageDialogTest, KeyboardAloneSavesAndEscapeCancels) {
     dialog_->show();
     dialog_->Open();
+    EXPECT_EQ(dialog_->focusWidget(), &NameField()) << "typing goes into the name at once";
     QTest::keyClicks(&NameField(), QStringLiteral("keys"));
     QTest::keyClick(&NameField(), Qt::Key_Return);
     EXPECT_FALSE(fs::exists(folder_ / "keys.bmp")) << "the first Enter only moves to OK";

@@ -66,7 +66,17 @@ TEST_F(MainFormLogicTest, ChoosingAModelPreparesTheWindowForEditing) {
 
 TEST_F(MainFormLogicTest, CalculateMovesToComputedAndShowsTheResults) {
     logic_.ChooseModel(SpectrumModel::Tucker);
+    // The run's effects in their order: the table file, a pass of events, the central curve,
+    // another pass, the figures.
+    std::vector<std::string> seen;
+    view_.OnEvents = [this, &seen] {
+        seen.push_back(std::string(TableFileExists() ? "table" : "no table") +
+                       (RedPixels() > 0 ? " curve" : "") +
+                       (Controls().HalfValueLayer.empty() ? "" : " figures"));
+    };
     logic_.Calculate();
+    view_.OnEvents = nullptr;
+    EXPECT_EQ(seen, (std::vector<std::string>{"table", "table curve"}));
     EXPECT_TRUE(messages_.Warnings.empty());
     EXPECT_EQ(State(), MainFormPhase::Computed);
     EXPECT_TRUE(Controls().LegendVisible[6]);
@@ -90,6 +100,79 @@ TEST_F(MainFormLogicTest, CalculateMovesToComputedAndShowsTheResults) {
     logic_.Calculate();
     EXPECT_EQ(State(), MainFormPhase::Computed);
     EXPECT_EQ(Controls().HalfValueLayer, layer);
+}
+
+TEST_F(MainFormLogicTest, ACorrectedTubeVoltageIsShownAndNoted) {
+    logic_.ChooseModel(SpectrumModel::Tucker);
+    logic_.Fields().TubeVoltage = "-80";
+    logic_.Calculate();
+    EXPECT_EQ(Controls().Fields.TubeVoltage, "30");
+    EXPECT_EQ(Controls().ConditionsNote,
+              "管電圧は 30 kV に直して計算します（30 から 150 kV まで）");
+    EXPECT_EQ(State(), MainFormPhase::Computed);
+    logic_.Reset();
+    EXPECT_TRUE(Controls().ConditionsNote.empty());
+}
+
+// Nothing typed is read as something else: the locked fields never show what was not computed.
+TEST_F(MainFormLogicTest, AFieldThatIsNotANumberIsRefusedAndNothingRuns) {
+    logic_.ChooseModel(SpectrumModel::Tucker);
+    logic_.Fields().AluminiumFilter = "1,5";
+    logic_.Calculate();
+    EXPECT_EQ(messages_.Warnings,
+              std::vector<std::string>{"アルミ付加フィルタの値「1,5」は数値ではありません"});
+    EXPECT_EQ(State(), MainFormPhase::Editing);
+    EXPECT_EQ(Controls().Fields.AluminiumFilter, "1,5");
+    EXPECT_FALSE(logic_.HasCompletedRun());
+}
+
+// "条件変更": the conditions open with every value and filter; the last run's graph and exports
+// stay until the next run.
+TEST_F(MainFormLogicTest, EditingConditionsKeepsValuesFiltersAndTheLastRun) {
+    logic_.ChooseModel(SpectrumModel::Tucker);
+    logic_.Fields().TubeVoltage = "80";
+    ASSERT_FALSE(logic_.AddFilter(testing::DataFolder() / "Be.ele", "1"));
+    logic_.Calculate();
+    const ExportedRun first = *logic_.LastRun();
+    const int red = RedPixels();
+    EXPECT_FALSE(logic_.States().Options);
+
+    logic_.EditConditions();
+    EXPECT_EQ(State(), MainFormPhase::Revising);
+    EXPECT_TRUE(logic_.States().Fields);
+    EXPECT_TRUE(logic_.States().Options);
+    EXPECT_TRUE(logic_.States().Exports);
+    EXPECT_EQ(Controls().Fields.TubeVoltage, "80");
+    EXPECT_EQ(state_.Filters.FilterCount, 1);
+    EXPECT_EQ(Controls().FilterList.size(), 1u);
+    EXPECT_EQ(RedPixels(), red);
+
+    // The same beam as air kerma: the curve is drawn again in the new mode.
+    logic_.ChooseVerticalAxis(VerticalAxis::AirKerma);
+    EXPECT_GT(RedPixels(), 100);
+    EXPECT_NE(RedPixels(), red);
+    EXPECT_EQ(SpectrumExportLines(*logic_.LastRun()), SpectrumExportLines(first));
+
+    logic_.Fields().AluminiumFilter = "1";
+    logic_.Calculate();
+    EXPECT_EQ(State(), MainFormPhase::Computed);
+    EXPECT_EQ(logic_.LastRun()->Filters.FilterCount, 1);
+    EXPECT_NE(logic_.LastRun()->TableText, first.TableText);
+}
+
+TEST_F(MainFormLogicTest, AnAngleButtonPressedAgainTakesItsCurveOff) {
+    logic_.ChooseModel(SpectrumModel::Tucker);
+    logic_.Calculate();
+    const QImage centralOnly = canvas_.Image();
+    logic_.ToggleAngle(1);
+    EXPECT_TRUE(Controls().LegendVisible[1]);
+    EXPECT_NE(canvas_.Image(), centralOnly);
+    logic_.ToggleAngle(1);
+    EXPECT_FALSE(Controls().LegendVisible[1]);
+    EXPECT_EQ(canvas_.Image(), centralOnly);
+    logic_.ToggleAngle(kCentralAngleIndex);
+    EXPECT_EQ(RedPixels(), 0);
+    EXPECT_FALSE(Controls().LegendVisible[kCentralAngleIndex]);
 }
 
 TEST_F(MainFormLogicTest, RejectedAngleStaysInEditingAndCorrectsTheFields) {

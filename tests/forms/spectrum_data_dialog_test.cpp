@@ -67,7 +67,12 @@ TEST_F(SpectrumDataDialogTest, EmptyNameIsWarnedAndTheDialogStays) {
 
 TEST_F(SpectrumDataDialogTest, UnwritableFileIsReportedAndKeptIntact) {
     WriteBytes(folder_ / "kept.csv", "precious");
+    SaveAs(QStringLiteral("kept"));
+    EXPECT_EQ(messages_.Questions.size(), 1u);
+    EXPECT_TRUE(messages_.Warnings.empty()) << "No, the default, writes nothing";
+    EXPECT_EQ(ReadBytes(folder_ / "kept.csv"), "precious");
     fs::permissions(folder_ / "kept.csv", fs::perms::owner_read);
+    messages_.ConfirmAnswer = true;
     SaveAs(QStringLiteral("kept"));
     ASSERT_EQ(messages_.Warnings.size(), 1u);
     EXPECT_NE(messages_.Warnings[0].find("kept.csv に保存できません"), std::string::npos);

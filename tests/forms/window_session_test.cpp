@@ -170,6 +170,8 @@ TEST_F(WindowSession, TheKeyboardAloneChoosesAModelAndCalculates) {
     StartForm& startWindow = program.StartWindow();
     startWindow.show();
     QApplication::setActiveWindow(&startWindow);
+    EXPECT_EQ(QApplication::focusWidget(), &Button(startWindow, "tuckerButton"))
+        << "the first model has the focus";
     QTest::keyClick(&Button(startWindow, "birchButton"), Qt::Key_Return);
     MainForm& mainWindow = program.MainWindow();
     ASSERT_TRUE(mainWindow.isVisible());
@@ -190,6 +192,20 @@ TEST_F(WindowSession, TheKeyboardAloneChoosesAModelAndCalculates) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(Find<QLineEdit>(mainWindow, "halfValueLayerField").text().isEmpty());
     EXPECT_TRUE(Button(mainWindow, "saveSpectrumDataButton").isEnabled());
+
+    // "条件変更" opens the conditions as they are; Enter in a field calculates at once.
+    QTest::keyClick(&Button(mainWindow, "editConditionsButton"), Qt::Key_Return);
+    QLineEdit& aluminium = Find<QLineEdit>(mainWindow, "aluminiumFilterField");
+    ASSERT_TRUE(aluminium.isEnabled());
+    EXPECT_EQ(Find<QLineEdit>(mainWindow, "tubeVoltageField").text(), "100");
+    const QString before = Find<QLineEdit>(mainWindow, "halfValueLayerField").text();
+    aluminium.setFocus();
+    aluminium.selectAll();
+    QTest::keyClicks(&aluminium, QStringLiteral("2"));
+    QTest::keyClick(&aluminium, Qt::Key_Return);
+    EXPECT_FALSE(aluminium.isEnabled()) << "computed";
+    EXPECT_GT(Find<QLineEdit>(mainWindow, "halfValueLayerField").text().toDouble(),
+              before.toDouble());
 }
 
 TEST_F(WindowSession, InEnglishEveryCaptionFitsAndMessagesFollow) {
@@ -197,9 +213,14 @@ TEST_F(WindowSession, InEnglishEveryCaptionFitsAndMessagesFollow) {
     {
         WindowProgram program(messages_, end_, folder_.Path());
         ASSERT_TRUE(program.Load());
+        EXPECT_EQ(program.StartWindow().windowTitle(), "Tubeline");
         Button(program.StartWindow(), "tuckerButton").click();
         MainForm& mainWindow = program.MainWindow();
+        EXPECT_EQ(mainWindow.windowTitle(), "Tubeline — Tucker's formula");
         EXPECT_EQ(Button(mainWindow, "calculateButton").text(), "Calculate spectra");
+        EXPECT_EQ(Button(mainWindow, "exitButton").accessibleName(), "EXIT");
+        EXPECT_FALSE(Button(mainWindow, "exitButton").toolTip().isEmpty());
+        EXPECT_EQ(Find<QRadioButton>(mainWindow, "photonFluenceOption").text(), "Photon fluence");
         for (const char* option : {"constantPotentialOption", "threePhaseOption",
                                    "singlePhaseOption", "photonFluenceOption", "airKermaOption"}) {
             const QRadioButton& button = Find<QRadioButton>(mainWindow, option);

@@ -2,7 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMouseEvent>
+#include <optional>
+#include <vector>
+
+#include "graph/graph_view.h"
 #include "graph/palette.h"
+#include "graph/plot_geometry.h"
 #include "support/image_probe.h"
 
 namespace tubeline {
@@ -91,6 +98,32 @@ TEST(GraphCanvas, HighDensityScreensGetTheSameDrawingAtTheirResolution) {
                 0.05 * 4 * plainRed);
     late.Clear();
     EXPECT_EQ(CountInk(late.DisplayImage(2), late.DisplayImage(2).rect()), 0);
+}
+
+// The pointer over the plot reads the energy and the value there; off the plot, nothing.
+TEST(GraphView, ReadsThePlotUnderThePointer) {
+    const GraphCanvas canvas;
+    GraphView view(canvas, nullptr);
+    view.resize(view.sizeHint());
+    std::vector<std::optional<PlotReading>> readings;
+    view.OnPointer = [&readings](std::optional<PlotReading> reading) {
+        readings.push_back(reading);
+    };
+    const auto moveTo = [&view](QPointF units) {
+        const QPoint pixel = GraphCanvas::ToPixel(units) +
+                             QPoint(GraphView::kBorderPixels, GraphView::kBorderPixels);
+        QMouseEvent move(QEvent::MouseMove, pixel, view.mapToGlobal(pixel), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&view, &move);
+    };
+    moveTo({kPlotLeft + 75 * kUnitsPerKeV, kPlotBottom - 0.5 * kUnitsPerRelative});
+    moveTo({200, 500});
+    ASSERT_EQ(readings.size(), 2u);
+    ASSERT_TRUE(readings[0]);
+    // One pixel is 8.3 graph units: 0.28 keV across, 0.005 upwards.
+    EXPECT_NEAR(readings[0]->EnergyKeV, 75, 0.3);
+    EXPECT_NEAR(readings[0]->Relative, 0.5, 0.005);
+    EXPECT_FALSE(readings[1]);
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ TEST(PaintGraphFrame, AxisTitleFollowsTheMode) {
     };
     for (const Case& c :
          {Case{VerticalAxis::PhotonFluence, true}, Case{VerticalAxis::AirKerma, false},
-          Case{VerticalAxis::EnergyFluence, false}}) {
+          Case{VerticalAxis::EnergyFluence, true}}) {
         GraphCanvas canvas;
         PaintGraphFrame(canvas, c.axis);
         const int mode = static_cast<int>(c.axis);
@@ -72,6 +72,14 @@ TEST(PaintGraphFrame, AxisTitleFollowsTheMode) {
         EXPECT_GT(CountInk(canvas.Image(), kFirstTitleWord), 0) << mode;
         EXPECT_EQ(CountInk(canvas.Image(), kSecondTitleWord) > 0, c.secondWord) << mode;
     }
+    // Energy fluence reads "Relative Energy Fluence" however it was drawn, so a saved picture
+    // says what it shows.
+    GraphCanvas framed;
+    PaintGraphFrame(framed, VerticalAxis::EnergyFluence);
+    GraphCanvas repainted;
+    PaintGraphFrame(repainted, VerticalAxis::AirKerma);
+    RepaintAxisTitle(repainted, VerticalAxis::EnergyFluence);
+    EXPECT_EQ(framed.Image(), repainted.Image());
 }
 
 TEST(PaintGraphFrame, TwiceIsTheSameAsOnceAndErasesCurves) {

@@ -15,8 +15,15 @@ class RecordedMessages : public OperatorMessages {
   public:
     void Warning(const std::string& text) override { Warnings.push_back(text); }
     void Information(const std::string& text) override { Informations.push_back(text); }
+    // Answers with ConfirmAnswer, "No" unless a test says otherwise.
+    bool Confirm(const std::string& question) override {
+        Questions.push_back(question);
+        return ConfirmAnswer;
+    }
     std::vector<std::string> Warnings;
     std::vector<std::string> Informations;
+    std::vector<std::string> Questions;
+    bool ConfirmAnswer = false;
 };
 
 // Counts what the logic asks of its window; OnEvents plays the operator's commands that a run's
