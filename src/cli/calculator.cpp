@@ -15,6 +15,7 @@
 #include "model/attenuation_table_file.h"
 #include "model/file_io.h"
 #include "model/file_places.h"
+#include "model/program_version.h"
 #include "texts/messages.h"
 
 namespace tubeline {
@@ -180,6 +181,10 @@ int RunCalculator(std::span<const std::string_view> arguments, const CalculatorS
     }
     if (parsed.Help) {
         streams.Out << kCalculatorUsage;
+        return kExitSuccess;
+    }
+    if (parsed.Version) {
+        streams.Out << "tubeline-calc " << kProgramVersion << '\n';
         return kExitSuccess;
     }
     if (speak && !speak(parsed.Speak.value_or(LanguageOfEnvironment()))) {

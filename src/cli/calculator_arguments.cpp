@@ -42,6 +42,7 @@ layer and the photon fluence per unit exposure at the beam centre.
   --lang ja|en              language of the messages (default: the locale's; Japanese
                             where the locale names none); files are the same in both
   --help                    show this help and exit
+  --version                 show the version and exit
 
 Values are read like the window's fields: the leading number counts, the rest is ignored.
 Exit status: 0 success, 1 file error, 2 bad arguments, rejected input or a target
@@ -83,6 +84,10 @@ CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> a
     while (reader.Next()) {
         if (reader.IsFlag("--help")) {
             parsed.Help = true;
+            continue;
+        }
+        if (reader.IsFlag("--version")) {
+            parsed.Version = true;
             continue;
         }
         const std::string_view option = reader.Option();
