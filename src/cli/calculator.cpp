@@ -15,6 +15,7 @@
 #include "model/attenuation_table_file.h"
 #include "model/file_io.h"
 #include "model/file_places.h"
+#include "model/program_version.h"
 #include "texts/messages.h"
 #include "texts/result_texts.h"
 #include "texts/translation.h"
@@ -183,6 +184,10 @@ int RunCalculator(std::span<const std::string_view> arguments, const CalculatorS
     }
     if (parsed.Help) {
         streams.Out << CalculatorUsage();
+        return kExitSuccess;
+    }
+    if (parsed.Version) {
+        streams.Out << "tubeline-calc " << kProgramVersion << '\n';
         return kExitSuccess;
     }
     SpeakLanguage(parsed.Speak.value_or(LanguageOfEnvironment()));

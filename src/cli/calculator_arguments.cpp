@@ -50,6 +50,7 @@ layer and the photon fluence per unit exposure at the beam centre.
   --lang ja|en              language of the messages (default: the locale's; Japanese
                             where the locale names none); files are the same in both
   --help                    show this help and exit
+  --version                 show the version and exit
 
 Values are read like the window's fields: each must be one number (full-width digits
 allowed); a value that is not, or a negative thickness, is refused.
@@ -116,6 +117,10 @@ CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> a
     while (reader.Next()) {
         if (reader.IsFlag("--help")) {
             parsed.Help = true;
+            continue;
+        }
+        if (reader.IsFlag("--version")) {
+            parsed.Version = true;
             continue;
         }
         const std::string_view option = reader.Option();

@@ -36,6 +36,7 @@ struct CalculatorArguments {
     std::optional<std::filesystem::path> BatchFile;  // "-" is the standard input
     std::optional<Language> Speak;                   // --lang; the locale's when not given
     bool Help = false;
+    bool Version = false;
 };
 
 CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> arguments);

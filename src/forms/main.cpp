@@ -1,11 +1,14 @@
 #include <QApplication>
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/file_places.h"
+#include "model/program_version.h"
 #include "program_end.h"
 #include "ui/focus_mark_style.h"
 #include "ui/qt_operator_messages.h"
@@ -65,9 +68,20 @@ std::optional<tubeline::Language> ChosenLanguage(const QStringList& arguments) {
     return tubeline::LanguageOfEnvironment();
 }
 
+// --version is answered before any window system is looked for.
+bool AsksForVersion(int argc, char** argv) {
+    return std::any_of(argv + 1, argv + argc, [](const char* argument) {
+        return std::string_view(argument) == "--version";
+    });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (AsksForVersion(argc, argv)) {
+        std::cout << "tubeline " << tubeline::kProgramVersion << '\n';
+        return 0;
+    }
     if (!DisplayAvailable()) {
         std::cerr << "tubeline: no display to open windows on; " << kWithoutWindows << '\n';
         return 1;

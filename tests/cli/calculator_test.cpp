@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -104,10 +105,15 @@ TEST(Calculator, BadArgumentsExitTwoWithOneLine) {
     EXPECT_EQ(Calculate({"--kv"}).Err, "tubeline-calc: option --kv needs a value (see --help)\n");
 }
 
-TEST(Calculator, HelpPrintsUsage) {
+TEST(Calculator, HelpAndVersionAnswerWithoutARun) {
     const Outcome help = Calculate({"--help"}, false);
     EXPECT_EQ(help.Code, 0);
     EXPECT_TRUE(help.Out.starts_with("Usage: tubeline-calc")) << help.Out;
+    const Outcome version = Calculate({"--kv", "80", "--version"}, false);
+    EXPECT_EQ(version.Code, 0);
+    EXPECT_TRUE(
+        std::regex_match(version.Out, std::regex("tubeline-calc [0-9]+\\.[0-9]+(\\.[0-9]+)*\n")))
+        << version.Out;
 }
 
 TEST(Calculator, MissingDataIsAFileError) {
