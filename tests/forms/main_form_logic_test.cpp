@@ -11,6 +11,7 @@
 #include "support/image_probe.h"
 #include "support/recording_operator.h"
 #include "support/test_data.h"
+#include "texts/messages.h"
 
 namespace tubeline {
 namespace {
@@ -443,6 +444,16 @@ TEST_F(MainFormLogicTest, ATargetBelowTheUnfilteredLayerChangesNothing) {
     EXPECT_EQ(Controls().Fields.AluminiumFilter, "2");
     EXPECT_EQ(Controls().HalfValueLayer, computed.HalfValueLayer);
     EXPECT_EQ(SpectrumExportLines(*logic_.LastRun()), SpectrumExportLines(run));
+
+    // A target that is not one number, or beyond the double range, is said to be so.
+    for (const auto& [target, message] :
+         {std::pair{"0.34.0", "目標の半価層の値「0.34.0」は数値ではありません"},
+          std::pair{"1e400", "目標の半価層の値が数値の範囲を超えています"}}) {
+        const std::optional<AluminiumMatch> refused = logic_.MatchAddedAluminium(target);
+        ASSERT_TRUE(refused);
+        EXPECT_EQ(HalfValueLayerMatchMessage(refused->Result, refused->TargetMm, "Al"), message);
+    }
+    EXPECT_EQ(State(), MainFormPhase::Computed);
 }
 
 TEST_F(MainFormLogicTest, TwoProgramsInOneFolderKeepTheirOwnTables) {
