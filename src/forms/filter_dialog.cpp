@@ -86,6 +86,11 @@ void FilterDialog::Open() {
     show();
     raise();
     activateWindow();
+    // The arrow keys move on from the highlighted material.
+    materialList_.setFocus();
+    if (QListWidgetItem* current = materialList_.currentItem()) {
+        materialList_.scrollToItem(current);
+    }
 }
 
 void FilterDialog::ShowMaterial(const std::string& fileName) {

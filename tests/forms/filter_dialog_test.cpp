@@ -149,7 +149,7 @@ TEST_F(FilterDialogTest, ReopenedTheArrowsMoveOnFromTheMaterialShown) {
     dialog_.Open();
     QApplication::setActiveWindow(&dialog_);
     FileList& files = Find<FileList>("materialList");
-    files.setFocus();
+    EXPECT_TRUE(files.hasFocus()) << "the arrows go to the list at once";
     QTest::keyClick(&files, Qt::Key_Down);
     EXPECT_EQ(files.FileName(), "Pb.ele");
     EXPECT_EQ(Find<QLabel>("materialName").text(), "Pb");
