@@ -121,12 +121,13 @@ ConditionArguments DefaultConditionArguments() {
 }
 
 ConditionArguments ConditionArgumentsOf(const py::handle& conditions) {
-    if (!py::isinstance<py::dict>(conditions)) {
-        throw py::type_error("a condition is a dict of compute's arguments, not " +
+    if (!py::isinstance<py::dict>(conditions) &&
+        !py::isinstance(conditions, py::module_::import("collections.abc").attr("Mapping"))) {
+        throw py::type_error("a condition is a mapping of compute's arguments, not " +
                              TypeName(conditions));
     }
     ConditionArguments arguments = DefaultConditionArguments();
-    for (const auto& [key, value] : py::reinterpret_borrow<py::dict>(conditions)) {
+    for (const auto& [key, value] : py::dict(py::reinterpret_borrow<py::object>(conditions))) {
         const std::string name = py::str(key);
         std::size_t i = 0;
         while (i < kConditionNames.size() && name != kConditionNames[i]) {

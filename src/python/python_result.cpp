@@ -65,8 +65,13 @@ py::object ReadOnly(py::array_t<double> array) {
     return array;
 }
 
+// A types.MappingProxyType of the dictionary.
 py::object ReadOnlyMapping(const py::dict& contents) {
-    return py::module_::import("types").attr("MappingProxyType")(contents);
+    PyObject* proxy = PyDictProxy_New(contents.ptr());
+    if (proxy == nullptr) {
+        throw py::error_already_set();
+    }
+    return py::reinterpret_steal<py::object>(proxy);
 }
 
 py::object GridOf(int count, double (*value)(int index)) {

@@ -78,6 +78,7 @@ def same_result(a, b):
             and (a.hvl_text, a.fluence_text) == (b.hvl_text, b.fluence_text))
 
 
+@pytest.mark.filterwarnings("ignore::tubeline.TubelineWarning")  # 200 kV
 @pytest.mark.parametrize("options, arguments", CONDITIONS)
 def test_results_are_those_of_tubeline_calc(options, arguments, tmp_path):
     result = tubeline.compute(**arguments, data_dir=DATA)
@@ -175,6 +176,7 @@ def test_file_problems_name_the_file(tmp_path):
     assert str(broken.value) == error
 
 
+@pytest.mark.filterwarnings("ignore::tubeline.TubelineWarning")  # 200 kV
 def test_compute_many_equals_repeated_compute():
     conditions = [arguments for _, arguments in CONDITIONS] + [
         dict(model="birch", kv=kv, rectification=rectification)
@@ -255,6 +257,7 @@ def test_results_say_what_they_are_and_keep_it():
         model="tucker", kv=150.0, angle=20.0, inherent=2.5, al=1.0, cu=0.0, rectification=2,
         filters=((str(DATA / "Pb.ele"), 0.0),), data_dir=str(DATA))
     assert same_result(tubeline.compute(**result.conditions), result)
+    assert same_result(tubeline.compute_many([result.conditions])[0], result)
     assert tubeline.compute(model="birch", data_dir=DATA).conditions["angle"] == 16
 
     copy = pickle.loads(pickle.dumps(result))
