@@ -29,7 +29,8 @@ namespace py = pybind11;
 namespace tubeline::python {
 namespace {
 
-using O = const py::object&;
+// Every argument is taken as the object given and read by the rules of python_conditions.h.
+using Argument = const py::object&;
 
 py::object Compute(const ConditionArguments& arguments) {
     const ScriptedConditions request = ReadConditions(arguments);
@@ -53,7 +54,7 @@ MatchedFilter MatchedFilterOf(const py::object& matchWith, const std::filesystem
     return MaterialFileOf(matchWith, data);
 }
 
-py::object Match(O targetMmAl, O matchWith, const ConditionArguments& arguments) {
+py::object Match(Argument targetMmAl, Argument matchWith, const ConditionArguments& arguments) {
     const double target = NumberOf(targetMmAl, "target_mm_al");
     const ScriptedConditions request = ReadConditions(arguments);
     const MatchedFilter varied = MatchedFilterOf(matchWith, request.DataFolder);
@@ -76,7 +77,7 @@ AttenuationTable AttenuationOf(const std::filesystem::path& dataFolder) {
 }
 
 // A one-dimensional array of real numbers (a list, a NumPy array ...) as doubles.
-std::vector<double> ValuesOf(O values, const char* name) {
+std::vector<double> ValuesOf(Argument values, const char* name) {
     const py::module_ numpy = py::module_::import("numpy");
     const py::object array = numpy.attr("asarray")(values);
     const std::string kind = array.attr("dtype").attr("kind").cast<std::string>();
@@ -108,7 +109,7 @@ std::string RefusalText(const SuppliedSpectrumRefusal& refusal) {
     return {};
 }
 
-py::object Figures(O energiesKeV, O fluence, O dataDir) {
+py::object Figures(Argument energiesKeV, Argument fluence, Argument dataDir) {
     const SuppliedSpectrum spectrum{ValuesOf(energiesKeV, "energies_kev"),
                                     ValuesOf(fluence, "fluence")};
     const AttenuationTable attenuation = AttenuationOf(DataFolderOf(dataDir));
@@ -119,7 +120,7 @@ py::object Figures(O energiesKeV, O fluence, O dataDir) {
     return FiguresMapping(std::get<std::optional<BeamQualityFigures>>(outcome));
 }
 
-py::list Materials(O dataDir) {
+py::list Materials(Argument dataDir) {
     const py::object material = py::module_::import("tubeline").attr("Material");
     py::list listed;
     for (const std::filesystem::path& file :
@@ -241,14 +242,16 @@ PYBIND11_MODULE(tubeline, module) {
     DefineRuns(module);
     DefineWithConditions(
         module, "compute",
-        [](O model, O kv, O angle, O inherent, O al, O cu, O rectification, O filters, O dataDir) {
+        [](Argument model, Argument kv, Argument angle, Argument inherent, Argument al, Argument cu,
+           Argument rectification, Argument filters, Argument dataDir) {
             return Compute({{model, kv, angle, inherent, al, cu, rectification, filters, dataDir}});
         },
         kComputeDoc);
     DefineWithConditions(
         module, "match_hvl",
-        [](O target, O matchWith, O model, O kv, O angle, O inherent, O al, O cu, O rectification,
-           O filters, O dataDir) {
+        [](Argument target, Argument matchWith, Argument model, Argument kv, Argument angle,
+           Argument inherent, Argument al, Argument cu, Argument rectification, Argument filters,
+           Argument dataDir) {
             return Match(target, matchWith,
                          {{model, kv, angle, inherent, al, cu, rectification, filters, dataDir}});
         },

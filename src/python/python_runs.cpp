@@ -80,6 +80,11 @@ void ResultStream::ReadAndRunBatch() {
             error.set_error();
             unreadable_ = WithPlace(read_, caller_);
         } catch (py::error_already_set& error) {
+            // A wrong argument waits for its turn; anything else (Ctrl-C) goes at once.
+            if (!error.matches(PyExc_TypeError) && !error.matches(PyExc_ValueError)) {
+                finished_ = true;
+                throw;
+            }
             error.restore();
             unreadable_ = WithPlace(read_, caller_);
         }

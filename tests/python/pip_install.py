@@ -20,7 +20,7 @@ def main(source, scratch):
                     scratch / "venv"], check=True)
     python = scratch / "venv" / "bin" / "python"
     subprocess.run([python, "-m", "pip", "install", "--no-build-isolation", "--no-index",
-                    "--disable-pip-version-check", source], check=True)
+                    "--no-cache-dir", "--disable-pip-version-check", source], check=True)
     script = ("import tubeline\n"
               "assert tubeline.__file__.startswith(%r), tubeline.__file__\n"
               "r = tubeline.compute()\n"
