@@ -1,7 +1,8 @@
 // One calculation as a script asks for it (the attenuation table read, the filters added, the
-// conditions checked, the run, the figures of every angle, the relative spectra), timed without
-// the Python module. bench/python_binding.py times the same conditions through tubeline.compute;
-// each benchmark's label gives them as compute's arguments.
+// conditions checked, the run, the figures of every angle), timed without the Python module,
+// which adds the arrays of the spectra, the mappings and the interpreter's own work.
+// bench/python_binding.py times the same conditions through tubeline.compute; each benchmark's
+// label gives them as compute's arguments.
 
 #include <benchmark/benchmark.h>
 

@@ -28,8 +28,9 @@ layer and the photon fluence per unit exposure at the beam centre.
   --cu MM                   added copper filter, mm (default 0)
   --rectification 1|2|3     1 constant potential, 2 three-phase 12-pulse,
                             3 single-phase full-wave (default 1)
-  --data DIR                folder holding Att_Coeff2020.dat (default: the working
-                            folder if it holds the file, else the installed data)
+  --data DIR                folder holding Att_Coeff2020.dat (default: $TUBELINE_DATA
+                            when set, else the working folder if it holds the file,
+                            else the installed data)
   --table FILE              also write the spectrum table of the eleven angles to FILE
   --filter FILE:MM          put an arbitrary filter into the beam: material file FILE,
                             thickness MM in mm; up to three, in order (the last ':'

@@ -1,5 +1,6 @@
 #include "beam_quality.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "physics_constants.h"
@@ -11,7 +12,6 @@ constexpr double kAluminiumStepCm = 0.01;  // one step of the attenuation curve
 static_assert(kKermaTransmissionSteps * kAluminiumStepCm * kCentimetresToMillimetres ==
               kHalfValueLayerSearchLimitMm);
 constexpr int kFirstSearchSteps = 300;  // 30 mm Al
-constexpr double kHalfPercent = 50;     // percent of the air kerma left
 
 }  // namespace
 
@@ -20,24 +20,36 @@ MaterialStep AluminiumStepOf(const AttenuationTable& attenuation) {
 }
 
 std::optional<double> HalfValueLayerMm(const KermaTransmissionCurve& aluminium) {
-    const std::optional<double> layerCm = aluminium.DepthCm(kHalfPercent);
+    const std::optional<double> layerCm = aluminium.DepthCm(kHalfKermaPercent);
     if (!layerCm) {
         return std::nullopt;
     }
     return kCentimetresToMillimetres * *layerCm;
 }
 
+std::span<const double> FluenceBins(const EnergyArray& array, int top) {
+    return std::span<const double>(array).subspan(kFirstFluenceBin,
+                                                  std::max(0, top - kFirstFluenceBin + 1));
+}
+
 double FluencePerExposureOf(const EnergyArray& spectrum, const EnergyArray& muEnAir, int top) {
-    double photons = 0;
+    return FluencePerExposureOf(FluenceBins(spectrum, top), FluenceBins(kBinEnergiesKeV, top),
+                                FluenceBins(muEnAir, top));
+}
+
+double FluencePerExposureOf(std::span<const double> photons, std::span<const double> energiesKeV,
+                            std::span<const double> muEnAir) {
+    double total = 0;
     double kerma = 0;
-    for (int j = 2; j <= top; ++j) {
-        photons = photons + spectrum[j];
+    for (const double count : photons) {
+        total = total + count;
     }
-    for (int j = 2; j <= top; ++j) {
-        kerma = kerma + kKermaPerKeVCm2PerGram * spectrum[j] * kEnergyStepKeV * j * muEnAir[j];
+    for (std::size_t i = 0; i < photons.size(); ++i) {
+        // E = 0.5 j keV scales by a power of two: the same bits as 0.5 * j taken in turn.
+        kerma = kerma + kKermaPerKeVCm2PerGram * photons[i] * energiesKeV[i] * muEnAir[i];
     }
     const double exposure = kerma / kKermaUnitsPerRoentgen;  // R
-    return kPerCm2ToPerMm2 * (kRoentgenPerCoulombPerKg / exposure) * photons;
+    return kPerCm2ToPerMm2 * (kRoentgenPerCoulombPerKg / exposure) * total;
 }
 
 std::optional<BeamQuality> ComputeBeamQuality(const EnergyArray& centralSpectrum,
@@ -49,7 +61,7 @@ std::optional<BeamQuality> ComputeBeamQuality(const EnergyArray& centralSpectrum
     KermaTransmissionCurve curve(*shares, AluminiumStepOf(attenuation));
     // Past the first 30 mm, steps go on only until the kerma is halved.
     curve.AttenuateTo(kFirstSearchSteps);
-    curve.AttenuateWhileAbove(kHalfPercent);
+    curve.AttenuateWhileAbove(kHalfKermaPercent);
 
     BeamQuality quality;
     quality.KermaShare = curve.Shares();

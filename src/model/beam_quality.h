@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "calculation_state.h"
 #include "kerma_transmission_curve.h"
@@ -9,6 +10,8 @@ namespace tubeline {
 
 // The first half-value layer is searched by 0.1-mm aluminium steps up to this thickness.
 inline constexpr double kHalfValueLayerSearchLimitMm = 100;
+// Percent of the air kerma left behind the first half-value layer.
+inline constexpr double kHalfKermaPercent = 50;
 
 // First half-value layer in mm Al (kerma halved by 0.1-mm aluminium steps, interpolated
 // log-linearly) and photon fluence per unit exposure of the central-ray spectrum. Nothing when
@@ -28,5 +31,13 @@ std::optional<double> HalfValueLayerMm(const KermaTransmissionCurve& aluminium);
 
 // Photons per mm2 per 1 C/kg of exposure, from the photons and the air kerma of bins 2 .. top.
 double FluencePerExposureOf(const EnergyArray& spectrum, const EnergyArray& muEnAir, int top);
+// The same for lines of photons at energies (keV) of one's own, air's mu_en/rho (cm2/g) at each.
+double FluencePerExposureOf(std::span<const double> photons, std::span<const double> energiesKeV,
+                            std::span<const double> muEnAir);
+
+// The first bin the fluence per exposure and the mean energies count: 1 keV, above the lowest.
+inline constexpr int kFirstFluenceBin = 2;
+// Bins kFirstFluenceBin .. top of an array on the energy grid.
+std::span<const double> FluenceBins(const EnergyArray& array, int top);
 
 }  // namespace tubeline

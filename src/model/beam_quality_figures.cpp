@@ -10,10 +10,6 @@
 namespace tubeline {
 namespace {
 
-constexpr double kHalfPercent = 50;     // percent of the air kerma left
-constexpr double kQuarterPercent = 25;  // ... after the second half-value layer
-constexpr double kCopperStepCm = 0.001;
-
 std::optional<double> FiniteOrNothing(double value) {
     return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
@@ -37,25 +33,6 @@ std::optional<double> AluminiumEnergyFor(double mu, const EnergyArray& muAlumini
     return std::nullopt;
 }
 
-struct MeanEnergies {
-    double FluenceWeighted = 0;  // keV
-    double KermaWeighted = 0;    // keV
-};
-
-// Over the bins the fluence per exposure counts, 2 .. top.
-MeanEnergies MeanEnergiesOf(const EnergyArray& spectrum, const EnergyArray& muEnAir, int top) {
-    double photons = 0, photonEnergy = 0, kerma = 0, kermaEnergy = 0;
-    for (int j = 2; j <= top; ++j) {
-        const double e = PhotonEnergyKeV(j);
-        const double kermaWeight = e * muEnAir[j] * spectrum[j];
-        photons += spectrum[j];
-        photonEnergy += e * spectrum[j];
-        kerma += kermaWeight;
-        kermaEnergy += e * kermaWeight;
-    }
-    return {photonEnergy / photons, kermaEnergy / kerma};
-}
-
 // The steps of the two half-value-layer searches, the same for every spectrum.
 struct SearchSteps {
     MaterialStep Aluminium;
@@ -76,32 +53,34 @@ std::optional<BeamQualityFigures> FiguresOf(const EnergyArray& spectrum,
     BeamQualityFigures figures;
 
     KermaTransmissionCurve aluminium(*shares, steps.Aluminium);
-    aluminium.AttenuateWhileAbove(kQuarterPercent);
+    aluminium.AttenuateWhileAbove(kQuarterKermaPercent);
     figures.HalfValueLayerMm = HalfValueLayerMm(aluminium);
     if (figures.HalfValueLayerMm) {
         const double first = *figures.HalfValueLayerMm;
         if (!std::isfinite(first)) {
             return std::nullopt;
         }
-        if (const auto quarterCm = aluminium.DepthCm(kQuarterPercent)) {
+        if (const auto quarterCm = aluminium.DepthCm(kQuarterKermaPercent)) {
             const double second = kCentimetresToMillimetres * *quarterCm - first;
             if (second > 0 && std::isfinite(second)) {
                 figures.SecondHalfValueLayerMm = second;
                 figures.HomogeneityCoefficient = first / second;
             }
         }
-        const double muEffective = std::numbers::ln2 / (first * kMillimetresToCentimetres);
         figures.EffectiveEnergyKeV =
-            AluminiumEnergyFor(muEffective, attenuation.MuAluminium, shares->Top);
+            EffectiveEnergyKeV(first, attenuation.MuAluminium, shares->Top);
     }
 
     KermaTransmissionCurve copper(*shares, steps.Copper);
-    copper.AttenuateWhileAbove(kHalfPercent);
-    if (const auto copperCm = copper.DepthCm(kHalfPercent)) {
+    copper.AttenuateWhileAbove(kHalfKermaPercent);
+    if (const auto copperCm = copper.DepthCm(kHalfKermaPercent)) {
         figures.CopperHalfValueLayerMm = FiniteOrNothing(kCentimetresToMillimetres * *copperCm);
     }
 
-    const MeanEnergies means = MeanEnergiesOf(spectrum, attenuation.MuEnAir, shares->Top);
+    const int top = shares->Top;
+    const MeanEnergies means =
+        MeanEnergiesOf(FluenceBins(spectrum, top), FluenceBins(kBinEnergiesKeV, top),
+                       FluenceBins(attenuation.MuEnAir, top));
     figures.MeanEnergyKeV = means.FluenceWeighted;
     figures.KermaWeightedMeanEnergyKeV = means.KermaWeighted;
     figures.FluencePerExposure = FluencePerExposureOf(spectrum, attenuation.MuEnAir, shares->Top);
@@ -113,6 +92,26 @@ std::optional<BeamQualityFigures> FiguresOf(const EnergyArray& spectrum,
 }
 
 }  // namespace
+
+MeanEnergies MeanEnergiesOf(std::span<const double> photons, std::span<const double> energiesKeV,
+                            std::span<const double> muEnAir) {
+    double count = 0, photonEnergy = 0, kerma = 0, kermaEnergy = 0;
+    for (std::size_t i = 0; i < photons.size(); ++i) {
+        const double e = energiesKeV[i];
+        const double kermaWeight = e * muEnAir[i] * photons[i];
+        count += photons[i];
+        photonEnergy += e * photons[i];
+        kerma += kermaWeight;
+        kermaEnergy += e * kermaWeight;
+    }
+    return {photonEnergy / count, kermaEnergy / kerma};
+}
+
+std::optional<double> EffectiveEnergyKeV(double halfValueLayerMm, const EnergyArray& muAluminium,
+                                         int top) {
+    const double muEffective = std::numbers::ln2 / (halfValueLayerMm * kMillimetresToCentimetres);
+    return AluminiumEnergyFor(muEffective, muAluminium, top);
+}
 
 std::optional<BeamQualityFigures> ComputeBeamQualityFigures(const EnergyArray& spectrum,
                                                             const AttenuationTable& attenuation) {

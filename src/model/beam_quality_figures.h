@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 
 #include "calculation_state.h"
 
@@ -29,6 +30,27 @@ struct BeamQualityFigures {
 // a finite number), nor when a mean energy is not finite.
 std::optional<BeamQualityFigures> ComputeBeamQualityFigures(const EnergyArray& spectrum,
                                                             const AttenuationTable& attenuation);
+
+// The building blocks of the figures that spectra on other grids share (see
+// supplied_spectrum_figures.h).
+
+// Percent of the air kerma left behind the second half-value layer; the copper curve's step.
+inline constexpr double kQuarterKermaPercent = 25;
+inline constexpr double kCopperStepCm = 0.001;
+
+struct MeanEnergies {
+    double FluenceWeighted = 0;  // keV
+    double KermaWeighted = 0;    // keV
+};
+// Of lines of photons at energies (keV), air's mu_en/rho (cm2/g) at each.
+MeanEnergies MeanEnergiesOf(std::span<const double> photons, std::span<const double> energiesKeV,
+                            std::span<const double> muEnAir);
+
+// The energy in keV at which aluminium's coefficient (1/cm, on the table's bins) gives the first
+// half-value layer: log-log interpolation between neighbouring bins, searched downward from the
+// bin `top` to kFirstKermaBin. Nothing when no bin brackets it.
+std::optional<double> EffectiveEnergyKeV(double halfValueLayerMm, const EnergyArray& muAluminium,
+                                         int top);
 
 // Figures of the eleven emission angles, indexed by AngleIndex (slot 0 unused and empty);
 // the beam centre, index 6, is that of the central spectrum.

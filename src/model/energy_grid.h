@@ -27,6 +27,15 @@ inline constexpr double PhotonEnergyKeV(int energyIndex) {
     return kEnergyStepKeV * energyIndex;
 }
 
+// PhotonEnergyKeV of every EnergyIndex, for sums that take a line's energy from an array.
+inline constexpr EnergyArray kBinEnergiesKeV = [] {
+    EnergyArray energies{};
+    for (int j = 1; j <= kEnergyBinCount; ++j) {
+        energies[j] = PhotonEnergyKeV(j);
+    }
+    return energies;
+}();
+
 // The highest EnergyIndex j with 0.5 j not above `keV`, and at least 1.
 inline int HighestIndexAtOrBelow(double keV) {
     return std::max(1, static_cast<int>(std::floor(keV / kEnergyStepKeV)));

@@ -101,6 +101,7 @@ PlaceSources ProcessPlaceSources() {
     sources.Home = HomeOfProcess();
     sources.DataHome = Variable("XDG_DATA_HOME");
     sources.ConfigHome = Variable("XDG_CONFIG_HOME");
+    sources.DataVariable = Variable(kDataFolderVariable);
     return sources;
 }
 
@@ -108,8 +109,33 @@ FilePlaces PlacesInFolder(const fs::path& folder) {
     return {folder, folder, {folder}, folder};
 }
 
+fs::path DecideDataFolder(const PlaceSources& sources, const std::vector<fs::path>& installed) {
+    if (!sources.DataVariable.empty()) {
+        return sources.DataVariable;
+    }
+    for (const fs::path& folder : installed) {
+        if (ChooseDataFolder(sources.WorkingFolder, folder) == folder) {
+            return folder;
+        }
+    }
+    return sources.WorkingFolder;
+}
+
 fs::path DecideDataFolder(const PlaceSources& sources) {
-    return ChooseDataFolder(sources.WorkingFolder, InstalledDataFolder(sources.Executable));
+    return DecideDataFolder(sources, {InstalledDataFolder(sources.Executable)});
+}
+
+std::vector<fs::path> ModuleDataFolders(const fs::path& packageFolder) {
+    // <prefix>/lib/python3.X/dist-packages/tubeline: four levels below the prefix.
+    const fs::path prefix = packageFolder.parent_path().parent_path().parent_path().parent_path();
+    return {packageFolder / "data", prefix / "share" / kProgramFolderName};
+}
+
+std::vector<fs::path> MaterialFoldersFor(const PlaceSources& sources, const fs::path& dataFolder) {
+    if (dataFolder == sources.WorkingFolder) {
+        return {dataFolder};
+    }
+    return {UserDataFolder(sources), dataFolder};
 }
 
 fs::path ChooseDataFolder(const fs::path& workingFolder, const fs::path& installed) {
@@ -119,13 +145,14 @@ fs::path ChooseDataFolder(const fs::path& workingFolder, const fs::path& install
 }
 
 FilePlaces DecideFilePlaces(const PlaceSources& sources) {
-    const fs::path data = DecideDataFolder(sources);
+    const fs::path data =
+        ChooseDataFolder(sources.WorkingFolder, InstalledDataFolder(sources.Executable));
     if (data == sources.WorkingFolder) {
         return PlacesInFolder(data);
     }
-    const fs::path user = UserDataFolder(sources);
     const fs::path documents = DocumentsFolder(sources);
-    return {data, user, {user, data}, documents.empty() ? sources.WorkingFolder : documents};
+    return {data, UserDataFolder(sources), MaterialFoldersFor(sources, data),
+            documents.empty() ? sources.WorkingFolder : documents};
 }
 
 fs::path InstalledDataFolder(const fs::path& executable) {

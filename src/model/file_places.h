@@ -18,10 +18,14 @@ struct PlaceSources {
     std::filesystem::path Home;        // empty when unknown
     std::string DataHome;              // $XDG_DATA_HOME, empty when unset
     std::string ConfigHome;            // $XDG_CONFIG_HOME, empty when unset
+    std::string DataVariable;          // $TUBELINE_DATA, empty when unset
 };
 
-// The working folder, /proc/self/exe, $HOME (or the password entry's home) and the XDG
-// variables of this process.
+// The environment variable that names the data folder of the programs without windows.
+inline constexpr const char* kDataFolderVariable = "TUBELINE_DATA";
+
+// The working folder, /proc/self/exe, $HOME (or the password entry's home), the XDG variables
+// and $TUBELINE_DATA of this process.
 PlaceSources ProcessPlaceSources();
 
 // Where the program reads and writes its files.
@@ -40,15 +44,33 @@ struct FilePlaces {
 // Everything in one folder, as when the program is started from a folder holding its data.
 FilePlaces PlacesInFolder(const std::filesystem::path& folder);
 
-// Started from a folder holding Att_Coeff2020.dat, that folder is all. Otherwise, when the
-// install prefix of the executable holds the data (<prefix>/bin/x reads <prefix>/share/tubeline),
-// the program reads it there and writes to the user's data folder, whose material files come
-// before the installed ones, and saves into the documents folder. Without data in either place
-// the working folder stays, so that the missing table is reported there.
+// The window program's places. Started from a folder holding Att_Coeff2020.dat, that folder is
+// all. Otherwise, when the install prefix of the executable holds the data (<prefix>/bin/x
+// reads <prefix>/share/tubeline), the program reads it there and writes to the user's data
+// folder, whose material files come before the installed ones, and saves into the documents
+// folder. Without data in either place the working folder stays, so that the missing table is
+// reported there. $TUBELINE_DATA is not read: the window keeps one folder for all it reads.
 FilePlaces DecideFilePlaces(const PlaceSources& sources);
 
-// Where tubeline-calc reads Att_Coeff2020.dat when --data is not given.
+// Where the programs without windows (tubeline-calc, the Python module) read Att_Coeff2020.dat
+// when no folder is named: $TUBELINE_DATA when it is set, whether or not it holds the table (a
+// missing table is then reported there); else the working folder when it holds the table, else
+// the first of the installed folders that does, else the working folder.
+std::filesystem::path DecideDataFolder(const PlaceSources& sources,
+                                       const std::vector<std::filesystem::path>& installed);
+// The same for a program in <prefix>/bin: tubeline-calc.
 std::filesystem::path DecideDataFolder(const PlaceSources& sources);
+
+// Where the Python module's data may be installed, for its package folder: data/ inside it (pip,
+// and the build tree's package), then <prefix>/share/tubeline for
+// <prefix>/lib/python3.X/{dist,site}-packages/tubeline (cmake --install, the Debian package).
+std::vector<std::filesystem::path> ModuleDataFolders(const std::filesystem::path& packageFolder);
+
+// The folders whose material files are offered beside a data folder, as the window offers them:
+// the data folder alone when it is the working folder, else the user's data folder first, then
+// the data folder.
+std::vector<std::filesystem::path> MaterialFoldersFor(const PlaceSources& sources,
+                                                      const std::filesystem::path& dataFolder);
 
 // The working folder when it holds Att_Coeff2020.dat, else the installed data folder when that
 // does, else the working folder, where the missing table is then reported.

@@ -89,17 +89,22 @@ void KermaTransmissionCurve::AttenuateWhileAbove(double percent) {
     }
 }
 
-std::optional<double> KermaTransmissionCurve::DepthCm(double percent) const {
+std::optional<double> DepthOnCurveCm(std::span<const double> transmission, int steps,
+                                     double percent, double stepCm) {
     int i = 2;
-    while (i <= steps_ && transmission_[i] > percent) {
+    while (i <= steps && transmission[i] > percent) {
         ++i;
     }
-    if (i > steps_) {
+    if (i > steps) {
         return std::nullopt;
     }
-    const double f = (std::log(percent) - std::log(transmission_[i - 1])) /
-                     (std::log(transmission_[i]) - std::log(transmission_[i - 1]));
-    return ((i - 1) + f) * step_.ThicknessCm;
+    const double f = (std::log(percent) - std::log(transmission[i - 1])) /
+                     (std::log(transmission[i]) - std::log(transmission[i - 1]));
+    return ((i - 1) + f) * stepCm;
+}
+
+std::optional<double> KermaTransmissionCurve::DepthCm(double percent) const {
+    return DepthOnCurveCm(transmission_, steps_, percent, step_.ThicknessCm);
 }
 
 }  // namespace tubeline

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 
 #include "calculation_state.h"
 
@@ -33,6 +34,13 @@ MaterialStep MaterialStepOf(const EnergyArray& mu, double stepCm);
 
 using TransmissionCurve = std::array<double, kKermaTransmissionSteps + 1>;
 
+// Thickness in cm at which the kerma falls to `percent` on a curve whose entries 1 .. steps
+// (slot 0 unused) are the percent left behind that many steps of stepCm: the first step k >= 2
+// whose entry is not above it, log-linear interpolation between steps k - 1 and k. Nothing when
+// no entry is at or below `percent`; not finite when an entry involved is 0.
+std::optional<double> DepthOnCurveCm(std::span<const double> transmission, int steps,
+                                     double percent, double stepCm);
+
 // The air kerma left, in percent, behind k equal steps of one material (k = 1 .. at most
 // kKermaTransmissionSteps), the shares attenuated cumulatively step by step. Every entry comes
 // out the same however the steps are requested.
@@ -47,9 +55,7 @@ class KermaTransmissionCurve {
     // of a few, so up to three more may follow the first at or below `percent`.
     void AttenuateWhileAbove(double percent);
 
-    // Thickness in cm at which the kerma falls to `percent`: the first step k >= 2 whose entry
-    // is not above it, log-linear interpolation between steps k - 1 and k. Nothing when no step
-    // taken so far is at or below `percent`; not finite when an entry involved is 0.
+    // DepthOnCurveCm of the steps taken so far.
     std::optional<double> DepthCm(double percent) const;
 
     // The shares after the steps taken so far.

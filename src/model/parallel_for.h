@@ -1,6 +1,9 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -40,6 +43,54 @@ void ForEachIndexInParallel(int count, int threads, const Work& work) {
         // No thread to spare: the threads already started and this one take all the work.
     }
     takeIndices();
+}
+
+// ForEachIndexInParallel on `threads` helper threads while the calling thread, which takes no
+// index itself, calls stop() every `period` until they are done (a script's interpreter checks
+// there whether it was interrupted). Once stop() returns true no further index is handed out;
+// the indices already taken finish before this returns. Returns whether it was stopped so.
+template <class Work, class Stop>
+bool ForEachIndexInParallelUnless(int count, int threads, const Work& work, const Stop& stop,
+                                  std::chrono::milliseconds period) {
+    std::atomic<int> next{0};
+    std::atomic<bool> stopped{false};
+    std::mutex finishing;
+    std::condition_variable finished;
+    int running = 0;
+    const auto takeIndices = [&] {
+        tInParallelLoop = true;
+        for (int i = next++; i < count && !stopped; i = next++) {
+            work(i);
+        }
+        const std::lock_guard lock(finishing);
+        --running;
+        finished.notify_one();
+    };
+    std::vector<std::jthread> helpers;
+    {
+        const std::lock_guard lock(finishing);
+        try {
+            for (int t = 0; t < threads && t < count; ++t) {
+                helpers.emplace_back(takeIndices);
+                ++running;
+            }
+        } catch (const std::system_error&) {
+            // Fewer helpers share the work; without any, the loop below does it.
+        }
+    }
+    if (helpers.empty()) {
+        ForEachIndexInParallel(count, 1, work);
+        return false;
+    }
+    std::unique_lock lock(finishing);
+    while (!finished.wait_for(lock, period, [&running] { return running == 0; })) {
+        lock.unlock();
+        if (!stopped && stop()) {
+            stopped = true;
+        }
+        lock.lock();
+    }
+    return stopped;
 }
 
 }  // namespace tubeline

@@ -20,6 +20,11 @@ class DataFileError(OSError):
 
     def __str__(self):
         return self.strerror
+
+
+class TubelineWarning(UserWarning):
+    """Something the calculation changed or left out and said so: a tube voltage corrected
+    into 30..150 kV, a material file that materials() could not read."""
 )";
 
 py::object ModuleAttribute(const char* name) {
@@ -43,6 +48,12 @@ py::object ExceptionOf(const ScriptedFileProblem& problem) {
             *problem.ErrorNumber, problem.Message, problem.File.string());
     }
     return ModuleAttribute("DataFileError")(py::none(), problem.Message, problem.File.string());
+}
+
+void Warn(const std::string& message) {
+    if (PyErr_WarnEx(ModuleAttribute("TubelineWarning").ptr(), message.c_str(), 1) != 0) {
+        throw py::error_already_set();  // warnings turned into errors
+    }
 }
 
 void Raise(const py::object& exception) {

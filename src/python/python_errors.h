@@ -2,6 +2,7 @@
 
 #include <pybind11/pybind11.h>
 
+#include <string>
 #include <utility>
 #include <variant>
 
@@ -9,7 +10,8 @@
 
 namespace tubeline::python {
 
-// Defines tubeline.InputRejected and tubeline.DataFileError in the module.
+// Defines tubeline.InputRejected, tubeline.DataFileError and tubeline.TubelineWarning in the
+// module.
 void DefineErrors(pybind11::module_& module);
 
 // InputRejected carrying the window's message.
@@ -31,6 +33,9 @@ pybind11::object ExceptionOf(const ScriptedOutcome<Result>& outcome) {
 }
 
 [[noreturn]] void Raise(const pybind11::object& exception);
+
+// Issues a TubelineWarning; raises when the warning filters make it an error.
+void Warn(const std::string& message);
 
 // The result of a completed outcome; raises the exception of any other. Needs the GIL.
 template <class Result>

@@ -1,269 +1,233 @@
 // The Python module tubeline: the calculation of tubeline-calc with numbers in and NumPy arrays
-// and dictionaries out.
+// and read-only mappings out.
 
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
-#include <pybind11/stl/filesystem.h>
 
-#include <algorithm>
-#include <cctype>
-#include <exception>
 #include <filesystem>
-#include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
-#include "model/calculation_state.h"
-#include "model/condition_names.h"
-#include "model/file_places.h"
-#include "model/parallel_for.h"
+#include "model/material_file_reader.h"
+#include "model/material_folders.h"
+#include "model/program_version.h"
+#include "model/supplied_spectrum_figures.h"
+#include "python_conditions.h"
 #include "python_errors.h"
 #include "python_result.h"
+#include "python_runs.h"
 #include "scripted_run.h"
+#include "texts/language.h"
+#include "texts/material_names.h"
+#include "texts/messages.h"
+#include "texts/translation.h"
 
 namespace py = pybind11;
 
 namespace tubeline::python {
 namespace {
 
-// compute_many reads conditions and converts results this many at a time, so that a long
-// iterable is never held whole as requests or as C++ results.
-constexpr std::size_t kBatchSize = 64;
+// Every argument is taken as the object given and read by the rules of python_conditions.h.
+using Argument = const py::object&;
 
-std::string TypeName(py::handle value) {
-    return Py_TYPE(value.ptr())->tp_name;
-}
-
-ScriptedFilter FilterOf(py::handle item) {
-    const auto pair = py::reinterpret_borrow<py::object>(item);
-    if (py::isinstance<py::sequence>(pair) && !py::isinstance<py::str>(pair) &&
-        py::len(pair) == 2) {
-        try {
-            return {pair[py::int_(0)].cast<std::filesystem::path>(),
-                    pair[py::int_(1)].cast<double>()};
-        } catch (const py::cast_error&) {
-            // Reported below with the rest.
-        }
-    }
-    throw py::type_error("a filter is a (material_file_path, thickness_mm) pair, not " +
-                         py::repr(pair).cast<std::string>());
-}
-
-// The conditions of one calculation. The numbers are taken as they are, to be corrected and
-// refused by the calculate command's rules when the run starts.
-
-// Without data_dir: the working folder when it holds the table, else the data installed with
-// the module, <prefix>/share/tubeline for <prefix>/lib/python3*/dist-packages/tubeline.
-std::filesystem::path DefaultDataFolder() {
-    const std::filesystem::path module =
-        py::module_::import("tubeline").attr("__file__").cast<std::string>();
-    const std::filesystem::path prefix =
-        module.parent_path().parent_path().parent_path().parent_path().parent_path();
-    return ChooseDataFolder({}, prefix / "share" / kProgramFolderName);
-}
-
-ScriptedConditions ReadConditions(const std::string& model, double kv, std::optional<double> angle,
-                                  double inherent, double al, double cu, int rectification,
-                                  const py::iterable& filters,
-                                  const std::optional<std::filesystem::path>& dataDir) {
-    ScriptedConditions request;
-    const std::optional<SpectrumModel> named = SpectrumModelNamed(model);
-    if (!named) {
-        throw py::value_error("model must be 'tucker' or 'birch', not '" + model + "'");
-    }
-    request.Model = *named;
-    const std::optional<RectificationMode> mode = RectificationFromNumber(rectification);
-    if (!mode) {
-        throw py::value_error("rectification must be 1, 2 or 3, not " +
-                              std::to_string(rectification));
-    }
-    request.Rectification = *mode;
-    request.Values = {kv, angle.value_or(DefaultTargetAngle(request.Model)), inherent, al, cu};
-    for (py::handle item : filters) {
-        request.Filters.push_back(FilterOf(item));
-    }
-    request.DataFolder = dataDir ? *dataDir : DefaultDataFolder();
-    return request;
-}
-
-PythonResult Compute(const ScriptedConditions& request) {
+py::object Compute(const ConditionArguments& arguments) {
+    const ScriptedConditions request = ReadConditions(arguments);
     ScriptedOutcome<ScriptedRun> outcome;
     {
         py::gil_scoped_release release;
         outcome = RunScripted(request);
     }
-    return PythonResult(ValueOf(std::move(outcome)));
+    const ScriptedRun run = ValueOf(std::move(outcome));
+    WarnOfCorrection(run);
+    return py::cast(ResultOf(run));
 }
 
-// The attenuation table of every data folder that compute_many met, read once: one call sees one
-// table per folder, as one window session does.
-using AttenuationTables =
-    std::map<std::filesystem::path, std::variant<AttenuationTable, ScriptedFileProblem>>;
-
-ScriptedOutcome<ScriptedRun> RunWithTable(const ScriptedConditions& request,
-                                          const AttenuationTables& tables) {
-    const auto& table = tables.at(request.DataFolder);
-    if (const auto* problem = std::get_if<ScriptedFileProblem>(&table)) {
-        return *problem;
-    }
-    return RunScripted(request, std::get<AttenuationTable>(table));
-}
-
-// Runs the batch over the cores and appends its results in order; the first condition that was
-// refused raises its exception, noting its place among all the conditions.
-void RunBatch(const std::vector<ScriptedConditions>& batch, AttenuationTables& tables,
-              py::list& results) {
-    const int count = static_cast<int>(batch.size());
-    std::vector<ScriptedOutcome<ScriptedRun>> outcomes(count);
-    std::vector<std::exception_ptr> failures(count);
-    {
-        py::gil_scoped_release release;
-        for (const ScriptedConditions& request : batch) {
-            if (!tables.contains(request.DataFolder)) {
-                tables.emplace(request.DataFolder, LoadScriptedAttenuation(request.DataFolder));
-            }
-        }
-        ForEachIndexInParallel(count, WorkerThreadCount(), [&](int i) {
-            try {
-                outcomes[i] = RunWithTable(batch[i], tables);
-            } catch (...) {
-                failures[i] = std::current_exception();
-            }
-        });
-    }
-    for (int i = 0; i < count; ++i) {
-        if (failures[i]) {
-            std::rethrow_exception(failures[i]);
-        }
-        const py::object exception = ExceptionOf(outcomes[i]);
-        if (!exception.is_none()) {
-            if (py::hasattr(exception, "add_note")) {  // from Python 3.11
-                exception.attr("add_note")("in condition " + std::to_string(py::len(results)) +
-                                           " of compute_many");
-            }
-            Raise(exception);
-        }
-        results.append(PythonResult(std::get<ScriptedRun>(std::move(outcomes[i]))));
-    }
-}
-
-py::list ComputeMany(const py::iterable& conditions) {
-    const py::object read = py::module_::import("tubeline").attr("_conditions");
-    py::list results;
-    AttenuationTables tables;
-    std::vector<ScriptedConditions> batch;
-    for (py::handle item : conditions) {
-        const py::dict arguments(py::reinterpret_borrow<py::object>(item));
-        batch.push_back(read(**arguments).cast<ScriptedConditions>());
-        if (batch.size() == kBatchSize) {
-            RunBatch(batch, tables, results);
-            batch.clear();
-        }
-    }
-    RunBatch(batch, tables, results);
-    return results;
-}
-
-MatchedFilter MatchedFilterOf(const py::object& matchWith) {
+MatchedFilter MatchedFilterOf(const py::object& matchWith, const std::filesystem::path& data) {
     if (py::isinstance<py::str>(matchWith)) {
         if (const std::optional<AddedFilter> added =
                 AddedFilterNamed(matchWith.cast<std::string>())) {
             return *added;
         }
     }
-    try {
-        return matchWith.cast<std::filesystem::path>();
-    } catch (const py::cast_error&) {
-        throw py::type_error("match_with must be 'al', 'cu' or a material file's path, not " +
-                             TypeName(matchWith));
-    }
+    return MaterialFileOf(matchWith, data);
 }
 
-double Match(double targetMmAl, const py::object& matchWith, const ScriptedConditions& request) {
-    const MatchedFilter varied = MatchedFilterOf(matchWith);
-    ScriptedOutcome<double> outcome;
+py::object Match(Argument targetMmAl, Argument matchWith, const ConditionArguments& arguments) {
+    const double target = NumberOf(targetMmAl, "target_mm_al");
+    const ScriptedConditions request = ReadConditions(arguments);
+    const MatchedFilter varied = MatchedFilterOf(matchWith, request.DataFolder);
+    ScriptedOutcome<ScriptedMatch> outcome;
     {
         py::gil_scoped_release release;
-        outcome = MatchScripted(request, targetMmAl, varied);
+        outcome = MatchScripted(request, target, varied);
     }
-    return ValueOf(std::move(outcome));
+    const ScriptedMatch match = ValueOf(std::move(outcome));
+    WarnOfCorrection(match.Run);
+    return HvlMatchOf(match);
 }
 
-// compute and match_hvl take ReadConditions' arguments; their names and defaults are given once,
-// in DefineWithConditions.
-template <class... Arguments>
-auto Computing(ScriptedConditions (*read)(Arguments...)) {
-    return [read](Arguments... arguments) { return Compute(read(arguments...)); };
+AttenuationTable AttenuationOf(const std::filesystem::path& dataFolder) {
+    auto table = LoadScriptedAttenuation(dataFolder);
+    if (const auto* problem = std::get_if<ScriptedFileProblem>(&table)) {
+        Raise(ExceptionOf(*problem));
+    }
+    return std::get<AttenuationTable>(std::move(table));
 }
 
-template <class... Arguments>
-auto Matching(ScriptedConditions (*read)(Arguments...)) {
-    return [read](double targetMmAl, const py::object& matchWith, Arguments... arguments) {
-        return Match(targetMmAl, matchWith, read(arguments...));
-    };
+// A one-dimensional array of real numbers (a list, a NumPy array ...) as doubles.
+std::vector<double> ValuesOf(Argument values, const char* name) {
+    const py::module_ numpy = py::module_::import("numpy");
+    const py::object array = numpy.attr("asarray")(values);
+    const std::string kind = array.attr("dtype").attr("kind").cast<std::string>();
+    if (kind != "i" && kind != "u" && kind != "f") {
+        throw py::type_error(std::string(name) + " must be real numbers, not an array of " +
+                             py::str(array.attr("dtype")).cast<std::string>());
+    }
+    if (array.attr("ndim").cast<int>() != 1) {
+        throw py::value_error(std::string(name) + " must be one-dimensional");
+    }
+    return array.attr("astype")(numpy.attr("float64")).cast<std::vector<double>>();
 }
 
-// Defines a function whose last arguments are the conditions, with the window's defaults (the
-// target angle, None, being the model's).
+std::string RefusalText(const SuppliedSpectrumRefusal& refusal) {
+    using Kind = SuppliedSpectrumRefusal::Kind;
+    const std::string at = "[" + std::to_string(refusal.Index) + "]";
+    switch (refusal.Reason) {
+        case Kind::LengthsDiffer:
+            return "energies_kev and fluence must be as long as each other";
+        case Kind::NoLines:
+            return "the spectrum has no energies";
+        case Kind::EnergyOutsideTable:
+            return "energies_kev" + at + " is not within 0.5 .. 150 keV";
+        case Kind::EnergiesNotAscending:
+            return "energies_kev" + at + " is not above the energy before it";
+        case Kind::PhotonsNotCountable:
+            return "fluence" + at + " is negative or not finite";
+    }
+    return {};
+}
+
+py::object Figures(Argument energiesKeV, Argument fluence, Argument dataDir) {
+    const SuppliedSpectrum spectrum{ValuesOf(energiesKeV, "energies_kev"),
+                                    ValuesOf(fluence, "fluence")};
+    const AttenuationTable attenuation = AttenuationOf(DataFolderOf(dataDir));
+    const auto outcome = ComputeSuppliedSpectrumFigures(spectrum, attenuation);
+    if (const auto* refusal = std::get_if<SuppliedSpectrumRefusal>(&outcome)) {
+        throw py::value_error(RefusalText(*refusal));
+    }
+    return FiguresMapping(std::get<std::optional<BeamQualityFigures>>(outcome));
+}
+
+py::list Materials(Argument dataDir) {
+    const py::object material = py::module_::import("tubeline").attr("Material");
+    py::list listed;
+    for (const std::filesystem::path& file :
+         ListMaterialFiles(MaterialFoldersBeside(DataFolderOf(dataDir)))) {
+        try {
+            const MaterialFile read = LoadMaterialFile(file);
+            listed.append(material(MaterialDisplayName(read.Name), file.string(), read.Density));
+        } catch (const MaterialFileError& error) {
+            Warn(MaterialFileMessage(error.Problem()));
+        }
+    }
+    return listed;
+}
+
+void SetLanguage(const std::string& code) {
+    const std::optional<Language> language = LanguageNamed(code);
+    if (!language) {
+        throw py::value_error("language must be 'ja' or 'en', not '" + code + "'");
+    }
+    SpeakLanguage(*language);
+}
+
+// Defines a function whose last arguments are the conditions, keyword-only after `leading`
+// ones, with compute's defaults.
 template <class Function, class... Extra>
 void DefineWithConditions(py::module_& module, const char* name, Function&& function,
                           const Extra&... extra) {
-    using namespace py::literals;
-    const ConditionValues defaults = DefaultConditionValues(kDefaultModel);
-    module.def(name, std::forward<Function>(function), extra...,
-               "model"_a = std::string(SpectrumModelName(kDefaultModel)),
-               "kv"_a = defaults.TubeVoltageKv, "angle"_a = py::none(),
-               "inherent"_a = defaults.InherentFiltrationMm, "al"_a = defaults.AluminiumFilterMm,
-               "cu"_a = defaults.CopperFilterMm,
-               "rectification"_a = RectificationNumber(kDefaultRectification),
-               "filters"_a = py::tuple(), "data_dir"_a = py::none());
+    const ConditionArguments defaults = DefaultConditionArguments();
+    const auto& [model, kv, angle, inherent, al, cu, rectification, filters, dataDir] =
+        defaults.Values;
+    module.def(name, std::forward<Function>(function), extra..., py::arg_v("model", model),
+               py::arg_v("kv", kv), py::arg_v("angle", angle), py::arg_v("inherent", inherent),
+               py::arg_v("al", al), py::arg_v("cu", cu), py::arg_v("rectification", rectification),
+               py::arg_v("filters", filters), py::arg_v("data_dir", dataDir));
 }
 
 constexpr const char* kModuleDoc =
     R"(X-ray tube spectra of a tungsten target, as tubeline-calc computes them.
 
-compute(...) runs one calculation, compute_many(conditions) many over all cores, and
-match_hvl(target_mm_al, ...) finds the filter thickness that gives a first half-value layer.
-Conditions are numbers in the units of the main window: kV, degrees, mm.)";
+compute(...) runs one calculation; imap(conditions) and compute_many(conditions) many over all
+cores; match_hvl(target_mm_al, ...) finds the filter thickness that gives a first half-value
+layer; figures(energies_kev, fluence) gives the beam-quality figures of any spectrum;
+materials() lists the materials a filter may name. Conditions are numbers in the units of the
+main window: kV, degrees, mm. Messages follow the locale as tubeline-calc's do;
+set_language("ja" | "en") chooses.)";
 
 constexpr const char* kComputeDoc =
     R"(Computes the spectra of the eleven emission angles and their beam-quality figures.
 
 Args:
     model: "tucker" (Tucker, Barnes and Chakraborty) or "birch" (Birch and Marshall).
-    kv: tube voltage in kV; outside 30..150 it is set to the nearer limit.
+    kv: tube voltage in kV; outside 30..150 it is set to the nearer limit with a
+        TubelineWarning.
     angle: target angle in degrees, at least 12 and below 90; None for the model's default
         (12 for Tucker, 16 for Birch).
     inherent: inherent filtration in mm Al equivalent.
     al, cu: added aluminium and copper filters in mm.
     rectification: 1 constant potential, 2 three-phase 12-pulse, 3 single-phase full-wave.
-    filters: up to three (material_file_path, thickness_mm) pairs, in slot order.
-    data_dir: the folder holding Att_Coeff2020.dat; None for the working folder, or the data
-        installed with the module when the working folder has none.
+    filters: up to three (material, thickness_mm) pairs in slot order; the material is a file
+        name or stem of materials() ("Pb", "Air.mix") or a material file's path.
+    data_dir: the folder holding Att_Coeff2020.dat; None for $TUBELINE_DATA, else the working
+        folder when it holds the table, else the data installed with the module.
+
+Numbers may be int, float or NumPy scalars; a bool or a text is a TypeError.
 
 Returns a Result.
 
 Raises InputRejected (a ValueError) with the main window's message for what its calculate
 command refuses (a target angle below 12 or from 90 degrees, a value that is not finite, a
-fourth filter, filtration that leaves no spectrum), and OSError with the file's name when the
-attenuation table or a material file cannot be used. The GIL is released while computing.)";
-
-constexpr const char* kComputeManyDoc =
-    R"(compute(**c) for every dictionary c of the iterable, spread over the cores.
-
-Returns the Results in the order of the conditions. The first condition that is refused
-raises the exception compute would raise, with a note giving its place.)";
+negative filtration, a fourth filter, filtration that leaves no spectrum), and OSError with the
+file's name when the attenuation table or a material file cannot be used. The GIL is released
+while computing.)";
 
 constexpr const char* kMatchDoc =
-    R"(The thickness in mm of a filter that gives the beam centre a first half-value layer of target_mm_al mm Al.
+    R"(Finds the thickness of a filter that gives the beam centre a first half-value layer of target_mm_al mm Al.
 
 match_with is "al" or "cu" (the thickness replaces the conditions' own added aluminium or
-copper, searched up to 100 or 10 mm) or a material file's path (a filter put into the first
-free slot after the conditions' filters, up to 100 mm). The other arguments are those of
-compute. A target that no thickness reaches, or that the beam exceeds without the filter,
+copper, searched up to 100 or 10 mm) or a material as filters name it (a filter put into the
+first free slot after the conditions' filters, up to 100 mm). The other arguments are those of
+compute. Returns an HvlMatch: thickness_mm, hvl1_mm_al reached and the Result of the beam with
+that filter. A target that no thickness reaches, or that the beam exceeds without the filter,
 raises InputRejected with the message the window gives.)";
+
+constexpr const char* kFiguresDoc =
+    R"(The beam-quality figures of a photon spectrum of one's own, as Result.beam_centre gives them.
+
+energies_kev: ascending energies within 0.5 .. 150 keV (any spacing; one energy for a
+    monoenergetic beam).
+fluence: the photons at each energy: each energy is a line carrying them, as each 0.5-keV bin
+    of a model run is. Their unit does not matter; a spectrum given per keV on unequal steps
+    must be multiplied by the steps first.
+data_dir: the attenuation table's folder, as for compute.
+
+The coefficients of Att_Coeff2020.dat, tabulated every 0.5 keV, are taken at a tabulated
+energy as they are and between two by log-log interpolation. On a Result's own grid the
+figures are its own exactly: figures(r.energies_kev, r.spectra[5]) == r.beam_centre. Returns a
+read-only mapping; None for a figure not found. Raises ValueError for energies out of order or
+range and for a negative or non-finite fluence.)";
+
+constexpr const char* kMaterialsDoc =
+    R"(The materials a filter may name: Material(name, file, density_g_cm3) for every *.ele and *.mix file of your own (in $XDG_DATA_HOME/tubeline, or ~/.local/share/tubeline) and of the data folder, sorted by file name; a file name in both is yours.
+
+name is the material's name in the current language. The folders are those the window's filter
+dialog offers; data_dir as for compute (your own files are not listed when the data folder is
+the working folder, as the window keeps to that folder then). A file that cannot be read is
+left out with a TubelineWarning giving the window's message.)";
 
 }  // namespace
 }  // namespace tubeline::python
@@ -271,14 +235,37 @@ raises InputRejected with the message the window gives.)";
 PYBIND11_MODULE(tubeline, module) {
     using namespace tubeline;
     using namespace tubeline::python;
+    SpeakLanguage(LanguageOfEnvironment());
     module.doc() = kModuleDoc;
+    module.attr("__version__") = std::string(kProgramVersion);
     DefineErrors(module);
     DefineResult(module);
-    py::class_<ScriptedConditions>(module, "_Conditions");
-    DefineWithConditions(module, "_conditions", &ReadConditions,
-                         "The conditions of one calculation, read as compute reads them.");
-    DefineWithConditions(module, "compute", Computing(&ReadConditions), kComputeDoc);
-    module.def("compute_many", &ComputeMany, py::arg("conditions"), kComputeManyDoc);
-    DefineWithConditions(module, "match_hvl", Matching(&ReadConditions), py::arg("target_mm_al"),
-                         py::arg("match_with") = "al", py::kw_only(), kMatchDoc);
+    DefineRuns(module);
+    DefineWithConditions(
+        module, "compute",
+        [](Argument model, Argument kv, Argument angle, Argument inherent, Argument al, Argument cu,
+           Argument rectification, Argument filters, Argument dataDir) {
+            return Compute({{model, kv, angle, inherent, al, cu, rectification, filters, dataDir}});
+        },
+        kComputeDoc);
+    DefineWithConditions(
+        module, "match_hvl",
+        [](Argument target, Argument matchWith, Argument model, Argument kv, Argument angle,
+           Argument inherent, Argument al, Argument cu, Argument rectification, Argument filters,
+           Argument dataDir) {
+            return Match(target, matchWith,
+                         {{model, kv, angle, inherent, al, cu, rectification, filters, dataDir}});
+        },
+        kMatchDoc, py::arg("target_mm_al"), py::arg("match_with") = "al", py::kw_only());
+    module.def("figures", &Figures, py::arg("energies_kev"), py::arg("fluence"),
+               py::arg("data_dir") = py::none(), kFiguresDoc);
+    module.def("materials", &Materials, py::arg("data_dir") = py::none(), kMaterialsDoc);
+    module.def("set_language", &SetLanguage, py::arg("language"),
+               R"(Makes the module's messages speak "ja" (Japanese) or "en" (English) from now on.
+
+At import they follow the locale (LC_ALL, LC_MESSAGES, LANG) as tubeline-calc's do. Call it
+while no other thread is calculating.)");
+    module.def(
+        "language", [] { return SpokenLanguage() == Language::English ? "en" : "ja"; },
+        R"(The language the module's messages speak: "ja" or "en".)");
 }

@@ -68,6 +68,16 @@ ScriptedOutcome<Result> Lifted(const Refusal& refusal) {
     return std::visit([](const auto& cause) -> ScriptedOutcome<Result> { return cause; }, refusal);
 }
 
+// The rejection or file problem of an outcome that did not complete, as an outcome of another
+// result.
+template <class Result, class Other>
+ScriptedOutcome<Result> Unfinished(const ScriptedOutcome<Other>& outcome) {
+    if (const auto* rejection = std::get_if<ScriptedRejection>(&outcome)) {
+        return *rejection;
+    }
+    return std::get<ScriptedFileProblem>(outcome);
+}
+
 // The thickness of a reached target; the window's words for any other outcome, which names the
 // varied filter as the operator knows it.
 ScriptedOutcome<double> Answer(const HalfValueLayerMatch& match, double targetMmAl,
@@ -76,6 +86,37 @@ ScriptedOutcome<double> Answer(const HalfValueLayerMatch& match, double targetMm
         return reached->ThicknessMm;
     }
     return ScriptedRejection{HalfValueLayerMatchMessage(match, targetMmAl, variedFilter)};
+}
+
+// The request with the matched filter at its thickness: in place of the added aluminium or
+// copper, or after the request's filters.
+ScriptedConditions WithMatchedFilter(ScriptedConditions request, const MatchedFilter& varied,
+                                     double thicknessMm) {
+    if (const auto* added = std::get_if<AddedFilter>(&varied)) {
+        (*added == AddedFilter::Aluminium ? request.Values.AluminiumFilterMm
+                                          : request.Values.CopperFilterMm) = thicknessMm;
+    } else {
+        request.Filters.push_back({std::get<std::filesystem::path>(varied), thicknessMm});
+    }
+    return request;
+}
+
+// The varied thickness that reaches the target, or why none does.
+ScriptedOutcome<double> MatchedThickness(const PreparedBeam& beam,
+                                         const AttenuationTable& attenuation, double targetMmAl,
+                                         const MatchedFilter& varied) {
+    const ModelInputs inputs{beam.Conditions, attenuation, beam.Filters};
+    if (const auto* added = std::get_if<AddedFilter>(&varied)) {
+        return Answer(MatchHalfValueLayer(inputs, targetMmAl, *added), targetMmAl,
+                      AddedFilterSymbol(*added));
+    }
+    MaterialFile material;
+    try {
+        material = LoadMaterialFile(std::get<std::filesystem::path>(varied));
+    } catch (const MaterialFileError& error) {
+        return FileProblemOf(error.Problem());
+    }
+    return Answer(MatchHalfValueLayer(inputs, targetMmAl, material), targetMmAl, material.Name);
 }
 
 }  // namespace
@@ -93,29 +134,24 @@ std::variant<AttenuationTable, ScriptedFileProblem> LoadScriptedAttenuation(
 
 ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedConditions& request,
                                          const AttenuationTable& attenuation) {
-    std::variant<PreparedBeam, Refusal> prepared = Prepare(request);
-    if (const auto* refusal = std::get_if<Refusal>(&prepared)) {
-        return Lifted<ScriptedRun>(*refusal);
+    BeamPreparation preparation = PrepareBeam(RequestOf(request));
+    if (const auto* refusal = std::get_if<BeamRefusal>(&preparation.Outcome)) {
+        return Lifted<ScriptedRun>(RefusalOf(*refusal));
     }
-    const std::variant<ComputedBeam, BeamRefusal> run =
-        ComputeBeam(std::get<PreparedBeam>(std::move(prepared)), attenuation);
+    std::variant<ComputedBeam, BeamRefusal> run =
+        ComputeBeam(std::get<PreparedBeam>(std::move(preparation.Outcome)), attenuation);
     if (const auto* refusal = std::get_if<BeamRefusal>(&run)) {
         return Lifted<ScriptedRun>(RefusalOf(*refusal));
     }
-    const ModelRun& computed = std::get<ComputedBeam>(run).Run;
-    const SpectrumTable& spectra = *computed.Spectra;
-    ScriptedRun result{{},
-                       ComputeAngleFigures(spectra, attenuation),
-                       ResultTexts(computed.Quality),
-                       computed.TableText};
-    result.RelativeSpectra.reserve(kAngleCount * kEnergyBinCount);
-    for (int a = 1; a <= kAngleCount; ++a) {
-        for (int j = 1; j <= kEnergyBinCount; ++j) {
-            // The expression of the table file, so that the bits are those it rounds.
-            result.RelativeSpectra.push_back(spectra.PhotonSpectrum[a][j] / spectra.SpectrumPeak);
-        }
-    }
-    return result;
+    ComputedBeam& computed = std::get<ComputedBeam>(run);
+    ScriptedConditions used = request;
+    used.Values = computed.Beam.Values;
+    return ScriptedRun{std::move(used),
+                       preparation.CorrectedTubeVoltageKv,
+                       computed.Run.Spectra,
+                       ComputeAngleFigures(*computed.Run.Spectra, attenuation),
+                       ResultTexts(computed.Run.Quality),
+                       std::move(computed.Run.TableText)};
 }
 
 ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedConditions& request) {
@@ -126,30 +162,29 @@ ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedConditions& request) {
     return RunScripted(request, std::get<AttenuationTable>(attenuation));
 }
 
-ScriptedOutcome<double> MatchScripted(const ScriptedConditions& request, double targetMmAl,
-                                      const MatchedFilter& varied) {
-    auto attenuation = LoadScriptedAttenuation(request.DataFolder);
-    if (auto* problem = std::get_if<ScriptedFileProblem>(&attenuation)) {
+ScriptedOutcome<ScriptedMatch> MatchScripted(const ScriptedConditions& request, double targetMmAl,
+                                             const MatchedFilter& varied) {
+    auto loaded = LoadScriptedAttenuation(request.DataFolder);
+    if (auto* problem = std::get_if<ScriptedFileProblem>(&loaded)) {
         return std::move(*problem);
     }
+    const AttenuationTable& attenuation = std::get<AttenuationTable>(loaded);
     std::variant<PreparedBeam, Refusal> prepared = Prepare(request);
     if (const auto* refusal = std::get_if<Refusal>(&prepared)) {
-        return Lifted<double>(*refusal);
+        return Lifted<ScriptedMatch>(*refusal);
     }
-    const PreparedBeam& beam = std::get<PreparedBeam>(prepared);
-    const ModelInputs inputs{beam.Conditions, std::get<AttenuationTable>(attenuation),
-                             beam.Filters};
-    if (const auto* added = std::get_if<AddedFilter>(&varied)) {
-        return Answer(MatchHalfValueLayer(inputs, targetMmAl, *added), targetMmAl,
-                      AddedFilterSymbol(*added));
+    const ScriptedOutcome<double> thickness =
+        MatchedThickness(std::get<PreparedBeam>(prepared), attenuation, targetMmAl, varied);
+    if (!std::holds_alternative<double>(thickness)) {
+        return Unfinished<ScriptedMatch>(thickness);
     }
-    MaterialFile material;
-    try {
-        material = LoadMaterialFile(std::get<std::filesystem::path>(varied));
-    } catch (const MaterialFileError& error) {
-        return FileProblemOf(error.Problem());
+    const double thicknessMm = std::get<double>(thickness);
+    ScriptedOutcome<ScriptedRun> run =
+        RunScripted(WithMatchedFilter(request, varied, thicknessMm), attenuation);
+    if (auto* completed = std::get_if<ScriptedRun>(&run)) {
+        return ScriptedMatch{thicknessMm, std::move(*completed)};
     }
-    return Answer(MatchHalfValueLayer(inputs, targetMmAl, material), targetMmAl, material.Name);
+    return Unfinished<ScriptedMatch>(run);
 }
 
 }  // namespace tubeline

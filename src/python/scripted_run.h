@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
@@ -21,6 +22,7 @@ namespace tubeline {
 struct ScriptedFilter {
     std::filesystem::path MaterialFile;
     double ThicknessMm = 0;
+    bool operator==(const ScriptedFilter&) const = default;
 };
 
 struct ScriptedConditions {
@@ -33,9 +35,11 @@ struct ScriptedConditions {
 
 // A completed run.
 struct ScriptedRun {
-    // PhotonSpectrum / SpectrumPeak, the relative photon fluence the table file prints,
-    // unrounded: kAngleCount rows (-10 degrees first) of kEnergyBinCount bins (0.5 keV first).
-    std::vector<double> RelativeSpectra;
+    // The conditions it was computed with: the request's, the tube voltage as corrected.
+    ScriptedConditions Conditions;
+    // Set when the tube voltage was corrected into 30..150 kV.
+    std::optional<double> CorrectedTubeVoltageKv;
+    std::shared_ptr<const SpectrumTable> Spectra;
     AngleFigures Figures;
     BeamQualityTexts Texts;  // as the window shows them
     std::string TableText;   // the table file, byte for byte
@@ -70,9 +74,16 @@ ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedConditions& request,
 // The added aluminium or copper, or a filter of a material file put into the first free slot.
 using MatchedFilter = std::variant<AddedFilter, std::filesystem::path>;
 
+// A reached target: the thickness of the matched filter and the run of the beam with it.
+struct ScriptedMatch {
+    double ThicknessMm = 0;
+    ScriptedRun Run;
+};
+
 // The thickness in mm of the matched filter that gives the beam centre the target first
-// half-value layer (mm Al); every outcome other than a reached target is a rejection.
-ScriptedOutcome<double> MatchScripted(const ScriptedConditions& request, double targetMmAl,
-                                      const MatchedFilter& varied);
+// half-value layer (mm Al), and that beam; every outcome other than a reached target is a
+// rejection. The tube voltage's correction is the run's.
+ScriptedOutcome<ScriptedMatch> MatchScripted(const ScriptedConditions& request, double targetMmAl,
+                                             const MatchedFilter& varied);
 
 }  // namespace tubeline

@@ -74,6 +74,31 @@ TEST_F(FilePlacesTest, WithoutTheTableAnywhereTheWorkingFolderStaysToReportIt) {
     EXPECT_EQ(DecideFilePlaces(sources_).WritableFolder, sources_.WorkingFolder);
 }
 
+TEST_F(FilePlacesTest, TheProgramsWithoutWindowsReadTheDataNamedByTheVariableFirst) {
+    WriteBytes(sources_.WorkingFolder / "Att_Coeff2020.dat", "here");
+    sources_.DataVariable = (root_ / "elsewhere").string();
+    EXPECT_EQ(DecideDataFolder(sources_), root_ / "elsewhere");
+    // The window keeps its own rule.
+    EXPECT_EQ(DecideFilePlaces(sources_).DataFolder, sources_.WorkingFolder);
+}
+
+TEST_F(FilePlacesTest, TheModuleReadsDataBesideItsPackageOrUnderItsPrefix) {
+    const fs::path package = root_ / "prefix/lib/python3.11/site-packages/tubeline";
+    const std::vector<fs::path> installed = ModuleDataFolders(package);
+    EXPECT_EQ(installed,
+              (std::vector<fs::path>{package / "data", root_ / "prefix/share/tubeline"}));
+    EXPECT_EQ(DecideDataFolder(sources_, installed), root_ / "prefix/share/tubeline");
+    fs::create_directories(package / "data");
+    WriteBytes(package / "data/Att_Coeff2020.dat", "beside");
+    EXPECT_EQ(DecideDataFolder(sources_, installed), package / "data");
+
+    sources_.DataHome = (root_ / "data-home").string();
+    EXPECT_EQ(MaterialFoldersFor(sources_, package / "data"),
+              (std::vector<fs::path>{root_ / "data-home/tubeline", package / "data"}));
+    EXPECT_EQ(MaterialFoldersFor(sources_, sources_.WorkingFolder),
+              std::vector<fs::path>{sources_.WorkingFolder});
+}
+
 TEST_F(FilePlacesTest, TheUserDataFolderFollowsTheXdgRule) {
     EXPECT_EQ(UserDataFolder(sources_), Home() / ".local/share/tubeline");
     // A relative XDG_DATA_HOME is invalid and ignored.

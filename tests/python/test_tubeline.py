@@ -1,8 +1,14 @@
-"""The Python module against tubeline-calc: the same texts and table, the same bits."""
+"""The Python module against tubeline-calc: the same texts and table, the same bits; and what a
+script needs beyond it. CTest runs this file under a Japanese, an English and the C locale."""
 
+import itertools
 import math
 import os
+import pickle
 import subprocess
+import sys
+import threading
+import warnings
 from pathlib import Path
 
 import numpy as np
@@ -13,6 +19,14 @@ import tubeline
 DATA = Path(os.environ["TUBELINE_DATA_DIR"])
 CALCULATOR = os.environ["TUBELINE_CALC"]
 REFERENCE = os.environ["TUBELINE_REFERENCE"]
+
+
+@pytest.fixture
+def language():
+    """Sets the module's language for one test and then gives the locale's back."""
+    spoken = tubeline.language()
+    yield tubeline.set_language
+    tubeline.set_language(spoken)
 
 # The same conditions as tubeline-calc options and as compute's arguments.
 CONDITIONS = [
@@ -28,13 +42,14 @@ CONDITIONS = [
 ]
 
 
-def calculator(options, tmp_path):
-    """tubeline-calc's exit status, output lines, error line and table file."""
-    table = tmp_path / "table.txt"
-    run = subprocess.run([CALCULATOR, "--data", str(DATA), "--table", str(table), *options],
-                         capture_output=True, text=True)
+def calculator(options, tmp_path=None):
+    """tubeline-calc's exit status, output lines, error line and table file (written into
+    tmp_path when given)."""
+    table = tmp_path / "table.txt" if tmp_path else None
+    run = subprocess.run([CALCULATOR, "--data", str(DATA), *(["--table", str(table)] if table else []),
+                          *options], capture_output=True, text=True)
     error = run.stderr.splitlines()[-1].removeprefix("tubeline-calc: ") if run.stderr else ""
-    return run.returncode, run.stdout.splitlines(), error, table.read_bytes() if table.exists() else b""
+    return run.returncode, run.stdout.splitlines(), error, table.read_bytes() if table and table.exists() else b""
 
 
 def reference(options):
@@ -57,10 +72,13 @@ def same_bits(a, b):
 
 
 def same_result(a, b):
-    return (a.table_text() == b.table_text() and same_bits(a.spectra, b.spectra)
-            and a.per_angle == b.per_angle and (a.hvl_text, a.fluence_text) == (b.hvl_text, b.fluence_text))
+    return (a.table_text() == b.table_text() and a.per_angle == b.per_angle
+            and all(same_bits(getattr(a, s), getattr(b, s))
+                    for s in ("photons", "spectra", "energy_fluence", "air_kerma"))
+            and (a.hvl_text, a.fluence_text) == (b.hvl_text, b.fluence_text))
 
 
+@pytest.mark.filterwarnings("ignore::tubeline.TubelineWarning")  # 200 kV
 @pytest.mark.parametrize("options, arguments", CONDITIONS)
 def test_results_are_those_of_tubeline_calc(options, arguments, tmp_path):
     result = tubeline.compute(**arguments, data_dir=DATA)
@@ -72,8 +90,11 @@ def test_results_are_those_of_tubeline_calc(options, arguments, tmp_path):
 
     spectra, figures = reference(options)
     assert same_bits(result.spectra, spectra)
-    assert result.per_angle == figures
+    assert list(result.per_angle) == figures
     assert result.beam_centre == figures[5]
+    # The figures of the spectra the Result gives are its own, bit for bit.
+    assert all(tubeline.figures(result.energies_kev, result.photons[a], data_dir=DATA)
+               == result.per_angle[a] for a in range(11))
 
     assert np.array_equal(result.energies_kev, 0.5 * np.arange(1, 301))
     assert np.array_equal(result.angles_deg, np.arange(-10, 11, 2))
@@ -101,21 +122,42 @@ def test_refusals_carry_the_messages_of_tubeline_calc(arguments, options, tmp_pa
     assert isinstance(refused.value, ValueError)
 
 
-def test_refusals_tubeline_calc_cannot_be_asked_for():
+def test_messages_speak_the_language_chosen(language):
     def message(**arguments):
         with pytest.raises(tubeline.InputRejected) as refused:
             tubeline.compute(**arguments, data_dir=DATA)
         return str(refused.value)
 
+    language("ja")
     assert message(kv=math.nan) == "Ｘ線管電圧の値が数値の範囲を超えています"
     assert message(filters=[(DATA / "Al.ele", 1)] * 4) == \
         "フィルターは３種類までです。「解除」してから設定して下さい"
+    language("en")
+    assert tubeline.language() == "en"
+    assert message(filters=[(DATA / "Al.ele", 1)] * 4) == \
+        "At most three filters can be set. Release them first"
     assert message(model="birch", angle=None, al=math.nan) == \
-        "アルミ付加フィルタの値が数値の範囲を超えています"
-    with pytest.raises(TypeError):
-        tubeline.compute(kv="120kV", data_dir=DATA)
-    with pytest.raises(ValueError, match="rectification"):
-        tubeline.compute(rectification=4, data_dir=DATA)
+        message(model="birch", al=math.nan) != ""
+    with pytest.raises(ValueError, match="'ja' or 'en'"):
+        tubeline.set_language("fr")
+
+
+def test_the_module_speaks_the_language_of_the_locale_at_import():
+    expected = os.environ.get("TUBELINE_EXPECTED_LANGUAGE")
+    if expected is None:
+        pytest.skip("run by CTest with a locale chosen")
+    assert tubeline.language() == expected
+
+
+def test_wrong_python_arguments_are_type_and_value_errors():
+    for arguments in (dict(kv="120kV"), dict(kv=True), dict(al=np.bool_(True)),
+                      dict(rectification="1"), dict(model=1), dict(filters=[("Pb",)]),
+                      dict(filters=[("Pb", "1")])):
+        with pytest.raises(TypeError):
+            tubeline.compute(**arguments, data_dir=DATA)
+    for arguments in (dict(rectification=4), dict(rectification=1.5), dict(model="kramers")):
+        with pytest.raises(ValueError):
+            tubeline.compute(**arguments, data_dir=DATA)
 
 
 def test_file_problems_name_the_file(tmp_path):
@@ -134,6 +176,7 @@ def test_file_problems_name_the_file(tmp_path):
     assert str(broken.value) == error
 
 
+@pytest.mark.filterwarnings("ignore::tubeline.TubelineWarning")  # 200 kV
 def test_compute_many_equals_repeated_compute():
     conditions = [arguments for _, arguments in CONDITIONS] + [
         dict(model="birch", kv=kv, rectification=rectification)
@@ -144,24 +187,195 @@ def test_compute_many_equals_repeated_compute():
     assert len(many) == len(conditions)
     assert all(same_result(m, tubeline.compute(**c)) for m, c in zip(many, conditions))
 
-    with pytest.raises(tubeline.InputRejected, match="12度"):
+    angle_refused = calculator(["--angle", "5"])[2]
+    with pytest.raises(tubeline.InputRejected) as refused:
         tubeline.compute_many([conditions[0], dict(angle=5, data_dir=DATA), conditions[1]])
-    with pytest.raises(TypeError):
-        tubeline.compute_many([dict(voltage=100)])
+    assert str(refused.value) == angle_refused
+    assert refused.value.__notes__ == ["in condition 1 of compute_many"]
+    with pytest.raises(TypeError, match="condition 1 of compute_many: unknown argument 'voltage'"):
+        tubeline.compute_many([dict(data_dir=DATA), dict(voltage=100)])
 
 
-def test_match_hvl_gives_the_thickness_that_reaches_the_target():
+def test_imap_yields_in_order_reading_no_further_than_it_must():
+    read = []
+
+    def sweep():
+        for kv in itertools.count(40):
+            read.append(kv)
+            yield dict(kv=kv % 150, data_dir=DATA)
+
+    first = list(itertools.islice(tubeline.imap(sweep()), 70))
+    assert [r.conditions["kv"] for r in first] == [max(30, kv % 150) for kv in range(40, 110)]
+    assert len(read) <= 128  # two batches of 64
+    assert same_result(first[3], tubeline.compute(kv=43, data_dir=DATA))
+
+    # The results before a refused condition come out first.
+    results = tubeline.imap([dict(data_dir=DATA), dict(angle=5, data_dir=DATA), {}])
+    assert next(results).conditions["angle"] == 12
+    with pytest.raises(tubeline.InputRejected) as refused:
+        next(results)
+    assert refused.value.__notes__ == ["in condition 1 of imap"]
+    with pytest.raises(StopIteration):
+        next(results)
+
+
+def threads_of_this_process():
+    return len(os.listdir("/proc/self/task"))
+
+
+def test_ctrl_c_stops_an_endless_compute_many_leaving_nothing_running():
+    threads = threads_of_this_process()
+    interrupter = threading.Timer(0.3, __import__("_thread").interrupt_main)
+    interrupter.start()
+    with pytest.raises(KeyboardInterrupt):
+        tubeline.compute_many(itertools.repeat(dict(kv=150, rectification=3, data_dir=DATA)))
+    interrupter.join()
+    assert threads_of_this_process() == threads
+
+
+def test_no_iterable_of_filters_is_read_past_the_fourth():
+    read = []
+
+    def endless():
+        for n in itertools.count():
+            read.append(n)
+            yield "Al", 1
+
+    with pytest.raises(tubeline.InputRejected):
+        tubeline.compute(filters=endless(), data_dir=DATA)
+    assert read == [0, 1, 2, 3]
+
+
+def test_results_say_what_they_are_and_keep_it():
+    with pytest.warns(tubeline.TubelineWarning) as corrected:
+        result = tubeline.compute(kv=np.int64(1000), angle=np.float32(20), al=np.float64(1),
+                                  rectification=np.float64(2.0), filters=[("Pb", np.int32(0))],
+                                  data_dir=DATA)
+    assert "150" in str(corrected[0].message)
+    assert result.model == "tucker"
+    assert dict(result.conditions) == dict(
+        model="tucker", kv=150.0, angle=20.0, inherent=2.5, al=1.0, cu=0.0, rectification=2,
+        filters=((str(DATA / "Pb.ele"), 0.0),), data_dir=str(DATA))
+    assert same_result(tubeline.compute(**result.conditions), result)
+    assert same_result(tubeline.compute_many([result.conditions])[0], result)
+    assert tubeline.compute(model="birch", data_dir=DATA).conditions["angle"] == 16
+
+    copy = pickle.loads(pickle.dumps(result))
+    assert same_result(copy, result) and copy.conditions == result.conditions
+    for kept in (result, copy):
+        assert not kept.spectra.flags.writeable and not kept.photons.flags.writeable
+        with pytest.raises(TypeError):
+            kept.beam_centre["hvl1_mm_al"] = 0
+        with pytest.raises(TypeError):
+            kept.per_angle[0]["hvl1_mm_al"] = 0
+        with pytest.raises(TypeError):
+            kept.conditions["kv"] = 0
+    assert tubeline.__version__.count(".") >= 1
+
+
+def test_every_spectrum_is_normalised_over_all_angles():
+    result = tubeline.compute(kv=80, data_dir=DATA)
+    energies = result.energies_kev
+    for spectrum in (result.spectra, result.energy_fluence, result.air_kerma):
+        assert spectrum.shape == (11, 300) and spectrum.max() == 1 and spectrum.min() >= 0
+    # Energy fluence is E times the photons; air kerma also weighs by air's mu_en/rho, which
+    # depends on the energy alone.
+    lit = result.photons > 0
+    ratio = result.energy_fluence[lit] / (np.broadcast_to(energies, (11, 300))[lit] * result.photons[lit])
+    assert np.allclose(ratio, ratio[0], rtol=1e-12)
+    weight = result.air_kerma[:, 20:150] / result.energy_fluence[:, 20:150]
+    assert np.allclose(weight, weight[5], rtol=1e-12)
+    assert not np.allclose(weight[5], weight[5, 0])
+
+
+def test_match_hvl_gives_the_thickness_and_the_beam():
     aluminium = tubeline.match_hvl(4.5, model="birch", kv=90, data_dir=DATA)
-    copper = tubeline.match_hvl(4.5, "cu", model="birch", kv=90, data_dir=DATA)
-    lead = tubeline.match_hvl(4.5, DATA / "Pb.ele", model="birch", kv=90, data_dir=DATA)
-    for layer in (tubeline.compute(model="birch", kv=90, al=aluminium, data_dir=DATA),
-                  tubeline.compute(model="birch", kv=90, cu=copper, data_dir=DATA),
-                  tubeline.compute(model="birch", kv=90, filters=[(DATA / "Pb.ele", lead)],
-                                   data_dir=DATA)):
-        assert abs(layer.beam_centre["hvl1_mm_al"] - 4.5) <= 0.005
-    assert 0 < lead < copper < aluminium
+    copper = tubeline.match_hvl(4.5, "CU", model="birch", kv=90, data_dir=DATA)
+    lead = tubeline.match_hvl(np.float64(4.5), "Pb", model="birch", kv=90, data_dir=DATA)
+    assert 0 < lead.thickness_mm < copper.thickness_mm < aluminium.thickness_mm
+    assert aluminium.result.conditions["al"] == aluminium.thickness_mm
+    assert copper.result.conditions["cu"] == copper.thickness_mm
+    assert lead.result.conditions["filters"] == ((str(DATA / "Pb.ele"), lead.thickness_mm),)
+    for match in (aluminium, copper, lead):
+        assert abs(match.hvl1_mm_al - 4.5) <= 0.005
+        assert match.hvl1_mm_al == match.result.beam_centre["hvl1_mm_al"]
+        assert same_result(match.result, tubeline.compute(**match.result.conditions))
+    thickness, layer, beam = pickle.loads(pickle.dumps(lead))
+    assert (thickness, layer) == lead[:2]
 
+    status, _, error, _ = calculator(["--match-hvl", "0.5"])
     with pytest.raises(tubeline.InputRejected) as below:
         tubeline.match_hvl(0.5, data_dir=DATA)
-    assert str(below.value) == ("目標の半価層 0.50 mm Al は、Al を加えない線質の半価層 3.27 mm Al "
-                                "より小さいため、フィルタを加えても届きません")
+    assert status == 2 and str(below.value) == error
+
+
+def test_materials_by_name_from_the_data_and_the_users_folder(language, monkeypatch, tmp_path):
+    monkeypatch.setenv("XDG_DATA_HOME", str(tmp_path))
+    own = tmp_path / "tubeline"
+    own.mkdir()
+    (own / "Pb.ele").write_bytes((DATA / "Pb.ele").read_bytes().replace(b"11.35", b"11.34", 1))
+    (own / "Broken.mix").write_text("Broken\n1\n")
+    language("en")
+    with pytest.warns(tubeline.TubelineWarning, match="Broken.mix"):
+        listed = tubeline.materials(data_dir=DATA)
+    by_file = {Path(m.file).name: m for m in listed}
+    assert by_file["Air.mix"] == ("Air", str(DATA / "Air.mix"), 0.001205)
+    assert by_file["Pb.ele"].file == str(own / "Pb.ele") and by_file["Pb.ele"].density_g_cm3 == 11.34
+    # Yours in place of the shipped Pb.ele; the broken file left out.
+    assert "Broken.mix" not in by_file
+    assert len(listed) == len(list(DATA.glob("*.ele")) + list(DATA.glob("*.mix")))
+    language("ja")
+    assert {m.name for m in tubeline.materials(data_dir=DATA)} >= {"空気", "水", "Pb"}
+
+    named = tubeline.compute(filters=[("Water.mix", 10), ("Pb", 0.1)], data_dir=DATA)
+    assert named.conditions["filters"] == ((str(DATA / "Water.mix"), 10.0), (str(own / "Pb.ele"), 0.1))
+    monkeypatch.delenv("XDG_DATA_HOME")
+    assert same_result(tubeline.compute(filters=[("Pb", 0.1)], data_dir=DATA),
+                       tubeline.compute(filters=[(DATA / "Pb.ele", 0.1)], data_dir=DATA))
+
+
+def test_the_data_folder_comes_from_the_environment_or_the_package(monkeypatch, tmp_path):
+    monkeypatch.chdir(tmp_path)
+    # Beside the package: build/python/tubeline/data, or the data pip installed.
+    assert tubeline.compute().hvl_text == "3.27"
+    monkeypatch.setenv("TUBELINE_DATA", str(tmp_path))
+    with pytest.raises(FileNotFoundError) as missing:
+        tubeline.compute()
+    assert missing.value.filename == str(tmp_path / "Att_Coeff2020.dat")
+    monkeypatch.setenv("TUBELINE_DATA", str(DATA))
+    assert tubeline.compute().conditions["data_dir"] == str(DATA)
+    run = subprocess.run([CALCULATOR], capture_output=True, text=True, check=True)
+    assert run.stdout.splitlines()[0] == "Half Value Layer = 3.27 mm Al"
+
+
+def test_figures_of_a_spectrum_of_ones_own():
+    monoenergetic = tubeline.figures([60.2], np.array([3.0]), data_dir=DATA)
+    assert monoenergetic["hvl1_mm_al"] == pytest.approx(monoenergetic["hvl2_mm_al"], rel=1e-12)
+    assert monoenergetic["mean_energy_kev"] == pytest.approx(60.2, rel=1e-15)
+    assert monoenergetic["kerma_weighted_mean_energy_kev"] == pytest.approx(60.2, rel=1e-15)
+    assert monoenergetic["effective_energy_kev"] == pytest.approx(60.2, rel=1e-12)
+
+    # A model's spectrum on a 1-keV grid: nearly the figures of its 0.5-keV bins.
+    result = tubeline.compute(kv=80, data_dir=DATA)
+    coarse = tubeline.figures(result.energies_kev[1::2], result.photons[5, 1::2], data_dir=DATA)
+    assert coarse["hvl1_mm_al"] == pytest.approx(result.beam_centre["hvl1_mm_al"], rel=0.01)
+    assert all(v is None for v in tubeline.figures([1, 2, 3], [1, 1, 1], data_dir=DATA).values())
+
+    for energies, fluence in (([10, 20], [1]), ([20, 10], [1, 1]), ([0.1], [1]),
+                              ([10], [-1]), ([10], [math.nan]), ([[10]], [[1]])):
+        with pytest.raises(ValueError):
+            tubeline.figures(energies, fluence, data_dir=DATA)
+    with pytest.raises(TypeError):
+        tubeline.figures([10], [True], data_dir=DATA)
+
+
+def test_to_dataframe_is_tidy():
+    pytest.importorskip("pandas")
+    result = tubeline.compute(data_dir=DATA)
+    frame = result.to_dataframe()
+    assert list(frame.columns) == ["angle_deg", "energy_kev", "photon_fluence", "energy_fluence",
+                                   "air_kerma"]
+    assert len(frame) == 3300
+    row = frame[(frame.angle_deg == -4) & (frame.energy_kev == 60)].iloc[0]
+    assert row.photon_fluence == result.spectra[3, 119]
+    assert row.air_kerma == result.air_kerma[3, 119]

@@ -1,0 +1,180 @@
+#include "python_conditions.h"
+
+#include <pybind11/stl/filesystem.h>
+
+#include <cmath>
+#include <optional>
+
+#include "model/file_places.h"
+#include "model/material_folders.h"
+
+namespace py = pybind11;
+
+namespace tubeline::python {
+namespace {
+
+std::string TypeName(const py::handle& value) {
+    return Py_TYPE(value.ptr())->tp_name;
+}
+
+bool IsRealNumber(const py::handle& value) {
+    if (PyBool_Check(value.ptr())) {
+        return false;
+    }
+    if (PyFloat_Check(value.ptr()) || PyLong_Check(value.ptr())) {
+        return true;
+    }
+    // NumPy registers its integer and floating types as numbers.Real; its bool_ is none.
+    return py::isinstance(value, py::module_::import("numbers").attr("Real"));
+}
+
+SpectrumModel ModelOf(const py::handle& value) {
+    if (!py::isinstance<py::str>(value)) {
+        throw py::type_error("model must be 'tucker' or 'birch', not " + TypeName(value));
+    }
+    const std::string name = value.cast<std::string>();
+    const std::optional<SpectrumModel> model = SpectrumModelNamed(name);
+    if (!model) {
+        throw py::value_error("model must be 'tucker' or 'birch', not '" + name + "'");
+    }
+    return *model;
+}
+
+RectificationMode RectificationOf(const py::handle& value) {
+    const double number = NumberOf(value, "rectification");
+    const std::optional<RectificationMode> mode =
+        number == std::trunc(number) && std::abs(number) <= 3
+            ? RectificationFromNumber(static_cast<int>(number))
+            : std::nullopt;
+    if (!mode) {
+        throw py::value_error("rectification must be 1, 2 or 3, not " +
+                              py::repr(value).cast<std::string>());
+    }
+    return *mode;
+}
+
+ScriptedFilter FilterOf(const py::handle& item, const std::filesystem::path& dataFolder) {
+    if (!py::isinstance<py::sequence>(item) || py::isinstance<py::str>(item) ||
+        py::len(item) != 2) {
+        throw py::type_error("a filter is a (material, thickness_mm) pair, not " +
+                             py::repr(item).cast<std::string>());
+    }
+    const py::sequence pair = py::reinterpret_borrow<py::sequence>(item);
+    return {MaterialFileOf(pair[0], dataFolder), NumberOf(pair[1], "a filter's thickness")};
+}
+
+// Up to one filter more than the slots hold, so that the fourth is refused as the window refuses
+// it and an endless iterable is never read to its end.
+std::vector<ScriptedFilter> FiltersOf(const py::handle& filters,
+                                      const std::filesystem::path& dataFolder) {
+    std::vector<ScriptedFilter> read;
+    for (const py::handle item : py::iter(filters)) {
+        read.push_back(FilterOf(item, dataFolder));
+        if (read.size() > kFilterSlotCount) {
+            break;
+        }
+    }
+    return read;
+}
+
+}  // namespace
+
+std::filesystem::path MaterialFileOf(const py::handle& material,
+                                     const std::filesystem::path& dataFolder) {
+    const py::object path = py::isinstance<py::str>(material)
+                                ? py::reinterpret_borrow<py::object>(material)
+                                : py::module_::import("os").attr("fspath")(material);
+    if (!py::isinstance<py::str>(path)) {
+        throw py::type_error(
+            "a filter's material is a name of materials(), a str or a path, "
+            "not " +
+            TypeName(material));
+    }
+    const std::string name = path.cast<std::string>();
+    if (const auto found = FindMaterialFile(name, MaterialFoldersBeside(dataFolder))) {
+        return *found;
+    }
+    return name;
+}
+
+double NumberOf(const py::handle& value, const std::string& name) {
+    if (PyFloat_CheckExact(value.ptr())) {
+        return PyFloat_AS_DOUBLE(value.ptr());
+    }
+    if (!IsRealNumber(value)) {
+        throw py::type_error(name + " must be a number, not " + TypeName(value));
+    }
+    const double number = PyFloat_AsDouble(value.ptr());
+    if (number == -1 && PyErr_Occurred()) {
+        throw py::error_already_set();
+    }
+    return number;
+}
+
+ConditionArguments DefaultConditionArguments() {
+    const ConditionValues defaults = DefaultConditionValues(kDefaultModel);
+    return {{py::str(std::string(SpectrumModelName(kDefaultModel))),
+             py::float_(defaults.TubeVoltageKv), py::none(),
+             py::float_(defaults.InherentFiltrationMm), py::float_(defaults.AluminiumFilterMm),
+             py::float_(defaults.CopperFilterMm),
+             py::int_(RectificationNumber(kDefaultRectification)), py::tuple(), py::none()}};
+}
+
+ConditionArguments ConditionArgumentsOf(const py::handle& conditions) {
+    if (!py::isinstance<py::dict>(conditions) &&
+        !py::isinstance(conditions, py::module_::import("collections.abc").attr("Mapping"))) {
+        throw py::type_error("a condition is a mapping of compute's arguments, not " +
+                             TypeName(conditions));
+    }
+    ConditionArguments arguments = DefaultConditionArguments();
+    for (const auto& [key, value] : py::dict(py::reinterpret_borrow<py::object>(conditions))) {
+        const std::string name = py::str(key);
+        std::size_t i = 0;
+        while (i < kConditionNames.size() && name != kConditionNames[i]) {
+            ++i;
+        }
+        if (i == kConditionNames.size()) {
+            throw py::type_error("unknown argument '" + name +
+                                 "'; compute takes model, kv, angle, inherent, al, cu, "
+                                 "rectification, filters and data_dir");
+        }
+        arguments.Values[i] = py::reinterpret_borrow<py::object>(value);
+    }
+    return arguments;
+}
+
+ScriptedConditions ReadConditions(const ConditionArguments& arguments) {
+    const auto& [model, kv, angle, inherent, al, cu, rectification, filters, dataDir] =
+        arguments.Values;
+    ScriptedConditions request;
+    request.Model = ModelOf(model);
+    request.Values = {
+        NumberOf(kv, "kv"),
+        angle.is_none() ? DefaultTargetAngle(request.Model) : NumberOf(angle, "angle"),
+        NumberOf(inherent, "inherent"), NumberOf(al, "al"), NumberOf(cu, "cu")};
+    request.Rectification = RectificationOf(rectification);
+    request.DataFolder = DataFolderOf(dataDir);
+    request.Filters = FiltersOf(filters, request.DataFolder);
+    return request;
+}
+
+std::filesystem::path DataFolderOf(const py::handle& dataDir) {
+    if (!dataDir.is_none()) {
+        try {
+            return dataDir.cast<std::filesystem::path>();
+        } catch (const py::cast_error&) {
+            throw py::type_error("data_dir must be a str, a path or None, not " +
+                                 TypeName(dataDir));
+        }
+    }
+    static const std::filesystem::path package =
+        std::filesystem::path(py::module_::import("tubeline").attr("__file__").cast<std::string>())
+            .parent_path();
+    return DecideDataFolder(ProcessPlaceSources(), ModuleDataFolders(package));
+}
+
+std::vector<std::filesystem::path> MaterialFoldersBeside(const std::filesystem::path& dataFolder) {
+    return MaterialFoldersFor(ProcessPlaceSources(), dataFolder);
+}
+
+}  // namespace tubeline::python
