@@ -47,8 +47,12 @@ TEST(SpeakLanguage, EnglishComesFromTheCatalogueAndJapaneseIsAsWritten) {
     SpeakLanguage(Language::English);
     const std::string english = ConditionCaption(ConditionField::CopperFilter);
     const std::string unknown = Tr("Messages", "カタログにない文");
+    // The field's caption opens the sentence, so it needs no capital mid-sentence.
+    const std::string refused = ConditionRejectionMessage(
+        {ConditionRejection::Kind::OutOfRange, ConditionField::TubeVoltage});
     SpeakLanguage(Language::Japanese);
     EXPECT_EQ(english, "Added copper");
+    EXPECT_EQ(refused, "Tube voltage: the value is beyond the range of numbers");
     EXPECT_EQ(unknown, "カタログにない文");
     EXPECT_EQ(ConditionCaption(ConditionField::CopperFilter), "銅付加フィルタ");
 }
