@@ -1,6 +1,7 @@
 // Whole model runs (spectra, normalisations, table file, beam quality) of the production
-// pipeline and of the straightforward oracle under the same conditions, in one process, so
-// that the ratio of their times is measured on one machine under one load.
+// pipeline, with every version of the hot loop that the processor has, and of the
+// straightforward oracle under the same conditions, in one process, so that the ratios of their
+// times are measured on one machine under one load.
 
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
@@ -15,6 +16,7 @@
 #include "model/spectrum_model.h"
 #include "oracle/straightforward_model.h"
 #include "ratio_reporter.h"
+#include "summing_versions.h"
 
 namespace tubeline::bench {
 namespace {
@@ -86,8 +88,9 @@ CalculationState StateFor(const BenchCase& benchCase, const AttenuationTable& at
     return state;
 }
 
-void RunProduction(benchmark::State& loop, const CalculationState& start,
-                   const std::filesystem::path& tableFile) {
+void RunProduction(benchmark::State& loop, const SummingVersion& version,
+                   const CalculationState& start, const std::filesystem::path& tableFile) {
+    UseSummingVersion(version);
     CalculationState state = start;
     NoRunEffects none;
     for (auto _ : loop) {
@@ -129,21 +132,28 @@ int main(int argc, char** argv) {
     const AttenuationTable attenuation =
         LoadAttenuationTable(std::filesystem::path(TUBELINE_DATA_DIR) / kAttenuationTableFileName);
     const TemporaryFolder folder;
+    const std::vector<MeasuredVersion> versions = VersionsToMeasure();
     std::vector<RatioGoal> goals;
     for (const BenchCase& benchCase : kCases) {
         const CalculationState state = StateFor(benchCase, attenuation);
         const std::filesystem::path tableFile = folder.TableFile();
-        benchmark::RegisterBenchmark(
-            (benchCase.Name + "/production").c_str(),
-            [state, tableFile](benchmark::State& loop) { RunProduction(loop, state, tableFile); })
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
+        for (const MeasuredVersion& measured : versions) {
+            const std::string versionCase = measured.CasePrefix + benchCase.Name;
+            benchmark::RegisterBenchmark(
+                (versionCase + "/production").c_str(),
+                [version = measured.Version, state, tableFile](benchmark::State& loop) {
+                    RunProduction(loop, version, state, tableFile);
+                })
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime();
+            goals.push_back({versionCase, measured.HeldToGoals ? benchCase.LeastRatio : 0, 1, 1,
+                             benchCase.Name});
+        }
         benchmark::RegisterBenchmark(
             (benchCase.Name + "/oracle").c_str(),
             [state, tableFile](benchmark::State& loop) { RunOracle(loop, state, tableFile); })
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
-        goals.push_back({benchCase.Name, benchCase.LeastRatio, 1, 1, {}});
     }
     RatioReporter reporter(goals);
     benchmark::RunSpecifiedBenchmarks(&reporter);

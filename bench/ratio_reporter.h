@@ -20,7 +20,8 @@ struct RatioGoal {
 };
 
 // A benchmark may count, in this counter, the processor time of the whole process (all its
-// threads) per iteration in milliseconds; the table then compares those times as well.
+// threads) per iteration in milliseconds; the table then compares those times as well, and they
+// judge the goal.
 inline constexpr char kProcessorCounter[] = "processor_ms";
 
 // The console report, followed by a table of the times per condition and the ratio oracle /
