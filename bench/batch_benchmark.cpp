@@ -8,8 +8,6 @@
 // versions' outputs with each other.
 
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -124,16 +122,6 @@ struct BatchOutputs {
     std::string All;
 };
 
-// User and system time of every thread of the process so far.
-double ProcessorMilliseconds() {
-    ::rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    const auto milliseconds = [](const ::timeval& time) {
-        return time.tv_sec * 1e3 + time.tv_usec * 1e-3;
-    };
-    return milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime);
-}
-
 // Runs `work` once per iteration and counts the processor time it takes on all threads; the
 // wall-clock time alone would credit the batch's second core and suffer most from a busy
 // machine.
@@ -143,8 +131,7 @@ void MeasureConditions(benchmark::State& loop, int conditions, const Work& work)
     for (auto _ : loop) {
         work();
     }
-    loop.counters[kProcessorCounter] =
-        benchmark::Counter(ProcessorMilliseconds() - start, benchmark::Counter::kAvgIterations);
+    CountProcessorTime(loop, start);
     loop.SetItemsProcessed(loop.iterations() * conditions);
 }
 
@@ -285,7 +272,7 @@ int main(int argc, char** argv) {
             ->UseRealTime();
         goals.push_back({sampleCase, 0, sampled, sampled, "sampled_conditions"});
         goals.push_back({allCase, versions[v].HeldToGoals ? kLeastRatio : 0, all, sampled,
-                         "sampled_conditions"});
+                         "sampled_conditions", true});
     }
     benchmark::RegisterBenchmark("sampled_conditions/oracle",
                                  [&](benchmark::State& loop) {
