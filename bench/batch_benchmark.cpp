@@ -8,6 +8,7 @@
 // versions' outputs with each other.
 
 #include <benchmark/benchmark.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -251,21 +252,20 @@ int main(int argc, char** argv) {
     for (std::size_t v = 0; v < versions.size(); ++v) {
         const std::string allCase = versions[v].CasePrefix + "all_conditions";
         const std::string sampleCase = versions[v].CasePrefix + "sampled_conditions";
-        const SummingVersion version = versions[v].Version;
-        BatchOutputs& output = outputs[v];
         benchmark::RegisterBenchmark((allCase + "/production").c_str(),
-                                     [&, version](benchmark::State& loop) {
-                                         UseSummingVersion(version);
-                                         ThroughBatch(loop, allInput, attenuation, all, output.All);
+                                     [&, v](benchmark::State& loop) {
+                                         UseSummingVersion(versions[v].Version);
+                                         ThroughBatch(loop, allInput, attenuation, all,
+                                                      outputs[v].All);
                                      })
             ->Iterations(1)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
         benchmark::RegisterBenchmark((sampleCase + "/production").c_str(),
-                                     [&, version](benchmark::State& loop) {
-                                         UseSummingVersion(version);
+                                     [&, v](benchmark::State& loop) {
+                                         UseSummingVersion(versions[v].Version);
                                          ThroughBatch(loop, sampleInput, attenuation, sampled,
-                                                      output.Sample);
+                                                      outputs[v].Sample);
                                      })
             ->Iterations(1)
             ->Unit(benchmark::kMillisecond)

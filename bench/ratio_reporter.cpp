@@ -80,13 +80,13 @@ void RatioReporter::Finalize() {
             continue;
         }
         const bool processorCounted = production.Processor > 0 && oracle.Processor > 0;
-        const auto printRatio = [&](const char* label, double productionMs, double oracleMs,
+        // Times of all conditions, ms.
+        const auto printRatio = [&](const char* label, double productionTotal, double oracleTotal,
                                     bool judged) {
-            const double ratio =
-                (oracleMs / goal.OracleConditions) / (productionMs / goal.ProductionConditions);
-            std::fprintf(out, "%-42s %14.3f %11.3f %8.1fx", label,
-                         productionMs / goal.ProductionConditions, oracleMs / goal.OracleConditions,
-                         ratio);
+            const double productionMs = productionTotal / goal.ProductionConditions;
+            const double oracleMs = oracleTotal / goal.OracleConditions;
+            const double ratio = oracleMs / productionMs;
+            std::fprintf(out, "%-42s %14.3f %11.3f %8.1fx", label, productionMs, oracleMs, ratio);
             if (judged && goal.LeastRatio > 0) {
                 const bool met = ratio >= goal.LeastRatio;
                 goalsMet_ = goalsMet_ && met;

@@ -165,12 +165,12 @@ std::vector<SummingVersion> FindRunnableVersions() {
     __builtin_cpu_init();
     std::vector<SummingVersion> versions;
     if (__builtin_cpu_supports("avx512f")) {
-        versions.push_back({"AVX-512", 8, SumWith<SumDownwardsAvx512>});
+        versions.push_back({"AVX-512", SumWith<SumDownwardsAvx512>});
     }
     if (__builtin_cpu_supports("avx2")) {
-        versions.push_back({"AVX2", 4, SumWith<SumDownwardsAvx2>});
+        versions.push_back({"AVX2", SumWith<SumDownwardsAvx2>});
     }
-    versions.push_back({"SSE2", 2, SumWith<SumDownwardsSse2>});
+    versions.push_back({"SSE2", SumWith<SumDownwardsSse2>});
     return versions;
 }
 #else
@@ -193,7 +193,7 @@ void SumDownwardsOfBuild(const EmissionTable& emission, int highest, Recurrence&
 }
 
 std::vector<SummingVersion> FindRunnableVersions() {
-    return {{kBuildInstructionSet, kBuildLaneCount, SumWith<SumDownwardsOfBuild>}};
+    return {{kBuildInstructionSet, SumWith<SumDownwardsOfBuild>}};
 }
 #endif
 

@@ -35,7 +35,6 @@ void SumSelfAbsorbedEmission(const EmissionTable& emission, const SlowingDownDep
 // set. Every version gives the same bits.
 struct SummingVersion {
     const char* InstructionSet;  // "AVX-512", "AVX2", "SSE2", "NEON", "WebAssembly SIMD", "scalar"
-    int LaneCount;               // doubles per vector register
     void (*Sum)(const EmissionTable& emission, const SlowingDownDepths& depths,
                 const EnergyArray& attenuationPerDepth, EnergyArray& sums);
 };
