@@ -136,8 +136,9 @@ void MeasureConditions(benchmark::State& loop, int conditions, const Work& work)
     loop.SetItemsProcessed(loop.iterations() * conditions);
 }
 
-void ThroughBatch(benchmark::State& loop, const std::string& input,
+void ThroughBatch(benchmark::State& loop, const SummingVersion& version, const std::string& input,
                   const AttenuationTable& attenuation, int conditions, std::string& output) {
+    UseSummingVersion(version);
     MeasureConditions(loop, conditions, [&] { output = RunBatchOn(input, attenuation); });
 }
 
@@ -151,6 +152,15 @@ void ThroughOracle(benchmark::State& loop, const std::vector<OracleInputs>& inpu
             texts.push_back(run.HalfValueLayerText + " " + run.FluencePerExposureText);
         }
     });
+}
+
+// Registers `run` as a benchmark of a single iteration (each takes seconds).
+template <class Run>
+void RegisterOnce(const std::string& name, const Run& run) {
+    benchmark::RegisterBenchmark(name.c_str(), run)
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
 }
 
 // The batch's first half-value layer and fluence per exposure of each sampled row, as the window
@@ -252,35 +262,20 @@ int main(int argc, char** argv) {
     for (std::size_t v = 0; v < versions.size(); ++v) {
         const std::string allCase = versions[v].CasePrefix + "all_conditions";
         const std::string sampleCase = versions[v].CasePrefix + "sampled_conditions";
-        benchmark::RegisterBenchmark((allCase + "/production").c_str(),
-                                     [&, v](benchmark::State& loop) {
-                                         UseSummingVersion(versions[v].Version);
-                                         ThroughBatch(loop, allInput, attenuation, all,
-                                                      outputs[v].All);
-                                     })
-            ->Iterations(1)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
-        benchmark::RegisterBenchmark((sampleCase + "/production").c_str(),
-                                     [&, v](benchmark::State& loop) {
-                                         UseSummingVersion(versions[v].Version);
-                                         ThroughBatch(loop, sampleInput, attenuation, sampled,
-                                                      outputs[v].Sample);
-                                     })
-            ->Iterations(1)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
+        RegisterOnce(allCase + "/production", [&, v](benchmark::State& loop) {
+            ThroughBatch(loop, versions[v].Version, allInput, attenuation, all, outputs[v].All);
+        });
+        RegisterOnce(sampleCase + "/production", [&, v](benchmark::State& loop) {
+            ThroughBatch(loop, versions[v].Version, sampleInput, attenuation, sampled,
+                         outputs[v].Sample);
+        });
         goals.push_back({sampleCase, 0, sampled, sampled, "sampled_conditions"});
         goals.push_back({allCase, versions[v].HeldToGoals ? kLeastRatio : 0, all, sampled,
                          "sampled_conditions", true});
     }
-    benchmark::RegisterBenchmark("sampled_conditions/oracle",
-                                 [&](benchmark::State& loop) {
-                                     ThroughOracle(loop, oracleInputs, attenuation, oracleTexts);
-                                 })
-        ->Iterations(1)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
+    RegisterOnce("sampled_conditions/oracle", [&](benchmark::State& loop) {
+        ThroughOracle(loop, oracleInputs, attenuation, oracleTexts);
+    });
 
     RatioReporter reporter(goals);
     benchmark::RunSpecifiedBenchmarks(&reporter);
