@@ -2,11 +2,12 @@
 // each chunk spread over the cores) against the straightforward oracle of the same conditions.
 // The oracle needs minutes for all of them, so it is timed on every 50th condition; the ratio
 // compares the times per condition. The same sample also goes through the batch on its own, for
-// a ratio over the very same conditions. At the end the oracle's display texts of the sample
-// (first half-value layer, fluence per exposure) are compared with the batch's figures.
+// a ratio over the very same conditions. The batch runs with every version of the hot loop that
+// the processor has, the oracle once. At the end the oracle's display texts of the sample (first
+// half-value layer, fluence per exposure) are compared with each version's figures, and the
+// versions' outputs with each other.
 
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +26,7 @@
 #include "model/number_format.h"
 #include "oracle/straightforward_model.h"
 #include "ratio_reporter.h"
+#include "summing_versions.h"
 
 namespace tubeline::bench {
 namespace {
@@ -36,6 +38,7 @@ constexpr unsigned kSeed = 20261208;
 constexpr char kHeader[] = "model,kv,angle,inherent,al,cu,rectification,filter1,thickness1";
 constexpr int kInputColumns = 9;
 constexpr int kFigureColumns = 8;
+constexpr double kLeastRatio = 50;  // oracle / batch, time per condition
 
 // A filter material and the thickest layer of it drawn, mm.
 struct Material {
@@ -117,21 +120,11 @@ std::vector<OracleInputs> OracleInputsOf(const std::vector<BeamRequest>& beams,
     return inputs;
 }
 
-// What the runs leave for the comparison after the benchmarks.
-struct Comparison {
-    std::string SampleOutput;  // the batch's CSV of the sample
-    std::vector<std::string> OracleTexts;
+// The batch's CSV of the sample and of all conditions with one version of the hot loop.
+struct BatchOutputs {
+    std::string Sample;
+    std::string All;
 };
-
-// User and system time of every thread of the process so far.
-double ProcessorMilliseconds() {
-    ::rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    const auto milliseconds = [](const ::timeval& time) {
-        return time.tv_sec * 1e3 + time.tv_usec * 1e-3;
-    };
-    return milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime);
-}
 
 // Runs `work` once per iteration and counts the processor time it takes on all threads; the
 // wall-clock time alone would credit the batch's second core and suffer most from a busy
@@ -142,13 +135,13 @@ void MeasureConditions(benchmark::State& loop, int conditions, const Work& work)
     for (auto _ : loop) {
         work();
     }
-    loop.counters[kProcessorCounter] =
-        benchmark::Counter(ProcessorMilliseconds() - start, benchmark::Counter::kAvgIterations);
+    CountProcessorTime(loop, start);
     loop.SetItemsProcessed(loop.iterations() * conditions);
 }
 
-void ThroughBatch(benchmark::State& loop, const std::string& input,
+void ThroughBatch(benchmark::State& loop, const SummingVersion& version, const std::string& input,
                   const AttenuationTable& attenuation, int conditions, std::string& output) {
+    UseSummingVersion(version);
     MeasureConditions(loop, conditions, [&] { output = RunBatchOn(input, attenuation); });
 }
 
@@ -164,14 +157,23 @@ void ThroughOracle(benchmark::State& loop, const std::vector<OracleInputs>& inpu
     });
 }
 
+// Registers `run` as a benchmark of a single iteration (each takes seconds).
+template <class Run>
+void RegisterOnce(const std::string& name, const Run& run) {
+    benchmark::RegisterBenchmark(name.c_str(), run)
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+}
+
 // The batch's first half-value layer and fluence per exposure of each sampled row, as the window
 // shows them, against the oracle's texts. Prints the count of rows that differ or failed.
-bool FiguresAgree(const Comparison& comparison) {
-    if (comparison.SampleOutput.empty() || comparison.OracleTexts.empty()) {
+bool FiguresAgree(const std::string& sampleOutput, const std::vector<std::string>& oracleTexts) {
+    if (sampleOutput.empty() || oracleTexts.empty()) {
         std::printf("figures not compared: the sample was not run through both\n");
         return true;
     }
-    std::istringstream in(comparison.SampleOutput);
+    std::istringstream in(sampleOutput);
     CsvRecordReader reader(in);
     std::vector<std::string> fields;
     reader.Next(fields);
@@ -185,25 +187,24 @@ bool FiguresAgree(const Comparison& comparison) {
         }
         const std::string texts = FormatFixed(std::strtod(hvl1.c_str(), nullptr), 2) + " " +
                                   FormatScientific(std::strtod(fluence.c_str(), nullptr));
-        if (rows >= static_cast<int>(comparison.OracleTexts.size()) ||
-            texts != comparison.OracleTexts[rows]) {
+        if (rows >= static_cast<int>(oracleTexts.size()) || texts != oracleTexts[rows]) {
             ++differing;
         }
     }
     std::printf(
-        "\nfigures of the %d sampled conditions: %d differ from the oracle's texts, %d "
-        "rows failed\n",
+        "figures of the %d sampled conditions: %d differ from the oracle's texts, %d rows "
+        "failed\n",
         rows, differing, failed);
-    return differing == 0 && failed == 0 && rows == static_cast<int>(comparison.OracleTexts.size());
+    return differing == 0 && failed == 0 && rows == static_cast<int>(oracleTexts.size());
 }
 
 // Every 50th row of the whole batch is the row of the sample's batch: chunks and threads change
 // nothing.
-bool SampleRowsAgree(const std::string& allOutput, const Comparison& comparison) {
-    if (allOutput.empty() || comparison.SampleOutput.empty()) {
+bool SampleRowsAgree(const BatchOutputs& outputs) {
+    if (outputs.All.empty() || outputs.Sample.empty()) {
         return true;
     }
-    std::istringstream whole(allOutput), sample(comparison.SampleOutput);
+    std::istringstream whole(outputs.All), sample(outputs.Sample);
     std::string row, sampleRow;
     int differing = 0;
     for (int i = -1; std::getline(whole, row); ++i) {
@@ -214,6 +215,26 @@ bool SampleRowsAgree(const std::string& allOutput, const Comparison& comparison)
     }
     std::printf("rows of the whole batch that differ from the sample's batch: %d\n", differing);
     return differing == 0;
+}
+
+// Each version's figures against the oracle's texts, and its whole batch against the first
+// version's byte for byte.
+bool OutputsAgree(const std::vector<MeasuredVersion>& versions,
+                  const std::vector<BatchOutputs>& outputs,
+                  const std::vector<std::string>& oracleTexts) {
+    bool agree = true;
+    for (std::size_t v = 0; v < versions.size(); ++v) {
+        std::printf("\n%s\n", versions[v].Version.InstructionSet);
+        agree = FiguresAgree(outputs[v].Sample, oracleTexts) && agree;
+        agree = SampleRowsAgree(outputs[v]) && agree;
+        if (v > 0 && !outputs[v].All.empty() && !outputs[0].All.empty()) {
+            const bool same = outputs[v].All == outputs[0].All;
+            std::printf("whole batch byte for byte as with %s: %s\n",
+                        versions[0].Version.InstructionSet, same ? "yes" : "NO");
+            agree = same && agree;
+        }
+    }
+    return agree;
 }
 
 }  // namespace
@@ -237,37 +258,31 @@ int main(int argc, char** argv) {
     const std::vector<OracleInputs> oracleInputs = OracleInputsOf(sample, attenuation);
     const int all = static_cast<int>(beams.size()), sampled = static_cast<int>(sample.size());
 
-    Comparison comparison;
-    std::string allOutput;
-    benchmark::RegisterBenchmark(
-        "all_conditions/production",
-        [&](benchmark::State& loop) { ThroughBatch(loop, allInput, attenuation, all, allOutput); })
-        ->Iterations(1)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
-    benchmark::RegisterBenchmark("sampled_conditions/production",
-                                 [&](benchmark::State& loop) {
-                                     ThroughBatch(loop, sampleInput, attenuation, sampled,
-                                                  comparison.SampleOutput);
-                                 })
-        ->Iterations(1)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
-    benchmark::RegisterBenchmark("sampled_conditions/oracle",
-                                 [&](benchmark::State& loop) {
-                                     ThroughOracle(loop, oracleInputs, attenuation,
-                                                   comparison.OracleTexts);
-                                 })
-        ->Iterations(1)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
-
-    RatioReporter reporter({
-        {"sampled_conditions", 0, sampled, sampled, {}},
-        {"all_conditions", 50, all, sampled, "sampled_conditions"},
+    const std::vector<MeasuredVersion> versions = VersionsToMeasure();
+    std::vector<BatchOutputs> outputs(versions.size());
+    std::vector<std::string> oracleTexts;
+    std::vector<RatioGoal> goals;
+    for (std::size_t v = 0; v < versions.size(); ++v) {
+        const std::string allCase = versions[v].CasePrefix + "all_conditions";
+        const std::string sampleCase = versions[v].CasePrefix + "sampled_conditions";
+        RegisterOnce(allCase + "/production", [&, v](benchmark::State& loop) {
+            ThroughBatch(loop, versions[v].Version, allInput, attenuation, all, outputs[v].All);
+        });
+        RegisterOnce(sampleCase + "/production", [&, v](benchmark::State& loop) {
+            ThroughBatch(loop, versions[v].Version, sampleInput, attenuation, sampled,
+                         outputs[v].Sample);
+        });
+        goals.push_back({sampleCase, 0, sampled, sampled, "sampled_conditions"});
+        goals.push_back({allCase, versions[v].HeldToGoals ? kLeastRatio : 0, all, sampled,
+                         "sampled_conditions", true});
+    }
+    RegisterOnce("sampled_conditions/oracle", [&](benchmark::State& loop) {
+        ThroughOracle(loop, oracleInputs, attenuation, oracleTexts);
     });
+
+    RatioReporter reporter(goals);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    const bool agree = FiguresAgree(comparison) && SampleRowsAgree(allOutput, comparison);
+    const bool agree = OutputsAgree(versions, outputs, oracleTexts);
     return reporter.GoalsMet() && agree ? 0 : 1;
 }

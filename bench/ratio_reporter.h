@@ -17,11 +17,20 @@ struct RatioGoal {
     int OracleConditions = 1;
     // The case whose "/oracle" run is the oracle's time; the case itself when empty.
     std::string OracleCase;
+    // Whether the goal holds for the ratio of the processor times instead of the elapsed ones.
+    bool ByProcessorTime = false;
 };
 
 // A benchmark may count, in this counter, the processor time of the whole process (all its
-// threads) per iteration in milliseconds; the table then compares those times as well.
+// threads) per iteration in milliseconds; the table then compares those times as well. Unlike
+// elapsed times they hold steady when other work shares the machine.
 inline constexpr char kProcessorCounter[] = "processor_ms";
+
+// User and system time of every thread of the process so far.
+double ProcessorMilliseconds();
+
+// Counts the processor time since `startMilliseconds` per iteration of `loop`.
+void CountProcessorTime(benchmark::State& loop, double startMilliseconds);
 
 // The console report, followed by a table of the times per condition and the ratio oracle /
 // production per case. With repetitions the medians are compared, otherwise the single

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "emission_table.h"
 #include "energy_grid.h"
 
@@ -28,5 +30,22 @@ SlowingDownDepths DepthsOfSample(double sampleVoltage, double thomsonWhiddington
 // small to matter beside its first term are dropped.
 void SumSelfAbsorbedEmission(const EmissionTable& emission, const SlowingDownDepths& depths,
                              const EnergyArray& attenuationPerDepth, EnergyArray& sums);
+
+// One version of SumSelfAbsorbedEmission, written for the vector registers of one instruction
+// set. Every version gives the same bits.
+struct SummingVersion {
+    const char* InstructionSet;  // "AVX-512", "AVX2", "SSE2", "NEON", "WebAssembly SIMD", "scalar"
+    void (*Sum)(const EmissionTable& emission, const SlowingDownDepths& depths,
+                const EnergyArray& attenuationPerDepth, EnergyArray& sums);
+};
+
+// The versions that this build holds and this processor runs, widest first. On x86-64 these are
+// AVX-512, AVX2 and SSE2 as far as the processor has them; elsewhere the one version of the
+// target the program was built for. SumSelfAbsorbedEmission runs the first.
+const std::vector<SummingVersion>& RunnableSummingVersions();
+
+// Makes SumSelfAbsorbedEmission run `version` from now on, for measuring the versions against
+// each other in one program; call it while no model run is under way.
+void UseSummingVersion(const SummingVersion& version);
 
 }  // namespace tubeline

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "model/bremsstrahlung.h"
 #include "model/emission_table.h"
@@ -23,12 +25,14 @@ double DirectSum(const EmissionTable& emission, double voltage, double densityTi
     for (int m = j; m <= HighestIndexAtOrBelow(voltage); ++m) {
         const double t = PhotonEnergyKeV(m);
         const double depth = (voltage * voltage - t * t) / densityTimesC;
-        sum += std::exp(-x * depth) * emission.Row(m)[j / kLaneCount][j % kLaneCount];
+        sum += std::exp(-x * depth) * emission.Row(m)[j];
     }
     return sum;
 }
 
-TEST(SumSelfAbsorbedEmission, FollowsTheTermByTermSumFromNoAttenuationToTotalAbsorption) {
+// Every version of the hot loop this processor runs is held to the term-by-term sum and to the
+// very bits of the version the program uses.
+TEST(SumSelfAbsorbedEmission, EveryVersionFollowsTheTermByTermSumToTheSameBits) {
     const EmissionTable& emission = EmissionTableOf<TuckerBremsstrahlung>();
     // Sample voltages with their Thomson-Whiddington constants, keV2 cm2/g.
     const struct {
@@ -44,17 +48,29 @@ TEST(SumSelfAbsorbedEmission, FollowsTheTermByTermSumFromNoAttenuationToTotalAbs
         for (const double x : attenuations) {
             EnergyArray perDepth{};
             perDepth.fill(x);
-            EnergyArray sums{};
-            sums.fill(-1);
-            SumSelfAbsorbedEmission(emission, depths, perDepth, sums);
-            for (int j = 2; j <= depths.Highest; ++j) {
-                const double expected = DirectSum(emission, sample.Voltage, densityTimesC, x, j);
-                EXPECT_NEAR(sums[j], expected, kRelativeTolerance * expected)
-                    << "V " << sample.Voltage << ", x " << x << ", j " << j;
-            }
-            EXPECT_EQ(sums[1], -1) << "bin 1 is no photon energy of the sample";
-            if (depths.Highest < kEnergyBinCount) {
-                EXPECT_EQ(sums[depths.Highest + 1], -1) << "bins above the sample are left alone";
+            EnergyArray inUse{};
+            SumSelfAbsorbedEmission(emission, depths, perDepth, inUse);
+            for (const SummingVersion& version : RunnableSummingVersions()) {
+                EnergyArray sums{};
+                sums.fill(-1);
+                version.Sum(emission, depths, perDepth, sums);
+                const auto where = [&](int j) {
+                    return testing::Message() << version.InstructionSet << ", V " << sample.Voltage
+                                              << ", x " << x << ", j " << j;
+                };
+                for (int j = 2; j <= depths.Highest; ++j) {
+                    const double expected =
+                        DirectSum(emission, sample.Voltage, densityTimesC, x, j);
+                    EXPECT_NEAR(sums[j], expected, kRelativeTolerance * expected) << where(j);
+                    EXPECT_EQ(std::bit_cast<std::uint64_t>(sums[j]),
+                              std::bit_cast<std::uint64_t>(inUse[j]))
+                        << where(j);
+                }
+                EXPECT_EQ(sums[1], -1) << "bin 1 is no photon energy of the sample";
+                if (depths.Highest < kEnergyBinCount) {
+                    EXPECT_EQ(sums[depths.Highest + 1], -1)
+                        << "bins above the sample are left alone";
+                }
             }
         }
     }

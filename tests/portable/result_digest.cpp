@@ -1,13 +1,17 @@
 // Prints, for a grid of conditions, what a model run computes to the last bit: a digest of the
 // bits of every spectrum and of the beam-quality arrays, then the fluence per exposure and the
 // half-value layer in hexadecimal floating point. Equal output from two builds (another
-// compiler, another processor) means bit-identical results over the grid.
+// compiler, another processor) means bit-identical results over the grid. The grid runs with
+// every version of the hot loop that the processor has; the program fails unless all give the
+// same output.
 // Usage: result_digest DATA_FOLDER
 #include <bit>
+#include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
@@ -17,6 +21,7 @@
 #include "model/attenuation_table_file.h"
 #include "model/filter_slots.h"
 #include "model/spectrum_model.h"
+#include "model/target_attenuation.h"
 
 namespace tubeline {
 namespace {
@@ -105,7 +110,17 @@ std::vector<GridPoint> Grid() {
     return grid;
 }
 
-void PrintRun(CalculationState& state, const GridPoint& point, const MaterialFilter& filters) {
+[[gnu::format(printf, 2, 3)]] void AppendFormatted(std::string& text, const char* format, ...) {
+    char line[256];
+    std::va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(line, sizeof line, format, arguments);
+    va_end(arguments);
+    text += line;
+}
+
+void AppendRun(std::string& text, CalculationState& state, const GridPoint& point,
+               const MaterialFilter& filters) {
     // Lengths in cm: 2.5 mm inherent, 1 mm aluminium, 0.1 mm copper.
     state.Conditions = {point.Model,
                         point.Kv,
@@ -117,34 +132,54 @@ void PrintRun(CalculationState& state, const GridPoint& point, const MaterialFil
     state.Filters = point.Filtered ? filters : MaterialFilter{};
     const RunOutcome outcome =
         ComputeChosenModel({state.Conditions, state.Attenuation, state.Filters});
-    std::printf("%s rect%d %3.0f kV %2.0f deg %-8s ",
-                point.Model == SpectrumModel::Tucker ? "Tucker" : "Birch ",
-                static_cast<int>(point.Rectification), point.Kv, point.Angle,
-                point.Filtered ? "filtered" : "bare");
+    AppendFormatted(text, "%s rect%d %3.0f kV %2.0f deg %-8s ",
+                    point.Model == SpectrumModel::Tucker ? "Tucker" : "Birch ",
+                    static_cast<int>(point.Rectification), point.Kv, point.Angle,
+                    point.Filtered ? "filtered" : "bare");
     if (const auto* refusal = std::get_if<RunRefusal>(&outcome)) {
-        std::printf("refused: %d\n", static_cast<int>(*refusal));
+        AppendFormatted(text, "refused: %d\n", static_cast<int>(*refusal));
         return;
     }
     state.Spectra = *std::get<ModelRun>(outcome).Spectra;
     state.Quality = std::get<ModelRun>(outcome).Quality;
-    std::printf("%016llx %016llx fluence %a HVL ",
-                static_cast<unsigned long long>(SpectraDigest(state.Spectra)),
-                static_cast<unsigned long long>(QualityDigest(state.Quality)),
-                state.Quality.FluencePerExposure);
+    AppendFormatted(text, "%016llx %016llx fluence %a HVL ",
+                    static_cast<unsigned long long>(SpectraDigest(state.Spectra)),
+                    static_cast<unsigned long long>(QualityDigest(state.Quality)),
+                    state.Quality.FluencePerExposure);
     if (state.Quality.HalfValueLayer) {
-        std::printf("%a\n", *state.Quality.HalfValueLayer);
+        AppendFormatted(text, "%a\n", *state.Quality.HalfValueLayer);
     } else {
-        std::printf("none\n");
+        AppendFormatted(text, "none\n");
     }
 }
 
-void PrintGrid(const std::filesystem::path& dataFolder) {
+std::string GridText(CalculationState& state, const MaterialFilter& filters) {
+    std::string text;
+    for (const GridPoint& point : Grid()) {
+        AppendRun(text, state, point, filters);
+    }
+    return text;
+}
+
+// Prints the grid's results; false when a version of the hot loop gives others than the first.
+bool PrintGrid(const std::filesystem::path& dataFolder) {
     CalculationState state;
     state.Attenuation = LoadAttenuationTable(dataFolder / kAttenuationTableFileName);
     const MaterialFilter filters = ArbitraryFilters(dataFolder);
-    for (const GridPoint& point : Grid()) {
-        PrintRun(state, point, filters);
+    const std::vector<SummingVersion>& versions = RunnableSummingVersions();
+    UseSummingVersion(versions.front());
+    const std::string widest = GridText(state, filters);
+    std::fputs(widest.c_str(), stdout);
+    bool same = true;
+    for (const SummingVersion& version : std::span(versions).subspan(1)) {
+        UseSummingVersion(version);
+        if (GridText(state, filters) != widest) {
+            std::fprintf(stderr, "result_digest: the %s version differs from the %s one\n",
+                         version.InstructionSet, versions.front().InstructionSet);
+            same = false;
+        }
     }
+    return same;
 }
 
 }  // namespace
@@ -156,10 +191,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        tubeline::PrintGrid(argv[1]);
+        return tubeline::PrintGrid(argv[1]) ? 0 : 1;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "result_digest: %s\n", error.what());
         return 1;
     }
-    return 0;
 }
