@@ -2,8 +2,9 @@
 
 #include <atomic>
 #include <system_error>
-#include <thread>
 #include <vector>
+
+#include "joining_thread.h"
 
 namespace tubeline {
 
@@ -30,7 +31,7 @@ void ForEachIndexInParallel(int count, int threads, const Work& work) {
         }
         tInParallelLoop = outer;
     };
-    std::vector<std::jthread> helpers;
+    std::vector<JoiningThread> helpers;
     helpers.reserve(threads - 1);
     try {
         while (static_cast<int>(helpers.size()) < threads - 1) {
