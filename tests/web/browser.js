@@ -8,7 +8,7 @@ const path = require("node:path");
 const puppeteer = require("puppeteer-core");
 
 const chromiumPath = process.env.CHROMIUM || "/usr/bin/chromium";
-const siteFolder = path.resolve(__dirname, "../../build-web/site");
+const { siteFolder } = require("./site.js");
 
 async function launchChromium() {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), "tubeline-chromium-"));
