@@ -27,9 +27,11 @@ async function launchChromium() {
   return browser;
 }
 
-// Opens the page and waits until its first result is shown.
+// Opens the page in a context of its own (nothing remembered from another page) and waits until
+// its first result is shown.
 async function openPage(browser, url, { width = 1280, height = 900, language = "ja" } = {}) {
-  const page = await browser.newPage();
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
   await page.setViewport({ width, height });
   await page.setExtraHTTPHeaders({ "Accept-Language": language });
   await page.evaluateOnNewDocument((lang) => {

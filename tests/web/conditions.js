@@ -93,12 +93,12 @@ function calculatorArguments(condition) {
   return args;
 }
 
-// tubeline-calc's two lines (or its message), its table file and its export, in Japanese.
-function runCalculator(condition, { match = null } = {}) {
+// tubeline-calc's two lines (or its message), its table file and its export.
+function runCalculator(condition, { match = null, lang = "ja" } = {}) {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), "tubeline-calc-"));
   const table = path.join(folder, "table.txt");
   const csv = path.join(folder, "export.csv");
-  const args = [...calculatorArguments(condition), "--table", table, "--csv", csv];
+  const args = [...calculatorArguments(condition), "--table", table, "--csv", csv, "--lang", lang];
   if (match) {
     args.push("--match-hvl", match.target, "--match-with", match.with);
   }
