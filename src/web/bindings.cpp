@@ -109,32 +109,26 @@ val Calculate(const val& fields) {
 }
 
 // The graph's curves of the last run, each relative to its own peak as the desktop graph draws
-// them: per angle (-10 degrees first) the 300 bins of photon fluence, energy fluence and air
-// kerma.
+// them: the 300 bins of each angle (-10 degrees first) of photon fluence, then of energy
+// fluence, then of air kerma, in one array (empty before a run).
 val Curves() {
     const SpectrumTable* spectra = Session().Spectra();
-    val curves = val::object();
-    if (spectra == nullptr) {
-        return curves;
-    }
-    val photon = val::array();
-    val energy = val::array();
-    val kerma = val::array();
-    for (int a = 1; a <= kAngleCount; ++a) {
-        std::vector<double> p(kEnergyBinCount), e(kEnergyBinCount), k(kEnergyBinCount);
-        for (int j = 1; j <= kEnergyBinCount; ++j) {
-            p[j - 1] = spectra->PhotonSpectrum[a][j] / spectra->SpectrumPeak;
-            e[j - 1] = spectra->EnergyFluenceSpectrum[a][j];
-            k[j - 1] = spectra->KermaSpectrum[a][j];
+    std::vector<double> heights;
+    if (spectra != nullptr) {
+        heights.reserve(3 * kAngleCount * kEnergyBinCount);
+        for (const auto& [table, peak] :
+             {std::pair(&spectra->PhotonSpectrum, spectra->SpectrumPeak),
+              std::pair(&spectra->EnergyFluenceSpectrum, 1.0),
+              std::pair(&spectra->KermaSpectrum, 1.0)}) {
+            for (int a = 1; a <= kAngleCount; ++a) {
+                for (int j = 1; j <= kEnergyBinCount; ++j) {
+                    heights.push_back((*table)[a][j] / peak);
+                }
+            }
         }
-        photon.call<void>("push", val::array(p));
-        energy.call<void>("push", val::array(e));
-        kerma.call<void>("push", val::array(k));
     }
-    curves.set("photon", photon);
-    curves.set("energy", energy);
-    curves.set("kerma", kerma);
-    return curves;
+    return val::global("Float64Array")
+        .call<val>("from", val(emscripten::typed_memory_view(heights.size(), heights.data())));
 }
 
 std::string TableText() {

@@ -45,9 +45,12 @@ class SpectrumGraph {
     return area.bottom - (area.bottom - area.top) * value;
   }
 
-  // The heights of one angle's bins on the current axis, relative to the run's peak.
+  // The heights of one angle's bins on the current axis, relative to the run's peak: the module
+  // gives the three axes' eleven curves of 300 bins in one array.
   heights(angleIndex) {
-    return this.curves[this.axis][angleIndex];
+    const axis = ["photon", "energy", "kerma"].indexOf(this.axis);
+    const start = (axis * 11 + angleIndex) * 300;
+    return this.curves.subarray(start, start + 300);
   }
 
   draw(context = null, scale = window.devicePixelRatio || 1) {

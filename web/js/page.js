@@ -274,7 +274,9 @@ function calculateNow() {
   }
   page.graph.curves = page.module.curves();
   page.graph.setCursor(page.graph.cursorBin);
-  showFigures();
+  // The figures of the eleven angles take longer than the rest: after the results are drawn.
+  clearTimeout(page.figuresTimer);
+  page.figuresTimer = setTimeout(showFigures);
 }
 
 function showFigures() {
