@@ -71,10 +71,9 @@ function filterRow(index) {
     `<label for="filter${index}-material" class="filter-caption"></label>` +
     `<select id="filter${index}-material"></select>` +
     `<label for="filter${index}-thickness" class="thickness-caption"></label>` +
-    `<input id="filter${index}-thickness" type="text" inputmode="decimal" size="7" ` +
-    `autocomplete="off" aria-describedby="filter${index}-message">` +
-    `<span class="unit">mm</span>` +
-    `<button type="button" class="remove"></button>` +
+    `<span class="thickness"><input id="filter${index}-thickness" type="text" ` +
+    `inputmode="decimal" size="7" autocomplete="off" aria-describedby="filter${index}-message">` +
+    ` <span class="unit">mm</span> <button type="button" class="remove"></button></span>` +
     `<p class="message" id="filter${index}-message" role="alert"></p>`;
   row.querySelector("select").addEventListener("change", calculateNow);
   row.querySelector("input").addEventListener("input", scheduleCalculation);
