@@ -2,6 +2,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <exception>
 #include <memory>
 #include <string>
 
@@ -92,7 +93,18 @@ val RefusalObject(const PageRefusal& refusal) {
     return object;
 }
 
-val Calculate(const val& fields) {
+// What C++ below throws beyond every refusal it words (memory running out, say) comes back as
+// a message of the results, so that the page goes on.
+template <class Work>
+val Guarded(const Work& work) {
+    try {
+        return work();
+    } catch (const std::exception& error) {
+        return RefusalObject({{PagePlace::Kind::Results}, error.what()});
+    }
+}
+
+val CalculateFields(const val& fields) {
     const auto outcome = Session().Calculate(RequestOf(fields));
     if (const auto* refusal = std::get_if<PageRefusal>(&outcome)) {
         return RefusalObject(*refusal);
@@ -106,6 +118,10 @@ val Calculate(const val& fields) {
         object.set("kvNote", *result.TubeVoltageNote);
     }
     return object;
+}
+
+val Calculate(const val& fields) {
+    return Guarded([&] { return CalculateFields(fields); });
 }
 
 // The graph's curves of the last run, each relative to its own peak as the desktop graph draws
@@ -168,7 +184,7 @@ val FigureTable() {
     return table;
 }
 
-val Match(const val& fields, const std::string& targetText, const std::string& varied) {
+val MatchFields(const val& fields, const std::string& targetText, const std::string& varied) {
     const auto outcome = Session().Match(RequestOf(fields), targetText,
                                          AddedFilterNamed(varied).value_or(AddedFilter::Aluminium));
     if (const auto* refusal = std::get_if<PageRefusal>(&outcome)) {
@@ -178,6 +194,10 @@ val Match(const val& fields, const std::string& targetText, const std::string& v
     object.set("ok", true);
     object.set("thickness", std::get<std::string>(outcome));
     return object;
+}
+
+val Match(const val& fields, const std::string& targetText, const std::string& varied) {
+    return Guarded([&] { return MatchFields(fields, targetText, varied); });
 }
 
 val MaterialObject(const PageMaterial& material) {
@@ -195,7 +215,7 @@ val ShippedMaterials() {
     return list;
 }
 
-val OpenMaterialFile(const std::string& fileName, const val& bytes) {
+val OpenMaterial(const std::string& fileName, const val& bytes) {
     const std::vector<unsigned char> content =
         emscripten::convertJSArrayToNumberVector<unsigned char>(bytes);
     const auto opened =
@@ -209,6 +229,10 @@ val OpenMaterialFile(const std::string& fileName, const val& bytes) {
     val object = MaterialObject(std::get<PageMaterial>(opened));
     object.set("ok", true);
     return object;
+}
+
+val OpenMaterialFile(const std::string& fileName, const val& bytes) {
+    return Guarded([&] { return OpenMaterial(fileName, bytes); });
 }
 
 void SetLanguage(const std::string& code) {
