@@ -371,6 +371,42 @@ function matchTarget() {
 
 // ---- language
 
+// The elements that say what the desktop program says, by its context and Japanese text.
+const desktopCaptions = {
+  "subtitle": ["StartForm", "診断Ｘ線スペクトルの近似計算"],
+  "conditions-caption": ["MainForm", "照 射 条 件"],
+  "model-tucker": ["Messages", "Tucker の式"],
+  "model-birch": ["Messages", "Birch の式"],
+  "rectification-caption": ["MainForm", "整流方式"],
+  "results-caption": ["MainForm", "線束中心にて"],
+  "download-csv": ["MainForm", "スペクトルデータ保存"],
+  "download-png": ["MainForm", "グラフ画像保存"],
+  "axis-caption": ["MainForm", "グラフの縦軸"],
+  "axis-photon": ["MainForm", "フルエンス"],
+  "axis-energy": ["MainForm", "エネルギーフルエンス"],
+  "axis-kerma": ["MainForm", "空気カーマ"],
+  "quality-caption": ["BeamQualityWindow", "線質の詳細"],
+  "quality-intro": ["BeamQualityWindow",
+    "角度ごとの線質（角度は線束中心から、－ は陰極側、＋ は陽極側）"],
+  "quality-note": ["BeamQualityWindow",
+    "均等度 = 第1半価層 / 第2半価層。求められない値は — で示します"],
+  "copy-table": ["BeamQualityWindow", "コピー"],
+  "target-caption": ["BeamQualityWindow", "目標の半価層"],
+  "match": ["BeamQualityWindow", "半価層に合わせる"],
+};
+
+// The elements with the page's own captions (words.js).
+const pageCaptions = {
+  "language-caption": "language",
+  "model-caption": "model",
+  "add-filter": "addFilter",
+  "open-caption": "openFile",
+  "download-table": "tableFile",
+  "graph-caption": "graph",
+  "angles-caption": "angles",
+  "footer": "footer",
+};
+
 function caption(id, text) {
   $(id).textContent = text;
 }
@@ -396,41 +432,19 @@ function speak(language) {
   document.documentElement.lang = language;
   const words = page.words;
   const captions = page.module.captions();
-  caption("subtitle", desktop("StartForm", "診断Ｘ線スペクトルの近似計算"));
-  caption("language-caption", words.language);
-  caption("conditions-caption", desktop("MainForm", "照 射 条 件"));
-  caption("model-caption", words.model);
-  caption("model-tucker", desktop("Messages", "Tucker の式"));
-  caption("model-birch", desktop("Messages", "Birch の式"));
+  for (const [id, [context, source]] of Object.entries(desktopCaptions)) {
+    caption(id, desktop(context, source));
+  }
+  for (const [id, word] of Object.entries(pageCaptions)) {
+    caption(id, words[word]);
+  }
   for (const name of conditionNames) {
     caption(`${name}-caption`, captions[name]);
     caption(`${name}-unit`, fieldUnits[name] ?? desktop("MainForm", "度"));
   }
-  caption("rectification-caption", desktop("MainForm", "整流方式"));
   captions.rectifications.forEach((text, i) => caption(`rectification-${i + 1}`, text));
   caption("filters-caption",
     `${desktop("MainForm", "任意材質フィルタ")} ${desktop("MainForm", "（最大３種類）")}`);
-  caption("add-filter", words.addFilter);
-  caption("open-caption", words.openFile);
-  caption("results-caption", desktop("MainForm", "線束中心にて"));
-  caption("download-csv", desktop("MainForm", "スペクトルデータ保存"));
-  caption("download-table", words.tableFile);
-  caption("download-png", desktop("MainForm", "グラフ画像保存"));
-  caption("graph-caption", words.graph);
-  caption("axis-caption", desktop("MainForm", "グラフの縦軸"));
-  caption("axis-photon", desktop("MainForm", "フルエンス"));
-  caption("axis-energy", desktop("MainForm", "エネルギーフルエンス"));
-  caption("axis-kerma", desktop("MainForm", "空気カーマ"));
-  caption("angles-caption", words.angles);
-  caption("quality-caption", desktop("BeamQualityWindow", "線質の詳細"));
-  caption("quality-intro", desktop("BeamQualityWindow",
-    "角度ごとの線質（角度は線束中心から、－ は陰極側、＋ は陽極側）"));
-  caption("quality-note", desktop("BeamQualityWindow",
-    "均等度 = 第1半価層 / 第2半価層。求められない値は — で示します"));
-  caption("copy-table", desktop("BeamQualityWindow", "コピー"));
-  caption("target-caption", desktop("BeamQualityWindow", "目標の半価層"));
-  caption("match", desktop("BeamQualityWindow", "半価層に合わせる"));
-  caption("footer", words.footer);
   $("copy-message").textContent = "";
   $("match-note").textContent = "";
   $("target-message").textContent = "";
