@@ -4,11 +4,14 @@
 
 #include <atomic>
 #include <bit>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <random>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "model/joining_thread.h"
@@ -95,6 +98,27 @@ TEST(FloatChars, FallbackReadsWhatFromCharsReads) {
         ASSERT_EQ(std::bit_cast<std::uint64_t>(actual), std::bit_cast<std::uint64_t>(expected))
             << text;
     }
+}
+
+// The C library's conversions under the fallbacks follow LC_NUMERIC; the texts must not.
+TEST(FloatChars, FallbackKeepsTheFullStopInEveryLocale) {
+    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = previous ? previous : "C";
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr &&
+        std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") == nullptr) {
+        GTEST_SKIP() << "no locale with a decimal comma installed";
+    }
+    EXPECT_EQ(fallback::DoubleText(2.5, std::chars_format::fixed, 2), "2.50");
+    EXPECT_EQ(fallback::ShortestDoubleText(0.1), "0.1");
+    for (const auto& [text, value, length] :
+         {std::tuple{"2.5", 2.5, 3}, std::tuple{"2,5", 2.0, 1}, std::tuple{"1.25e2", 125.0, 6}}) {
+        double read = 0;
+        const std::string_view view(text);
+        const auto result = fallback::ReadDouble(view.data(), view.data() + view.size(), read);
+        EXPECT_EQ(read, value) << text;
+        EXPECT_EQ(result.ptr - view.data(), length) << text;
+    }
+    std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 TEST(FloatChars, FallbackThreadIsJoinedWhenDestroyed) {
