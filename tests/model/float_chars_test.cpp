@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <bit>
-#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "model/joining_thread.h"
+#include "support/decimal_comma_locale.h"
 
 namespace tubeline {
 namespace {
@@ -102,10 +102,8 @@ TEST(FloatChars, FallbackReadsWhatFromCharsReads) {
 
 // The C library's conversions under the fallbacks follow LC_NUMERIC; the texts must not.
 TEST(FloatChars, FallbackKeepsTheFullStopInEveryLocale) {
-    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = previous ? previous : "C";
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr &&
-        std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") == nullptr) {
+    const testing::DecimalCommaLocale locale;
+    if (!locale.Available()) {
         GTEST_SKIP() << "no locale with a decimal comma installed";
     }
     EXPECT_EQ(fallback::DoubleText(2.5, std::chars_format::fixed, 2), "2.50");
@@ -118,7 +116,6 @@ TEST(FloatChars, FallbackKeepsTheFullStopInEveryLocale) {
         EXPECT_EQ(read, value) << text;
         EXPECT_EQ(result.ptr - view.data(), length) << text;
     }
-    std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 TEST(FloatChars, FallbackThreadIsJoinedWhenDestroyed) {
