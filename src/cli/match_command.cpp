@@ -1,11 +1,9 @@
 #include "match_command.h"
 
-#include <cmath>
 #include <utility>
 
 #include "calculator.h"
 #include "model/half_value_layer_match.h"
-#include "model/number_format.h"
 #include "texts/messages.h"
 
 namespace tubeline {
@@ -29,27 +27,6 @@ std::optional<double> HalfValueLayerWith(const MatchArguments& match, const Beam
         }
     }
     return std::nullopt;
-}
-
-// The reached thickness, rounded to the fewest decimals that keep the beam's first half-value
-// layer within kMatchedThicknessRoundingMm of the matched beam's.
-std::pair<std::string, double> RoundedThickness(const MatchArguments& match,
-                                                const BeamRequest& start,
-                                                const AttenuationTable& attenuation,
-                                                const HalfValueLayerReached& reached) {
-    for (int decimals = kMatchedThicknessFewestDecimals;; ++decimals) {
-        const double scale = std::pow(10.0, decimals);
-        const double rounded = std::round(reached.ThicknessMm * scale) / scale;
-        const std::string text = FormatGeneral(rounded);
-        if (decimals == kMatchedThicknessMostDecimals) {
-            return {text, rounded};
-        }
-        const std::optional<double> layer = HalfValueLayerWith(match, start, attenuation, text);
-        if (layer &&
-            std::fabs(*layer - *reached.Figures.HalfValueLayerMm) <= kMatchedThicknessRoundingMm) {
-            return {text, rounded};
-        }
-    }
 }
 
 }  // namespace
@@ -94,8 +71,11 @@ std::variant<MatchedFilter, BeamFailure> MatchFilter(const MatchArguments& match
     if (!reached) {
         return failure(found, targetMm, name);
     }
-    const auto [text, thicknessMm] = RoundedThickness(match, start, attenuation, *reached);
-    return MatchedFilter{name, text, thicknessMm};
+    RoundedThickness rounded =
+        RoundReachedThickness(*reached, [&](const std::string& thicknessText) {
+            return HalfValueLayerWith(match, start, attenuation, thicknessText);
+        });
+    return MatchedFilter{name, std::move(rounded.Text), rounded.Mm};
 }
 
 BeamRequest WithMatchedFilter(BeamRequest beam, const MatchArguments& match,

@@ -11,12 +11,7 @@ namespace tubeline {
 // tubeline-calc --match-hvl: the filter thickness that gives the beam the target first
 // half-value layer.
 
-// The thickness is printed to 0.001 mm, or finer where the first half-value layer of the beam
-// at the printed thickness would lie further than this from that of the matched beam: thin
-// copper and lead change it by up to 0.1 mm Al per 0.001 mm.
-inline constexpr int kMatchedThicknessFewestDecimals = 3;
-inline constexpr int kMatchedThicknessMostDecimals = 6;
-inline constexpr double kMatchedThicknessRoundingMm = 0.001;  // of the half-value layer, mm Al
+// The thickness is printed as RoundReachedThickness rounds it.
 
 struct MatchedFilter {
     std::string Name;           // "Al", "Cu" or the material's name

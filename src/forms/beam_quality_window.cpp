@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 
-#include "beam_quality_report.h"
+#include "texts/beam_quality_report.h"
 #include "texts/messages.h"
 #include "ui/form_widgets.h"
 #include "ui/keys.h"

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "filter_slots.h"
+#include "number_format.h"
 #include "number_text.h"
 #include "physics_constants.h"
 #include "spectrum_model.h"
@@ -175,6 +176,23 @@ HalfValueLayerMatch MatchHalfValueLayer(const ModelInputs& inputs, double target
                        slots.FilterThickness[slot] = cm;
                    });
     return Search(runs, targetMm, kMaterialMatchLimitMm);
+}
+
+RoundedThickness RoundReachedThickness(const HalfValueLayerReached& reached,
+                                       const HalfValueLayerAtThickness& layerAt) {
+    for (int decimals = kMatchedThicknessFewestDecimals;; ++decimals) {
+        const double scale = std::pow(10.0, decimals);
+        const double rounded = std::round(reached.ThicknessMm * scale) / scale;
+        std::string text = FormatGeneral(rounded);
+        if (decimals == kMatchedThicknessMostDecimals) {
+            return {std::move(text), rounded};
+        }
+        const std::optional<double> layer = layerAt(text);
+        if (layer &&
+            std::fabs(*layer - *reached.Figures.HalfValueLayerMm) <= kMatchedThicknessRoundingMm) {
+            return {std::move(text), rounded};
+        }
+    }
 }
 
 }  // namespace tubeline

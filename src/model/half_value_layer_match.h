@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -73,5 +75,27 @@ HalfValueLayerMatch MatchHalfValueLayer(const ModelInputs& inputs, double target
 // filters already set (slot FilterCount + 1), up to kMaterialMatchLimitMm.
 HalfValueLayerMatch MatchHalfValueLayer(const ModelInputs& inputs, double targetMm,
                                         const MaterialFile& material);
+
+// A reached thickness as it is given back to people: to 0.001 mm, or finer where the first
+// half-value layer of the beam at the rounded thickness would lie further than this from that
+// of the matched beam (thin copper and lead change it by up to 0.1 mm Al per 0.001 mm).
+inline constexpr int kMatchedThicknessFewestDecimals = 3;
+inline constexpr int kMatchedThicknessMostDecimals = 6;
+inline constexpr double kMatchedThicknessRoundingMm = 0.001;  // of the half-value layer, mm Al
+
+struct RoundedThickness {
+    std::string Text;  // mm, in the general number format
+    double Mm = 0;
+};
+
+// The first half-value layer (mm Al) of a run with the varied filter at a thickness typed in mm;
+// nothing when that run is refused.
+using HalfValueLayerAtThickness = std::function<std::optional<double>(const std::string&)>;
+
+// The fewest decimals, from kMatchedThicknessFewestDecimals up to
+// kMatchedThicknessMostDecimals, that keep the layer at the rounded thickness within
+// kMatchedThicknessRoundingMm of the reached one.
+RoundedThickness RoundReachedThickness(const HalfValueLayerReached& reached,
+                                       const HalfValueLayerAtThickness& layerAt);
 
 }  // namespace tubeline

@@ -42,7 +42,7 @@ std::optional<fs::path> FindMaterialFile(std::string_view name,
         return std::nullopt;
     }
     const std::vector<fs::path> files = ListMaterialFiles(folders);
-    const auto found = std::ranges::find_if(files, [&](const fs::path& file) {
+    const auto found = std::find_if(files.begin(), files.end(), [&](const fs::path& file) {
         return file.filename() == wanted || file.stem() == wanted;
     });
     return found == files.end() ? std::nullopt : std::optional<fs::path>(*found);

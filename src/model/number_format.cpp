@@ -1,19 +1,17 @@
 #include "number_format.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
+
+#include "float_chars.h"
 
 namespace tubeline {
 namespace {
 
 std::string ToChars(double value, std::chars_format format, int precision) {
-    std::array<char, 400> buffer{};
     // Adding 0.0 turns -0.0 into +0.0.
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value + 0.0, format, precision);
-    return std::string(buffer.data(), result.ptr);
+    return DoubleText(value + 0.0, format, precision);
 }
 
 // to_chars writes "1.234e+10"; the displays and files show a capital E.
@@ -97,9 +95,7 @@ std::string FormatGeneral(double value) {
 }
 
 std::string FormatRoundTrip(double value) {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value + 0.0);
-    return WithCapitalExponent(std::string(buffer.data(), result.ptr));
+    return WithCapitalExponent(ShortestDoubleText(value + 0.0));
 }
 
 }  // namespace tubeline

@@ -1,12 +1,13 @@
 #include "number_text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
+
+#include "float_chars.h"
 
 namespace tubeline {
 namespace {
@@ -175,7 +176,7 @@ std::optional<double> DecimalNumber(std::string_view text) {
         (negative ? "-" : "") + significant + "e" + std::to_string(exponent10);
     double value = 0;
     const auto [end, error] =
-        std::from_chars(normalized.data(), normalized.data() + normalized.size(), value);
+        ReadDouble(normalized.data(), normalized.data() + normalized.size(), value);
     if (error == std::errc::result_out_of_range) {
         return magnitude > 0 ? infinity : zero;
     }

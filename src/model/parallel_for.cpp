@@ -12,8 +12,10 @@ constexpr int kMostWorkerThreads = 4;
 }  // namespace
 
 int WorkerThreadCount() {
-    static const int count =
-        std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMostWorkerThreads);
+    static const int count = kThreadsAvailable
+                                 ? std::clamp(static_cast<int>(std::thread::hardware_concurrency()),
+                                              1, kMostWorkerThreads)
+                                 : 1;
     return tInParallelLoop ? 1 : count;
 }
 

@@ -5,8 +5,9 @@
 #include <condition_variable>
 #include <mutex>
 #include <system_error>
-#include <thread>
 #include <vector>
+
+#include "joining_thread.h"
 
 namespace tubeline {
 
@@ -33,7 +34,7 @@ void ForEachIndexInParallel(int count, int threads, const Work& work) {
         }
         tInParallelLoop = outer;
     };
-    std::vector<std::jthread> helpers;
+    std::vector<JoiningThread> helpers;
     helpers.reserve(threads - 1);
     try {
         while (static_cast<int>(helpers.size()) < threads - 1) {
@@ -66,7 +67,7 @@ bool ForEachIndexInParallelUnless(int count, int threads, const Work& work, cons
         --running;
         finished.notify_one();
     };
-    std::vector<std::jthread> helpers;
+    std::vector<JoiningThread> helpers;
     {
         const std::lock_guard lock(finishing);
         try {

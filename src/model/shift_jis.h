@@ -8,7 +8,7 @@
 namespace tubeline {
 
 // Text in the Japanese code page the program's text files use: Shift-JIS as Windows extends it
-// (code page 932). Inside the program text is UTF-8.
+// (code page 932), as the C library converts it. Inside the program text is UTF-8.
 
 // A character that has no Shift-JIS form; Character() is it in UTF-8 (or the bytes that are
 // not UTF-8 at all).
@@ -29,5 +29,13 @@ std::string EncodeShiftJis(std::string_view utf8);
 std::optional<std::string> DecodeShiftJis(std::string_view shiftJis);
 
 bool IsValidUtf8(std::string_view text);
+
+// The same from tables of the code page, used where the C library has no converter for it
+// (WebAssembly); built everywhere, so that the native tests hold it to the C library's.
+namespace fallback {
+std::string EncodeShiftJis(std::string_view utf8);
+std::optional<std::string> DecodeShiftJis(std::string_view shiftJis);
+bool IsValidUtf8(std::string_view text);
+}  // namespace fallback
 
 }  // namespace tubeline

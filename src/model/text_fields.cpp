@@ -1,8 +1,9 @@
 #include "text_fields.h"
 
 #include <cctype>
-#include <charconv>
 #include <cmath>
+
+#include "float_chars.h"
 
 namespace tubeline {
 namespace {
@@ -83,7 +84,7 @@ std::optional<double> ParseDecimalNumber(std::string_view text) {
         return std::nullopt;
     }
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = ReadDouble(text.data(), text.data() + text.size(), value);
     if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
         return std::nullopt;
     }

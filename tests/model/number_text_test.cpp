@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <limits>
 #include <string>
+
+#include "support/decimal_comma_locale.h"
 
 namespace tubeline {
 namespace {
@@ -82,15 +83,12 @@ TEST(ReadNumberText, LongTextsAreReadCorrectlyRounded) {
 }
 
 TEST(ReadNumberText, DecimalPointIsAFullStopInEveryLocale) {
-    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = previous ? previous : "C";
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr &&
-        std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") == nullptr) {
+    const testing::DecimalCommaLocale locale;
+    if (!locale.Available()) {
         GTEST_SKIP() << "no locale with a decimal comma installed";
     }
     EXPECT_EQ(ValueOf("2.5"), 2.5);
     EXPECT_EQ(ReadNumberText("2,5").Reading, NumberText::Kind::NotANumber);
-    std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QtGlobal>
 #include <array>
 #include <optional>
 #include <string>
@@ -9,6 +8,7 @@
 #include "export/beam_quality_fields.h"
 #include "export/spectrum_export.h"
 #include "model/beam_quality_figures.h"
+#include "model/translatable.h"
 
 namespace tubeline {
 
@@ -20,13 +20,13 @@ inline constexpr std::size_t kFigureColumnCount = std::tuple_size_v<decltype(kBe
 // The captions of the figure table's columns with their units, in the order of
 // kBeamQualityFields, for translation in the context "BeamQualityWindow".
 inline constexpr std::array<const char*, kFigureColumnCount> kFigureColumnCaptions = {
-    QT_TRANSLATE_NOOP("BeamQualityWindow", "第1半価層\n(mm Al)"),
-    QT_TRANSLATE_NOOP("BeamQualityWindow", "第2半価層\n(mm Al)"),
-    QT_TRANSLATE_NOOP("BeamQualityWindow", "均等度"),
-    QT_TRANSLATE_NOOP("BeamQualityWindow", "第1半価層\n(mm Cu)"),
-    QT_TRANSLATE_NOOP("BeamQualityWindow", "平均エネルギー\n(keV)"),
-    QT_TRANSLATE_NOOP("BeamQualityWindow", "空気カーマ加重\n平均エネルギー\n(keV)"),
-    QT_TRANSLATE_NOOP("BeamQualityWindow", "実効エネルギー\n(keV)"),
+    TUBELINE_TRANSLATABLE("BeamQualityWindow", "第1半価層\n(mm Al)"),
+    TUBELINE_TRANSLATABLE("BeamQualityWindow", "第2半価層\n(mm Al)"),
+    TUBELINE_TRANSLATABLE("BeamQualityWindow", "均等度"),
+    TUBELINE_TRANSLATABLE("BeamQualityWindow", "第1半価層\n(mm Cu)"),
+    TUBELINE_TRANSLATABLE("BeamQualityWindow", "平均エネルギー\n(keV)"),
+    TUBELINE_TRANSLATABLE("BeamQualityWindow", "空気カーマ加重\n平均エネルギー\n(keV)"),
+    TUBELINE_TRANSLATABLE("BeamQualityWindow", "実効エネルギー\n(keV)"),
     "Fluence / 1[C/kg]\n(Photons / mm²)",
 };
 

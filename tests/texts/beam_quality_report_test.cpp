@@ -1,4 +1,4 @@
-#include "forms/beam_quality_report.h"
+#include "texts/beam_quality_report.h"
 
 #include "export/export_header.h"
 #include "texts/messages.h"

@@ -1,0 +1,297 @@
+// The page's calculator as a JavaScript module (embind): plain objects in, plain objects out.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "model/condition_fields.h"
+#include "model/energy_grid.h"
+#include "page_session.h"
+#include "texts/beam_quality_report.h"
+#include "texts/language.h"
+#include "texts/messages.h"
+#include "texts/translation.h"
+
+namespace tubeline {
+namespace {
+
+using emscripten::val;
+
+// Where the module keeps its files: the shipped data, embedded in it, and the user's materials.
+constexpr const char* kDataFolder = "/data";
+constexpr const char* kUserFolder = "/user";
+
+// The condition fields by the names the command line and the address use.
+constexpr std::array<std::pair<ConditionField, const char*>, 5> kFieldNames = {{
+    {ConditionField::TubeVoltage, "kv"},
+    {ConditionField::TargetAngle, "angle"},
+    {ConditionField::InherentFiltration, "inherent"},
+    {ConditionField::AluminiumFilter, "al"},
+    {ConditionField::CopperFilter, "cu"},
+}};
+
+PageSession& Session() {
+    static PageSession session(kDataFolder, kUserFolder);
+    return session;
+}
+
+std::string TextMember(const val& object, const char* name) {
+    const val member = object[name];
+    return member.isUndefined() || member.isNull() ? std::string() : member.as<std::string>();
+}
+
+// { model, rectification, kv, angle, inherent, al, cu, filters: [{ file, thickness }] }, the
+// conditions as typed.
+BeamRequest RequestOf(const val& fields) {
+    BeamRequest request;
+    request.Model = SpectrumModelNamed(TextMember(fields, "model")).value_or(kDefaultModel);
+    request.Rectification =
+        RectificationNumbered(TextMember(fields, "rectification")).value_or(kDefaultRectification);
+    ConditionTexts texts;
+    for (const auto& [field, name] : kFieldNames) {
+        TextOf(texts, field) = TextMember(fields, name);
+    }
+    request.Conditions = texts;
+    const val filters = fields["filters"];
+    const int count = filters.isUndefined() ? 0 : filters["length"].as<int>();
+    for (int i = 0; i < count; ++i) {
+        request.Filters.push_back(
+            {TextMember(filters[i], "file"), TextMember(filters[i], "thickness")});
+    }
+    return request;
+}
+
+const char* FieldName(ConditionField field) {
+    for (const auto& [each, name] : kFieldNames) {
+        if (each == field) {
+            return name;
+        }
+    }
+    return "";
+}
+
+val RefusalObject(const PageRefusal& refusal) {
+    val object = val::object();
+    object.set("ok", false);
+    object.set("message", refusal.Message);
+    switch (refusal.Place.Where) {
+        case PagePlace::Kind::Condition:
+            object.set("place", std::string(FieldName(refusal.Place.Field)));
+            break;
+        case PagePlace::Kind::Filter:
+            object.set("place", "filter" + std::to_string(refusal.Place.FilterIndex + 1));
+            break;
+        case PagePlace::Kind::Results:
+            object.set("place", std::string("results"));
+            break;
+        case PagePlace::Kind::Target:
+            object.set("place", std::string("target"));
+            break;
+    }
+    return object;
+}
+
+// What C++ below throws beyond every refusal it words (memory running out, say) comes back as
+// a message of the results, so that the page goes on.
+template <class Work>
+val Guarded(const Work& work) {
+    try {
+        return work();
+    } catch (const std::exception& error) {
+        return RefusalObject({{PagePlace::Kind::Results}, error.what()});
+    }
+}
+
+val CalculateFields(const val& fields) {
+    const auto outcome = Session().Calculate(RequestOf(fields));
+    if (const auto* refusal = std::get_if<PageRefusal>(&outcome)) {
+        return RefusalObject(*refusal);
+    }
+    const PageResult& result = std::get<PageResult>(outcome);
+    val object = val::object();
+    object.set("ok", true);
+    object.set("hvl", result.HalfValueLayerLine);
+    object.set("fluence", result.FluencePerExposureLine);
+    if (result.TubeVoltageNote) {
+        object.set("kvNote", *result.TubeVoltageNote);
+    }
+    return object;
+}
+
+val Calculate(const val& fields) {
+    return Guarded([&] { return CalculateFields(fields); });
+}
+
+// The graph's curves of the last run, each relative to its own peak as the desktop graph draws
+// them: the 300 bins of each angle (-10 degrees first) of photon fluence, then of energy
+// fluence, then of air kerma, in one array (empty before a run).
+val Curves() {
+    const SpectrumTable* spectra = Session().Spectra();
+    std::vector<double> heights;
+    if (spectra != nullptr) {
+        heights.reserve(3 * kAngleCount * kEnergyBinCount);
+        for (const auto& [table, peak] :
+             {std::pair(&spectra->PhotonSpectrum, spectra->SpectrumPeak),
+              std::pair(&spectra->EnergyFluenceSpectrum, 1.0),
+              std::pair(&spectra->KermaSpectrum, 1.0)}) {
+            for (int a = 1; a <= kAngleCount; ++a) {
+                for (int j = 1; j <= kEnergyBinCount; ++j) {
+                    heights.push_back((*table)[a][j] / peak);
+                }
+            }
+        }
+    }
+    return val::global("Float64Array")
+        .call<val>("from", val(emscripten::typed_memory_view(heights.size(), heights.data())));
+}
+
+std::string TableText() {
+    return Session().TableText();
+}
+
+val ExportFile() {
+    const PageExport exported = Session().Export();
+    val object = val::object();
+    object.set("ok", exported.Problem.empty());
+    object.set("message", exported.Problem);
+    object.set("bytes",
+               val::global("Uint8Array")
+                   .call<val>("from",
+                              val(emscripten::typed_memory_view(
+                                  exported.Bytes.size(),
+                                  reinterpret_cast<const unsigned char*>(exported.Bytes.data())))));
+    return object;
+}
+
+// The beam-quality table of the last run: the rows as the desktop window shows them, and the
+// text its copy command puts on the clipboard.
+val FigureTable() {
+    const AngleFigures figures = Session().Figures();
+    val rows = val::array();
+    for (int a = 1; a <= kAngleCount; ++a) {
+        val row = val::array();
+        row.call<void>("push", AngleCaption(a));
+        for (const std::string& cell : DisplayedFigures(figures[a])) {
+            row.call<void>("push", cell);
+        }
+        rows.call<void>("push", row);
+    }
+    val table = val::object();
+    table.set("rows", rows);
+    table.set("tsv", BeamQualityTsv(figures));
+    return table;
+}
+
+val MatchFields(const val& fields, const std::string& targetText, const std::string& varied) {
+    const auto outcome = Session().Match(RequestOf(fields), targetText,
+                                         AddedFilterNamed(varied).value_or(AddedFilter::Aluminium));
+    if (const auto* refusal = std::get_if<PageRefusal>(&outcome)) {
+        return RefusalObject(*refusal);
+    }
+    val object = val::object();
+    object.set("ok", true);
+    object.set("thickness", std::get<std::string>(outcome));
+    return object;
+}
+
+val Match(const val& fields, const std::string& targetText, const std::string& varied) {
+    return Guarded([&] { return MatchFields(fields, targetText, varied); });
+}
+
+val MaterialObject(const PageMaterial& material) {
+    val object = val::object();
+    object.set("file", material.File);
+    object.set("name", material.Name);
+    return object;
+}
+
+val ShippedMaterials() {
+    val list = val::array();
+    for (const PageMaterial& material : Session().ShippedMaterials()) {
+        list.call<void>("push", MaterialObject(material));
+    }
+    return list;
+}
+
+val OpenMaterial(const std::string& fileName, const val& bytes) {
+    const std::vector<unsigned char> content =
+        emscripten::convertJSArrayToNumberVector<unsigned char>(bytes);
+    const auto opened =
+        Session().OpenMaterialFile(fileName, std::string(content.begin(), content.end()));
+    if (const auto* refusal = std::get_if<std::string>(&opened)) {
+        val object = val::object();
+        object.set("ok", false);
+        object.set("message", *refusal);
+        return object;
+    }
+    val object = MaterialObject(std::get<PageMaterial>(opened));
+    object.set("ok", true);
+    return object;
+}
+
+val OpenMaterialFile(const std::string& fileName, const val& bytes) {
+    return Guarded([&] { return OpenMaterial(fileName, bytes); });
+}
+
+void SetLanguage(const std::string& code) {
+    SpeakLanguage(LanguageNamed(code).value_or(Language::Japanese));
+}
+
+// Texts the page shares with the desktop program, in the current language.
+val Captions() {
+    val captions = val::object();
+    for (const auto& [field, name] : kFieldNames) {
+        captions.set(name, ConditionCaption(field));
+    }
+    val rectifications = val::array();
+    for (const RectificationMode mode :
+         {RectificationMode::ConstantPotential, RectificationMode::ThreePhaseTwelvePulse,
+          RectificationMode::SinglePhaseFullWave}) {
+        rectifications.call<void>("push", RectificationCaption(mode));
+    }
+    captions.set("rectifications", rectifications);
+    val columns = val::array();
+    for (const char* caption : kFigureColumnCaptions) {
+        columns.call<void>("push", Tr("BeamQualityWindow", caption));
+    }
+    captions.set("figureColumns", columns);
+    captions.set("copied", NoticeMessage(Notice::BeamQualityTableCopied));
+    captions.set("noMaterial", NoticeMessage(Notice::NoMaterialChosen));
+    return captions;
+}
+
+// A text of the desktop program in the current language, by its context and Japanese source.
+std::string Translate(const std::string& context, const std::string& source) {
+    return Tr(context.c_str(), source.c_str());
+}
+
+// The defaults of a model, as its fields show them.
+val Defaults(const std::string& model) {
+    const ConditionTexts texts =
+        DefaultConditionTexts(SpectrumModelNamed(model).value_or(kDefaultModel));
+    val object = val::object();
+    for (const auto& [field, name] : kFieldNames) {
+        object.set(name, TextOf(texts, field));
+    }
+    return object;
+}
+
+}  // namespace
+}  // namespace tubeline
+
+EMSCRIPTEN_BINDINGS(tubeline) {
+    emscripten::function("calculate", &tubeline::Calculate);
+    emscripten::function("curves", &tubeline::Curves);
+    emscripten::function("tableText", &tubeline::TableText);
+    emscripten::function("exportFile", &tubeline::ExportFile);
+    emscripten::function("figureTable", &tubeline::FigureTable);
+    emscripten::function("match", &tubeline::Match);
+    emscripten::function("shippedMaterials", &tubeline::ShippedMaterials);
+    emscripten::function("openMaterialFile", &tubeline::OpenMaterialFile);
+    emscripten::function("setLanguage", &tubeline::SetLanguage);
+    emscripten::function("captions", &tubeline::Captions);
+    emscripten::function("translate", &tubeline::Translate);
+    emscripten::function("defaults", &tubeline::Defaults);
+}

@@ -1,0 +1,170 @@
+#include "page_session.h"
+
+#include <algorithm>
+#include <fstream>
+
+#include "export/spectrum_export.h"
+#include "model/attenuation_table_file.h"
+#include "model/half_value_layer_match.h"
+#include "texts/material_names.h"
+#include "texts/messages.h"
+#include "texts/result_texts.h"
+
+namespace tubeline {
+namespace {
+
+bool IsMaterialFile(const std::filesystem::path& path) {
+    return path.extension() == ".ele" || path.extension() == ".mix";
+}
+
+std::string& AddedFilterText(BeamRequest& request, AddedFilter filter) {
+    return TextOf(std::get<ConditionTexts>(request.Conditions),
+                  filter == AddedFilter::Aluminium ? ConditionField::AluminiumFilter
+                                                   : ConditionField::CopperFilter);
+}
+
+// The filter row that a filter refusal of `request` belongs to: the first whose filters up to
+// it are refused.
+int RefusedFilterIndex(const BeamRequest& request) {
+    BeamRequest prefix = request;
+    for (std::size_t count = 1; count <= request.Filters.size(); ++count) {
+        prefix.Filters.assign(request.Filters.begin(), request.Filters.begin() + count);
+        const BeamPreparation preparation = PrepareBeam(prefix);
+        if (const auto* refusal = std::get_if<BeamRefusal>(&preparation.Outcome);
+            refusal && std::holds_alternative<FilterRefusal>(*refusal)) {
+            return static_cast<int>(count - 1);
+        }
+    }
+    return 0;
+}
+
+PageRefusal RefusalOf(const BeamRequest& request, const BeamRefusal& refusal) {
+    PagePlace place;
+    if (const auto* condition = std::get_if<ConditionRejection>(&refusal)) {
+        place = {PagePlace::Kind::Condition, condition->Field, 0};
+    } else if (std::holds_alternative<FilterRefusal>(refusal)) {
+        place = {PagePlace::Kind::Filter, ConditionField::TubeVoltage, RefusedFilterIndex(request)};
+    }
+    return {place, BeamRefusalMessage(refusal)};
+}
+
+}  // namespace
+
+PageSession::PageSession(std::filesystem::path dataFolder, std::filesystem::path userFolder)
+    : dataFolder_(std::move(dataFolder)),
+      userFolder_(std::move(userFolder)),
+      attenuation_(LoadAttenuationTable(dataFolder_ / kAttenuationTableFileName)) {
+    std::filesystem::create_directories(userFolder_);
+}
+
+std::vector<PageMaterial> PageSession::ShippedMaterials() const {
+    std::vector<PageMaterial> materials;
+    for (const auto& entry : std::filesystem::directory_iterator(dataFolder_)) {
+        if (IsMaterialFile(entry.path())) {
+            materials.push_back(
+                {entry.path().string(), MaterialDisplayName(ReadMaterialName(entry.path()))});
+        }
+    }
+    std::sort(materials.begin(), materials.end(),
+              [](const PageMaterial& a, const PageMaterial& b) { return a.File < b.File; });
+    return materials;
+}
+
+std::variant<PageMaterial, std::string> PageSession::OpenMaterialFile(
+    const std::string& fileName, const std::string& bytes) const {
+    // Only the name's last part, so that the file stays in the user's folder.
+    const std::filesystem::path path =
+        userFolder_ / std::filesystem::path(fileName).filename().string();
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    const std::variant<MaterialFile, FilterRefusal> material = ReadFilterMaterial(path);
+    if (const auto* refusal = std::get_if<FilterRefusal>(&material)) {
+        return FilterRefusalMessage(*refusal);
+    }
+    return PageMaterial{path.string(), MaterialDisplayName(std::get<MaterialFile>(material).Name)};
+}
+
+std::variant<PageResult, PageRefusal> PageSession::Calculate(const BeamRequest& request) {
+    BeamPreparation preparation = PrepareBeam(request);
+    if (const auto* refusal = std::get_if<BeamRefusal>(&preparation.Outcome)) {
+        return RefusalOf(request, *refusal);
+    }
+    std::variant<ComputedBeam, BeamRefusal> run =
+        ComputeBeam(std::get<PreparedBeam>(std::move(preparation.Outcome)), attenuation_);
+    if (const auto* refusal = std::get_if<BeamRefusal>(&run)) {
+        return RefusalOf(request, *refusal);
+    }
+    lastRun_ = std::get<ComputedBeam>(std::move(run));
+    const BeamQualityTexts texts = ResultTexts(lastRun_->Run.Quality);
+    PageResult result{HalfValueLayerLine(texts), FluencePerExposureLine(texts), std::nullopt};
+    if (preparation.CorrectedTubeVoltageKv) {
+        result.TubeVoltageNote = TubeVoltageCorrectedMessage(*preparation.CorrectedTubeVoltageKv);
+    }
+    return result;
+}
+
+const std::string& PageSession::TableText() const {
+    static const std::string kNone;
+    return lastRun_ ? lastRun_->Run.TableText : kNone;
+}
+
+PageExport PageSession::Export() const {
+    if (!lastRun_) {
+        return {};
+    }
+    try {
+        return {EncodeExportLines(SpectrumExportLines(
+                    {lastRun_->Beam.Conditions, lastRun_->Beam.Filters, lastRun_->Run.TableText})),
+                {}};
+    } catch (const ExportError& error) {
+        return {{}, ExportMessage(error.Problem())};
+    }
+}
+
+AngleFigures PageSession::Figures() const {
+    return lastRun_ ? ComputeAngleFigures(*lastRun_->Run.Spectra, attenuation_) : AngleFigures{};
+}
+
+const SpectrumTable* PageSession::Spectra() const {
+    return lastRun_ ? lastRun_->Run.Spectra.get() : nullptr;
+}
+
+std::variant<std::string, PageRefusal> PageSession::Match(const BeamRequest& request,
+                                                          const std::string& targetText,
+                                                          AddedFilter varied) {
+    const PagePlace targetPlace{PagePlace::Kind::Target, ConditionField::TubeVoltage, 0};
+    const std::variant<double, HalfValueLayerMatchRefused> target =
+        ReadTargetHalfValueLayer(targetText);
+    if (const auto* refused = std::get_if<HalfValueLayerMatchRefused>(&target)) {
+        return PageRefusal{targetPlace, HalfValueLayerMatchMessage(*refused, 0, {})};
+    }
+    BeamRequest start = request;
+    AddedFilterText(start, varied) = "0";
+    const BeamPreparation preparation = PrepareBeam(start);
+    if (const auto* refusal = std::get_if<BeamRefusal>(&preparation.Outcome)) {
+        return RefusalOf(start, *refusal);
+    }
+    const PreparedBeam& prepared = std::get<PreparedBeam>(preparation.Outcome);
+    const double targetMm = std::get<double>(target);
+    const HalfValueLayerMatch found = MatchHalfValueLayer(
+        {prepared.Conditions, attenuation_, prepared.Filters}, targetMm, varied);
+    const auto* reached = std::get_if<HalfValueLayerReached>(&found);
+    if (!reached) {
+        return PageRefusal{targetPlace,
+                           HalfValueLayerMatchMessage(found, targetMm, AddedFilterSymbol(varied))};
+    }
+    const auto layerAt = [&](const std::string& thicknessText) -> std::optional<double> {
+        BeamRequest trial = start;
+        AddedFilterText(trial, varied) = thicknessText;
+        BeamPreparation trialPreparation = PrepareBeam(trial);
+        if (auto* beam = std::get_if<PreparedBeam>(&trialPreparation.Outcome)) {
+            const auto run = ComputeBeam(std::move(*beam), attenuation_);
+            if (const auto* computed = std::get_if<ComputedBeam>(&run)) {
+                return computed->Run.Quality.HalfValueLayer;
+            }
+        }
+        return std::nullopt;
+    };
+    return RoundReachedThickness(*reached, layerAt).Text;
+}
+
+}  // namespace tubeline

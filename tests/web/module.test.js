@@ -1,0 +1,162 @@
+// The page's WebAssembly module against tubeline-calc: the same display texts, refusals, matched
+// thicknesses, table files and exports. Run with node --test after scripts/web and scripts/build.
+"use strict";
+
+const test = require("node:test");
+const assert = require("node:assert/strict");
+const fs = require("node:fs");
+const os = require("node:os");
+const path = require("node:path");
+const { oracleGrid, drawnConditions, moduleRequest, runCalculator, inPairs } =
+  require("./conditions.js");
+const { siteFolder } = require("./site.js");
+
+const loadModule = async () => {
+  const module = await require(path.join(siteFolder, "tubeline.js"))();
+  module.setLanguage("ja");
+  return module;
+};
+
+const numberPattern = /^-?\d+(\.\d+)?(E[+-]\d+)?$/;
+
+// Whether two printed numbers differ by exactly one unit of their last digit.
+function oneLastDigitApart(a, b) {
+  const [, aDecimals = "", aExponent = ""] = a.match(numberPattern);
+  const [, bDecimals = "", bExponent = ""] = b.match(numberPattern);
+  if (aDecimals.length !== bDecimals.length || aExponent !== bExponent) {
+    return false;
+  }
+  const digits = (text) => BigInt(text.replace(/E.*$/, "").replace(".", ""));
+  const gap = digits(a) - digits(b);
+  return gap === 1n || gap === -1n;
+}
+
+// The numbers of `actual` that differ from `expected`, each by one unit of the last printed
+// digit; fails on any other difference.
+function lastDigitDifferences(expected, actual, what) {
+  if (expected.equals(actual)) {
+    return 0;
+  }
+  const split = (bytes) => bytes.toString("latin1").split(/([\s,]+)/);
+  const want = split(expected);
+  const got = split(actual);
+  assert.equal(got.length, want.length, `${what}: the same layout`);
+  let count = 0;
+  want.forEach((token, i) => {
+    if (token !== got[i]) {
+      assert.ok(numberPattern.test(token) && numberPattern.test(got[i]) &&
+        oneLastDigitApart(token, got[i]), `${what}: ${got[i]} for ${token}`);
+      ++count;
+    }
+  });
+  return count;
+}
+
+// Every condition in both: identical display texts (or refusals), and the files identical or
+// apart in the last digit only. Returns the differences counted.
+async function compareAll(module, conditions) {
+  const tally = { conditions: conditions.length, tableNumbers: 0, csvNumbers: 0, beams: 0 };
+  const expected = await inPairs(conditions, (condition) => runCalculator(condition));
+  conditions.forEach((condition, i) => {
+    const calculator = expected[i];
+    const label = JSON.stringify(condition);
+    const result = module.calculate(moduleRequest(condition));
+    if (calculator.failed) {
+      assert.equal(result.ok, false, label);
+      assert.equal(result.message, calculator.message, label);
+      return;
+    }
+    assert.deepEqual([result.hvl, result.fluence], calculator.lines, label);
+    const table = lastDigitDifferences(calculator.table, Buffer.from(module.tableText(), "latin1"),
+      `table ${label}`);
+    const csv = lastDigitDifferences(calculator.csv, Buffer.from(module.exportFile().bytes),
+      `csv ${label}`);
+    tally.tableNumbers += table;
+    tally.csvNumbers += csv;
+    tally.beams += table + csv > 0 ? 1 : 0;
+  });
+  return tally;
+}
+
+test("the module prints what tubeline-calc prints", async (t) => {
+  const module = await loadModule();
+  await t.test("on the oracle grid", async (t) => {
+    t.diagnostic(JSON.stringify(await compareAll(module, oracleGrid())));
+  });
+  await t.test("on 1000 conditions drawn with a fixed seed", async (t) => {
+    t.diagnostic(JSON.stringify(await compareAll(module, drawnConditions(1000))));
+  });
+});
+
+test("refusals are tubeline-calc's messages", async () => {
+  const module = await loadModule();
+  const base = { model: "tucker", rectification: "1", kv: "100", angle: "12", inherent: "2.5",
+    al: "0", cu: "0", filters: [] };
+  const cases = [
+    [{ angle: "5" }, "angle"], [{ angle: "90" }, "angle"], [{ kv: "abc" }, "kv"],
+    [{ inherent: "" }, "inherent"], [{ al: "-1" }, "al"], [{ cu: "1e400" }, "cu"],
+    [{ inherent: "1e5" }, "results"],
+    [{ filters: [{ file: "Pb.ele", thickness: "-0.1" }] }, "filter1"],
+    [{ filters: [{ file: "Al.ele", thickness: "1" }, { file: "Pb.ele", thickness: "" }] },
+      "filter2"],
+  ];
+  for (const [change, place] of cases) {
+    const condition = { ...base, ...change };
+    const calculator = await runCalculator(condition);
+    const result = module.calculate(moduleRequest(condition));
+    assert.equal(calculator.failed, true, JSON.stringify(change));
+    assert.deepEqual([result.ok, result.place, result.message], [false, place, calculator.message]);
+  }
+});
+
+test("matching a target HVL gives tubeline-calc's thickness and messages", async () => {
+  const module = await loadModule();
+  const base = { model: "birch", rectification: "3", kv: "120", angle: "16", inherent: "2.5",
+    al: "0", cu: "0", filters: [{ file: "Water.mix", thickness: "20" }] };
+  for (const [target, varied] of [["4", "al"], ["6.5", "cu"], ["1", "al"], ["abc", "cu"]]) {
+    const calculator = await runCalculator(base, { match: { target, with: varied } });
+    const result = module.match(moduleRequest(base), target, varied);
+    if (calculator.failed) {
+      assert.deepEqual([result.ok, result.message], [false, calculator.message]);
+    } else {
+      assert.equal(`Added ${varied === "al" ? "Al" : "Cu"} = ${result.thickness} mm`,
+        calculator.lines[0]);
+    }
+  }
+});
+
+// A material file written here: a name line, and the rows of a shipped file.
+function materialFile(folder, fileName, name) {
+  const rows = fs.readFileSync(path.join(__dirname, "../../data/Al.ele"), "utf8")
+    .split("\n").slice(1).join("\n");
+  const file = path.join(folder, fileName);
+  fs.writeFileSync(file, `${name}\n${rows}`);
+  return file;
+}
+
+test("a material's name is written in Windows' Shift-JIS or refused as the desktop does", async () => {
+  const module = await loadModule();
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), "tubeline-names-"));
+  try {
+    // ① and ㎜ are Windows' own extensions of Shift-JIS; ✓ has no form in it at all.
+    for (const [fileName, name] of [["Ext.ele", "合金①㎜～"], ["Check.ele", "Al ✓"]]) {
+      const file = materialFile(folder, fileName, name);
+      const condition = { model: "tucker", rectification: "1", kv: "80", angle: "12",
+        inherent: "2.5", al: "0", cu: "0", filters: [{ file: path.relative(
+          path.join(__dirname, "../../data"), file), thickness: "1" }] };
+      const calculator = await runCalculator(condition);
+      const opened = module.openMaterialFile(fileName, fs.readFileSync(file));
+      if (calculator.failed) {
+        assert.equal(opened.ok, false);
+        assert.equal(opened.message, calculator.message.replace(file, `/user/${fileName}`));
+        continue;
+      }
+      assert.equal(opened.ok, true, opened.message);
+      const result = module.calculate({ ...condition, filters: [{ file: opened.file, thickness: "1" }] });
+      assert.deepEqual([result.hvl, result.fluence], calculator.lines);
+      assert.deepEqual(Buffer.from(module.exportFile().bytes), calculator.csv);
+    }
+  } finally {
+    fs.rmSync(folder, { recursive: true, force: true });
+  }
+});

@@ -1,0 +1,171 @@
+// The built page in Debian's headless Chromium, driven as a person would: keyboard input, the
+// results against tubeline-calc, the CSV download's bytes, a material file opened from disk,
+// each kind of bad input, from a local server and from file://. Run with node --test after
+// scripts/web and scripts/build.
+"use strict";
+
+const test = require("node:test");
+const assert = require("node:assert/strict");
+const fs = require("node:fs");
+const http = require("node:http");
+const os = require("node:os");
+const path = require("node:path");
+const { launchChromium, openPage, fileUrl } = require("./browser.js");
+const { runCalculator, sourceFolder } = require("./conditions.js");
+const { siteFolder } = require("./site.js");
+
+const defaults = { model: "tucker", rectification: "1", kv: "100", angle: "12", inherent: "2.5",
+  al: "0", cu: "0", filters: [] };
+
+// A static server of the site on a free port of the loopback address.
+function serveSite() {
+  const types = { ".html": "text/html", ".js": "text/javascript", ".css": "text/css" };
+  const server = http.createServer((request, response) => {
+    const name = new URL(request.url, "http://localhost").pathname.replace(/\/$/, "/index.html");
+    const file = path.join(siteFolder, path.normalize(name));
+    if (!file.startsWith(siteFolder) || !fs.existsSync(file)) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, { "Content-Type": types[path.extname(file)] ?? "application/octet-stream" });
+    fs.createReadStream(file).pipe(response);
+  });
+  return new Promise((resolve) => server.listen(0, "127.0.0.1", () => resolve(server)));
+}
+
+async function retype(page, selector, text) {
+  await page.focus(selector);
+  await typeOver(page, text);
+}
+
+// Replaces the focused field's text.
+async function typeOver(page, text) {
+  await page.keyboard.down("Control");
+  await page.keyboard.press("KeyA");
+  await page.keyboard.up("Control");
+  await page.keyboard.type(text);
+}
+
+const textOf = (page, selector) => page.$eval(selector, (element) => element.textContent);
+
+// Waits until the element says `text`, then checks it (so that a wrong text fails by name).
+async function expectText(page, selector, text) {
+  await page.waitForFunction((s, t) => document.querySelector(s).textContent === t,
+    { timeout: 5000 }, selector, text).catch(() => {});
+  assert.equal(await textOf(page, selector), text, selector);
+}
+
+async function expectResults(page, condition) {
+  const calculator = await runCalculator(condition);
+  await expectText(page, "#hvl", calculator.lines[0]);
+  await expectText(page, "#fluence", calculator.lines[1]);
+  return calculator;
+}
+
+async function expectRefusal(page, place, message) {
+  await expectText(page, `#${place}-message`, message);
+  assert.equal(await page.$eval("#results", (e) => e.classList.contains("stale")), true);
+  assert.notEqual(await textOf(page, "#stale-note"), "");
+}
+
+test("the page in Chromium", async (t) => {
+  const browser = await launchChromium();
+  const server = await serveSite();
+  const served = `http://127.0.0.1:${server.address().port}/`;
+  const downloads = fs.mkdtempSync(path.join(os.tmpdir(), "tubeline-downloads-"));
+  t.after(async () => {
+    await browser.close();
+    server.close();
+    fs.rmSync(downloads, { recursive: true, force: true });
+  });
+
+  await t.test("from the local server: typed conditions give tubeline-calc's lines", async () => {
+    const page = await openPage(browser, served);
+    await expectResults(page, defaults);
+    // The model by the arrow keys on its radio buttons, then the fields in Tab order.
+    await page.focus("input[name=model][value=tucker]");
+    await page.keyboard.press("ArrowRight");
+    await retype(page, "#kv", "80");
+    await page.keyboard.press("Tab");
+    await typeOver(page, "14");
+    await retype(page, "#al", "１．５");  // full width, as a Japanese input method types it
+    await page.focus("input[name=rectification][value='1']");
+    await page.keyboard.press("ArrowRight");
+    await expectResults(page, { ...defaults, model: "birch", kv: "80", angle: "14", al: "1.5",
+      rectification: "2" });
+    // The conditions went into the address.
+    assert.match(page.url(), /model=birch&kv=80&angle=14&inherent=2.5&al=%EF%BC%91/);
+    await page.close();
+  });
+
+  await t.test("the CSV download holds the desktop export's bytes", async () => {
+    const condition = { ...defaults, kv: "120", rectification: "3",
+      filters: [{ file: "Pb.ele", thickness: "0.05" }, { file: "Water.mix", thickness: "20" }] };
+    const page = await openPage(browser,
+      `${served}?kv=120&rectification=3&filter=Pb.ele:0.05&filter=Water.mix:20`);
+    const calculator = await expectResults(page, condition);
+    const session = await page.createCDPSession();
+    await session.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: downloads,
+      browserContextId: page.browserContext().id });
+    await page.focus("#download-csv");
+    await page.keyboard.press("Enter");
+    const file = path.join(downloads, "spectrum.csv");
+    for (let i = 0; i < 50 && !fs.existsSync(file); ++i) {
+      await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+    assert.deepEqual(fs.readFileSync(file), calculator.csv);
+    await page.close();
+  });
+
+  await t.test("a material file opened from disk, and one that cannot be read", async () => {
+    const page = await openPage(browser, served);
+    const input = await page.$("#material-file");
+    await input.uploadFile(path.join(sourceFolder, "data/Sn.ele"));
+    await page.waitForFunction(() => document.activeElement?.id === "filter1-thickness");
+    await page.keyboard.type("0.1");
+    await expectResults(page, { ...defaults, filters: [{ file: "Sn.ele", thickness: "0.1" }] });
+    const broken = path.join(downloads, "Broken.mix");
+    fs.writeFileSync(broken, "Broken\n1.0\n3\n0.001, 1, 2\n");
+    const calculator = await runCalculator({ ...defaults,
+      filters: [{ file: path.relative(path.join(sourceFolder, "data"), broken), thickness: "1" }] });
+    await input.uploadFile(broken);
+    await expectText(page, "#material-file-message",
+      calculator.message.replace(broken, "/user/Broken.mix"));
+    await page.close();
+  });
+
+  await t.test("each bad input is refused beside its field; the last result stays, marked", async () => {
+    const page = await openPage(browser, fileUrl("?lang=en"));
+    const good = await expectResults(page, defaults);
+    const refusals = [
+      ["#angle", "5", "angle", { angle: "5" }],
+      ["#kv", "1e400", "kv", { kv: "1e400" }],
+      ["#inherent", "1e5", "results", { inherent: "1e5" }],
+    ];
+    for (const [selector, text, place, change] of refusals) {
+      await retype(page, selector, text);
+      const calculator = await runCalculator({ ...defaults, ...change }, { lang: "en" });
+      await expectRefusal(page, place, calculator.message);
+      assert.equal(await textOf(page, "#hvl"), good.lines[0]);
+      await retype(page, selector, defaults[selector.slice(1)]);
+      await expectText(page, "#stale-note", "");
+    }
+    // A target HVL that no added aluminium reaches.
+    await retype(page, "#target", "1");
+    await page.keyboard.press("Enter");
+    const unreachable = await runCalculator(defaults, { match: { target: "1", with: "al" }, lang: "en" });
+    await expectText(page, "#target-message", unreachable.message);
+    await page.close();
+  });
+
+  await t.test("from file://, the address's conditions at a phone's width", async () => {
+    const condition = { ...defaults, model: "birch", kv: "90", angle: "16", cu: "0.1",
+      filters: [{ file: "Air.mix", thickness: "950" }] };
+    const page = await openPage(browser,
+      fileUrl("?model=birch&kv=90&cu=0.1&filter=Air.mix:950"), { width: 390, height: 844 });
+    await expectResults(page, condition);
+    const overflow = await page.evaluate(() => document.documentElement.scrollWidth - innerWidth);
+    assert.ok(overflow <= 0, `the page is ${overflow} px wider than the window`);
+    await page.close();
+  });
+});

@@ -1,0 +1,210 @@
+// The graph of the eleven emission angles: each angle's curve on its own, one of three vertical
+// axes, the desktop graph's colours, the energy and value under the pointer (or the keyboard's
+// cursor), redrawn at the size of its box.
+"use strict";
+
+// The desktop graph's 16-colour palette, and the palette number of each angle's curve, -10 degrees
+// first (kept in step with src/graph/palette.cpp and plot_geometry.cpp).
+const paletteColours = [
+  "#000000", "#000080", "#008000", "#008080", "#800000", "#800080", "#808000", "#c0c0c0",
+  "#808080", "#0000ff", "#00ff00", "#00ffff", "#ff0000", "#ff00ff", "#ffff00", "#ffffff"];
+const anglePaletteNumbers = [6, 3, 11, 5, 13, 12, 10, 2, 9, 1, 0];
+const angleColour = (index) => paletteColours[anglePaletteNumbers[index]];
+const binWidthKeV = 0.5;
+const topEnergyKeV = 150;
+
+class SpectrumGraph {
+  constructor(canvas, readout) {
+    this.canvas = canvas;
+    this.readout = readout;
+    this.curves = null;
+    this.axis = "photon";
+    this.visible = Array.from({ length: 11 }, (_, i) => i === 5);
+    this.cursorBin = null;
+    this.words = null;
+    this.angleCaptions = [];
+    canvas.tabIndex = 0;
+    new ResizeObserver(() => this.draw()).observe(canvas.parentElement);
+    canvas.addEventListener("pointermove", (event) => this.pointAt(event));
+    canvas.addEventListener("pointerleave", () => this.setCursor(null));
+    canvas.addEventListener("keydown", (event) => this.moveCursor(event));
+    canvas.addEventListener("blur", () => this.setCursor(null));
+  }
+
+  plotArea() {
+    const width = this.canvas.clientWidth;
+    const height = this.canvas.clientHeight;
+    return { left: 56, top: 14, right: width - 14, bottom: height - 42, width, height };
+  }
+
+  xOf(keV, area) {
+    return area.left + (area.right - area.left) * keV / topEnergyKeV;
+  }
+
+  yOf(value, area) {
+    return area.bottom - (area.bottom - area.top) * value;
+  }
+
+  // The heights of one angle's bins on the current axis, relative to the run's peak: the module
+  // gives the three axes' eleven curves of 300 bins in one array.
+  heights(angleIndex) {
+    const axis = ["photon", "energy", "kerma"].indexOf(this.axis);
+    const start = (axis * 11 + angleIndex) * 300;
+    return this.curves.subarray(start, start + 300);
+  }
+
+  draw(context = null, scale = window.devicePixelRatio || 1) {
+    const canvas = this.canvas;
+    const area = this.plotArea();
+    if (!context) {
+      canvas.width = Math.round(area.width * scale);
+      canvas.height = Math.round(area.height * scale);
+      context = canvas.getContext("2d");
+    }
+    context.setTransform(scale, 0, 0, scale, 0, 0);
+    context.fillStyle = "#ffffff";
+    context.fillRect(0, 0, area.width, area.height);
+    this.drawFrame(context, area);
+    if (this.curves) {
+      this.visible.forEach((shown, index) => {
+        if (shown) {
+          this.drawCurve(context, area, index);
+        }
+      });
+      this.drawCursor(context, area);
+    }
+  }
+
+  drawFrame(context, area) {
+    context.strokeStyle = "#808080";
+    context.fillStyle = "#000000";
+    context.lineWidth = 1;
+    context.font = "12px sans-serif";
+    context.textAlign = "center";
+    context.textBaseline = "top";
+    const narrow = area.right - area.left < 360;
+    for (let keV = 0; keV <= topEnergyKeV; keV += 10) {
+      const x = Math.round(this.xOf(keV, area)) + 0.5;
+      context.beginPath();
+      context.moveTo(x, area.bottom);
+      context.lineTo(x, area.bottom + 4);
+      context.stroke();
+      if (!narrow || keV % 30 === 0) {
+        context.fillText(String(keV), x, area.bottom + 6);
+      }
+    }
+    context.textAlign = "right";
+    context.textBaseline = "middle";
+    for (let tenths = 0; tenths <= 10; tenths += 2) {
+      const y = Math.round(this.yOf(tenths / 10, area)) + 0.5;
+      context.beginPath();
+      context.moveTo(area.left - 4, y);
+      context.lineTo(area.left, y);
+      context.stroke();
+      context.fillText((tenths / 10).toFixed(1), area.left - 6, y);
+    }
+    context.strokeStyle = "#000000";
+    context.strokeRect(area.left + 0.5, area.top + 0.5, area.right - area.left, area.bottom - area.top);
+    if (this.words) {
+      context.textAlign = "center";
+      context.textBaseline = "bottom";
+      context.fillText(this.words.energy, (area.left + area.right) / 2, area.height - 2);
+      context.save();
+      context.translate(14, (area.top + area.bottom) / 2);
+      context.rotate(-Math.PI / 2);
+      context.textBaseline = "middle";
+      context.fillText(this.words.relative, 0, 0);
+      context.restore();
+    }
+  }
+
+  // A step outline from bin 2 on, as the desktop graph draws it.
+  drawCurve(context, area, index) {
+    const heights = this.heights(index);
+    context.strokeStyle = angleColour(index);
+    context.lineWidth = index === 5 ? 2 : 1.5;
+    context.beginPath();
+    context.moveTo(this.xOf(binWidthKeV * 1.5, area), area.bottom);
+    for (let bin = 2; bin <= heights.length; ++bin) {
+      const y = this.yOf(heights[bin - 1], area);
+      context.lineTo(this.xOf(binWidthKeV * (bin - 0.5), area), y);
+      context.lineTo(this.xOf(binWidthKeV * (bin + 0.5), area), y);
+    }
+    context.stroke();
+  }
+
+  drawCursor(context, area) {
+    const point = this.cursorPoint();
+    if (!point) {
+      return;
+    }
+    const x = this.xOf(binWidthKeV * point.bin, area);
+    context.strokeStyle = "#808080";
+    context.setLineDash([3, 3]);
+    context.beginPath();
+    context.moveTo(x, area.top);
+    context.lineTo(x, area.bottom);
+    context.stroke();
+    context.setLineDash([]);
+    context.fillStyle = angleColour(point.index);
+    context.beginPath();
+    context.arc(x, this.yOf(point.value, area), 4, 0, 2 * Math.PI);
+    context.fill();
+  }
+
+  // The shown curve nearest the cursor's height at the cursor's bin.
+  cursorPoint() {
+    if (this.cursorBin === null || !this.curves) {
+      return null;
+    }
+    let best = null;
+    this.visible.forEach((shown, index) => {
+      if (!shown) {
+        return;
+      }
+      const value = this.heights(index)[this.cursorBin - 1];
+      const distance = Math.abs(value - (this.cursorValue ?? value));
+      if (!best || distance < best.distance) {
+        best = { index, value, distance, bin: this.cursorBin };
+      }
+    });
+    return best;
+  }
+
+  setCursor(bin, value = null) {
+    this.cursorBin = bin;
+    this.cursorValue = value;
+    const point = this.cursorPoint();
+    this.readout.textContent = point && this.words
+      ? this.words.pointer((binWidthKeV * point.bin).toFixed(1), point.value.toFixed(4),
+        this.angleCaptions[point.index])
+      : "";
+    this.draw();
+  }
+
+  pointAt(event) {
+    const area = this.plotArea();
+    const box = this.canvas.getBoundingClientRect();
+    const x = event.clientX - box.left;
+    const y = event.clientY - box.top;
+    if (x < area.left || x > area.right || y < area.top || y > area.bottom) {
+      this.setCursor(null);
+      return;
+    }
+    const keV = topEnergyKeV * (x - area.left) / (area.right - area.left);
+    const bin = Math.min(300, Math.max(2, Math.round(keV / binWidthKeV)));
+    this.setCursor(bin, (area.bottom - y) / (area.bottom - area.top));
+  }
+
+  // Left and right move the cursor by a bin (with Shift by 10 keV), Home and End to the ends.
+  moveCursor(event) {
+    const steps = { ArrowLeft: -1, ArrowRight: 1, Home: -Infinity, End: Infinity };
+    if (!(event.key in steps) || !this.curves) {
+      return;
+    }
+    event.preventDefault();
+    const step = steps[event.key] * (event.shiftKey ? 20 : 1);
+    const from = this.cursorBin ?? 100;
+    this.setCursor(Math.min(300, Math.max(2, from + step)));
+  }
+}

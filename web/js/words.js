@@ -1,0 +1,46 @@
+// The page's own captions, which the desktop program does not have. Everything the desktop
+// program also says comes from its catalogue through the module (translate, captions).
+"use strict";
+
+const pageWords = {
+  ja: {
+    language: "言語",
+    model: "計算式",
+    addFilter: "フィルターを追加",
+    removeFilter: "削除",
+    openFile: "材質ファイルを開く…",
+    noMaterial: "（材質を選択）",
+    openedGroup: "開いたファイル",
+    shippedGroup: "同梱の材質",
+    stale: "表示中の結果は入力欄の条件のものではありません（最後に計算できた条件の結果です）",
+    tableFile: "スペクトル表ファイル保存",
+    graph: "スペクトル",
+    angles: "表示する角度",
+    energy: "エネルギー (keV)",
+    relative: "相対値",
+    pointer: (keV, value, angle) => `${keV} keV：${value}（${angle}）`,
+    matched: (name, mm) => `${name} 付加フィルタを ${mm} mm にしました`,
+    footer: "計算はすべてこのブラウザの中で行われ、何も送信されません。",
+    loadFailed: "計算部を読み込めませんでした。",
+  },
+  en: {
+    language: "Language",
+    model: "Model",
+    addFilter: "Add a filter",
+    removeFilter: "Remove",
+    openFile: "Open a material file…",
+    noMaterial: "(choose a material)",
+    openedGroup: "Files opened",
+    shippedGroup: "Shipped materials",
+    stale: "The results shown are not those of the fields (they are of the last conditions that could be computed)",
+    tableFile: "Save spectrum table file",
+    graph: "Spectra",
+    angles: "Angles shown",
+    energy: "Energy (keV)",
+    relative: "relative",
+    pointer: (keV, value, angle) => `${keV} keV: ${value} (${angle})`,
+    matched: (name, mm) => `Added ${name} set to ${mm} mm`,
+    footer: "Everything is computed in this browser; nothing is sent anywhere.",
+    loadFailed: "The calculator could not be loaded.",
+  },
+};
