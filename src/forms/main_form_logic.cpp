@@ -1,14 +1,16 @@
 #include "main_form_logic.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "graph/graph_frame.h"
+#include "graph/palette.h"
 #include "graph/plot_geometry.h"
 #include "graph/spectrum_curve.h"
 #include "model/file_io.h"
 #include "model/filter_slots.h"
 #include "model/number_format.h"
+#include "model/number_text.h"
+#include "model/physics_constants.h"
 #include "model/spectrum_model.h"
 #include "model/spectrum_table_file.h"
 #include "texts/messages.h"
@@ -295,18 +297,25 @@ std::optional<AluminiumMatch> MainFormLogic::MatchAddedAluminium(std::string_vie
         targetMm, MatchHalfValueLayer({run.Conditions, state_.Attenuation, run.Filters}, targetMm,
                                       AddedFilter::Aluminium)};
     if (const auto* reached = std::get_if<HalfValueLayerReached>(&match.Result)) {
+        // Given back as tubeline-calc prints it, rounded no coarser than the layer allows.
+        const RoundedThickness aluminium =
+            RoundReachedThickness(*reached, [&](const std::string& text) {
+                IrradiationConditions conditions = run.Conditions;
+                conditions.AluminiumFilter = ReadNumberText(text).Value * kMillimetresToCentimetres;
+                const RunOutcome outcome =
+                    ComputeChosenModel({conditions, state_.Attenuation, run.Filters});
+                const auto* trial = std::get_if<ModelRun>(&outcome);
+                return trial ? trial->Quality.HalfValueLayer : std::nullopt;
+            });
         Reset();
-        RestoreRunConditions(*lastRun_, reached->ThicknessMm);
+        RestoreRunConditions(*lastRun_, aluminium.Text);
     }
     return match;
 }
 
-void MainFormLogic::RestoreRunConditions(const CompletedRun& run, double aluminiumMm) {
-    // A micrometre is finer than any filter at hand and than the search's tolerance.
-    constexpr double kMicrometresPerMillimetre = 1000;
+void MainFormLogic::RestoreRunConditions(const CompletedRun& run, const std::string& aluminiumMm) {
     controls_.Fields = run.Fields;
-    controls_.Fields.AluminiumFilter = FormatGeneral(
-        std::round(aluminiumMm * kMicrometresPerMillimetre) / kMicrometresPerMillimetre);
+    controls_.Fields.AluminiumFilter = aluminiumMm;
     state_.Conditions.Rectification = run.Export.Conditions.Rectification;
     state_.Filters = run.Export.Filters;
     for (int slot = 1; slot <= state_.Filters.FilterCount; ++slot) {

@@ -102,7 +102,7 @@ class MainFormLogic : public ExportSource {
     // The frame and every curve drawn, again, in the current mode.
     void RedrawGraph();
     void ShowRun(const ModelRun& run);
-    void RestoreRunConditions(const CompletedRun& run, double aluminiumMm);
+    void RestoreRunConditions(const CompletedRun& run, const std::string& aluminiumMm);
     bool ConditionsLocked() const { return running_ || !States().Fields; }
 
     CalculationState& state_;

@@ -2,13 +2,11 @@
 
 #include <QColor>
 
+#include "export/palette_colours.h"
+
 namespace tubeline {
 
-// The standard 16-colour palette by number, as the curves, the frame and the legend use it.
+// A colour of the palette by number, as the curves, the frame and the legend use it.
 QColor PaletteColour(int number);
-
-inline constexpr int kBlack = 0;
-inline constexpr int kGrey = 8;
-inline constexpr int kWhite = 15;
 
 }  // namespace tubeline

@@ -16,9 +16,6 @@ inline constexpr double kUnitsPerRelative = kPlotBottom - kPlotTop;
 inline constexpr QPointF kPlotTopLeft{kPlotLeft, kPlotTop};
 inline constexpr QPointF kPlotBottomRight{kPlotRight, kPlotBottom};
 
-// Curve colour of each AngleIndex (-10 degrees first), also its legend mark's colour.
-int AngleCurveColour(int angleIndex);
-
 // What a point of the plot stands for: the photon energy across and the relative value upwards.
 struct PlotReading {
     double EnergyKeV = 0;

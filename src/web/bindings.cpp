@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "export/palette_colours.h"
 #include "model/condition_fields.h"
 #include "model/energy_grid.h"
 #include "page_session.h"
@@ -278,6 +279,21 @@ val Defaults(const std::string& model) {
     return object;
 }
 
+// The desktop graph's colours as the page draws with them: each angle's curve, -10 degrees
+// first, and the frame's black, the grid's grey and the background's white.
+val GraphColours() {
+    val angles = val::array();
+    for (int a = 1; a <= kAngleCount; ++a) {
+        angles.call<void>("push", PaletteColourHex(AngleCurveColour(a)));
+    }
+    val colours = val::object();
+    colours.set("angles", angles);
+    colours.set("black", PaletteColourHex(kBlack));
+    colours.set("grey", PaletteColourHex(kGrey));
+    colours.set("white", PaletteColourHex(kWhite));
+    return colours;
+}
+
 }  // namespace
 }  // namespace tubeline
 
@@ -294,4 +310,5 @@ EMSCRIPTEN_BINDINGS(tubeline) {
     emscripten::function("captions", &tubeline::Captions);
     emscripten::function("translate", &tubeline::Translate);
     emscripten::function("defaults", &tubeline::Defaults);
+    emscripten::function("graphColours", &tubeline::GraphColours);
 }

@@ -3,20 +3,16 @@
 // cursor), redrawn at the size of its box.
 "use strict";
 
-// The desktop graph's 16-colour palette, and the palette number of each angle's curve, -10 degrees
-// first (kept in step with src/graph/palette.cpp and plot_geometry.cpp).
-const paletteColours = [
-  "#000000", "#000080", "#008000", "#008080", "#800000", "#800080", "#808000", "#c0c0c0",
-  "#808080", "#0000ff", "#00ff00", "#00ffff", "#ff0000", "#ff00ff", "#ffff00", "#ffffff"];
-const anglePaletteNumbers = [6, 3, 11, 5, 13, 12, 10, 2, 9, 1, 0];
-const angleColour = (index) => paletteColours[anglePaletteNumbers[index]];
 const binWidthKeV = 0.5;
 const topEnergyKeV = 150;
 
 class SpectrumGraph {
-  constructor(canvas, readout) {
+  // colours: the desktop graph's, from the module (graphColours()): each angle's curve, -10
+  // degrees first, and the frame's black, grid grey and background white.
+  constructor(canvas, readout, colours) {
     this.canvas = canvas;
     this.readout = readout;
+    this.colours = colours;
     this.curves = null;
     this.axis = "photon";
     this.visible = Array.from({ length: 11 }, (_, i) => i === 5);
@@ -62,7 +58,7 @@ class SpectrumGraph {
       context = canvas.getContext("2d");
     }
     context.setTransform(scale, 0, 0, scale, 0, 0);
-    context.fillStyle = "#ffffff";
+    context.fillStyle = this.colours.white;
     context.fillRect(0, 0, area.width, area.height);
     this.drawFrame(context, area);
     if (this.curves) {
@@ -76,8 +72,8 @@ class SpectrumGraph {
   }
 
   drawFrame(context, area) {
-    context.strokeStyle = "#808080";
-    context.fillStyle = "#000000";
+    context.strokeStyle = this.colours.grey;
+    context.fillStyle = this.colours.black;
     context.lineWidth = 1;
     context.font = "12px sans-serif";
     context.textAlign = "center";
@@ -103,7 +99,7 @@ class SpectrumGraph {
       context.stroke();
       context.fillText((tenths / 10).toFixed(1), area.left - 6, y);
     }
-    context.strokeStyle = "#000000";
+    context.strokeStyle = this.colours.black;
     context.strokeRect(area.left + 0.5, area.top + 0.5, area.right - area.left, area.bottom - area.top);
     if (this.words) {
       context.textAlign = "center";
@@ -121,7 +117,7 @@ class SpectrumGraph {
   // A step outline from bin 2 on, as the desktop graph draws it.
   drawCurve(context, area, index) {
     const heights = this.heights(index);
-    context.strokeStyle = angleColour(index);
+    context.strokeStyle = this.colours.angles[index];
     context.lineWidth = index === 5 ? 2 : 1.5;
     context.beginPath();
     context.moveTo(this.xOf(binWidthKeV * 1.5, area), area.bottom);
@@ -139,14 +135,14 @@ class SpectrumGraph {
       return;
     }
     const x = this.xOf(binWidthKeV * point.bin, area);
-    context.strokeStyle = "#808080";
+    context.strokeStyle = this.colours.grey;
     context.setLineDash([3, 3]);
     context.beginPath();
     context.moveTo(x, area.top);
     context.lineTo(x, area.bottom);
     context.stroke();
     context.setLineDash([]);
-    context.fillStyle = angleColour(point.index);
+    context.fillStyle = this.colours.angles[point.index];
     context.beginPath();
     context.arc(x, this.yOf(point.value, area), 4, 0, 2 * Math.PI);
     context.fill();

@@ -341,7 +341,7 @@ function buildAngleToggles() {
   page.graph.angleCaptions.forEach((text, index) => {
     const label = document.createElement("label");
     label.className = "angle";
-    label.style.setProperty("--colour", angleColour(index));
+    label.style.setProperty("--colour", page.graph.colours.angles[index]);
     const box_ = document.createElement("input");
     box_.type = "checkbox";
     box_.checked = page.graph.visible[index];
@@ -365,7 +365,7 @@ async function start() {
     $("loading").textContent = pageWords[languageOfBrowser()].loadFailed;
     throw error;
   }
-  page.graph = new SpectrumGraph($("graph"), $("pointer"));
+  page.graph = new SpectrumGraph($("graph"), $("pointer"), page.module.graphColours());
   buildFields();
   const conditions = conditionsFromQuery(location.search) ?? rememberedConditions() ?? {};
   speak(conditions.lang === "ja" || conditions.lang === "en" ? conditions.lang : languageOfBrowser());
