@@ -1,0 +1,17 @@
+cmake_minimum_required(VERSION 3.25)
+# The validation tables the documents show are rows of scripts/validate's pinned output (GOLDEN),
+# so that a changed result cannot leave a page showing the old one. DOCUMENTS is a ;-list.
+file(STRINGS ${GOLDEN} pinned ENCODING UTF-8)
+set(stale "")
+foreach(document IN LISTS DOCUMENTS)
+  file(STRINGS ${document} rows ENCODING UTF-8 REGEX "^\\| (RQR|RQA) [0-9]+ \\||^\\| (Tucker|Birch) \\| (RQR|RQA)")
+  foreach(row IN LISTS rows)
+    if(NOT row IN_LIST pinned)
+      list(APPEND stale "${document}: ${row}")
+    endif()
+  endforeach()
+endforeach()
+if(stale)
+  list(JOIN stale "\n  " text)
+  message(FATAL_ERROR "rows that scripts/validate no longer prints (copy them from ${GOLDEN}):\n  ${text}")
+endif()
