@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "model/attenuation_table_file.h"
+#include "support/image_probe.h"
 #include "support/recording_operator.h"
 #include "support/test_data.h"
 #include "support/widget_lookup.h"
@@ -206,6 +207,26 @@ TEST_F(WindowSession, TheKeyboardAloneChoosesAModelAndCalculates) {
     EXPECT_FALSE(aluminium.isEnabled()) << "computed";
     EXPECT_GT(Find<QLineEdit>(mainWindow, "halfValueLayerField").text().toDouble(),
               before.toDouble());
+}
+
+// Tab reaches each group of options, and the option wears the focus mark as clearly as a button
+// does.
+TEST_F(WindowSession, TheOptionsWearTheFocusMark) {
+    WindowProgram program(messages_, end_, folder_.Path());
+    ASSERT_TRUE(program.Load());
+    Button(program.StartWindow(), "tuckerButton").click();
+    MainForm& mainWindow = program.MainWindow();
+    QApplication::setActiveWindow(&mainWindow);
+    Find<QLineEdit>(mainWindow, "tubeVoltageField").setFocus();
+    std::vector<QString> visited;
+    for (int i = 0; i < 2; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        visited.push_back(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(visited, (std::vector<QString>{"singlePhaseOption", "airKermaOption"}));
+    QWidget& option = *QApplication::focusWidget();
+    const QImage image = option.grab().toImage();
+    EXPECT_GT(testing::CountColour(image, image.rect(), QColor(0x1e, 0x5a, 0xc8)), 50);
 }
 
 TEST_F(WindowSession, InEnglishEveryCaptionFitsAndMessagesFollow) {

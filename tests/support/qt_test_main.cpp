@@ -4,10 +4,15 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <memory>
+
+#include "ui/focus_mark_style.h"
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
+    // The windows' own style, as the program has it.
+    QApplication::setStyle(std::make_unique<tubeline::FocusMarkStyle>().release());
     QCoreApplication::setApplicationName(QStringLiteral("Tubeline"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
