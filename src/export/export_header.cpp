@@ -1,23 +1,12 @@
 #include "export_header.h"
 
+#include "model/condition_names.h"
 #include "model/filter_slots.h"
 #include "model/number_format.h"
 #include "model/physics_constants.h"
 
 namespace tubeline {
 namespace {
-
-std::string RectificationName(RectificationMode rectification) {
-    switch (rectification) {
-        case RectificationMode::ConstantPotential:
-            return "定電圧";
-        case RectificationMode::ThreePhaseTwelvePulse:
-            return "三相12ピーク";
-        case RectificationMode::SinglePhaseFullWave:
-            break;
-    }
-    return "単相全波";
-}
 
 std::string Millimetres(double centimetres) {
     return FormatGeneral(centimetres * kCentimetresToMillimetres);
