@@ -108,7 +108,7 @@ int MatchAndCalculate(const CalculatorArguments& parsed, const AttenuationTable&
         return Fail(err, FailureOf(*refusal));
     }
     const std::variant<MatchedFilter, BeamFailure> match =
-        MatchFilter(*parsed.Match, start, std::get<PreparedBeam>(preparation.Outcome), attenuation);
+        MatchFilter(*parsed.Match, std::get<PreparedBeam>(preparation.Outcome), attenuation);
     if (const auto* failure = std::get_if<BeamFailure>(&match)) {
         return Fail(err, *failure);
     }

@@ -68,7 +68,7 @@ FilterRequest ParseFilterArgument(const std::string& text) {
     return {text.substr(0, colon), text.substr(colon + 1)};
 }
 
-std::variant<AddedFilter, std::filesystem::path> VariedFilter(const std::string& text) {
+VariedFilter VariedFilterNamed(const std::string& text) {
     if (const std::optional<AddedFilter> added = AddedFilterNamed(text)) {
         return *added;
     }
@@ -188,7 +188,7 @@ CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> a
         if (!parsed.Match) {
             throw UsageError("--match-with goes only with --match-hvl");
         }
-        parsed.Match->Varied = VariedFilter(*variedFilter);
+        parsed.Match->Varied = VariedFilterNamed(*variedFilter);
     }
     if (parsed.BatchFile) {
         for (const std::string& option : given) {

@@ -10,6 +10,7 @@
 #include "command_line.h"
 #include "model/beam_request.h"
 #include "model/condition_names.h"
+#include "model/half_value_layer_match.h"
 #include "texts/language.h"
 
 namespace tubeline {
@@ -19,8 +20,7 @@ enum class OutputFormat { Text, Json };
 // --match-hvl MM [--match-with al|cu|FILE].
 struct MatchArguments {
     std::string TargetMm;  // as typed
-    // The added aluminium or copper, or a filter of a material file.
-    std::variant<AddedFilter, std::filesystem::path> Varied = AddedFilter::Aluminium;
+    VariedFilter Varied = AddedFilter::Aluminium;
 };
 
 struct CalculatorArguments {

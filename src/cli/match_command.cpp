@@ -1,7 +1,5 @@
 #include "match_command.h"
 
-#include <utility>
-
 #include "calculator.h"
 #include "model/half_value_layer_match.h"
 #include "texts/messages.h"
@@ -10,23 +8,7 @@ namespace tubeline {
 namespace {
 
 std::string& FieldOf(BeamRequest& beam, AddedFilter filter) {
-    return TextOf(std::get<ConditionTexts>(beam.Conditions), filter == AddedFilter::Aluminium
-                                                                 ? ConditionField::AluminiumFilter
-                                                                 : ConditionField::CopperFilter);
-}
-
-// The first half-value layer of a single run with the varied filter at `thicknessText`.
-std::optional<double> HalfValueLayerWith(const MatchArguments& match, const BeamRequest& start,
-                                         const AttenuationTable& attenuation,
-                                         const std::string& thicknessText) {
-    BeamPreparation preparation = PrepareBeam(WithMatchedFilter(start, match, thicknessText));
-    if (auto* prepared = std::get_if<PreparedBeam>(&preparation.Outcome)) {
-        const auto run = ComputeBeam(std::move(*prepared), attenuation);
-        if (const auto* computed = std::get_if<ComputedBeam>(&run)) {
-            return computed->Run.Quality.HalfValueLayer;
-        }
-    }
-    return std::nullopt;
+    return TextOf(std::get<ConditionTexts>(beam.Conditions), AddedFilterField(filter));
 }
 
 }  // namespace
@@ -39,43 +21,25 @@ BeamRequest WithoutVariedFilter(BeamRequest beam, const MatchArguments& match) {
 }
 
 std::variant<MatchedFilter, BeamFailure> MatchFilter(const MatchArguments& match,
-                                                     const BeamRequest& start,
-                                                     const PreparedBeam& prepared,
+                                                     const PreparedBeam& start,
                                                      const AttenuationTable& attenuation) {
-    const auto failure = [](const HalfValueLayerMatch& found, double targetMm,
-                            const std::string& name) {
-        return BeamFailure{HalfValueLayerMatchMessage(found, targetMm, name), kExitUsageOrRejected};
-    };
     const std::variant<double, HalfValueLayerMatchRefused> target =
         ReadTargetHalfValueLayer(match.TargetMm);
     if (const auto* refused = std::get_if<HalfValueLayerMatchRefused>(&target)) {
-        return failure(*refused, 0, {});
+        return BeamFailure{HalfValueLayerMatchMessage(*refused, 0, {}), kExitUsageOrRejected};
     }
     const double targetMm = std::get<double>(target);
-    const ModelInputs inputs{prepared.Conditions, attenuation, prepared.Filters};
-    std::string name;
-    HalfValueLayerMatch found;
-    if (const auto* added = std::get_if<AddedFilter>(&match.Varied)) {
-        name = AddedFilterSymbol(*added);
-        found = MatchHalfValueLayer(inputs, targetMm, *added);
-    } else {
-        const std::variant<MaterialFile, FilterRefusal> material =
-            ReadFilterMaterial(std::get<std::filesystem::path>(match.Varied));
-        if (const auto* refusal = std::get_if<FilterRefusal>(&material)) {
-            return FailureOf(*refusal);
-        }
-        name = std::get<MaterialFile>(material).Name;
-        found = MatchHalfValueLayer(inputs, targetMm, std::get<MaterialFile>(material));
+    const std::variant<VariedFilterMatch, FilterRefusal> found =
+        MatchVariedFilter({start.Conditions, attenuation, start.Filters}, targetMm, match.Varied);
+    if (const auto* refusal = std::get_if<FilterRefusal>(&found)) {
+        return FailureOf(*refusal);
     }
-    const auto* reached = std::get_if<HalfValueLayerReached>(&found);
-    if (!reached) {
-        return failure(found, targetMm, name);
+    const VariedFilterMatch& matched = std::get<VariedFilterMatch>(found);
+    if (!matched.Rounded) {
+        return BeamFailure{HalfValueLayerMatchMessage(matched.Found, targetMm, matched.FilterName),
+                           kExitUsageOrRejected};
     }
-    RoundedThickness rounded =
-        RoundReachedThickness(*reached, [&](const std::string& thicknessText) {
-            return HalfValueLayerWith(match, start, attenuation, thicknessText);
-        });
-    return MatchedFilter{name, std::move(rounded.Text), rounded.Mm};
+    return MatchedFilter{matched.FilterName, matched.Rounded->Text, matched.Rounded->Mm};
 }
 
 BeamRequest WithMatchedFilter(BeamRequest beam, const MatchArguments& match,

@@ -11,7 +11,7 @@ namespace tubeline {
 // tubeline-calc --match-hvl: the filter thickness that gives the beam the target first
 // half-value layer.
 
-// The thickness is printed as RoundReachedThickness rounds it.
+// The thickness is printed as MatchVariedFilter rounds it.
 
 struct MatchedFilter {
     std::string Name;           // "Al", "Cu" or the material's name
@@ -26,8 +26,7 @@ BeamRequest WithoutVariedFilter(BeamRequest beam, const MatchArguments& match);
 // Searches the thickness on the prepared start beam (the material file of the varied filter read
 // and refused as --filter reads it); a target that is not reached fails with the reason.
 std::variant<MatchedFilter, BeamFailure> MatchFilter(const MatchArguments& match,
-                                                     const BeamRequest& start,
-                                                     const PreparedBeam& prepared,
+                                                     const PreparedBeam& start,
                                                      const AttenuationTable& attenuation);
 
 // The beam with the varied filter at a thickness typed in mm, as a single run takes it.

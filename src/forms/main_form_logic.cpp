@@ -8,9 +8,6 @@
 #include "graph/spectrum_curve.h"
 #include "model/file_io.h"
 #include "model/filter_slots.h"
-#include "model/number_format.h"
-#include "model/number_text.h"
-#include "model/physics_constants.h"
 #include "model/spectrum_model.h"
 #include "model/spectrum_table_file.h"
 #include "texts/messages.h"
@@ -293,22 +290,14 @@ std::optional<AluminiumMatch> MainFormLogic::MatchAddedAluminium(std::string_vie
     }
     const ExportedRun& run = lastRun_->Export;
     const double targetMm = std::get<double>(target);
-    AluminiumMatch match{
-        targetMm, MatchHalfValueLayer({run.Conditions, state_.Attenuation, run.Filters}, targetMm,
-                                      AddedFilter::Aluminium)};
-    if (const auto* reached = std::get_if<HalfValueLayerReached>(&match.Result)) {
+    // An added filter is never refused as a material file is.
+    VariedFilterMatch found = std::get<VariedFilterMatch>(MatchVariedFilter(
+        {run.Conditions, state_.Attenuation, run.Filters}, targetMm, AddedFilter::Aluminium));
+    AluminiumMatch match{targetMm, std::move(found.Found)};
+    if (found.Rounded) {
         // Given back as tubeline-calc prints it, rounded no coarser than the layer allows.
-        const RoundedThickness aluminium =
-            RoundReachedThickness(*reached, [&](const std::string& text) {
-                IrradiationConditions conditions = run.Conditions;
-                conditions.AluminiumFilter = ReadNumberText(text).Value * kMillimetresToCentimetres;
-                const RunOutcome outcome =
-                    ComputeChosenModel({conditions, state_.Attenuation, run.Filters});
-                const auto* trial = std::get_if<ModelRun>(&outcome);
-                return trial ? trial->Quality.HalfValueLayer : std::nullopt;
-            });
         Reset();
-        RestoreRunConditions(*lastRun_, aluminium.Text);
+        RestoreRunConditions(*lastRun_, found.Rounded->Text);
     }
     return match;
 }

@@ -156,6 +156,10 @@ double ValueOf(const ConditionValues& values, ConditionField field) {
     return values.*kValueMembers[static_cast<std::size_t>(field)];
 }
 
+double& ValueOf(ConditionValues& values, ConditionField field) {
+    return values.*kValueMembers[static_cast<std::size_t>(field)];
+}
+
 CheckedValues CheckConditionValues(const ConditionValues& values,
                                    const IrradiationConditions& stored) {
     std::array<FieldReading, kConditionFields.size()> readings;

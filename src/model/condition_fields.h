@@ -58,6 +58,7 @@ inline constexpr std::array kConditionFields{
 std::string& TextOf(ConditionTexts& texts, ConditionField field);
 const std::string& TextOf(const ConditionTexts& texts, ConditionField field);
 double ValueOf(const ConditionValues& values, ConditionField field);
+double& ValueOf(ConditionValues& values, ConditionField field);
 
 // Why the calculate command ran no model.
 struct ConditionRejection {

@@ -81,4 +81,9 @@ std::optional<AddedFilter> AddedFilterNamed(std::string_view name) {
     return std::nullopt;
 }
 
+ConditionField AddedFilterField(AddedFilter filter) {
+    return filter == AddedFilter::Aluminium ? ConditionField::AluminiumFilter
+                                            : ConditionField::CopperFilter;
+}
+
 }  // namespace tubeline

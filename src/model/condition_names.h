@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "calculation_state.h"
+#include "condition_fields.h"
 
 namespace tubeline {
 
@@ -28,5 +29,7 @@ enum class AddedFilter { Aluminium, Copper };
 std::string_view AddedFilterSymbol(AddedFilter filter);
 // "al" or "cu" in any case; nothing for any other name.
 std::optional<AddedFilter> AddedFilterNamed(std::string_view name);
+// The condition field that holds the filter's thickness.
+ConditionField AddedFilterField(AddedFilter filter);
 
 }  // namespace tubeline

@@ -133,6 +133,65 @@ HalfValueLayerMatch Search(TrialRuns& runs, double targetMm, double limitMm) {
     return Refine(runs, targetMm, shortOf, over);
 }
 
+double LimitOf(AddedFilter varied) {
+    return varied == AddedFilter::Aluminium ? kAluminiumMatchLimitMm : kCopperMatchLimitMm;
+}
+
+// Trials with the added aluminium or copper in place of the conditions' own.
+TrialRuns RunsVarying(const ModelInputs& inputs, AddedFilter varied) {
+    if (varied == AddedFilter::Aluminium) {
+        return TrialRuns(inputs, inputs.Filters,
+                         [](double cm, IrradiationConditions& conditions, MaterialFilter&) {
+                             conditions.AluminiumFilter = cm;
+                         });
+    }
+    return TrialRuns(inputs, inputs.Filters,
+                     [](double cm, IrradiationConditions& conditions, MaterialFilter&) {
+                         conditions.CopperFilter = cm;
+                     });
+}
+
+// Trials with a filter of the material in the first free slot; one must be free.
+TrialRuns RunsVarying(const ModelInputs& inputs, const MaterialFile& material) {
+    MaterialFilter filters = inputs.Filters;
+    const int slot = AddFilter(filters, material, 0);
+    return TrialRuns(inputs, std::move(filters),
+                     [slot](double cm, IrradiationConditions&, MaterialFilter& slots) {
+                         slots.FilterThickness[slot] = cm;
+                     });
+}
+
+// A reached thickness rounded as people are given it: the trial at the rounded thickness is the
+// run a program makes with it typed in.
+RoundedThickness Rounded(TrialRuns& runs, const HalfValueLayerReached& reached) {
+    for (int decimals = kMatchedThicknessFewestDecimals;; ++decimals) {
+        const double scale = std::pow(10.0, decimals);
+        const double rounded = std::round(reached.ThicknessMm * scale) / scale;
+        std::string text = FormatGeneral(rounded);
+        if (decimals == kMatchedThicknessMostDecimals) {
+            return {std::move(text), rounded};
+        }
+        const std::optional<double> layer = runs.Run(rounded).Layer();
+        if (layer &&
+            std::fabs(*layer - *reached.Figures.HalfValueLayerMm) <= kMatchedThicknessRoundingMm) {
+            return {std::move(text), rounded};
+        }
+    }
+}
+
+// The search for either kind of varied filter, and the rounding of a reached thickness.
+template <typename Varied>
+VariedFilterMatch MatchAndRound(const ModelInputs& inputs, double targetMm, const Varied& varied,
+                                std::string filterName) {
+    VariedFilterMatch match{std::move(filterName), MatchHalfValueLayer(inputs, targetMm, varied),
+                            std::nullopt};
+    if (const auto* reached = std::get_if<HalfValueLayerReached>(&match.Found)) {
+        TrialRuns runs = RunsVarying(inputs, varied);
+        match.Rounded = Rounded(runs, *reached);
+    }
+    return match;
+}
+
 }  // namespace
 
 std::variant<double, HalfValueLayerMatchRefused> ReadTargetHalfValueLayer(std::string_view text) {
@@ -150,18 +209,8 @@ std::variant<double, HalfValueLayerMatchRefused> ReadTargetHalfValueLayer(std::s
 
 HalfValueLayerMatch MatchHalfValueLayer(const ModelInputs& inputs, double targetMm,
                                         AddedFilter varied) {
-    if (varied == AddedFilter::Aluminium) {
-        TrialRuns runs(inputs, inputs.Filters,
-                       [](double cm, IrradiationConditions& conditions, MaterialFilter&) {
-                           conditions.AluminiumFilter = cm;
-                       });
-        return Search(runs, targetMm, kAluminiumMatchLimitMm);
-    }
-    TrialRuns runs(inputs, inputs.Filters,
-                   [](double cm, IrradiationConditions& conditions, MaterialFilter&) {
-                       conditions.CopperFilter = cm;
-                   });
-    return Search(runs, targetMm, kCopperMatchLimitMm);
+    TrialRuns runs = RunsVarying(inputs, varied);
+    return Search(runs, targetMm, LimitOf(varied));
 }
 
 HalfValueLayerMatch MatchHalfValueLayer(const ModelInputs& inputs, double targetMm,
@@ -169,30 +218,23 @@ HalfValueLayerMatch MatchHalfValueLayer(const ModelInputs& inputs, double target
     if (inputs.Filters.FilterCount >= kFilterSlotCount) {
         return Refused{Refused::NoFreeSlot{}};
     }
-    MaterialFilter filters = inputs.Filters;
-    const int slot = AddFilter(filters, material, 0);
-    TrialRuns runs(inputs, std::move(filters),
-                   [slot](double cm, IrradiationConditions&, MaterialFilter& slots) {
-                       slots.FilterThickness[slot] = cm;
-                   });
+    TrialRuns runs = RunsVarying(inputs, material);
     return Search(runs, targetMm, kMaterialMatchLimitMm);
 }
 
-RoundedThickness RoundReachedThickness(const HalfValueLayerReached& reached,
-                                       const HalfValueLayerAtThickness& layerAt) {
-    for (int decimals = kMatchedThicknessFewestDecimals;; ++decimals) {
-        const double scale = std::pow(10.0, decimals);
-        const double rounded = std::round(reached.ThicknessMm * scale) / scale;
-        std::string text = FormatGeneral(rounded);
-        if (decimals == kMatchedThicknessMostDecimals) {
-            return {std::move(text), rounded};
-        }
-        const std::optional<double> layer = layerAt(text);
-        if (layer &&
-            std::fabs(*layer - *reached.Figures.HalfValueLayerMm) <= kMatchedThicknessRoundingMm) {
-            return {std::move(text), rounded};
-        }
+std::variant<VariedFilterMatch, FilterRefusal> MatchVariedFilter(const ModelInputs& inputs,
+                                                                 double targetMm,
+                                                                 const VariedFilter& varied) {
+    if (const auto* added = std::get_if<AddedFilter>(&varied)) {
+        return MatchAndRound(inputs, targetMm, *added, std::string(AddedFilterSymbol(*added)));
     }
+    std::variant<MaterialFile, FilterRefusal> read =
+        ReadFilterMaterial(std::get<std::filesystem::path>(varied));
+    if (const auto* refusal = std::get_if<FilterRefusal>(&read)) {
+        return *refusal;
+    }
+    const MaterialFile& material = std::get<MaterialFile>(read);
+    return MatchAndRound(inputs, targetMm, material, material.Name);
 }
 
 }  // namespace tubeline

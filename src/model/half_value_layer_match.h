@@ -1,6 +1,6 @@
 #pragma once
 
-#include <functional>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,6 +8,7 @@
 
 #include "beam_quality_figures.h"
 #include "condition_names.h"
+#include "filter_slots.h"
 #include "material_file_reader.h"
 #include "spectrum_pipeline.h"
 #include "spectrum_refusal.h"
@@ -88,14 +89,24 @@ struct RoundedThickness {
     double Mm = 0;
 };
 
-// The first half-value layer (mm Al) of a run with the varied filter at a thickness typed in mm;
-// nothing when that run is refused.
-using HalfValueLayerAtThickness = std::function<std::optional<double>(const std::string&)>;
+// The filter a match varies: the added aluminium or copper of the conditions, or a filter of a
+// material file put after the conditions' own.
+using VariedFilter = std::variant<AddedFilter, std::filesystem::path>;
 
-// The fewest decimals, from kMatchedThicknessFewestDecimals up to
-// kMatchedThicknessMostDecimals, that keep the layer at the rounded thickness within
-// kMatchedThicknessRoundingMm of the reached one.
-RoundedThickness RoundReachedThickness(const HalfValueLayerReached& reached,
-                                       const HalfValueLayerAtThickness& layerAt);
+// What matching a varied filter found.
+struct VariedFilterMatch {
+    std::string FilterName;  // "Al", "Cu" or the material's name, as messages name the filter
+    HalfValueLayerMatch Found;
+    // For a reached target, the thickness rounded to the fewest decimals, from
+    // kMatchedThicknessFewestDecimals up to kMatchedThicknessMostDecimals, that keep the layer of
+    // a run at the rounded thickness within kMatchedThicknessRoundingMm of the reached one.
+    std::optional<RoundedThickness> Rounded;
+};
+
+// The match of every program: a material file is read and refused as a filter's is, then the
+// thickness is searched and a reached one rounded.
+std::variant<VariedFilterMatch, FilterRefusal> MatchVariedFilter(const ModelInputs& inputs,
+                                                                 double targetMm,
+                                                                 const VariedFilter& varied);
 
 }  // namespace tubeline

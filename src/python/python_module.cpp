@@ -45,7 +45,7 @@ py::object Compute(const ConditionArguments& arguments) {
     return py::cast(ResultOf(run));
 }
 
-MatchedFilter MatchedFilterOf(const py::object& matchWith, const std::filesystem::path& data) {
+VariedFilter MatchedFilterOf(const py::object& matchWith, const std::filesystem::path& data) {
     if (py::isinstance<py::str>(matchWith)) {
         if (const std::optional<AddedFilter> added =
                 AddedFilterNamed(matchWith.cast<std::string>())) {
@@ -58,7 +58,7 @@ MatchedFilter MatchedFilterOf(const py::object& matchWith, const std::filesystem
 py::object Match(Argument targetMmAl, Argument matchWith, const ConditionArguments& arguments) {
     const double target = NumberOf(targetMmAl, "target_mm_al");
     const ScriptedConditions request = ReadConditions(arguments);
-    const MatchedFilter varied = MatchedFilterOf(matchWith, request.DataFolder);
+    const VariedFilter varied = MatchedFilterOf(matchWith, request.DataFolder);
     ScriptedOutcome<ScriptedMatch> outcome;
     {
         py::gil_scoped_release release;

@@ -78,45 +78,33 @@ ScriptedOutcome<Result> Unfinished(const ScriptedOutcome<Other>& outcome) {
     return std::get<ScriptedFileProblem>(outcome);
 }
 
-// The thickness of a reached target; the window's words for any other outcome, which names the
-// varied filter as the operator knows it.
-ScriptedOutcome<double> Answer(const HalfValueLayerMatch& match, double targetMmAl,
-                               std::string_view variedFilter) {
-    if (const auto* reached = std::get_if<HalfValueLayerReached>(&match)) {
-        return reached->ThicknessMm;
-    }
-    return ScriptedRejection{HalfValueLayerMatchMessage(match, targetMmAl, variedFilter)};
-}
-
 // The request with the matched filter at its thickness: in place of the added aluminium or
 // copper, or after the request's filters.
-ScriptedConditions WithMatchedFilter(ScriptedConditions request, const MatchedFilter& varied,
+ScriptedConditions WithMatchedFilter(ScriptedConditions request, const VariedFilter& varied,
                                      double thicknessMm) {
     if (const auto* added = std::get_if<AddedFilter>(&varied)) {
-        (*added == AddedFilter::Aluminium ? request.Values.AluminiumFilterMm
-                                          : request.Values.CopperFilterMm) = thicknessMm;
+        ValueOf(request.Values, AddedFilterField(*added)) = thicknessMm;
     } else {
         request.Filters.push_back({std::get<std::filesystem::path>(varied), thicknessMm});
     }
     return request;
 }
 
-// The varied thickness that reaches the target, or why none does.
+// The varied thickness that reaches the target, or why none does in the window's words, which
+// name the varied filter as the operator knows it.
 ScriptedOutcome<double> MatchedThickness(const PreparedBeam& beam,
                                          const AttenuationTable& attenuation, double targetMmAl,
-                                         const MatchedFilter& varied) {
-    const ModelInputs inputs{beam.Conditions, attenuation, beam.Filters};
-    if (const auto* added = std::get_if<AddedFilter>(&varied)) {
-        return Answer(MatchHalfValueLayer(inputs, targetMmAl, *added), targetMmAl,
-                      AddedFilterSymbol(*added));
+                                         const VariedFilter& varied) {
+    const std::variant<VariedFilterMatch, FilterRefusal> match =
+        MatchVariedFilter({beam.Conditions, attenuation, beam.Filters}, targetMmAl, varied);
+    if (const auto* refusal = std::get_if<FilterRefusal>(&match)) {
+        return Lifted<double>(RefusalOf(BeamRefusal{*refusal}));
     }
-    MaterialFile material;
-    try {
-        material = LoadMaterialFile(std::get<std::filesystem::path>(varied));
-    } catch (const MaterialFileError& error) {
-        return FileProblemOf(error.Problem());
+    const VariedFilterMatch& found = std::get<VariedFilterMatch>(match);
+    if (const auto* reached = std::get_if<HalfValueLayerReached>(&found.Found)) {
+        return reached->ThicknessMm;
     }
-    return Answer(MatchHalfValueLayer(inputs, targetMmAl, material), targetMmAl, material.Name);
+    return ScriptedRejection{HalfValueLayerMatchMessage(found.Found, targetMmAl, found.FilterName)};
 }
 
 }  // namespace
@@ -163,7 +151,7 @@ ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedConditions& request) {
 }
 
 ScriptedOutcome<ScriptedMatch> MatchScripted(const ScriptedConditions& request, double targetMmAl,
-                                             const MatchedFilter& varied) {
+                                             const VariedFilter& varied) {
     auto loaded = LoadScriptedAttenuation(request.DataFolder);
     if (auto* problem = std::get_if<ScriptedFileProblem>(&loaded)) {
         return std::move(*problem);

@@ -71,9 +71,6 @@ ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedConditions& request);
 ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedConditions& request,
                                          const AttenuationTable& attenuation);
 
-// The added aluminium or copper, or a filter of a material file put into the first free slot.
-using MatchedFilter = std::variant<AddedFilter, std::filesystem::path>;
-
 // A reached target: the thickness of the matched filter and the run of the beam with it.
 struct ScriptedMatch {
     double ThicknessMm = 0;
@@ -84,6 +81,6 @@ struct ScriptedMatch {
 // half-value layer (mm Al), and that beam; every outcome other than a reached target is a
 // rejection. The tube voltage's correction is the run's.
 ScriptedOutcome<ScriptedMatch> MatchScripted(const ScriptedConditions& request, double targetMmAl,
-                                             const MatchedFilter& varied);
+                                             const VariedFilter& varied);
 
 }  // namespace tubeline

@@ -17,12 +17,6 @@ bool IsMaterialFile(const std::filesystem::path& path) {
     return path.extension() == ".ele" || path.extension() == ".mix";
 }
 
-std::string& AddedFilterText(BeamRequest& request, AddedFilter filter) {
-    return TextOf(std::get<ConditionTexts>(request.Conditions),
-                  filter == AddedFilter::Aluminium ? ConditionField::AluminiumFilter
-                                                   : ConditionField::CopperFilter);
-}
-
 // The filter row that a filter refusal of `request` belongs to: the first whose filters up to
 // it are refused.
 int RefusedFilterIndex(const BeamRequest& request) {
@@ -138,33 +132,21 @@ std::variant<std::string, PageRefusal> PageSession::Match(const BeamRequest& req
         return PageRefusal{targetPlace, HalfValueLayerMatchMessage(*refused, 0, {})};
     }
     BeamRequest start = request;
-    AddedFilterText(start, varied) = "0";
+    TextOf(std::get<ConditionTexts>(start.Conditions), AddedFilterField(varied)) = "0";
     const BeamPreparation preparation = PrepareBeam(start);
     if (const auto* refusal = std::get_if<BeamRefusal>(&preparation.Outcome)) {
         return RefusalOf(start, *refusal);
     }
     const PreparedBeam& prepared = std::get<PreparedBeam>(preparation.Outcome);
     const double targetMm = std::get<double>(target);
-    const HalfValueLayerMatch found = MatchHalfValueLayer(
-        {prepared.Conditions, attenuation_, prepared.Filters}, targetMm, varied);
-    const auto* reached = std::get_if<HalfValueLayerReached>(&found);
-    if (!reached) {
+    // An added filter is never refused as a material file is.
+    const VariedFilterMatch match = std::get<VariedFilterMatch>(
+        MatchVariedFilter({prepared.Conditions, attenuation_, prepared.Filters}, targetMm, varied));
+    if (!match.Rounded) {
         return PageRefusal{targetPlace,
-                           HalfValueLayerMatchMessage(found, targetMm, AddedFilterSymbol(varied))};
+                           HalfValueLayerMatchMessage(match.Found, targetMm, match.FilterName)};
     }
-    const auto layerAt = [&](const std::string& thicknessText) -> std::optional<double> {
-        BeamRequest trial = start;
-        AddedFilterText(trial, varied) = thicknessText;
-        BeamPreparation trialPreparation = PrepareBeam(trial);
-        if (auto* beam = std::get_if<PreparedBeam>(&trialPreparation.Outcome)) {
-            const auto run = ComputeBeam(std::move(*beam), attenuation_);
-            if (const auto* computed = std::get_if<ComputedBeam>(&run)) {
-                return computed->Run.Quality.HalfValueLayer;
-            }
-        }
-        return std::nullopt;
-    };
-    return RoundReachedThickness(*reached, layerAt).Text;
+    return match.Rounded->Text;
 }
 
 }  // namespace tubeline
