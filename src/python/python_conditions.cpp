@@ -1,7 +1,5 @@
 #include "python_conditions.h"
 
-#include <pybind11/stl/filesystem.h>
-
 #include <cmath>
 #include <optional>
 
@@ -26,6 +24,20 @@ bool IsRealNumber(const py::handle& value) {
     }
     // NumPy registers its integer and floating types as numbers.Real; its bool_ is none.
     return py::isinstance(value, py::module_::import("numbers").attr("Real"));
+}
+
+// The file system's bytes of a str, bytes or os.PathLike, or nothing for any other type. Only
+// os.fsencode's TypeError means "not a path": an exception raised inside a __fspath__
+// (KeyboardInterrupt from Ctrl-C among them) goes on to the caller.
+std::optional<std::string> PathTextOf(const py::handle& value) {
+    try {
+        return py::module_::import("os").attr("fsencode")(value).cast<std::string>();
+    } catch (py::error_already_set& error) {
+        if (!error.matches(PyExc_TypeError)) {
+            throw;
+        }
+        return std::nullopt;
+    }
 }
 
 SpectrumModel ModelOf(const py::handle& value) {
@@ -81,20 +93,17 @@ std::vector<ScriptedFilter> FiltersOf(const py::handle& filters,
 
 std::filesystem::path MaterialFileOf(const py::handle& material,
                                      const std::filesystem::path& dataFolder) {
-    const py::object path = py::isinstance<py::str>(material)
-                                ? py::reinterpret_borrow<py::object>(material)
-                                : py::module_::import("os").attr("fspath")(material);
-    if (!py::isinstance<py::str>(path)) {
+    const std::optional<std::string> name = PathTextOf(material);
+    if (!name) {
         throw py::type_error(
             "a filter's material is a name of materials(), a str or a path, "
             "not " +
             TypeName(material));
     }
-    const std::string name = path.cast<std::string>();
-    if (const auto found = FindMaterialFile(name, MaterialFoldersBeside(dataFolder))) {
+    if (const auto found = FindMaterialFile(*name, MaterialFoldersBeside(dataFolder))) {
         return *found;
     }
-    return name;
+    return *name;
 }
 
 double NumberOf(const py::handle& value, const std::string& name) {
@@ -160,12 +169,12 @@ ScriptedConditions ReadConditions(const ConditionArguments& arguments) {
 
 std::filesystem::path DataFolderOf(const py::handle& dataDir) {
     if (!dataDir.is_none()) {
-        try {
-            return dataDir.cast<std::filesystem::path>();
-        } catch (const py::cast_error&) {
+        const std::optional<std::string> folder = PathTextOf(dataDir);
+        if (!folder) {
             throw py::type_error("data_dir must be a str, a path or None, not " +
                                  TypeName(dataDir));
         }
+        return *folder;
     }
     static const std::filesystem::path package =
         std::filesystem::path(py::module_::import("tubeline").attr("__file__").cast<std::string>())

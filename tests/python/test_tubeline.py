@@ -152,9 +152,21 @@ def test_the_module_speaks_the_language_of_the_locale_at_import():
 def test_wrong_python_arguments_are_type_and_value_errors():
     for arguments in (dict(kv="120kV"), dict(kv=True), dict(al=np.bool_(True)),
                       dict(rectification="1"), dict(model=1), dict(filters=[("Pb",)]),
-                      dict(filters=[("Pb", "1")])):
+                      dict(filters=[("Pb", "1")]), dict(filters=[(1, 1)])):
         with pytest.raises(TypeError):
             tubeline.compute(**arguments, data_dir=DATA)
+    with pytest.raises(TypeError, match="data_dir must be"):
+        tubeline.compute(data_dir=1)
+
+    # Ctrl-C arriving while a path is read must stop the run, not be taken for a wrong type.
+    class Interrupted:
+        def __fspath__(self):
+            raise KeyboardInterrupt
+
+    with pytest.raises(KeyboardInterrupt):
+        tubeline.compute(data_dir=Interrupted())
+    with pytest.raises(KeyboardInterrupt):
+        tubeline.compute(filters=[(Interrupted(), 1)], data_dir=DATA)
     for arguments in (dict(rectification=4), dict(rectification=1.5), dict(model="kramers")):
         with pytest.raises(ValueError):
             tubeline.compute(**arguments, data_dir=DATA)
