@@ -166,16 +166,11 @@ RowResult ComputeRow(const RowArguments& row, const AttenuationTable& attenuatio
     if (const auto* error = std::get_if<std::string>(&row)) {
         return {std::nullopt, *error};
     }
-    BeamPreparation preparation = PrepareBeam(std::get<BeamRequest>(row), read);
-    if (const auto* refusal = std::get_if<BeamRefusal>(&preparation.Outcome)) {
+    const BeamRun run = RunBeam(std::get<BeamRequest>(row), attenuation, read);
+    if (const auto* refusal = std::get_if<BeamRefusal>(&run.Outcome)) {
         return {std::nullopt, BeamRefusalMessage(*refusal)};
     }
-    const std::variant<ComputedBeam, BeamRefusal> run =
-        ComputeBeam(std::get<PreparedBeam>(std::move(preparation.Outcome)), attenuation);
-    if (const auto* refusal = std::get_if<BeamRefusal>(&run)) {
-        return {std::nullopt, BeamRefusalMessage(*refusal)};
-    }
-    const ModelRun& computed = std::get<ComputedBeam>(run).Run;
+    const ModelRun& computed = std::get<ComputedBeam>(run.Outcome).Run;
     return {ComputeBeamQualityFigures(computed.Spectra->CentralSpectrum, attenuation), {}};
 }
 

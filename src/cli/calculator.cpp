@@ -34,9 +34,9 @@ int Fail(std::ostream& err, const BeamFailure& failure) {
     return failure.ExitCode;
 }
 
-void ReportCorrection(std::ostream& err, const BeamPreparation& preparation) {
-    if (preparation.CorrectedTubeVoltageKv) {
-        Report(err, TubeVoltageCorrectedMessage(*preparation.CorrectedTubeVoltageKv));
+void ReportCorrection(std::ostream& err, const std::optional<double>& correctedTubeVoltageKv) {
+    if (correctedTubeVoltageKv) {
+        Report(err, TubeVoltageCorrectedMessage(*correctedTubeVoltageKv));
     }
 }
 
@@ -64,19 +64,14 @@ void PrintResults(const CalculatorArguments& parsed, const BeamRequest& beam,
 int CalculateBeam(const CalculatorArguments& parsed, const BeamRequest& beam,
                   const AttenuationTable& attenuation, const std::optional<MatchedFilter>& matched,
                   std::ostream& out, std::ostream& err) {
-    BeamPreparation preparation = PrepareBeam(beam);
+    const BeamRun run = RunBeam(beam, attenuation);
     if (!matched) {
-        ReportCorrection(err, preparation);
+        ReportCorrection(err, run.CorrectedTubeVoltageKv);
     }
-    if (const auto* refusal = std::get_if<BeamRefusal>(&preparation.Outcome)) {
+    if (const auto* refusal = std::get_if<BeamRefusal>(&run.Outcome)) {
         return Fail(err, FailureOf(*refusal));
     }
-    const std::variant<ComputedBeam, BeamRefusal> run =
-        ComputeBeam(std::get<PreparedBeam>(std::move(preparation.Outcome)), attenuation);
-    if (const auto* refusal = std::get_if<BeamRefusal>(&run)) {
-        return Fail(err, FailureOf(*refusal));
-    }
-    const ComputedBeam& computed = std::get<ComputedBeam>(run);
+    const ComputedBeam& computed = std::get<ComputedBeam>(run.Outcome);
     PrintResults(parsed, beam, computed, attenuation, matched, out);
     if (parsed.TableFile) {
         try {
@@ -103,7 +98,7 @@ int MatchAndCalculate(const CalculatorArguments& parsed, const AttenuationTable&
                       std::ostream& out, std::ostream& err) {
     const BeamRequest start = WithoutVariedFilter(parsed.Beam, *parsed.Match);
     const BeamPreparation preparation = PrepareBeam(start);
-    ReportCorrection(err, preparation);
+    ReportCorrection(err, preparation.CorrectedTubeVoltageKv);
     if (const auto* refusal = std::get_if<BeamRefusal>(&preparation.Outcome)) {
         return Fail(err, FailureOf(*refusal));
     }

@@ -38,7 +38,7 @@ BeamPreparation PrepareBeam(const BeamRequest& request, const MaterialReader& re
         const std::variant<double, FilterRefusal> added =
             AddRequestedFilter(beam.Filters, filter, read);
         if (const auto* refusal = std::get_if<FilterRefusal>(&added)) {
-            return {std::nullopt, *refusal};
+            return {std::nullopt, *refusal, beam.FilterThicknessesMm.size()};
         }
         beam.FilterThicknessesMm.push_back(std::get<double>(added));
     }
@@ -55,13 +55,20 @@ BeamPreparation PrepareBeam(const BeamRequest& request, const MaterialReader& re
     return {corrected, std::move(beam)};
 }
 
-std::variant<ComputedBeam, BeamRefusal> ComputeBeam(PreparedBeam beam,
-                                                    const AttenuationTable& attenuation) {
+BeamRun RunBeam(const BeamRequest& request, const AttenuationTable& attenuation,
+                const MaterialReader& read) {
+    BeamPreparation preparation = PrepareBeam(request, read);
+    if (auto* refusal = std::get_if<BeamRefusal>(&preparation.Outcome)) {
+        return {preparation.CorrectedTubeVoltageKv, std::move(*refusal),
+                preparation.RefusedFilterSlot};
+    }
+    PreparedBeam& beam = std::get<PreparedBeam>(preparation.Outcome);
     RunOutcome run = ComputeChosenModel({beam.Conditions, attenuation, beam.Filters});
     if (const auto* refusal = std::get_if<RunRefusal>(&run)) {
-        return *refusal;
+        return {preparation.CorrectedTubeVoltageKv, *refusal};
     }
-    return ComputedBeam{std::move(beam), std::get<ModelRun>(std::move(run))};
+    return {preparation.CorrectedTubeVoltageKv,
+            ComputedBeam{std::move(beam), std::get<ModelRun>(std::move(run))}};
 }
 
 }  // namespace tubeline

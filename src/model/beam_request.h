@@ -46,6 +46,8 @@ struct BeamPreparation {
     // the beam.
     std::optional<double> CorrectedTubeVoltageKv;
     std::variant<PreparedBeam, BeamRefusal> Outcome;
+    // On a FilterRefusal, the slot (from 0) of the filter refused.
+    std::size_t RefusedFilterSlot = 0;
 };
 
 // Adds the filters (their files read by `read`) and then checks the conditions, as a window
@@ -59,7 +61,14 @@ struct ComputedBeam {
     ModelRun Run;
 };
 
-std::variant<ComputedBeam, BeamRefusal> ComputeBeam(PreparedBeam beam,
-                                                    const AttenuationTable& attenuation);
+// A request prepared and, when nothing refused it, computed: every calculate command.
+struct BeamRun {
+    std::optional<double> CorrectedTubeVoltageKv;  // as BeamPreparation's
+    std::variant<ComputedBeam, BeamRefusal> Outcome;
+    std::size_t RefusedFilterSlot = 0;  // as BeamPreparation's
+};
+
+BeamRun RunBeam(const BeamRequest& request, const AttenuationTable& attenuation,
+                const MaterialReader& read = LoadMaterialFile);
 
 }  // namespace tubeline

@@ -122,20 +122,15 @@ std::variant<AttenuationTable, ScriptedFileProblem> LoadScriptedAttenuation(
 
 ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedConditions& request,
                                          const AttenuationTable& attenuation) {
-    BeamPreparation preparation = PrepareBeam(RequestOf(request));
-    if (const auto* refusal = std::get_if<BeamRefusal>(&preparation.Outcome)) {
+    BeamRun run = RunBeam(RequestOf(request), attenuation);
+    if (const auto* refusal = std::get_if<BeamRefusal>(&run.Outcome)) {
         return Lifted<ScriptedRun>(RefusalOf(*refusal));
     }
-    std::variant<ComputedBeam, BeamRefusal> run =
-        ComputeBeam(std::get<PreparedBeam>(std::move(preparation.Outcome)), attenuation);
-    if (const auto* refusal = std::get_if<BeamRefusal>(&run)) {
-        return Lifted<ScriptedRun>(RefusalOf(*refusal));
-    }
-    ComputedBeam& computed = std::get<ComputedBeam>(run);
+    ComputedBeam& computed = std::get<ComputedBeam>(run.Outcome);
     ScriptedConditions used = request;
     used.Values = computed.Beam.Values;
     return ScriptedRun{std::move(used),
-                       preparation.CorrectedTubeVoltageKv,
+                       run.CorrectedTubeVoltageKv,
                        computed.Run.Spectra,
                        ComputeAngleFigures(*computed.Run.Spectra, attenuation),
                        ResultTexts(computed.Run.Quality),

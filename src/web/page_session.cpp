@@ -1,11 +1,11 @@
 #include "page_session.h"
 
-#include <algorithm>
 #include <fstream>
 
 #include "export/spectrum_export.h"
 #include "model/attenuation_table_file.h"
 #include "model/half_value_layer_match.h"
+#include "model/material_folders.h"
 #include "texts/material_names.h"
 #include "texts/messages.h"
 #include "texts/result_texts.h"
@@ -13,31 +13,13 @@
 namespace tubeline {
 namespace {
 
-bool IsMaterialFile(const std::filesystem::path& path) {
-    return path.extension() == ".ele" || path.extension() == ".mix";
-}
-
-// The filter row that a filter refusal of `request` belongs to: the first whose filters up to
-// it are refused.
-int RefusedFilterIndex(const BeamRequest& request) {
-    BeamRequest prefix = request;
-    for (std::size_t count = 1; count <= request.Filters.size(); ++count) {
-        prefix.Filters.assign(request.Filters.begin(), request.Filters.begin() + count);
-        const BeamPreparation preparation = PrepareBeam(prefix);
-        if (const auto* refusal = std::get_if<BeamRefusal>(&preparation.Outcome);
-            refusal && std::holds_alternative<FilterRefusal>(*refusal)) {
-            return static_cast<int>(count - 1);
-        }
-    }
-    return 0;
-}
-
-PageRefusal RefusalOf(const BeamRequest& request, const BeamRefusal& refusal) {
+PageRefusal RefusalOf(const BeamRefusal& refusal, std::size_t refusedFilterSlot) {
     PagePlace place;
     if (const auto* condition = std::get_if<ConditionRejection>(&refusal)) {
         place = {PagePlace::Kind::Condition, condition->Field, 0};
     } else if (std::holds_alternative<FilterRefusal>(refusal)) {
-        place = {PagePlace::Kind::Filter, ConditionField::TubeVoltage, RefusedFilterIndex(request)};
+        place = {PagePlace::Kind::Filter, ConditionField::TubeVoltage,
+                 static_cast<int>(refusedFilterSlot)};
     }
     return {place, BeamRefusalMessage(refusal)};
 }
@@ -53,14 +35,9 @@ PageSession::PageSession(std::filesystem::path dataFolder, std::filesystem::path
 
 std::vector<PageMaterial> PageSession::ShippedMaterials() const {
     std::vector<PageMaterial> materials;
-    for (const auto& entry : std::filesystem::directory_iterator(dataFolder_)) {
-        if (IsMaterialFile(entry.path())) {
-            materials.push_back(
-                {entry.path().string(), MaterialDisplayName(ReadMaterialName(entry.path()))});
-        }
+    for (const std::filesystem::path& file : ListMaterialFiles({dataFolder_})) {
+        materials.push_back({file.string(), MaterialDisplayName(ReadMaterialName(file))});
     }
-    std::sort(materials.begin(), materials.end(),
-              [](const PageMaterial& a, const PageMaterial& b) { return a.File < b.File; });
     return materials;
 }
 
@@ -78,20 +55,15 @@ std::variant<PageMaterial, std::string> PageSession::OpenMaterialFile(
 }
 
 std::variant<PageResult, PageRefusal> PageSession::Calculate(const BeamRequest& request) {
-    BeamPreparation preparation = PrepareBeam(request);
-    if (const auto* refusal = std::get_if<BeamRefusal>(&preparation.Outcome)) {
-        return RefusalOf(request, *refusal);
+    BeamRun run = RunBeam(request, attenuation_);
+    if (const auto* refusal = std::get_if<BeamRefusal>(&run.Outcome)) {
+        return RefusalOf(*refusal, run.RefusedFilterSlot);
     }
-    std::variant<ComputedBeam, BeamRefusal> run =
-        ComputeBeam(std::get<PreparedBeam>(std::move(preparation.Outcome)), attenuation_);
-    if (const auto* refusal = std::get_if<BeamRefusal>(&run)) {
-        return RefusalOf(request, *refusal);
-    }
-    lastRun_ = std::get<ComputedBeam>(std::move(run));
+    lastRun_ = std::get<ComputedBeam>(std::move(run.Outcome));
     const BeamQualityTexts texts = ResultTexts(lastRun_->Run.Quality);
     PageResult result{HalfValueLayerLine(texts), FluencePerExposureLine(texts), std::nullopt};
-    if (preparation.CorrectedTubeVoltageKv) {
-        result.TubeVoltageNote = TubeVoltageCorrectedMessage(*preparation.CorrectedTubeVoltageKv);
+    if (run.CorrectedTubeVoltageKv) {
+        result.TubeVoltageNote = TubeVoltageCorrectedMessage(*run.CorrectedTubeVoltageKv);
     }
     return result;
 }
@@ -135,7 +107,7 @@ std::variant<std::string, PageRefusal> PageSession::Match(const BeamRequest& req
     TextOf(std::get<ConditionTexts>(start.Conditions), AddedFilterField(varied)) = "0";
     const BeamPreparation preparation = PrepareBeam(start);
     if (const auto* refusal = std::get_if<BeamRefusal>(&preparation.Outcome)) {
-        return RefusalOf(start, *refusal);
+        return RefusalOf(*refusal, preparation.RefusedFilterSlot);
     }
     const PreparedBeam& prepared = std::get<PreparedBeam>(preparation.Outcome);
     const double targetMm = std::get<double>(target);

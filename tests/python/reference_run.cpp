@@ -20,14 +20,8 @@ int main(int argc, char** argv) {
     const CalculatorArguments parsed = ParseCalculatorArguments(words);
     const AttenuationTable attenuation =
         LoadAttenuationTable(parsed.DataFolder.value_or(".") / kAttenuationTableFileName);
-    BeamPreparation preparation = PrepareBeam(parsed.Beam);
-    auto* prepared = std::get_if<PreparedBeam>(&preparation.Outcome);
-    if (prepared == nullptr) {
-        return 2;
-    }
-    const std::variant<ComputedBeam, BeamRefusal> run =
-        ComputeBeam(std::move(*prepared), attenuation);
-    const auto* computed = std::get_if<ComputedBeam>(&run);
+    const BeamRun run = RunBeam(parsed.Beam, attenuation);
+    const auto* computed = std::get_if<ComputedBeam>(&run.Outcome);
     if (computed == nullptr) {
         return 2;
     }
