@@ -182,10 +182,11 @@ RoundedThickness Rounded(TrialRuns& runs, const HalfValueLayerReached& reached) 
 // The search for either kind of varied filter, and the rounding of a reached thickness.
 template <typename Varied>
 VariedFilterMatch MatchAndRound(const ModelInputs& inputs, double targetMm, const Varied& varied,
-                                std::string filterName) {
+                                std::string filterName, MatchedThicknessRounding rounding) {
     VariedFilterMatch match{std::move(filterName), MatchHalfValueLayer(inputs, targetMm, varied),
                             std::nullopt};
-    if (const auto* reached = std::get_if<HalfValueLayerReached>(&match.Found)) {
+    const auto* reached = std::get_if<HalfValueLayerReached>(&match.Found);
+    if (reached && rounding == MatchedThicknessRounding::Rounded) {
         TrialRuns runs = RunsVarying(inputs, varied);
         match.Rounded = Rounded(runs, *reached);
     }
@@ -222,11 +223,12 @@ HalfValueLayerMatch MatchHalfValueLayer(const ModelInputs& inputs, double target
     return Search(runs, targetMm, kMaterialMatchLimitMm);
 }
 
-std::variant<VariedFilterMatch, FilterRefusal> MatchVariedFilter(const ModelInputs& inputs,
-                                                                 double targetMm,
-                                                                 const VariedFilter& varied) {
+std::variant<VariedFilterMatch, FilterRefusal> MatchVariedFilter(
+    const ModelInputs& inputs, double targetMm, const VariedFilter& varied,
+    MatchedThicknessRounding rounding) {
     if (const auto* added = std::get_if<AddedFilter>(&varied)) {
-        return MatchAndRound(inputs, targetMm, *added, std::string(AddedFilterSymbol(*added)));
+        return MatchAndRound(inputs, targetMm, *added, std::string(AddedFilterSymbol(*added)),
+                             rounding);
     }
     std::variant<MaterialFile, FilterRefusal> read =
         ReadFilterMaterial(std::get<std::filesystem::path>(varied));
@@ -234,7 +236,7 @@ std::variant<VariedFilterMatch, FilterRefusal> MatchVariedFilter(const ModelInpu
         return *refusal;
     }
     const MaterialFile& material = std::get<MaterialFile>(read);
-    return MatchAndRound(inputs, targetMm, material, material.Name);
+    return MatchAndRound(inputs, targetMm, material, material.Name, rounding);
 }
 
 }  // namespace tubeline

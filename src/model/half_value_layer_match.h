@@ -97,16 +97,20 @@ using VariedFilter = std::variant<AddedFilter, std::filesystem::path>;
 struct VariedFilterMatch {
     std::string FilterName;  // "Al", "Cu" or the material's name, as messages name the filter
     HalfValueLayerMatch Found;
-    // For a reached target, the thickness rounded to the fewest decimals, from
+    // For a reached target rounded as asked, the thickness rounded to the fewest decimals, from
     // kMatchedThicknessFewestDecimals up to kMatchedThicknessMostDecimals, that keep the layer of
     // a run at the rounded thickness within kMatchedThicknessRoundingMm of the reached one.
     std::optional<RoundedThickness> Rounded;
 };
 
+// Whether a reached thickness is also rounded (up to three more runs): the programs that show
+// it to people want it; a script takes the thickness as found.
+enum class MatchedThicknessRounding { Rounded, AsFound };
+
 // The match of every program: a material file is read and refused as a filter's is, then the
 // thickness is searched and a reached one rounded.
-std::variant<VariedFilterMatch, FilterRefusal> MatchVariedFilter(const ModelInputs& inputs,
-                                                                 double targetMm,
-                                                                 const VariedFilter& varied);
+std::variant<VariedFilterMatch, FilterRefusal> MatchVariedFilter(
+    const ModelInputs& inputs, double targetMm, const VariedFilter& varied,
+    MatchedThicknessRounding rounding = MatchedThicknessRounding::Rounded);
 
 }  // namespace tubeline

@@ -96,7 +96,8 @@ ScriptedOutcome<double> MatchedThickness(const PreparedBeam& beam,
                                          const AttenuationTable& attenuation, double targetMmAl,
                                          const VariedFilter& varied) {
     const std::variant<VariedFilterMatch, FilterRefusal> match =
-        MatchVariedFilter({beam.Conditions, attenuation, beam.Filters}, targetMmAl, varied);
+        MatchVariedFilter({beam.Conditions, attenuation, beam.Filters}, targetMmAl, varied,
+                          MatchedThicknessRounding::AsFound);
     if (const auto* refusal = std::get_if<FilterRefusal>(&match)) {
         return Lifted<double>(RefusalOf(BeamRefusal{*refusal}));
     }
