@@ -8,7 +8,6 @@
 namespace tubeline {
 namespace {
 
-constexpr double kAluminiumStepCm = 0.01;  // one step of the attenuation curve
 static_assert(kKermaTransmissionSteps * kAluminiumStepCm * kCentimetresToMillimetres ==
               kHalfValueLayerSearchLimitMm);
 constexpr int kFirstSearchSteps = 300;  // 30 mm Al
@@ -17,14 +16,6 @@ constexpr int kFirstSearchSteps = 300;  // 30 mm Al
 
 MaterialStep AluminiumStepOf(const AttenuationTable& attenuation) {
     return MaterialStepOf(attenuation.MuAluminium, kAluminiumStepCm);
-}
-
-std::optional<double> HalfValueLayerMm(const KermaTransmissionCurve& aluminium) {
-    const std::optional<double> layerCm = aluminium.DepthCm(kHalfKermaPercent);
-    if (!layerCm) {
-        return std::nullopt;
-    }
-    return kCentimetresToMillimetres * *layerCm;
 }
 
 std::span<const double> FluenceBins(const EnergyArray& array, int top) {

@@ -5,6 +5,7 @@
 
 #include "calculation_state.h"
 #include "kerma_transmission_curve.h"
+#include "physics_constants.h"
 
 namespace tubeline {
 
@@ -23,11 +24,19 @@ std::optional<BeamQuality> ComputeBeamQuality(const EnergyArray& centralSpectrum
 // half-value layer and the fluence per exposure come out the same wherever they are shown.
 
 // The 0.1-mm aluminium step of the half-value-layer search.
+inline constexpr double kAluminiumStepCm = 0.01;
 MaterialStep AluminiumStepOf(const AttenuationTable& attenuation);
 
-// First half-value layer in mm Al from the curve's steps so far; nothing when the kerma is not
-// yet halved.
-std::optional<double> HalfValueLayerMm(const KermaTransmissionCurve& aluminium);
+// First half-value layer in mm Al from an aluminium curve's steps so far (on the table's bins or
+// on lines of one's own); nothing when the kerma is not yet halved.
+template <class Curve>
+std::optional<double> HalfValueLayerMm(const Curve& aluminium) {
+    const std::optional<double> layerCm = aluminium.DepthCm(kHalfKermaPercent);
+    if (!layerCm) {
+        return std::nullopt;
+    }
+    return kCentimetresToMillimetres * *layerCm;
+}
 
 // Photons per mm2 per 1 C/kg of exposure, from the photons and the air kerma of bins 2 .. top.
 double FluencePerExposureOf(const EnergyArray& spectrum, const EnergyArray& muEnAir, int top);

@@ -5,14 +5,11 @@
 
 #include "beam_quality.h"
 #include "kerma_transmission_curve.h"
+#include "layer_figures.h"
 #include "physics_constants.h"
 
 namespace tubeline {
 namespace {
-
-std::optional<double> FiniteOrNothing(double value) {
-    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
-}
 
 // Energy in keV at which aluminium's coefficient equals mu (1/cm): log-log interpolation between
 // neighbouring bins, searched downward from `top` to kFirstKermaBin. Aluminium's coefficient
@@ -26,8 +23,9 @@ std::optional<double> AluminiumEnergyFor(double mu, const EnergyArray& muAlumini
         if (muAluminium[j] >= mu) {
             const double t =
                 std::log(mu / muAluminium[j]) / std::log(muAluminium[j + 1] / muAluminium[j]);
-            return FiniteOrNothing(PhotonEnergyKeV(j) *
-                                   std::pow(PhotonEnergyKeV(j + 1) / PhotonEnergyKeV(j), t));
+            const double energy =
+                PhotonEnergyKeV(j) * std::pow(PhotonEnergyKeV(j + 1) / PhotonEnergyKeV(j), t);
+            return std::isfinite(energy) ? std::optional(energy) : std::nullopt;
         }
     }
     return std::nullopt;
@@ -53,28 +51,9 @@ std::optional<BeamQualityFigures> FiguresOf(const EnergyArray& spectrum,
     BeamQualityFigures figures;
 
     KermaTransmissionCurve aluminium(*shares, steps.Aluminium);
-    aluminium.AttenuateWhileAbove(kQuarterKermaPercent);
-    figures.HalfValueLayerMm = HalfValueLayerMm(aluminium);
-    if (figures.HalfValueLayerMm) {
-        const double first = *figures.HalfValueLayerMm;
-        if (!std::isfinite(first)) {
-            return std::nullopt;
-        }
-        if (const auto quarterCm = aluminium.DepthCm(kQuarterKermaPercent)) {
-            const double second = kCentimetresToMillimetres * *quarterCm - first;
-            if (second > 0 && std::isfinite(second)) {
-                figures.SecondHalfValueLayerMm = second;
-                figures.HomogeneityCoefficient = first / second;
-            }
-        }
-        figures.EffectiveEnergyKeV =
-            EffectiveEnergyKeV(first, attenuation.MuAluminium, shares->Top);
-    }
-
     KermaTransmissionCurve copper(*shares, steps.Copper);
-    copper.AttenuateWhileAbove(kHalfKermaPercent);
-    if (const auto copperCm = copper.DepthCm(kHalfKermaPercent)) {
-        figures.CopperHalfValueLayerMm = FiniteOrNothing(kCentimetresToMillimetres * *copperCm);
+    if (!SetLayerFigures(aluminium, copper, attenuation.MuAluminium, shares->Top, figures)) {
+        return std::nullopt;
     }
 
     const int top = shares->Top;

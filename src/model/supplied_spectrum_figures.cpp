@@ -5,14 +5,11 @@
 
 #include "beam_quality.h"
 #include "kerma_transmission_curve.h"
+#include "layer_figures.h"
 #include "physics_constants.h"
 
 namespace tubeline {
 namespace {
-
-std::optional<double> FiniteOrNothing(double value) {
-    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
-}
 
 std::optional<SuppliedSpectrumRefusal> CheckLines(const SuppliedSpectrum& spectrum) {
     using Kind = SuppliedSpectrumRefusal::Kind;
@@ -123,31 +120,12 @@ std::optional<BeamQualityFigures> FiguresOfLines(std::span<const double> energie
     };
 
     BeamQualityFigures figures;
-    LineTransmissionCurve aluminium(shares, sum, fromFirst(mu.MuAluminium),
-                                    AluminiumStepOf(attenuation).ThicknessCm);
-    aluminium.AttenuateWhileAbove(kQuarterKermaPercent);
-    if (const auto firstCm = aluminium.DepthCm(kHalfKermaPercent)) {
-        const double layer = kCentimetresToMillimetres * *firstCm;
-        if (!std::isfinite(layer)) {
-            return std::nullopt;
-        }
-        figures.HalfValueLayerMm = layer;
-        if (const auto quarterCm = aluminium.DepthCm(kQuarterKermaPercent)) {
-            const double second = kCentimetresToMillimetres * *quarterCm - layer;
-            if (second > 0 && std::isfinite(second)) {
-                figures.SecondHalfValueLayerMm = second;
-                figures.HomogeneityCoefficient = layer / second;
-            }
-        }
-        // Aluminium's bins up to the one just above the highest line.
-        const int top = std::min(HighestIndexAtOrBelow(energies.back()) + 1, kEnergyBinCount);
-        figures.EffectiveEnergyKeV = EffectiveEnergyKeV(layer, attenuation.MuAluminium, top);
-    }
-
+    LineTransmissionCurve aluminium(shares, sum, fromFirst(mu.MuAluminium), kAluminiumStepCm);
     LineTransmissionCurve copper(std::move(shares), sum, fromFirst(mu.MuCopper), kCopperStepCm);
-    copper.AttenuateWhileAbove(kHalfKermaPercent);
-    if (const auto copperCm = copper.DepthCm(kHalfKermaPercent)) {
-        figures.CopperHalfValueLayerMm = FiniteOrNothing(kCentimetresToMillimetres * *copperCm);
+    // Aluminium's bins up to the one just above the highest line.
+    const int top = std::min(HighestIndexAtOrBelow(energies.back()) + 1, kEnergyBinCount);
+    if (!SetLayerFigures(aluminium, copper, attenuation.MuAluminium, top, figures)) {
+        return std::nullopt;
     }
 
     // The mean energies and the fluence per exposure count the lines from 1 keV up.
