@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <exception>
 #include <istream>
 #include <map>
@@ -18,6 +17,7 @@
 #include "model/beam_request.h"
 #include "model/condition_names.h"
 #include "model/file_io.h"
+#include "model/float_chars.h"
 #include "model/parallel_for.h"
 #include "progress_bar.h"
 #include "texts/messages.h"
@@ -174,13 +174,6 @@ RowResult ComputeRow(const RowArguments& row, const AttenuationTable& attenuatio
     return {ComputeBeamQualityFigures(computed.Spectra->CentralSpectrum, attenuation), {}};
 }
 
-// The shortest decimal form that reads back as the same double, as a spreadsheet reads it.
-std::string RoundTripText(double value) {
-    std::array<char, 32> text;
-    const auto end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
-    return std::string(text.data(), end);
-}
-
 void WriteHeader(std::ostream& out, const std::vector<std::string>& names) {
     for (const std::string& name : names) {
         out << CsvField(name) << ',';
@@ -200,7 +193,7 @@ void WriteRow(std::ostream& out, std::size_t columns, const std::vector<std::str
     for (const BeamQualityField& field : kBeamQualityFields) {
         const std::optional<double> value =
             result.Figures ? field.Value(*result.Figures) : std::nullopt;
-        out << (value ? RoundTripText(*value) : std::string()) << ',';
+        out << (value ? ShortestDoubleText(*value) : std::string()) << ',';
     }
     out << CsvField(result.Error) << '\n';
 }

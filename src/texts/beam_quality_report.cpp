@@ -4,6 +4,7 @@
 
 #include "model/energy_grid.h"
 #include "model/number_format.h"
+#include "result_texts.h"
 
 namespace tubeline {
 namespace {
@@ -11,7 +12,8 @@ namespace {
 // Decimals of each column on screen; the fluence per exposure is shown as the main window
 // shows it, in scientific form.
 constexpr int kScientific = -1;
-constexpr std::array<int, kFigureColumnCount> kColumnDecimals = {2, 2, 3, 3, 1, 1, 1, kScientific};
+constexpr std::array<int, kFigureColumnCount> kColumnDecimals = {
+    kHalfValueLayerDecimals, kHalfValueLayerDecimals, 3, 3, 1, 1, 1, kScientific};
 
 }  // namespace
 

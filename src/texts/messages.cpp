@@ -10,6 +10,7 @@
 #include "model/number_format.h"
 #include "model/physics_constants.h"
 #include "model/text_fields.h"
+#include "result_texts.h"
 #include "translation.h"
 
 namespace tubeline {
@@ -57,9 +58,6 @@ std::string MissingMaterialField(const MaterialFileProblem::EndsEarly& ends) {
         Tr("Messages", "%1 行のデータのうちデータ行 %2 の第 %3 項目がありません"),
         {Number(ends.RowCount), Number(ends.Missing.Row), Number(ends.Missing.Field)});
 }
-
-// Thicknesses and half-value layers in messages, as the window shows the layer.
-constexpr int kMillimetreDecimals = 2;
 
 std::string FilterThicknessCaption() {
     return Tr("Messages", "フィルターの厚さ");
@@ -364,7 +362,7 @@ std::string FilterRefusalMessage(const FilterRefusal& refusal) {
 std::string HalfValueLayerMatchMessage(const HalfValueLayerMatch& match, double targetMm,
                                        std::string_view variedFilter) {
     using Refused = HalfValueLayerMatchRefused;
-    const std::string target = FormatFixed(targetMm, kMillimetreDecimals);
+    const std::string target = FormatFixed(targetMm, kHalfValueLayerDecimals);
     return std::visit(
         Overloaded{
             [](const HalfValueLayerReached&) { return std::string(); },
@@ -375,7 +373,7 @@ std::string HalfValueLayerMatchMessage(const HalfValueLayerMatch& match, double 
                        "を加えない線質の半価層 %3 mm Al "
                        "より小さいため、フィルタを加えても届きません"),
                     {target, std::string(variedFilter),
-                     FormatFixed(below.UnfilteredHalfValueLayerMm, kMillimetreDecimals)});
+                     FormatFixed(below.UnfilteredHalfValueLayerMm, kHalfValueLayerDecimals)});
             },
             [&](const HalfValueLayerBeyondRange& beyond) {
                 return Substitute(
@@ -384,7 +382,7 @@ std::string HalfValueLayerMatchMessage(const HalfValueLayerMatch& match, double 
                        "まで加えても届きません（得られた最大の半価層は "
                        "%4 mm Al）"),
                     {target, std::string(variedFilter), FormatGeneral(beyond.RangeLimitMm),
-                     FormatFixed(beyond.LargestHalfValueLayerMm, kMillimetreDecimals)});
+                     FormatFixed(beyond.LargestHalfValueLayerMm, kHalfValueLayerDecimals)});
             },
             [&](const Refused& refused) {
                 return std::visit(
@@ -424,7 +422,7 @@ std::string HalfValueLayerMatchedMessage(std::string_view aluminiumText, double 
     return Substitute(
         Tr("Messages",
            "Al %1 mm を設定しました（半価層 %2 mm Al）。「スペクトル計算」で計算して下さい"),
-        {std::string(aluminiumText), FormatFixed(layerMm, kMillimetreDecimals)});
+        {std::string(aluminiumText), FormatFixed(layerMm, kHalfValueLayerDecimals)});
 }
 
 std::string BatchHeaderMessage(BatchHeaderProblem problem, std::string_view column,

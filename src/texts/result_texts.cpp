@@ -7,8 +7,6 @@
 namespace tubeline {
 namespace {
 
-constexpr int kHalfValueLayerDecimals = 2;
-
 std::string Line(std::string_view caption, std::string_view value, std::string_view unit) {
     return std::string(caption) + " " + std::string(value) + " " + std::string(unit);
 }

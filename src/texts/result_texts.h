@@ -14,6 +14,9 @@ inline constexpr std::string_view kHalfValueLayerUnit = "mm Al";
 inline constexpr std::string_view kFluencePerExposureCaption = "Fluence / 1[C/kg] =";
 inline constexpr std::string_view kFluencePerExposureUnit = "Photons / mm2";
 
+// Decimals of a half-value layer in mm Al, wherever people read one.
+inline constexpr int kHalfValueLayerDecimals = 2;
+
 struct BeamQualityTexts {
     std::string HalfValueLayer;      // "#0.00", mm Al; "> 100.00" beyond the search
     std::string FluencePerExposure;  // "0.000E+00", photons / mm2 per 1 C/kg
