@@ -14,10 +14,6 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
     });
 }
 
-constexpr RectificationMode kRectifications[] = {RectificationMode::ConstantPotential,
-                                                 RectificationMode::ThreePhaseTwelvePulse,
-                                                 RectificationMode::SinglePhaseFullWave};
-
 }  // namespace
 
 std::string_view SpectrumModelName(SpectrumModel model) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -15,6 +16,10 @@ namespace tubeline {
 std::string_view SpectrumModelName(SpectrumModel model);
 std::optional<SpectrumModel> SpectrumModelNamed(std::string_view name);
 
+// The rectifications in the order of their numbers.
+inline constexpr std::array<RectificationMode, 3> kRectifications = {
+    RectificationMode::ConstantPotential, RectificationMode::ThreePhaseTwelvePulse,
+    RectificationMode::SinglePhaseFullWave};
 // The rectifications by the numbers the operator knows them by, 1..3, as a number or as text.
 int RectificationNumber(RectificationMode rectification);
 std::optional<RectificationMode> RectificationFromNumber(int number);

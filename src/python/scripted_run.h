@@ -22,13 +22,12 @@ namespace tubeline {
 struct ScriptedFilter {
     std::filesystem::path MaterialFile;
     double ThicknessMm = 0;
-    bool operator==(const ScriptedFilter&) const = default;
 };
 
 struct ScriptedConditions {
-    SpectrumModel Model = SpectrumModel::Tucker;
+    SpectrumModel Model = kDefaultModel;
     ConditionValues Values;
-    RectificationMode Rectification = RectificationMode::ConstantPotential;
+    RectificationMode Rectification = kDefaultRectification;
     std::vector<ScriptedFilter> Filters;  // in slot order
     std::filesystem::path DataFolder;     // holds Att_Coeff2020.dat; empty for the working folder
 };

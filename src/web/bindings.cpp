@@ -8,6 +8,7 @@
 
 #include "export/palette_colours.h"
 #include "model/condition_fields.h"
+#include "model/condition_names.h"
 #include "model/energy_grid.h"
 #include "page_session.h"
 #include "texts/beam_quality_report.h"
@@ -186,13 +187,14 @@ val FigureTable() {
 }
 
 val MatchFields(const val& fields, const std::string& targetText, const std::string& varied) {
-    const auto outcome = Session().Match(RequestOf(fields), targetText,
-                                         AddedFilterNamed(varied).value_or(AddedFilter::Aluminium));
+    const AddedFilter added = AddedFilterNamed(varied).value_or(AddedFilter::Aluminium);
+    const auto outcome = Session().Match(RequestOf(fields), targetText, added);
     if (const auto* refusal = std::get_if<PageRefusal>(&outcome)) {
         return RefusalObject(*refusal);
     }
     val object = val::object();
     object.set("ok", true);
+    object.set("name", std::string(AddedFilterSymbol(added)));
     object.set("thickness", std::get<std::string>(outcome));
     return object;
 }
@@ -247,12 +249,15 @@ val Captions() {
         captions.set(name, ConditionCaption(field));
     }
     val rectifications = val::array();
-    for (const RectificationMode mode :
-         {RectificationMode::ConstantPotential, RectificationMode::ThreePhaseTwelvePulse,
-          RectificationMode::SinglePhaseFullWave}) {
+    for (const RectificationMode mode : kRectifications) {
         rectifications.call<void>("push", RectificationCaption(mode));
     }
     captions.set("rectifications", rectifications);
+    val angles = val::array();
+    for (int a = 1; a <= kAngleCount; ++a) {
+        angles.call<void>("push", AngleCaption(a));
+    }
+    captions.set("angles", angles);
     val columns = val::array();
     for (const char* caption : kFigureColumnCaptions) {
         columns.call<void>("push", Tr("BeamQualityWindow", caption));

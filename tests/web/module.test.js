@@ -119,7 +119,7 @@ test("matching a target HVL gives tubeline-calc's thickness and messages", async
     if (calculator.failed) {
       assert.deepEqual([result.ok, result.message], [false, calculator.message]);
     } else {
-      assert.equal(`Added ${varied === "al" ? "Al" : "Cu"} = ${result.thickness} mm`,
+      assert.equal(`Added ${result.name} = ${result.thickness} mm`,
         calculator.lines[0]);
     }
   }

@@ -256,7 +256,7 @@ function matchTarget() {
   }
   $(varied).value = result.thickness;
   calculateNow();
-  $("match-note").textContent = page.words.matched(varied === "al" ? "Al" : "Cu", result.thickness);
+  $("match-note").textContent = page.words.matched(result.name, result.thickness);
 }
 
 // ---- language
@@ -329,7 +329,7 @@ function speak(language) {
   $("lang-ja").setAttribute("aria-pressed", String(language === "ja"));
   $("lang-en").setAttribute("aria-pressed", String(language === "en"));
   page.graph.words = words;
-  page.graph.angleCaptions = page.module.figureTable().rows.map((row) => row[0]);
+  page.graph.angleCaptions = captions.angles;
   buildAngleToggles();
   captionFilters();
   $("graph").setAttribute("aria-label", words.graph);
