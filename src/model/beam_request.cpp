@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include "number_text.h"
-
 namespace tubeline {
 namespace {
 
@@ -12,12 +10,13 @@ std::variant<double, FilterRefusal> AddRequestedFilter(MaterialFilter& filters,
                                                        const FilterRequest& filter,
                                                        const MaterialReader& read) {
     const auto* typed = std::get_if<std::string>(&filter.ThicknessMm);
-    const double thicknessMm =
-        typed ? ReadNumberText(*typed).Value : std::get<double>(filter.ThicknessMm);
-    const std::optional<FilterRefusal> refusal =
-        typed ? AddFilterFromFile(filters, filter.MaterialFile, *typed, read)
-              : AddFilterFromFile(filters, filter.MaterialFile, thicknessMm, read);
-    if (refusal) {
+    const std::variant<double, FilterRefusal> thickness =
+        typed ? ReadFilterThickness(*typed) : std::get<double>(filter.ThicknessMm);
+    if (const auto* refusal = std::get_if<FilterRefusal>(&thickness)) {
+        return *refusal;
+    }
+    const double thicknessMm = std::get<double>(thickness);
+    if (const auto refusal = AddFilterFromFile(filters, filter.MaterialFile, thicknessMm, read)) {
         return *refusal;
     }
     return thicknessMm;

@@ -49,10 +49,7 @@ std::variant<MaterialFile, FilterRefusal> ReadFilterMaterial(
     }
 }
 
-std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
-                                               const std::filesystem::path& materialFile,
-                                               std::string_view thicknessText,
-                                               const MaterialReader& read) {
+std::variant<double, FilterRefusal> ReadFilterThickness(std::string_view thicknessText) {
     const NumberText thickness = ReadNumberText(thicknessText);
     switch (thickness.Reading) {
         case NumberText::Kind::Empty:
@@ -62,7 +59,18 @@ std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
         case NumberText::Kind::Number:
             break;
     }
-    return AddFilterFromFile(filters, materialFile, thickness.Value, read);
+    return thickness.Value;
+}
+
+std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
+                                               const std::filesystem::path& materialFile,
+                                               std::string_view thicknessText,
+                                               const MaterialReader& read) {
+    const std::variant<double, FilterRefusal> thickness = ReadFilterThickness(thicknessText);
+    if (const auto* refusal = std::get_if<FilterRefusal>(&thickness)) {
+        return *refusal;
+    }
+    return AddFilterFromFile(filters, materialFile, std::get<double>(thickness), read);
 }
 
 std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,

@@ -59,6 +59,9 @@ using MaterialReader = std::function<MaterialFile(const std::filesystem::path&)>
 std::variant<MaterialFile, FilterRefusal> ReadFilterMaterial(
     const std::filesystem::path& materialFile, const MaterialReader& read = LoadMaterialFile);
 
+// A thickness typed in mm: one number as a whole, or why it is refused (missing, not a number).
+std::variant<double, FilterRefusal> ReadFilterThickness(std::string_view thicknessText);
+
 // What the dialog's OK does once a file is chosen: checks that a thickness was typed, reads the
 // material file, reads the thickness as one number in mm and adds the filter. Any refusal adds
 // nothing.
