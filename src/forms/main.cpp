@@ -99,8 +99,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!tubeline::SpeakWindowLanguage(*language)) {
-        std::cerr
-            << "tubeline: the English texts are missing from this build; it speaks Japanese\n";
+        std::cerr << "tubeline: the English texts could not be installed; it speaks Japanese\n";
     }
     // Ties the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tubeline.Tubeline"));

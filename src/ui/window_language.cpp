@@ -6,13 +6,29 @@
 #include "texts/translation.h"
 
 namespace tubeline {
+namespace {
+
+// The windows' tr() answered from the messages' catalogue, so that the program carries one
+// English catalogue for both.
+class CatalogueTranslator : public QTranslator {
+  public:
+    QString translate(const char* context, const char* sourceText, const char* /*disambiguation*/,
+                      int /*n*/) const override {
+        if (context == nullptr || sourceText == nullptr) {
+            return {};
+        }
+        return QString::fromStdString(Tr(context, sourceText));
+    }
+    bool isEmpty() const override { return false; }
+};
+
+}  // namespace
 
 bool SpeakWindowLanguage(Language language) {
     // Lives as long as the application that uses it.
-    static QTranslator english;
+    static CatalogueTranslator english;
     QCoreApplication::removeTranslator(&english);
-    if (language == Language::English && english.load(QStringLiteral(":/i18n/tubeline_en.qm"))) {
-        QCoreApplication::installTranslator(&english);
+    if (language == Language::English && QCoreApplication::installTranslator(&english)) {
         SpeakLanguage(Language::English);
         return true;
     }

@@ -4,11 +4,10 @@
 
 namespace tubeline {
 
-// Makes the windows speak the language: for English, Qt's catalogue built into the program
-// (translations/tubeline_en.ts) for the windows' tr(), and the messages' catalogue; for
-// Japanese, in which the texts are written, any other catalogue is taken away. Needs a
-// QCoreApplication. False when Qt's catalogue is missing from the program; the windows then
-// speak Japanese and the messages too.
+// Makes the windows and the messages speak the language: for English, the catalogue built into
+// the texts library (translations/tubeline_en.ts) answers the windows' tr() too; for Japanese,
+// in which the texts are written, it is taken away. Needs a QCoreApplication. False when Qt
+// would not take the catalogue; the windows and the messages then speak Japanese.
 bool SpeakWindowLanguage(Language language);
 
 }  // namespace tubeline
