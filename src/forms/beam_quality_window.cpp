@@ -108,10 +108,7 @@ void BeamQualityWindow::Open() {
         return;
     }
     ShowLastRun();
-    show();
-    raise();
-    activateWindow();
-    targetField_.setFocus();
+    ShowInFront(&targetField_);
 }
 
 void BeamQualityWindow::ShowLastRun() {

@@ -83,11 +83,8 @@ void FilterDialog::Open() {
             materialList_.clearSelection();
         }
     }
-    show();
-    raise();
-    activateWindow();
     // The arrow keys move on from the highlighted material.
-    materialList_.setFocus();
+    ShowInFront(&materialList_);
     if (QListWidgetItem* current = materialList_.currentItem()) {
         materialList_.scrollToItem(current);
     }

@@ -67,10 +67,7 @@ void GraphImageDialog::Open() {
     }
     RefreshFolderLists(folderList_, fileList_);
     fileNameField_.clear();
-    show();
-    raise();
-    activateWindow();
-    fileNameField_.setFocus();
+    ShowInFront(&fileNameField_);
 }
 
 void GraphImageDialog::Save() {

@@ -19,7 +19,7 @@ constexpr int kClientWidth = 17460;
 constexpr int kClientHeight = 10110;
 
 // "- 10" .. "10": the emission angle in degrees, a minus sign set apart.
-QString AngleCaption(int angleIndex) {
+QString AngleButtonCaption(int angleIndex) {
     const int degrees = static_cast<int>(EmissionAngleDegrees(angleIndex));
     return degrees < 0 ? QStringLiteral("- %1").arg(-degrees) : QString::number(degrees);
 }
@@ -117,7 +117,7 @@ void MainForm::LayOutGraphColumn() {
     PlaceLabel(drawHeading_, "drawHeading", 11760, 360);
     for (int a = 1; a <= kAngleCount; ++a) {
         const int offset = 480 * (a - 1);
-        QPushButton& button = angleButtons_.emplace_back(AngleCaption(a), this);
+        QPushButton& button = angleButtons_.emplace_back(AngleButtonCaption(a), this);
         Place(button, ("angleButton" + std::to_string(a)).c_str(), {11760, 840 + offset, 735, 375});
         LegendMark& mark = legendMarks_.emplace_back(QStringLiteral("legendMark%1").arg(a),
                                                      QColor(Qt::white), this);
@@ -387,9 +387,7 @@ void MainForm::ShowGeometry() {
     if (!geometryWindow_) {
         geometryWindow_ = std::make_unique<GeometryForm>();
     }
-    geometryWindow_->show();
-    geometryWindow_->raise();
-    geometryWindow_->activateWindow();
+    geometryWindow_->ShowInFront();
 }
 
 void MainForm::OpenGraphImageDialog() {

@@ -96,7 +96,14 @@ void MainFormLogic::ClearGraph() {
 
 void MainFormLogic::ReleaseFilterSlots() {
     tubeline::ReleaseFilters(state_.Filters);
+    ShowFilterList();
+}
+
+void MainFormLogic::ShowFilterList() {
     controls_.FilterList.clear();
+    for (int slot = 1; slot <= state_.Filters.FilterCount; ++slot) {
+        controls_.FilterList.push_back(FilterListLineOf(state_.Filters, slot));
+    }
 }
 
 std::optional<std::string> MainFormLogic::AddFilter(const std::filesystem::path& materialFile,
@@ -107,7 +114,7 @@ std::optional<std::string> MainFormLogic::AddFilter(const std::filesystem::path&
     if (const auto refusal = AddFilterFromFile(state_.Filters, materialFile, thicknessText)) {
         return FilterRefusalMessage(*refusal);
     }
-    controls_.FilterList.push_back(FilterListLineOf(state_.Filters, state_.Filters.FilterCount));
+    ShowFilterList();
     view_.Refresh();
     return std::nullopt;
 }
@@ -243,7 +250,6 @@ void MainFormLogic::ToggleAngle(int angleIndex) {
         DrawAngle(angleIndex);
     } else {
         drawnAngles_.erase(drawn);
-        controls_.LegendVisible[angleIndex] = false;
         RedrawGraph();
     }
     view_.Refresh();
@@ -307,9 +313,7 @@ void MainFormLogic::RestoreRunConditions(const CompletedRun& run, const std::str
     controls_.Fields.AluminiumFilter = aluminiumMm;
     state_.Conditions.Rectification = run.Export.Conditions.Rectification;
     state_.Filters = run.Export.Filters;
-    for (int slot = 1; slot <= state_.Filters.FilterCount; ++slot) {
-        controls_.FilterList.push_back(FilterListLineOf(state_.Filters, slot));
-    }
+    ShowFilterList();
     view_.Refresh();
 }
 

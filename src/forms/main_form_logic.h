@@ -47,8 +47,6 @@ class MainFormLogic : public ExportSource {
 
     // A model button of the start window: model number, captions, preparation, target angle.
     void ChooseModel(SpectrumModel model);
-    // An empty graph, default conditions without filters, the photon-fluence axis, Editing.
-    void PrepareMainForm();
 
     void Calculate();       // "スペクトル計算"
     void Reset();           // "リセット"
@@ -94,10 +92,14 @@ class MainFormLogic : public ExportSource {
         ConditionTexts Fields;
     };
 
+    // An empty graph, default conditions without filters, the photon-fluence axis, Editing.
+    void PrepareMainForm();
     void SetDefaultFieldTexts();
     // The empty graph in the current mode, no curve drawn.
     void ClearGraph();
     void ReleaseFilterSlots();
+    // The filter list, a line for each slot set.
+    void ShowFilterList();
     void DrawAngle(int angleIndex);
     // The frame and every curve drawn, again, in the current mode.
     void RedrawGraph();

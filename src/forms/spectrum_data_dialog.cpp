@@ -64,10 +64,7 @@ void SpectrumDataDialog::Open() {
     FillPreview();
     RefreshFolderLists(folderList_, fileList_);
     fileNameField_.clear();
-    show();
-    raise();
-    activateWindow();
-    fileNameField_.setFocus();
+    ShowInFront(&fileNameField_);
 }
 
 void SpectrumDataDialog::FillPreview() {

@@ -92,6 +92,10 @@ QPoint GraphCanvas::ToPixel(QPointF units) {
     return PixelAt(units, 1);
 }
 
+QPointF GraphCanvas::ToUnits(QPointF pixel) {
+    return {pixel.x() * kWidthUnits / kWidthPixels, pixel.y() * kHeightUnits / kHeightPixels};
+}
+
 const QImage& GraphCanvas::DisplayImage(double devicePixelRatio) const {
     if (devicePixelRatio <= 1) {
         return exported_.Image;

@@ -39,8 +39,9 @@ class GraphCanvas {
     // Image() itself at a ratio of 1.
     const QImage& DisplayImage(double devicePixelRatio) const;
 
-    // Whole pixel of a point in graph units.
+    // Whole pixel of a point in graph units, and graph units of a point in pixels.
     static QPoint ToPixel(QPointF units);
+    static QPointF ToUnits(QPointF pixel);
 
   private:
     // One drawing operation as given, to be drawn again at another resolution.

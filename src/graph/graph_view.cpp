@@ -26,9 +26,8 @@ void GraphView::paintEvent(QPaintEvent*) {
 
 void GraphView::mouseMoveEvent(QMouseEvent* event) {
     if (OnPointer) {
-        const QPointF pixel = event->position() - QPointF(kBorderPixels, kBorderPixels);
-        OnPointer(ReadingAt({pixel.x() * GraphCanvas::kWidthUnits / GraphCanvas::kWidthPixels,
-                             pixel.y() * GraphCanvas::kHeightUnits / GraphCanvas::kHeightPixels}));
+        OnPointer(ReadingAt(
+            GraphCanvas::ToUnits(event->position() - QPointF(kBorderPixels, kBorderPixels))));
     }
 }
 

@@ -4,6 +4,15 @@
 
 namespace tubeline {
 
+void SecondaryWindow::ShowInFront(QWidget* focus) {
+    show();
+    raise();
+    activateWindow();
+    if (focus != nullptr) {
+        focus->setFocus();
+    }
+}
+
 void SecondaryWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && escapeButton_ != nullptr) {
         escapeButton_->click();

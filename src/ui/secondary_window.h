@@ -11,6 +11,9 @@ class SecondaryWindow : public QWidget {
   public:
     explicit SecondaryWindow(QWidget* parent = nullptr) : QWidget(parent) {}
 
+    // Shows the window above the others and active, the keyboard at `focus` when one is given.
+    void ShowInFront(QWidget* focus = nullptr);
+
   protected:
     void SetEscapeButton(QAbstractButton& button) { escapeButton_ = &button; }
     void keyPressEvent(QKeyEvent* event) override;
