@@ -76,19 +76,7 @@ VariedFilter VariedFilterNamed(const std::string& text) {
 }
 
 std::optional<ConditionField> FieldOfOption(std::string_view option) {
-    constexpr std::pair<std::string_view, ConditionField> kFieldOptions[] = {
-        {"--kv", ConditionField::TubeVoltage},
-        {"--angle", ConditionField::TargetAngle},
-        {"--inherent", ConditionField::InherentFiltration},
-        {"--al", ConditionField::AluminiumFilter},
-        {"--cu", ConditionField::CopperFilter},
-    };
-    for (const auto& [name, field] : kFieldOptions) {
-        if (option == name) {
-            return field;
-        }
-    }
-    return std::nullopt;
+    return option.starts_with("--") ? ConditionFieldNamed(option.substr(2)) : std::nullopt;
 }
 
 // A batch takes every condition from its file.

@@ -64,6 +64,31 @@ const char* RectificationName(RectificationMode rectification) {
     return TUBELINE_TRANSLATABLE("Rectification", "単相全波");
 }
 
+std::string_view ConditionFieldName(ConditionField field) {
+    switch (field) {
+        case ConditionField::TubeVoltage:
+            return "kv";
+        case ConditionField::TargetAngle:
+            return "angle";
+        case ConditionField::InherentFiltration:
+            return "inherent";
+        case ConditionField::AluminiumFilter:
+            return "al";
+        case ConditionField::CopperFilter:
+            break;
+    }
+    return "cu";
+}
+
+std::optional<ConditionField> ConditionFieldNamed(std::string_view name) {
+    for (const ConditionField field : kConditionFields) {
+        if (name == ConditionFieldName(field)) {
+            return field;
+        }
+    }
+    return std::nullopt;
+}
+
 std::string_view AddedFilterSymbol(AddedFilter filter) {
     return filter == AddedFilter::Aluminium ? "Al" : "Cu";
 }

@@ -28,6 +28,12 @@ std::optional<RectificationMode> RectificationNumbered(std::string_view number);
 // "単相全波". Marked for the English catalogue, which words them for people.
 const char* RectificationName(RectificationMode rectification);
 
+// The condition fields by the names of tubeline-calc's options (without "--"), the Python
+// module's arguments and the page's address: "kv", "angle", "inherent", "al", "cu". Matched
+// exactly, as options are.
+std::string_view ConditionFieldName(ConditionField field);
+std::optional<ConditionField> ConditionFieldNamed(std::string_view name);
+
 // The added aluminium or copper of the conditions.
 enum class AddedFilter { Aluminium, Copper };
 // "Al" or "Cu", as the operator knows the filter.

@@ -103,11 +103,9 @@ py::dict ConditionsDict(const ScriptedConditions& conditions) {
     }
     py::dict dict;
     dict["model"] = std::string(SpectrumModelName(conditions.Model));
-    dict["kv"] = conditions.Values.TubeVoltageKv;
-    dict["angle"] = conditions.Values.TargetAngleDegrees;
-    dict["inherent"] = conditions.Values.InherentFiltrationMm;
-    dict["al"] = conditions.Values.AluminiumFilterMm;
-    dict["cu"] = conditions.Values.CopperFilterMm;
+    for (const ConditionField field : kConditionFields) {
+        dict[py::str(std::string(ConditionFieldName(field)))] = ValueOf(conditions.Values, field);
+    }
     dict["rectification"] = RectificationNumber(conditions.Rectification);
     dict["filters"] = py::tuple(filters);
     dict["data_dir"] = conditions.DataFolder.string();

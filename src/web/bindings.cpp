@@ -25,21 +25,12 @@ using emscripten::val;
 constexpr const char* kDataFolder = "/data";
 constexpr const char* kUserFolder = "/user";
 
-// The condition fields by the names the command line and the address use.
-constexpr std::array<std::pair<ConditionField, const char*>, 5> kFieldNames = {{
-    {ConditionField::TubeVoltage, "kv"},
-    {ConditionField::TargetAngle, "angle"},
-    {ConditionField::InherentFiltration, "inherent"},
-    {ConditionField::AluminiumFilter, "al"},
-    {ConditionField::CopperFilter, "cu"},
-}};
-
 PageSession& Session() {
     static PageSession session(kDataFolder, kUserFolder);
     return session;
 }
 
-std::string TextMember(const val& object, const char* name) {
+std::string TextMember(const val& object, const std::string& name) {
     const val member = object[name];
     return member.isUndefined() || member.isNull() ? std::string() : member.as<std::string>();
 }
@@ -52,8 +43,8 @@ BeamRequest RequestOf(const val& fields) {
     request.Rectification =
         RectificationNumbered(TextMember(fields, "rectification")).value_or(kDefaultRectification);
     ConditionTexts texts;
-    for (const auto& [field, name] : kFieldNames) {
-        TextOf(texts, field) = TextMember(fields, name);
+    for (const ConditionField field : kConditionFields) {
+        TextOf(texts, field) = TextMember(fields, std::string(ConditionFieldName(field)));
     }
     request.Conditions = texts;
     const val filters = fields["filters"];
@@ -65,22 +56,13 @@ BeamRequest RequestOf(const val& fields) {
     return request;
 }
 
-const char* FieldName(ConditionField field) {
-    for (const auto& [each, name] : kFieldNames) {
-        if (each == field) {
-            return name;
-        }
-    }
-    return "";
-}
-
 val RefusalObject(const PageRefusal& refusal) {
     val object = val::object();
     object.set("ok", false);
     object.set("message", refusal.Message);
     switch (refusal.Place.Where) {
         case PagePlace::Kind::Condition:
-            object.set("place", std::string(FieldName(refusal.Place.Field)));
+            object.set("place", std::string(ConditionFieldName(refusal.Place.Field)));
             break;
         case PagePlace::Kind::Filter:
             object.set("place", "filter" + std::to_string(refusal.Place.FilterIndex + 1));
@@ -245,8 +227,8 @@ void SetLanguage(const std::string& code) {
 // Texts the page shares with the desktop program, in the current language.
 val Captions() {
     val captions = val::object();
-    for (const auto& [field, name] : kFieldNames) {
-        captions.set(name, ConditionCaption(field));
+    for (const ConditionField field : kConditionFields) {
+        captions.set(std::string(ConditionFieldName(field)), ConditionCaption(field));
     }
     val rectifications = val::array();
     for (const RectificationMode mode : kRectifications) {
@@ -278,8 +260,8 @@ val Defaults(const std::string& model) {
     const ConditionTexts texts =
         DefaultConditionTexts(SpectrumModelNamed(model).value_or(kDefaultModel));
     val object = val::object();
-    for (const auto& [field, name] : kFieldNames) {
-        object.set(name, TextOf(texts, field));
+    for (const ConditionField field : kConditionFields) {
+        object.set(std::string(ConditionFieldName(field)), TextOf(texts, field));
     }
     return object;
 }
