@@ -65,15 +65,16 @@ async function updateTimes(page) {
   return times;
 }
 
+// The native runs' median times and the version of the hot loop they ran.
 function nativeTimes(runsFile) {
   try {
-    const runs = JSON.parse(fs.readFileSync(runsFile, "utf8")).benchmarks;
+    const { context, benchmarks } = JSON.parse(fs.readFileSync(runsFile, "utf8"));
     const times = {};
     for (const [name, benchName] of Object.entries(nativeNames)) {
-      const run = runs.find((r) => r.run_name === benchName && r.aggregate_name === "median");
+      const run = benchmarks.find((r) => r.run_name === benchName && r.aggregate_name === "median");
       times[name] = run.real_time;  // ms
     }
-    return times;
+    return { version: context.summing_version, times };
   } catch {
     return null;
   }
@@ -126,8 +127,8 @@ async function main() {
           `${(plain[name] / simd[name]).toFixed(2)}x faster)`);
       }
       if (native) {
-        console.log(`  native baseline version, one core ${ms(native[name])}; WebAssembly takes ` +
-          `${(simd[name] / native[name]).toFixed(2)}x its time`);
+        console.log(`  native ${native.version} version, one core ${ms(native.times[name])}; ` +
+          `WebAssembly takes ${(simd[name] / native.times[name]).toFixed(2)}x its time`);
       }
     }
     const first = median(loads);
