@@ -6,10 +6,10 @@
 #include <QTest>
 #include <filesystem>
 
+#include "support/english_spoken.h"
 #include "support/recording_operator.h"
 #include "support/test_data.h"
 #include "support/widget_lookup.h"
-#include "texts/translation.h"
 
 namespace tubeline {
 namespace {
@@ -166,15 +166,14 @@ TEST_F(FilterDialogTest, ReopenedTheArrowsMoveOnFromTheMaterialShown) {
 }
 
 TEST_F(FilterDialogTest, ShippedMaterialsAreNamedInTheLanguage) {
-    SpeakLanguage(Language::English);
-    dialog_.Open();
-    ClickFile(QStringLiteral("Water.mix"));
-    const QString named = Find<QLabel>("materialName").text();
-    TypeThicknessAndOk(QStringLiteral("1"));
-    const std::vector<std::string> listed = ListedNames();
-    SpeakLanguage(Language::Japanese);
-    EXPECT_EQ(named, "Water");
-    EXPECT_EQ(listed, std::vector<std::string>{"Water 1mm"});
+    {
+        const testing::EnglishSpoken inEnglish;
+        dialog_.Open();
+        ClickFile(QStringLiteral("Water.mix"));
+        EXPECT_EQ(Find<QLabel>("materialName").text(), "Water");
+        TypeThicknessAndOk(QStringLiteral("1"));
+        EXPECT_EQ(ListedNames(), std::vector<std::string>{"Water 1mm"});
+    }
     // What is written keeps the file's own name.
     EXPECT_EQ(state_.Filters.FilterName[1], "水");
 }
