@@ -12,12 +12,11 @@ const path = require("node:path");
 const zlib = require("node:zlib");
 const { launchChromium, openPage, fileUrl } = require("../tests/web/browser.js");
 const { siteFolder } = require("../tests/web/site.js");
+const { defaultCondition } = require("../tests/web/conditions.js");
 
 const cases = {
-  defaults: { model: "tucker", rectification: "1", kv: "100", angle: "12", inherent: "2.5",
-    al: "0", cu: "0", filters: [] },
-  worst: { model: "tucker", rectification: "3", kv: "150", angle: "12", inherent: "2.5",
-    al: "0", cu: "0", filters: [] },
+  defaults: defaultCondition,
+  worst: { ...defaultCondition, rectification: "3", kv: "150" },
 };
 const nativeNames = { defaults: "RunModel/defaults", worst: "RunModel/worst" };
 const goalsMs = { defaults: 16, worst: 50, firstResult: 1000 };
