@@ -6,28 +6,23 @@
 #include <QTest>
 #include <filesystem>
 
+#include "main_form_logic_fixture.h"
 #include "support/english_spoken.h"
-#include "support/recording_operator.h"
 #include "support/test_data.h"
 #include "support/widget_lookup.h"
 
 namespace tubeline {
 namespace {
 
-using testing::CountingView;
-using testing::RecordedMessages;
 using testing::ScratchFolder;
 using testing::WriteBytes;
 
-class FilterDialogTest : public ::testing::Test {
+class FilterDialogTest : public testing::MainFormLogicFixture {
   protected:
-    FilterDialogTest()
-        : logic_(state_, canvas_, messages_, view_, folder_.Path()),
-          dialog_(logic_, messages_, {folder_.Path()}) {
+    FilterDialogTest() : dialog_(logic_, messages_, {folder_.Path()}) {
         for (const char* material : {"Pb.ele", "Al.ele", "Water.mix"}) {
             std::filesystem::copy_file(testing::DataFolder() / material, folder_ / material);
         }
-        state_.Attenuation = testing::ShippedAttenuation();
         logic_.ChooseModel(SpectrumModel::Tucker);
     }
 
@@ -54,12 +49,6 @@ class FilterDialogTest : public ::testing::Test {
         return names;
     }
 
-    ScratchFolder folder_;
-    CalculationState state_;
-    GraphCanvas canvas_;
-    RecordedMessages messages_;
-    CountingView view_;
-    MainFormLogic logic_;
     FilterDialog dialog_;
 };
 
