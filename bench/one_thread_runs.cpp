@@ -1,17 +1,25 @@
 // The model runs that the page times (scripts/bench-web), natively on one thread as the page
 // has one: the default conditions and the worst case, 150 kV single-phase. Nothing is written.
+// With --baseline_version the runs use the last version of the hot loop this processor runs
+// (SSE2 on x86-64: two doubles a register, as WebAssembly SIMD has) instead of the widest.
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <string_view>
+#include <vector>
 
 #include "model/attenuation_table_file.h"
 #include "model/condition_fields.h"
 #include "model/parallel_for.h"
 #include "model/spectrum_model.h"
+#include "model/target_attenuation.h"
 
 namespace tubeline::bench {
 namespace {
+
+constexpr std::string_view kBaselineFlag = "--baseline_version";
 
 void RunModel(benchmark::State& loop, double tubeVoltageKv, RectificationMode rectification) {
     // What a loop's own threads are told: every run inside stays on this thread.
@@ -34,7 +42,30 @@ BENCHMARK_CAPTURE(RunModel, defaults, 100, RectificationMode::ConstantPotential)
 BENCHMARK_CAPTURE(RunModel, worst, 150, RectificationMode::SinglePhaseFullWave)
     ->Unit(benchmark::kMillisecond);
 
+// Removes the baseline flag from the arguments the benchmark library left; whether it was there.
+bool TakeBaselineFlag(int& argc, char** argv) {
+    char** const end = std::remove(argv + 1, argv + argc, kBaselineFlag);
+    const bool found = end != argv + argc;
+    argc = static_cast<int>(end - argv);
+    return found;
+}
+
 }  // namespace
 }  // namespace tubeline::bench
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    using namespace tubeline;
+    benchmark::Initialize(&argc, argv);
+    const std::vector<SummingVersion>& versions = RunnableSummingVersions();
+    const SummingVersion& version =
+        bench::TakeBaselineFlag(argc, argv) ? versions.back() : versions.front();
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    UseSummingVersion(version);
+    // Named in the report's context, so that the figures say which version they measured.
+    benchmark::AddCustomContext("summing_version", version.InstructionSet);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -12,12 +12,11 @@ const path = require("node:path");
 const zlib = require("node:zlib");
 const { launchChromium, openPage, fileUrl } = require("../tests/web/browser.js");
 const { siteFolder } = require("../tests/web/site.js");
+const { defaultCondition } = require("../tests/web/conditions.js");
 
 const cases = {
-  defaults: { model: "tucker", rectification: "1", kv: "100", angle: "12", inherent: "2.5",
-    al: "0", cu: "0", filters: [] },
-  worst: { model: "tucker", rectification: "3", kv: "150", angle: "12", inherent: "2.5",
-    al: "0", cu: "0", filters: [] },
+  defaults: defaultCondition,
+  worst: { ...defaultCondition, rectification: "3", kv: "150" },
 };
 const nativeNames = { defaults: "RunModel/defaults", worst: "RunModel/worst" };
 const goalsMs = { defaults: 16, worst: 50, firstResult: 1000 };
@@ -65,15 +64,16 @@ async function updateTimes(page) {
   return times;
 }
 
+// The native runs' median times and the version of the hot loop they ran.
 function nativeTimes(runsFile) {
   try {
-    const runs = JSON.parse(fs.readFileSync(runsFile, "utf8")).benchmarks;
+    const { context, benchmarks } = JSON.parse(fs.readFileSync(runsFile, "utf8"));
     const times = {};
     for (const [name, benchName] of Object.entries(nativeNames)) {
-      const run = runs.find((r) => r.run_name === benchName && r.aggregate_name === "median");
+      const run = benchmarks.find((r) => r.run_name === benchName && r.aggregate_name === "median");
       times[name] = run.real_time;  // ms
     }
-    return times;
+    return { version: context.summing_version, times };
   } catch {
     return null;
   }
@@ -126,8 +126,8 @@ async function main() {
           `${(plain[name] / simd[name]).toFixed(2)}x faster)`);
       }
       if (native) {
-        console.log(`  native baseline version, one core ${ms(native[name])}; WebAssembly takes ` +
-          `${(simd[name] / native[name]).toFixed(2)}x its time`);
+        console.log(`  native ${native.version} version, one core ${ms(native.times[name])}; ` +
+          `WebAssembly takes ${(simd[name] / native.times[name]).toFixed(2)}x its time`);
       }
     }
     const first = median(loads);

@@ -6,28 +6,23 @@
 #include <QTest>
 #include <filesystem>
 
-#include "support/recording_operator.h"
+#include "main_form_logic_fixture.h"
+#include "support/english_spoken.h"
 #include "support/test_data.h"
 #include "support/widget_lookup.h"
-#include "texts/translation.h"
 
 namespace tubeline {
 namespace {
 
-using testing::CountingView;
-using testing::RecordedMessages;
 using testing::ScratchFolder;
 using testing::WriteBytes;
 
-class FilterDialogTest : public ::testing::Test {
+class FilterDialogTest : public testing::MainFormLogicFixture {
   protected:
-    FilterDialogTest()
-        : logic_(state_, canvas_, messages_, view_, folder_.Path()),
-          dialog_(logic_, messages_, {folder_.Path()}) {
+    FilterDialogTest() : dialog_(logic_, messages_, {folder_.Path()}) {
         for (const char* material : {"Pb.ele", "Al.ele", "Water.mix"}) {
             std::filesystem::copy_file(testing::DataFolder() / material, folder_ / material);
         }
-        state_.Attenuation = testing::ShippedAttenuation();
         logic_.ChooseModel(SpectrumModel::Tucker);
     }
 
@@ -54,12 +49,6 @@ class FilterDialogTest : public ::testing::Test {
         return names;
     }
 
-    ScratchFolder folder_;
-    CalculationState state_;
-    GraphCanvas canvas_;
-    RecordedMessages messages_;
-    CountingView view_;
-    MainFormLogic logic_;
     FilterDialog dialog_;
 };
 
@@ -166,15 +155,14 @@ TEST_F(FilterDialogTest, ReopenedTheArrowsMoveOnFromTheMaterialShown) {
 }
 
 TEST_F(FilterDialogTest, ShippedMaterialsAreNamedInTheLanguage) {
-    SpeakLanguage(Language::English);
-    dialog_.Open();
-    ClickFile(QStringLiteral("Water.mix"));
-    const QString named = Find<QLabel>("materialName").text();
-    TypeThicknessAndOk(QStringLiteral("1"));
-    const std::vector<std::string> listed = ListedNames();
-    SpeakLanguage(Language::Japanese);
-    EXPECT_EQ(named, "Water");
-    EXPECT_EQ(listed, std::vector<std::string>{"Water 1mm"});
+    {
+        const testing::EnglishSpoken inEnglish;
+        dialog_.Open();
+        ClickFile(QStringLiteral("Water.mix"));
+        EXPECT_EQ(Find<QLabel>("materialName").text(), "Water");
+        TypeThicknessAndOk(QStringLiteral("1"));
+        EXPECT_EQ(ListedNames(), std::vector<std::string>{"Water 1mm"});
+    }
     // What is written keeps the file's own name.
     EXPECT_EQ(state_.Filters.FilterName[1], "水");
 }

@@ -6,20 +6,14 @@
 #include <vector>
 
 #include "cli/calculator_runs.h"
-#include "forms/main_form_logic.h"
-#include "support/recording_operator.h"
-#include "support/test_data.h"
+#include "main_form_logic_fixture.h"
 #include "texts/result_texts.h"
 
 namespace tubeline {
 namespace {
 
-class FrontEndsAgree : public ::testing::Test {
+class FrontEndsAgree : public testing::MainFormLogicFixture {
   protected:
-    FrontEndsAgree() : logic_(state_, canvas_, messages_, view_, folder_.Path()) {
-        state_.Attenuation = testing::ShippedAttenuation();
-    }
-
     // The window's calculate on the fields, as the lines tubeline-calc prints or its refusal.
     std::string WindowSays(SpectrumModel model, const ConditionTexts& fields) {
         logic_.ChooseModel(model);
@@ -42,13 +36,6 @@ class FrontEndsAgree : public ::testing::Test {
                 "--al",       fields.AluminiumFilter,
                 "--cu",       fields.CopperFilter};
     }
-
-    testing::ScratchFolder folder_;
-    CalculationState state_;
-    GraphCanvas canvas_;
-    testing::RecordedMessages messages_;
-    testing::CountingView view_;
-    MainFormLogic logic_;
 };
 
 TEST_F(FrontEndsAgree, ResultsAndRefusalsAreWordedAlike) {

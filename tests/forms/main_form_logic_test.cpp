@@ -6,10 +6,10 @@
 
 #include "export/spectrum_export.h"
 #include "graph/palette.h"
+#include "main_form_logic_fixture.h"
 #include "model/number_format.h"
 #include "model/number_text.h"
 #include "support/image_probe.h"
-#include "support/recording_operator.h"
 #include "support/test_data.h"
 #include "texts/messages.h"
 
@@ -17,29 +17,15 @@ namespace tubeline {
 namespace {
 
 using testing::CountColour;
-using testing::CountingView;
-using testing::RecordedMessages;
-using testing::ScratchFolder;
 
-class MainFormLogicTest : public ::testing::Test {
+class MainFormLogicTest : public testing::MainFormLogicFixture {
   protected:
-    MainFormLogicTest() : logic_(state_, canvas_, messages_, view_, folder_.Path()) {
-        state_.Attenuation = testing::ShippedAttenuation();
-    }
-
     const MainFormControls& Controls() const { return logic_.Controls(); }
     MainFormPhase State() const { return logic_.Phase(); }
     int RedPixels() const {
         return CountColour(canvas_.Image(), canvas_.Image().rect(), PaletteColour(12));
     }
     bool TableFileExists() const { return std::filesystem::exists(logic_.TableFile()); }
-
-    ScratchFolder folder_;
-    CalculationState state_;
-    GraphCanvas canvas_;
-    RecordedMessages messages_;
-    CountingView view_;
-    MainFormLogic logic_;
 };
 
 TEST_F(MainFormLogicTest, ChoosingAModelPreparesTheWindowForEditing) {

@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "model/attenuation_table_file.h"
+#include "support/focus_mark_colour.h"
 #include "support/image_probe.h"
 #include "support/recording_operator.h"
 #include "support/test_data.h"
@@ -226,7 +227,7 @@ TEST_F(WindowSession, TheOptionsWearTheFocusMark) {
     EXPECT_EQ(visited, (std::vector<QString>{"singlePhaseOption", "airKermaOption"}));
     QWidget& option = *QApplication::focusWidget();
     const QImage image = option.grab().toImage();
-    EXPECT_GT(testing::CountColour(image, image.rect(), QColor(0x1e, 0x5a, 0xc8)), 50);
+    EXPECT_GT(testing::CountColour(image, image.rect(), testing::kFocusMarkColour), 50);
 }
 
 TEST_F(WindowSession, InEnglishEveryCaptionFitsAndMessagesFollow) {

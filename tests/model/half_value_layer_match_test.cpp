@@ -13,11 +13,8 @@ namespace tubeline {
 namespace {
 
 using testing::DataFolder;
+using testing::InputsOf;
 using testing::TuckerBeamState;
-
-ModelInputs InputsOf(const CalculationState& state) {
-    return {state.Conditions, state.Attenuation, state.Filters};
-}
 
 // The first half-value layer a calculation shows for these conditions.
 double LayerOf(CalculationState state) {

@@ -19,6 +19,7 @@
 namespace tubeline {
 namespace {
 
+using testing::InputsOf;
 using testing::ReadBytes;
 using testing::ScratchFolder;
 using testing::ShippedAttenuation;
@@ -223,13 +224,10 @@ TEST(SpectrumModel, ModelChoiceRunsItsModel) {
     const auto spectra = [](const RunOutcome& outcome) {
         return std::get<ModelRun>(outcome).Spectra->PhotonSpectrum;
     };
-    const auto inputs = [](const CalculationState& state) {
-        return ModelInputs{state.Conditions, state.Attenuation, state.Filters};
-    };
-    const AngleEnergyArray tuckerSpectra = spectra(ComputeTuckerSpectra(inputs(tucker)));
-    const AngleEnergyArray birchSpectra = spectra(ComputeBirchSpectra(inputs(birch)));
-    EXPECT_EQ(spectra(ComputeChosenModel(inputs(tucker))), tuckerSpectra);
-    EXPECT_EQ(spectra(ComputeChosenModel(inputs(birch))), birchSpectra);
+    const AngleEnergyArray tuckerSpectra = spectra(ComputeTuckerSpectra(InputsOf(tucker)));
+    const AngleEnergyArray birchSpectra = spectra(ComputeBirchSpectra(InputsOf(birch)));
+    EXPECT_EQ(spectra(ComputeChosenModel(InputsOf(tucker))), tuckerSpectra);
+    EXPECT_EQ(spectra(ComputeChosenModel(InputsOf(birch))), birchSpectra);
     EXPECT_NE(tuckerSpectra, birchSpectra);
 }
 

@@ -36,7 +36,7 @@ CalculationState TuckerBeamState(double kv, double aluminiumFilterCm) {
 }
 
 RunOutcome RunModel(CalculationState& state) {
-    RunOutcome outcome = ComputeChosenModel({state.Conditions, state.Attenuation, state.Filters});
+    RunOutcome outcome = ComputeChosenModel(InputsOf(state));
     if (const auto* run = std::get_if<ModelRun>(&outcome)) {
         state.Spectra = *run->Spectra;
         state.Quality = run->Quality;

@@ -19,6 +19,11 @@ const AttenuationTable& ShippedAttenuation();
 // on the shipped table; not yet computed.
 CalculationState TuckerBeamState(double kv, double aluminiumFilterCm = 0);
 
+// What a model run reads from the state; it refers to the state's own members.
+inline ModelInputs InputsOf(const CalculationState& state) {
+    return {state.Conditions, state.Attenuation, state.Filters};
+}
+
 // Runs the model of the state's conditions; a completed run's spectra and beam quality go into
 // the state, as the window keeps them.
 RunOutcome RunModel(CalculationState& state);

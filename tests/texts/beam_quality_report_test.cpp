@@ -9,8 +9,8 @@
 
 #include "model/filter_slots.h"
 #include "model/material_file_reader.h"
+#include "support/english_spoken.h"
 #include "support/test_data.h"
-#include "texts/translation.h"
 
 namespace tubeline {
 namespace {
@@ -81,9 +81,8 @@ TEST(BeamQualityReport, ConditionsInThreeLinesWithTheModel) {
 
     // In English the shipped materials and the rectification are named in English too.
     AddFilter(run.Filters, LoadMaterialFile(testing::DataFolder() / "Air.mix"), 950);
-    SpeakLanguage(Language::English);
+    const testing::EnglishSpoken inEnglish;
     const std::vector<std::string> english = ConditionSummary(run.Conditions, run.Filters);
-    SpeakLanguage(Language::Japanese);
     EXPECT_NE(english[0].find("Single-phase full-wave"), std::string::npos) << english[0];
     EXPECT_NE(english[2].find("Pb = 0.1 mm"), std::string::npos) << english[2];
     EXPECT_NE(english[2].find("Air = 950 mm"), std::string::npos) << english[2];

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "model/material_file_reader.h"
+#include "support/english_spoken.h"
 #include "support/test_data.h"
 #include "texts/language.h"
 #include "texts/material_names.h"
@@ -44,16 +45,15 @@ TEST(InstallTranslator, EveryMessageGoesThroughIt) {
 }
 
 TEST(SpeakLanguage, EnglishComesFromTheCatalogueAndJapaneseIsAsWritten) {
-    SpeakLanguage(Language::English);
-    const std::string english = ConditionCaption(ConditionField::CopperFilter);
-    const std::string unknown = Tr("Messages", "カタログにない文");
-    // The field's caption opens the sentence, so it needs no capital mid-sentence.
-    const std::string refused = ConditionRejectionMessage(
-        {ConditionRejection::Kind::OutOfRange, ConditionField::TubeVoltage});
-    SpeakLanguage(Language::Japanese);
-    EXPECT_EQ(english, "Added copper");
-    EXPECT_EQ(refused, "Tube voltage: the value is beyond the range of numbers");
-    EXPECT_EQ(unknown, "カタログにない文");
+    {
+        const testing::EnglishSpoken inEnglish;
+        EXPECT_EQ(ConditionCaption(ConditionField::CopperFilter), "Added copper");
+        // The field's caption opens the sentence, so it needs no capital mid-sentence.
+        EXPECT_EQ(ConditionRejectionMessage(
+                      {ConditionRejection::Kind::OutOfRange, ConditionField::TubeVoltage}),
+                  "Tube voltage: the value is beyond the range of numbers");
+        EXPECT_EQ(Tr("Messages", "カタログにない文"), "カタログにない文");
+    }
     EXPECT_EQ(ConditionCaption(ConditionField::CopperFilter), "銅付加フィルタ");
 }
 
@@ -66,18 +66,16 @@ TEST(MaterialDisplayName, ShippedJapaneseNamesSpeakTheLanguage) {
             continue;
         }
         const std::string name = ReadMaterialName(entry.path());
-        SpeakLanguage(Language::English);
-        const std::string english = MaterialDisplayName(name);
-        SpeakLanguage(Language::Japanese);
         EXPECT_EQ(MaterialDisplayName(name), name);
+        const testing::EnglishSpoken inEnglish;
+        const std::string english = MaterialDisplayName(name);
         EXPECT_TRUE(
             std::all_of(english.begin(), english.end(), [](unsigned char c) { return c < 0x80; }))
             << entry.path() << ": " << english;
     }
-    SpeakLanguage(Language::English);
+    const testing::EnglishSpoken inEnglish;
     EXPECT_EQ(MaterialDisplayName("空気"), "Air");
     EXPECT_EQ(MaterialDisplayName("私の水"), "私の水");
-    SpeakLanguage(Language::Japanese);
 }
 
 TEST(HalfValueLayerMatchMessage, SaysWhyNoThicknessWasFound) {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QImage>
 
+#include "support/focus_mark_colour.h"
 #include "support/image_probe.h"
 
 namespace tubeline {
@@ -32,7 +33,7 @@ TEST(WrappedRadioButton, ShowsTheFocusMark) {
     QApplication::setActiveWindow(&window);
     const auto markPixels = [&option] {
         const QImage image = option.grab().toImage();
-        return testing::CountColour(image, image.rect(), QColor(0x1e, 0x5a, 0xc8));
+        return testing::CountColour(image, image.rect(), testing::kFocusMarkColour);
     };
     option.setFocus();
     EXPECT_GT(markPixels(), 100);

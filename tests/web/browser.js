@@ -47,4 +47,4 @@ function fileUrl(query = "") {
   return "file://" + path.join(siteFolder, "index.html") + query;
 }
 
-module.exports = { launchChromium, openPage, fileUrl, siteFolder };
+module.exports = { launchChromium, openPage, fileUrl };

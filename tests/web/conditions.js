@@ -11,6 +11,11 @@ const dataFolder = path.join(sourceFolder, "data");
 const calculatorPath = process.env.TUBELINE_CALC ||
   path.join(sourceFolder, "build/src/cli/tubeline-calc");
 
+// What the page shows when it opens: Tucker's model at constant potential, 100 kV, a 12-degree
+// target, 2.5 mm Al inherent filtration and nothing added.
+const defaultCondition = { model: "tucker", rectification: "1", kv: "100", angle: "12",
+  inherent: "2.5", al: "0", cu: "0", filters: [] };
+
 // The grid the model's own tests hold to the straightforward evaluation: both models, every
 // rectification, five tube voltages, three target angles, bare and filtered (the filtered beams
 // with added aluminium and copper and two material files).
@@ -134,4 +139,4 @@ async function inPairs(items, work) {
 }
 
 module.exports = { oracleGrid, drawnConditions, moduleRequest, runCalculator, inPairs,
-  calculatorPath, sourceFolder };
+  calculatorPath, dataFolder, defaultCondition };

@@ -7,8 +7,8 @@ const assert = require("node:assert/strict");
 const fs = require("node:fs");
 const os = require("node:os");
 const path = require("node:path");
-const { oracleGrid, drawnConditions, moduleRequest, runCalculator, inPairs } =
-  require("./conditions.js");
+const { oracleGrid, drawnConditions, moduleRequest, runCalculator, inPairs, dataFolder,
+  defaultCondition } = require("./conditions.js");
 const { siteFolder } = require("./site.js");
 
 const loadModule = async () => {
@@ -90,8 +90,6 @@ test("the module prints what tubeline-calc prints", async (t) => {
 
 test("refusals are tubeline-calc's messages", async () => {
   const module = await loadModule();
-  const base = { model: "tucker", rectification: "1", kv: "100", angle: "12", inherent: "2.5",
-    al: "0", cu: "0", filters: [] };
   const cases = [
     [{ angle: "5" }, "angle"], [{ angle: "90" }, "angle"], [{ kv: "abc" }, "kv"],
     [{ inherent: "" }, "inherent"], [{ al: "-1" }, "al"], [{ cu: "1e400" }, "cu"],
@@ -101,7 +99,7 @@ test("refusals are tubeline-calc's messages", async () => {
       "filter2"],
   ];
   for (const [change, place] of cases) {
-    const condition = { ...base, ...change };
+    const condition = { ...defaultCondition, ...change };
     const calculator = await runCalculator(condition);
     const result = module.calculate(moduleRequest(condition));
     assert.equal(calculator.failed, true, JSON.stringify(change));
@@ -127,7 +125,7 @@ test("matching a target HVL gives tubeline-calc's thickness and messages", async
 
 // A material file written here: a name line, and the rows of a shipped file.
 function materialFile(folder, fileName, name) {
-  const rows = fs.readFileSync(path.join(__dirname, "../../data/Al.ele"), "utf8")
+  const rows = fs.readFileSync(path.join(dataFolder, "Al.ele"), "utf8")
     .split("\n").slice(1).join("\n");
   const file = path.join(folder, fileName);
   fs.writeFileSync(file, `${name}\n${rows}`);
@@ -141,9 +139,8 @@ test("a material's name is written in Windows' Shift-JIS or refused as the deskt
     // ① and ㎜ are Windows' own extensions of Shift-JIS; ✓ has no form in it at all.
     for (const [fileName, name] of [["Ext.ele", "合金①㎜～"], ["Check.ele", "Al ✓"]]) {
       const file = materialFile(folder, fileName, name);
-      const condition = { model: "tucker", rectification: "1", kv: "80", angle: "12",
-        inherent: "2.5", al: "0", cu: "0", filters: [{ file: path.relative(
-          path.join(__dirname, "../../data"), file), thickness: "1" }] };
+      const condition = { ...defaultCondition, kv: "80",
+        filters: [{ file: path.relative(dataFolder, file), thickness: "1" }] };
       const calculator = await runCalculator(condition);
       const opened = module.openMaterialFile(fileName, fs.readFileSync(file));
       if (calculator.failed) {

@@ -11,11 +11,8 @@ const http = require("node:http");
 const os = require("node:os");
 const path = require("node:path");
 const { launchChromium, openPage, fileUrl } = require("./browser.js");
-const { runCalculator, sourceFolder } = require("./conditions.js");
+const { runCalculator, dataFolder, defaultCondition: defaults } = require("./conditions.js");
 const { siteFolder } = require("./site.js");
-
-const defaults = { model: "tucker", rectification: "1", kv: "100", angle: "12", inherent: "2.5",
-  al: "0", cu: "0", filters: [] };
 
 // A static server of the site on a free port of the loopback address.
 function serveSite() {
@@ -120,14 +117,14 @@ test("the page in Chromium", async (t) => {
   await t.test("a material file opened from disk, and one that cannot be read", async () => {
     const page = await openPage(browser, served);
     const input = await page.$("#material-file");
-    await input.uploadFile(path.join(sourceFolder, "data/Sn.ele"));
+    await input.uploadFile(path.join(dataFolder, "Sn.ele"));
     await page.waitForFunction(() => document.activeElement?.id === "filter1-thickness");
     await page.keyboard.type("0.1");
     await expectResults(page, { ...defaults, filters: [{ file: "Sn.ele", thickness: "0.1" }] });
     const broken = path.join(downloads, "Broken.mix");
     fs.writeFileSync(broken, "Broken\n1.0\n3\n0.001, 1, 2\n");
     const calculator = await runCalculator({ ...defaults,
-      filters: [{ file: path.relative(path.join(sourceFolder, "data"), broken), thickness: "1" }] });
+      filters: [{ file: path.relative(dataFolder, broken), thickness: "1" }] });
     await input.uploadFile(broken);
     await expectText(page, "#material-file-message",
       calculator.message.replace(broken, "/user/Broken.mix"));
