@@ -23,7 +23,7 @@
 #include "model/attenuation_table_file.h"
 #include "model/beam_request.h"
 #include "model/condition_names.h"
-#include "model/number_format.h"
+#include "base/number_format.h"
 #include "oracle/straightforward_model.h"
 #include "ratio_reporter.h"
 #include "summing_versions.h"

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "model/attenuation_table_file.h"
-#include "model/file_io.h"
+#include "base/file_io.h"
 #include "model/spectrum_model.h"
 #include "oracle/straightforward_model.h"
 #include "ratio_reporter.h"

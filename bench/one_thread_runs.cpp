@@ -12,7 +12,7 @@
 
 #include "model/attenuation_table_file.h"
 #include "model/condition_fields.h"
-#include "model/parallel_for.h"
+#include "base/parallel_for.h"
 #include "model/spectrum_model.h"
 #include "model/target_attenuation.h"
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "model/number_text.h"
+#include "base/number_text.h"
 
 namespace {
 

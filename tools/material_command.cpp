@@ -6,9 +6,9 @@
 #include "material_catalogue.h"
 #include "material_command_arguments.h"
 #include "material_file_text.h"
-#include "model/file_io.h"
+#include "base/file_io.h"
 #include "model/material_file_reader.h"
-#include "model/number_format.h"
+#include "base/number_format.h"
 #include "texts/messages.h"
 
 namespace tubeline::tools {

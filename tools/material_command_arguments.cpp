@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "model/shift_jis.h"
+#include "base/shift_jis.h"
 
 namespace tubeline::tools {
 

@@ -16,9 +16,9 @@
 #include "model/beam_quality_figures.h"
 #include "model/beam_request.h"
 #include "model/condition_names.h"
-#include "model/file_io.h"
-#include "model/float_chars.h"
-#include "model/parallel_for.h"
+#include "base/file_io.h"
+#include "base/float_chars.h"
+#include "base/parallel_for.h"
 #include "progress_bar.h"
 #include "texts/messages.h"
 

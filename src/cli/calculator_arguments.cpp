@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/number_format.h"
+#include "base/number_format.h"
 #include "texts/translation.h"
 
 namespace tubeline {

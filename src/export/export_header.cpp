@@ -2,7 +2,7 @@
 
 #include "model/condition_names.h"
 #include "model/filter_slots.h"
-#include "model/number_format.h"
+#include "base/number_format.h"
 #include "model/physics_constants.h"
 
 namespace tubeline {

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "export_header.h"
-#include "model/file_io.h"
-#include "model/shift_jis.h"
+#include "base/file_io.h"
+#include "base/shift_jis.h"
 #include "model/spectrum_table_file.h"
 
 namespace tubeline {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/calculation_state.h"
-#include "model/file_io.h"
+#include "base/file_io.h"
 
 namespace tubeline {
 

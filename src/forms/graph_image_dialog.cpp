@@ -2,7 +2,7 @@
 
 #include "export/spectrum_export.h"
 #include "graph/graph_image_export.h"
-#include "model/file_io.h"
+#include "base/file_io.h"
 #include "texts/messages.h"
 #include "ui/form_widgets.h"
 #include "ui/keys.h"

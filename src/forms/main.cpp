@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/file_places.h"
+#include "places/file_places.h"
 #include "model/program_version.h"
 #include "program_end.h"
 #include "ui/focus_mark_style.h"

@@ -17,7 +17,7 @@
 #include "graph/graph_view.h"
 #include "graph_image_dialog.h"
 #include "main_form_logic.h"
-#include "model/file_places.h"
+#include "places/file_places.h"
 #include "program_end.h"
 #include "spectrum_data_dialog.h"
 #include "ui/form_widgets.h"

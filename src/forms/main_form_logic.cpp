@@ -6,7 +6,7 @@
 #include "graph/palette.h"
 #include "graph/plot_geometry.h"
 #include "graph/spectrum_curve.h"
-#include "model/file_io.h"
+#include "base/file_io.h"
 #include "model/filter_slots.h"
 #include "model/spectrum_model.h"
 #include "model/spectrum_table_file.h"

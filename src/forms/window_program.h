@@ -5,7 +5,7 @@
 #include "graph/graph_canvas.h"
 #include "main_form.h"
 #include "model/calculation_state.h"
-#include "model/file_places.h"
+#include "places/file_places.h"
 #include "program_end.h"
 #include "start_form.h"
 #include "ui/operator_messages.h"

@@ -1,7 +1,7 @@
 #include "graph_image_export.h"
 
 #include "export/bmp_file.h"
-#include "model/file_io.h"
+#include "base/file_io.h"
 
 namespace tubeline {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "file_io.h"
-#include "text_fields.h"
+#include "base/file_io.h"
+#include "base/text_fields.h"
 
 namespace tubeline {
 

@@ -7,7 +7,7 @@
 #include <variant>
 
 #include "calculation_state.h"
-#include "file_io.h"
+#include "base/file_io.h"
 
 namespace tubeline {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <variant>
 
-#include "number_format.h"
-#include "number_text.h"
+#include "base/number_format.h"
+#include "base/number_text.h"
 #include "physics_constants.h"
 
 namespace tubeline {

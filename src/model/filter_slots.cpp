@@ -4,10 +4,10 @@
 #include <stdexcept>
 
 #include "material_attenuation.h"
-#include "number_format.h"
-#include "number_text.h"
+#include "base/number_format.h"
+#include "base/number_text.h"
 #include "physics_constants.h"
-#include "shift_jis.h"
+#include "base/shift_jis.h"
 
 namespace tubeline {
 

@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "filter_slots.h"
-#include "number_format.h"
-#include "number_text.h"
+#include "base/number_format.h"
+#include "base/number_text.h"
 #include "physics_constants.h"
 #include "spectrum_model.h"
 #include "spectrum_refusal.h"

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <limits>
 
-#include "file_io.h"
-#include "shift_jis.h"
-#include "text_fields.h"
+#include "base/file_io.h"
+#include "base/shift_jis.h"
+#include "base/text_fields.h"
 
 namespace tubeline {
 namespace {

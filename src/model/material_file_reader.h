@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "energy_grid.h"
-#include "file_io.h"
+#include "base/file_io.h"
 #include "physics_constants.h"
 
 namespace tubeline {

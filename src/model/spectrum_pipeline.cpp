@@ -7,7 +7,7 @@
 #include "bremsstrahlung.h"
 #include "emission_geometry.h"
 #include "emission_table.h"
-#include "parallel_for.h"
+#include "base/parallel_for.h"
 #include "physics_constants.h"
 #include "target_attenuation.h"
 #include "waveform.h"

@@ -1,6 +1,6 @@
 #include "spectrum_table_file.h"
 
-#include "number_format.h"
+#include "base/number_format.h"
 
 namespace tubeline {
 namespace {

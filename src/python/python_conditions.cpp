@@ -3,7 +3,7 @@
 #include <cmath>
 #include <optional>
 
-#include "model/file_places.h"
+#include "places/file_places.h"
 #include "model/material_folders.h"
 
 namespace py = pybind11;

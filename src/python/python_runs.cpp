@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/parallel_for.h"
+#include "base/parallel_for.h"
 #include "python_conditions.h"
 #include "python_errors.h"
 #include "python_result.h"

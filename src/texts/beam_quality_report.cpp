@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "model/energy_grid.h"
-#include "model/number_format.h"
+#include "base/number_format.h"
 #include "result_texts.h"
 
 namespace tubeline {

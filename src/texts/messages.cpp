@@ -7,9 +7,9 @@
 #include "material_names.h"
 #include "model/beam_quality.h"
 #include "model/condition_names.h"
-#include "model/number_format.h"
+#include "base/number_format.h"
 #include "model/physics_constants.h"
-#include "model/text_fields.h"
+#include "base/text_fields.h"
 #include "result_texts.h"
 #include "translation.h"
 

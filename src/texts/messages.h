@@ -10,7 +10,7 @@
 #include "model/attenuation_table_file.h"
 #include "model/beam_request.h"
 #include "model/condition_fields.h"
-#include "model/file_io.h"
+#include "base/file_io.h"
 #include "model/filter_slots.h"
 #include "model/half_value_layer_match.h"
 #include "model/material_file_reader.h"

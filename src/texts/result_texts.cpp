@@ -1,7 +1,7 @@
 #include "result_texts.h"
 
 #include "model/beam_quality.h"
-#include "model/number_format.h"
+#include "base/number_format.h"
 #include "translation.h"
 
 namespace tubeline {

@@ -11,11 +11,6 @@
 
 namespace tubeline {
 
-// The places that play the part of drives: "/" first, the home folder, then the mounted file
-// systems a person saves to, without kernel, virtual and system ones (/proc, /sys, /dev, /run
-// and what lies under them).
-std::vector<std::filesystem::path> SaveLocations();
-
 // Chooses a place; OnChange gets its folder.
 class DriveList : public QComboBox {
   public:

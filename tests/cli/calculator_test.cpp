@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "calculator_runs.h"
-#include "model/shift_jis.h"
+#include "base/shift_jis.h"
 #include "model/spectrum_table_file.h"
 #include "support/test_data.h"
 

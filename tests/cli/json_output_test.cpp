@@ -8,7 +8,7 @@
 
 #include "calculator_runs.h"
 #include "export/beam_quality_fields.h"
-#include "model/number_format.h"
+#include "base/number_format.h"
 
 namespace tubeline {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "calculator_runs.h"
-#include "model/number_text.h"
+#include "base/number_text.h"
 
 namespace tubeline {
 namespace {

@@ -12,7 +12,7 @@
 
 #include "forms/window_program.h"
 #include "model/attenuation_table_file.h"
-#include "model/number_format.h"
+#include "base/number_format.h"
 #include "support/recording_operator.h"
 #include "support/test_data.h"
 #include "support/widget_lookup.h"

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "base/save_locations.h"
 #include "graph/graph_frame.h"
 #include "save_dialog_fixture.h"
 

@@ -1,22 +1,25 @@
 cmake_minimum_required(VERSION 3.25)
 # Fails when a folder with code includes or links a layer that is not below it. The layers of
-# src/, from the bottom: model (plain C++) <- export <- graph (Qt), texts <- ui (Qt) <- forms
-# (Qt), with the front ends cli, python and web beside forms; tools/ (plain C++) stands over the
+# src/, from the bottom: base (plain C++, no physics) <- model (plain C++) <- places, export <-
+# graph (Qt), texts <- ui (Qt) <- forms (Qt), with the front ends cli, python and web beside
+# forms; places (where the programs' files live) serves forms, cli and python; tools/ (plain C++) stands over the
 # command line, fuzz/, bench/ and tests/ above them all. PROJECT_DIR is the project's root. Every include is read, wherever it
 # stands (indented, inside #if) and however it is written ("", <>); a path that climbs out of
 # its folder (..) is refused outright; a folder with code that is not listed here fails too.
-set(allowed_model "")
-set(allowed_export model)
-set(allowed_graph model export)
-set(allowed_texts model export)
-set(allowed_ui model export texts)
-set(allowed_forms model export graph texts ui)
-set(allowed_cli model export texts)
-set(allowed_python model export texts)
-set(allowed_web model export texts)
-set(layers model export graph texts ui forms cli python web)
-set(above_all model export graph texts ui forms cli python web oracle support)
-set(allowed_tools model export texts cli)
+set(allowed_base "")
+set(allowed_model base)
+set(allowed_places base model)
+set(allowed_export base model)
+set(allowed_graph base model export)
+set(allowed_texts base model export)
+set(allowed_ui base model export texts)
+set(allowed_forms base model places export graph texts ui)
+set(allowed_cli base model places export texts)
+set(allowed_python base model places export texts)
+set(allowed_web base model export texts)
+set(layers base model places export graph texts ui forms cli python web)
+set(above_all base model places export graph texts ui forms cli python web oracle support)
+set(allowed_tools base model places export texts cli)
 set(allowed_fuzz ${above_all})
 set(allowed_bench ${above_all})
 set(allowed_tests ${above_all})

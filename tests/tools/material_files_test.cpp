@@ -4,7 +4,7 @@
 #include <xraylib.h>
 
 #include "material_catalogue.h"
-#include "model/shift_jis.h"
+#include "base/shift_jis.h"
 #include "support/test_data.h"
 #include "xraylib_agreement.h"
 

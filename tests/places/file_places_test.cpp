@@ -1,10 +1,10 @@
-#include "model/file_places.h"
+#include "places/file_places.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "model/file_io.h"
+#include "base/file_io.h"
 #include "support/test_data.h"
 
 namespace tubeline {
@@ -155,7 +155,7 @@ TEST(ProcessPlaceSources, NamesThisProgramAndItsWorkingFolder) {
     const PlaceSources sources = ProcessPlaceSources();
     EXPECT_EQ(sources.WorkingFolder, fs::current_path());
     EXPECT_TRUE(sources.Executable.is_absolute());
-    EXPECT_EQ(sources.Executable.filename(), "model_tests");
+    EXPECT_EQ(sources.Executable.filename(), "base_tests");
     EXPECT_FALSE(sources.Home.empty());
 }
 

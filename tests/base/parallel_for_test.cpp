@@ -1,4 +1,4 @@
-#include "model/parallel_for.h"
+#include "base/parallel_for.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "model/float_chars.h"
+#include "base/float_chars.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include <tuple>
 #include <vector>
 
-#include "model/joining_thread.h"
+#include "base/joining_thread.h"
 #include "support/decimal_comma_locale.h"
 
 namespace tubeline {

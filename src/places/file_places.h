@@ -5,19 +5,21 @@
 #include <string_view>
 #include <vector>
 
+#include "base/user_folders.h"
+
 namespace tubeline {
+
+// Where the programs find and keep their files: the policies of the window program, the command
+// line and the Python module, from what the system says about the process.
 
 // The program's own folder under share/ of an install prefix and under the user's data folder.
 inline constexpr std::string_view kProgramFolderName = "tubeline";
 
 // What decides where the program's files live. The program takes them from its process
 // (ProcessPlaceSources); tests set them by hand.
-struct PlaceSources {
+struct PlaceSources : UserFolders {
     std::filesystem::path WorkingFolder;
     std::filesystem::path Executable;  // the running program's file, symbolic links resolved
-    std::filesystem::path Home;        // empty when unknown
-    std::string DataHome;              // $XDG_DATA_HOME, empty when unset
-    std::string ConfigHome;            // $XDG_CONFIG_HOME, empty when unset
     std::string DataVariable;          // $TUBELINE_DATA, empty when unset
 };
 
@@ -80,16 +82,8 @@ std::filesystem::path ChooseDataFolder(const std::filesystem::path& workingFolde
 // <prefix>/share/tubeline for <prefix>/bin/program.
 std::filesystem::path InstalledDataFolder(const std::filesystem::path& executable);
 
-// $XDG_DATA_HOME/tubeline, or ~/.local/share/tubeline when that variable is unset, empty or
-// relative (the XDG rule).
+// The program's folder in the user's data folder: $XDG_DATA_HOME/tubeline, or
+// ~/.local/share/tubeline.
 std::filesystem::path UserDataFolder(const PlaceSources& sources);
-
-// The documents folder of user-dirs.dirs ($XDG_CONFIG_HOME or ~/.config), else ~/Documents,
-// whichever exists first, else the home folder.
-std::filesystem::path DocumentsFolder(const PlaceSources& sources);
-
-// Creates the folder and those above it where missing; throws FileError naming the folder when
-// it cannot.
-void CreateFolder(const std::filesystem::path& folder);
 
 }  // namespace tubeline

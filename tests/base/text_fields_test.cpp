@@ -1,4 +1,4 @@
-#include "model/text_fields.h"
+#include "base/text_fields.h"
 
 #include <gtest/gtest.h>
 
