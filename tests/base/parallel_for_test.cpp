@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <thread>
+#include <condition_variable>
+#include <mutex>
 #include <vector>
 
 namespace tubeline {
@@ -39,22 +40,45 @@ TEST(ForEachIndexInParallelUnless, RunsEveryIndexUntilStoppedAndThenNoNewOne) {
         40, 2, [&calls](int i) { ++calls[i]; }, [] { return false; }, 1ms));
     EXPECT_EQ(std::count(calls.begin(), calls.end(), 1), 40);
 
-    // Each index takes 2 ms; asked to stop after about 10 ms, the loop leaves most undone and
-    // nothing running.
-    std::atomic<int> done{0};
-    const auto start = std::chrono::steady_clock::now();
+    // The first index of each of the two threads waits until stop() has been asked and says
+    // yes; every later index is a little work of its own. Once stopped, the loop hands out no
+    // new index, so most stay undone, and it returns only when the indices taken have finished.
+    constexpr int kCount = 100000;
+    std::mutex gate;
+    std::condition_variable opened;
+    bool open = false;
+    std::atomic<int> started{0};
+    std::atomic<int> finished{0};
+    std::atomic<double> sink{0};
     const bool stopped = ForEachIndexInParallelUnless(
-        1000, 2,
-        [&done](int) {
-            std::this_thread::sleep_for(2ms);
-            ++done;
+        kCount, 2,
+        [&](int i) {
+            ++started;
+            if (i < 2) {
+                std::unique_lock lock(gate);
+                opened.wait(lock, [&open] { return open; });
+            } else {
+                double sum = 0;
+                for (int k = 1; k < 20000; ++k) {
+                    sum += 1.0 / k;
+                }
+                sink = sum;
+            }
+            ++finished;
         },
-        [start] { return std::chrono::steady_clock::now() - start > 10ms; }, 1ms);
-    const int doneWhenReturned = done;
+        [&] {
+            if (started < 2) {
+                return false;
+            }
+            const std::lock_guard lock(gate);
+            open = true;
+            opened.notify_all();
+            return true;
+        },
+        1ms);
     EXPECT_TRUE(stopped);
-    EXPECT_LT(doneWhenReturned, 500);
-    std::this_thread::sleep_for(10ms);
-    EXPECT_EQ(done, doneWhenReturned);
+    EXPECT_EQ(finished.load(), started.load());
+    EXPECT_LT(finished.load(), kCount / 10);
 }
 
 }  // namespace
