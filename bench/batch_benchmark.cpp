@@ -18,12 +18,12 @@
 #include <variant>
 #include <vector>
 
+#include "base/number_format.h"
 #include "cli/batch_run.h"
 #include "cli/csv_records.h"
 #include "model/attenuation_table_file.h"
 #include "model/beam_request.h"
 #include "model/condition_names.h"
-#include "base/number_format.h"
 #include "oracle/straightforward_model.h"
 #include "ratio_reporter.h"
 #include "summing_versions.h"

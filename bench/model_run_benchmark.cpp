@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "model/attenuation_table_file.h"
 #include "base/file_io.h"
+#include "model/attenuation_table_file.h"
 #include "model/spectrum_model.h"
 #include "oracle/straightforward_model.h"
 #include "ratio_reporter.h"
@@ -23,7 +23,7 @@
 namespace tubeline::bench {
 namespace {
 
-constexpr double kDefaultInherentCm = 0.25;  // 2.5 mm Al, the conditions' starting value
+constexpr double kDefaultInherentMm = 2.5;  // the conditions' starting value
 
 struct BenchCase {
     std::string Name;
@@ -80,12 +80,8 @@ class TemporaryFolder {
 CalculationState StateFor(const BenchCase& benchCase, const AttenuationTable& attenuation) {
     CalculationState state;
     state.Attenuation = attenuation;
-    state.Conditions = {benchCase.Model,
-                        benchCase.TubeVoltage,
-                        benchCase.TargetAngle,
-                        kDefaultInherentCm,
-                        0,
-                        0,
+    state.Conditions = {{benchCase.TubeVoltage, benchCase.TargetAngle, kDefaultInherentMm, 0, 0},
+                        benchCase.Model,
                         benchCase.Rectification};
     return state;
 }

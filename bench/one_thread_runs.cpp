@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/parallel_for.h"
 #include "model/attenuation_table_file.h"
 #include "model/condition_fields.h"
-#include "base/parallel_for.h"
 #include "model/spectrum_model.h"
 #include "model/target_attenuation.h"
 
@@ -27,7 +27,7 @@ void RunModel(benchmark::State& loop, double tubeVoltageKv, RectificationMode re
     const AttenuationTable attenuation =
         LoadAttenuationTable(std::filesystem::path(TUBELINE_DATA_DIR) / kAttenuationTableFileName);
     ConditionValues values = DefaultConditionValues(kDefaultModel);
-    values.TubeVoltageKv = tubeVoltageKv;
+    values.TubeVoltage = tubeVoltageKv;
     IrradiationConditions start;
     start.Rectification = rectification;
     const IrradiationConditions conditions = CheckConditionValues(values, start).Conditions;

@@ -17,24 +17,25 @@ void AddFigures(Json& object, const std::optional<BeamQualityFigures>& figures) 
 }
 
 Json ConditionsJson(const PreparedBeam& beam) {
-    const ConditionValues& values = beam.Values;
+    const IrradiationConditions& values = beam.Conditions;
     return {
-        {"tube_voltage_kv", values.TubeVoltageKv},
-        {"target_angle_deg", values.TargetAngleDegrees},
-        {"inherent_filtration_mm_al", values.InherentFiltrationMm},
-        {"aluminium_mm", values.AluminiumFilterMm},
-        {"copper_mm", values.CopperFilterMm},
+        {"tube_voltage_kv", values.TubeVoltage},
+        {"target_angle_deg", values.TargetAngle},
+        {"inherent_filtration_mm_al", values.InherentFiltration},
+        {"aluminium_mm", values.AluminiumFilter},
+        {"copper_mm", values.CopperFilter},
         {"rectification", RectificationNumber(beam.Conditions.Rectification)},
     };
 }
 
 Json FiltersJson(const BeamRequest& request, const PreparedBeam& beam) {
     Json filters = Json::array();
-    for (std::size_t i = 0; i < request.Filters.size(); ++i) {
+    const std::vector<FilterInUse> inUse = FiltersInUse(beam.Filters);
+    for (std::size_t i = 0; i < inUse.size(); ++i) {
         filters.push_back({
-            {"name", beam.Filters.FilterName[i + 1]},
+            {"name", inUse[i].Name},
             {"file", request.Filters[i].MaterialFile.string()},
-            {"thickness_mm", beam.FilterThicknessesMm[i]},
+            {"thickness_mm", inUse[i].ThicknessMm},
         });
     }
     return filters;

@@ -89,11 +89,11 @@ std::string CalculatorUsage() {
     return Substitute(
         kUsagePattern,
         {FormatGeneral(kMinimumTubeVoltageKv), FormatGeneral(kMaximumTubeVoltageKv),
-         FormatGeneral(tucker.TubeVoltageKv), FormatGeneral(kMinimumTargetAngleDegrees),
+         FormatGeneral(tucker.TubeVoltage), FormatGeneral(kMinimumTargetAngleDegrees),
          FormatGeneral(kTargetAngleLimitDegrees),
          FormatGeneral(DefaultTargetAngle(SpectrumModel::Tucker)),
          FormatGeneral(DefaultTargetAngle(SpectrumModel::Birch)),
-         FormatGeneral(tucker.InherentFiltrationMm)});
+         FormatGeneral(tucker.InherentFiltration)});
 }
 
 CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> arguments) {

@@ -5,21 +5,17 @@
 namespace tubeline {
 namespace {
 
-// The thickness in mm of a filter added to the slots, or why it was not added.
-std::variant<double, FilterRefusal> AddRequestedFilter(MaterialFilter& filters,
-                                                       const FilterRequest& filter,
-                                                       const MaterialReader& read) {
+// Adds a requested filter to the slots, or says why not.
+std::optional<FilterRefusal> AddRequestedFilter(MaterialFilter& filters,
+                                                const FilterRequest& filter,
+                                                const MaterialReader& read) {
     const auto* typed = std::get_if<std::string>(&filter.ThicknessMm);
     const std::variant<double, FilterRefusal> thickness =
         typed ? ReadFilterThickness(*typed) : std::get<double>(filter.ThicknessMm);
     if (const auto* refusal = std::get_if<FilterRefusal>(&thickness)) {
         return *refusal;
     }
-    const double thicknessMm = std::get<double>(thickness);
-    if (const auto refusal = AddFilterFromFile(filters, filter.MaterialFile, thicknessMm, read)) {
-        return *refusal;
-    }
-    return thicknessMm;
+    return AddFilterFromFile(filters, filter.MaterialFile, std::get<double>(thickness), read);
 }
 
 CheckedValues Checked(const BeamRequest& request, const IrradiationConditions& stored) {
@@ -34,12 +30,9 @@ CheckedValues Checked(const BeamRequest& request, const IrradiationConditions& s
 BeamPreparation PrepareBeam(const BeamRequest& request, const MaterialReader& read) {
     PreparedBeam beam;
     for (const FilterRequest& filter : request.Filters) {
-        const std::variant<double, FilterRefusal> added =
-            AddRequestedFilter(beam.Filters, filter, read);
-        if (const auto* refusal = std::get_if<FilterRefusal>(&added)) {
-            return {std::nullopt, *refusal, beam.FilterThicknessesMm.size()};
+        if (const auto refusal = AddRequestedFilter(beam.Filters, filter, read)) {
+            return {std::nullopt, *refusal, static_cast<std::size_t>(beam.Filters.FilterCount)};
         }
-        beam.FilterThicknessesMm.push_back(std::get<double>(added));
     }
     beam.Conditions.ModelChoice = request.Model;
     beam.Conditions.Rectification = request.Rectification;
@@ -50,7 +43,6 @@ BeamPreparation PrepareBeam(const BeamRequest& request, const MaterialReader& re
         return {corrected, *checked.Rejection};
     }
     beam.Conditions = checked.Conditions;
-    beam.Values = checked.Values;
     return {corrected, std::move(beam)};
 }
 

@@ -30,12 +30,11 @@ struct BeamRequest {
     std::vector<FilterRequest> Filters;  // in slot order
 };
 
-// A request as the model's records hold it, ready to run.
+// A request as the model's records hold it, ready to run: the conditions as checked (the tube
+// voltage as corrected) and the filters as read.
 struct PreparedBeam {
     IrradiationConditions Conditions;
     MaterialFilter Filters;
-    ConditionValues Values;                   // in the units typed, the tube voltage as corrected
-    std::vector<double> FilterThicknessesMm;  // in slot order, as read
 };
 
 // Why a beam gave no results: a condition, a filter or the run itself was refused.

@@ -18,14 +18,25 @@ enum class RectificationMode {
     SinglePhaseFullWave = 3,
 };
 
-// The operator's inputs. Lengths are held in cm although typed in mm.
-struct IrradiationConditions {
+// The five conditions a person sets, each in the unit it is typed in, as numbers
+// (ConditionValues) or as typed (ConditionTexts).
+template <class Field>
+struct FiveConditions {
+    Field TubeVoltage{};         // kV
+    Field TargetAngle{};         // degrees
+    Field InherentFiltration{};  // mm of aluminium equivalent
+    Field AluminiumFilter{};     // mm
+    Field CopperFilter{};        // mm
+    bool operator==(const FiveConditions&) const = default;
+};
+using ConditionValues = FiveConditions<double>;
+using ConditionTexts = FiveConditions<std::string>;
+
+// The operator's inputs: the five conditions as checked, in the units typed, with the model and
+// the rectification. Lengths become cm only where an attenuation coefficient in 1/cm meets them
+// (Centimetres).
+struct IrradiationConditions : ConditionValues {
     SpectrumModel ModelChoice = SpectrumModel::Tucker;
-    double TubeVoltage = 0;         // kV
-    double TargetAngle = 0;         // degrees
-    double InherentFiltration = 0;  // cm of aluminium equivalent
-    double AluminiumFilter = 0;     // cm
-    double CopperFilter = 0;        // cm
     RectificationMode Rectification = RectificationMode::ConstantPotential;
 };
 
@@ -56,7 +67,7 @@ inline constexpr int kFilterSlotCount = 3;
 // has MuFilter 0 everywhere and so transmits everything whatever its thickness says.
 struct MaterialFilter {
     int FilterCount = 0;
-    std::array<double, kFilterSlotCount + 1> FilterThickness{};  // cm
+    std::array<double, kFilterSlotCount + 1> FilterThickness{};  // mm
     std::array<EnergyArray, kFilterSlotCount + 1> MuFilter{};    // 1/cm
     std::array<std::string, kFilterSlotCount + 1> FilterName{};
 };

@@ -6,7 +6,6 @@
 
 #include "base/number_format.h"
 #include "base/number_text.h"
-#include "physics_constants.h"
 
 namespace tubeline {
 namespace {
@@ -19,9 +18,9 @@ constexpr std::string ConditionTexts::*kTextMembers[] = {
     &ConditionTexts::TubeVoltage, &ConditionTexts::TargetAngle, &ConditionTexts::InherentFiltration,
     &ConditionTexts::AluminiumFilter, &ConditionTexts::CopperFilter};
 constexpr double ConditionValues::*kValueMembers[] = {
-    &ConditionValues::TubeVoltageKv, &ConditionValues::TargetAngleDegrees,
-    &ConditionValues::InherentFiltrationMm, &ConditionValues::AluminiumFilterMm,
-    &ConditionValues::CopperFilterMm};
+    &ConditionValues::TubeVoltage, &ConditionValues::TargetAngle,
+    &ConditionValues::InherentFiltration, &ConditionValues::AluminiumFilter,
+    &ConditionValues::CopperFilter};
 
 // One field as read: its number, or why it has none.
 using FieldReading = std::variant<double, ConditionRejection>;
@@ -48,7 +47,7 @@ FieldReading ReadField(const ConditionTexts& texts, ConditionField field) {
 CheckedValues Check(const std::array<FieldReading, kConditionFields.size()>& readings,
                     const IrradiationConditions& stored) {
     using Kind = ConditionRejection::Kind;
-    CheckedValues result{stored, std::nullopt, {}, false};
+    CheckedValues result{stored, std::nullopt, false};
     IrradiationConditions& conditions = result.Conditions;
     // The number of a field, or nothing once the field is refused.
     const auto number = [&](ConditionField field) -> std::optional<double> {
@@ -70,7 +69,6 @@ CheckedValues Check(const std::array<FieldReading, kConditionFields.size()>& rea
         return result;
     }
     conditions.TubeVoltage = std::clamp(*voltage, kMinimumTubeVoltageKv, kMaximumTubeVoltageKv);
-    result.Values.TubeVoltageKv = conditions.TubeVoltage;
     result.TubeVoltageCorrected = conditions.TubeVoltage != *voltage;
 
     const std::optional<double> angle = number(ConditionField::TargetAngle);
@@ -78,7 +76,6 @@ CheckedValues Check(const std::array<FieldReading, kConditionFields.size()>& rea
         return result;
     }
     conditions.TargetAngle = *angle;
-    result.Values.TargetAngleDegrees = *angle;
     if (*angle < kMinimumTargetAngleDegrees) {
         result.Rejection =
             ConditionRejection{Kind::TargetAngleBelowMinimum, ConditionField::TargetAngle};
@@ -90,31 +87,24 @@ CheckedValues Check(const std::array<FieldReading, kConditionFields.size()>& rea
         return result;
     }
 
-    const struct {
-        ConditionField field;
-        double& stored;
-        double& mm;
-    } filtrations[] = {
-        {ConditionField::InherentFiltration, conditions.InherentFiltration,
-         result.Values.InherentFiltrationMm},
-        {ConditionField::AluminiumFilter, conditions.AluminiumFilter,
-         result.Values.AluminiumFilterMm},
-        {ConditionField::CopperFilter, conditions.CopperFilter, result.Values.CopperFilterMm},
-    };
     // Filtrations are stored only when all three are numbers in range.
-    for (const auto& filtration : filtrations) {
-        const std::optional<double> mm = number(filtration.field);
+    constexpr ConditionField kFiltrations[] = {ConditionField::InherentFiltration,
+                                               ConditionField::AluminiumFilter,
+                                               ConditionField::CopperFilter};
+    std::array<double, std::size(kFiltrations)> millimetres{};
+    for (std::size_t i = 0; i < millimetres.size(); ++i) {
+        const std::optional<double> mm = number(kFiltrations[i]);
         if (!mm) {
             return result;
         }
         if (*mm < 0) {
-            result.Rejection = ConditionRejection{Kind::Negative, filtration.field};
+            result.Rejection = ConditionRejection{Kind::Negative, kFiltrations[i]};
             return result;
         }
-        filtration.mm = *mm;
+        millimetres[i] = *mm;
     }
-    for (const auto& filtration : filtrations) {
-        filtration.stored = filtration.mm * kMillimetresToCentimetres;
+    for (std::size_t i = 0; i < millimetres.size(); ++i) {
+        ValueOf(conditions, kFiltrations[i]) = millimetres[i];
     }
     return result;
 }

@@ -8,26 +8,6 @@
 
 namespace tubeline {
 
-// The five conditions as numbers, in the units the operator types them in.
-struct ConditionValues {
-    double TubeVoltageKv = 0;
-    double TargetAngleDegrees = 0;
-    double InherentFiltrationMm = 0;  // Al equivalent
-    double AluminiumFilterMm = 0;
-    double CopperFilterMm = 0;
-    bool operator==(const ConditionValues&) const = default;
-};
-
-// The five condition fields as the operator typed them: kV, degrees, mm Al, mm, mm.
-struct ConditionTexts {
-    std::string TubeVoltage;
-    std::string TargetAngle;
-    std::string InherentFiltration;
-    std::string AluminiumFilter;
-    std::string CopperFilter;
-    bool operator==(const ConditionTexts&) const = default;
-};
-
 inline constexpr double kMinimumTubeVoltageKv = 30;
 inline constexpr double kMaximumTubeVoltageKv = 150;
 inline constexpr double kMinimumTargetAngleDegrees = 12;
@@ -78,12 +58,10 @@ struct ConditionRejection {
 
 // What the checks make of the conditions: the stored conditions afterwards and, when no model
 // may run, why. On a rejection the stored conditions hold what was checked before the rejected
-// field.
+// field (the filtrations only when all three pass).
 struct CheckedValues {
     IrradiationConditions Conditions;
     std::optional<ConditionRejection> Rejection;
-    // The values read, in the units typed; the tube voltage as corrected.
-    ConditionValues Values;
     // Set when the tube voltage was corrected into 30..150 kV.
     bool TubeVoltageCorrected = false;
 };
@@ -95,8 +73,8 @@ struct CheckedConditions : CheckedValues {
 
 // The calculate command's rules on numbers, in the order of the fields: a tube voltage that is
 // not finite is refused, otherwise corrected into 30..150 kV; a target angle that is not finite,
-// below 12 or from 90 degrees is refused; the filtrations are stored in cm only when all three
-// are finite and none is below zero. ModelChoice and Rectification pass through unchanged.
+// below 12 or from 90 degrees is refused; the filtrations are stored only when all three are
+// finite and none is below zero. ModelChoice and Rectification pass through unchanged.
 CheckedValues CheckConditionValues(const ConditionValues& values,
                                    const IrradiationConditions& stored);
 

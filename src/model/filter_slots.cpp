@@ -3,11 +3,10 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "material_attenuation.h"
 #include "base/number_format.h"
 #include "base/number_text.h"
-#include "physics_constants.h"
 #include "base/shift_jis.h"
+#include "material_attenuation.h"
 
 namespace tubeline {
 
@@ -18,7 +17,7 @@ int AddFilter(MaterialFilter& filters, const MaterialFile& material, double thic
     const int slot = filters.FilterCount + 1;
     filters.FilterName[slot] = material.Name;
     filters.MuFilter[slot] = MuFilterOf(material);
-    filters.FilterThickness[slot] = thicknessMm * kMillimetresToCentimetres;
+    filters.FilterThickness[slot] = thicknessMm;
     filters.FilterCount = slot;
     return slot;
 }
@@ -103,7 +102,15 @@ void ReleaseFilters(MaterialFilter& filters) {
 }
 
 std::string FilterThicknessText(const MaterialFilter& filters, int slot) {
-    return FormatGeneral(filters.FilterThickness[slot] * kCentimetresToMillimetres);
+    return FormatGeneral(filters.FilterThickness[slot]);
+}
+
+std::vector<FilterInUse> FiltersInUse(const MaterialFilter& filters) {
+    std::vector<FilterInUse> inUse;
+    for (int slot = 1; slot <= filters.FilterCount; ++slot) {
+        inUse.push_back({filters.FilterName[slot], filters.FilterThickness[slot]});
+    }
+    return inUse;
 }
 
 }  // namespace tubeline

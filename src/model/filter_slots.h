@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "calculation_state.h"
 #include "material_file_reader.h"
@@ -16,7 +17,7 @@ namespace tubeline {
 // them: slots 1..FilterCount hold filters, the others transmit everything.
 
 // Puts the material into slot FilterCount + 1, which becomes the new FilterCount: its name,
-// MuFilter and the thickness converted from mm to cm. Returns the slot. The caller keeps a slot
+// MuFilter and the thickness in mm. Returns the slot. The caller keeps a slot
 // free (the "設定" button is disabled once three filters are set); a full set is a logic_error.
 int AddFilter(MaterialFilter& filters, const MaterialFile& material, double thicknessMm);
 
@@ -82,5 +83,13 @@ void ReleaseFilters(MaterialFilter& filters);
 
 // The thickness of a slot in mm, in the general number format: a typed 0.3 gives "0.3".
 std::string FilterThicknessText(const MaterialFilter& filters, int slot);
+
+// A filter set in a slot, as people list it.
+struct FilterInUse {
+    std::string_view Name;
+    double ThicknessMm = 0;
+};
+// The filters set, in slot order, indexed from 0.
+std::vector<FilterInUse> FiltersInUse(const MaterialFilter& filters);
 
 }  // namespace tubeline

@@ -6,10 +6,9 @@
 #include <optional>
 #include <utility>
 
-#include "filter_slots.h"
 #include "base/number_format.h"
 #include "base/number_text.h"
-#include "physics_constants.h"
+#include "filter_slots.h"
 #include "spectrum_model.h"
 #include "spectrum_refusal.h"
 
@@ -18,7 +17,7 @@ namespace {
 
 using Refused = HalfValueLayerMatchRefused;
 
-// Puts a thickness in cm in place of the varied filter's.
+// Puts a thickness in mm in place of the varied filter's.
 using ThicknessSetter = std::function<void(double, IrradiationConditions&, MaterialFilter&)>;
 
 // One model run with the varied filter at one thickness.
@@ -42,7 +41,7 @@ class TrialRuns {
           setThickness_(std::move(setThickness)) {}
 
     Trial Run(double thicknessMm) {
-        setThickness_(thicknessMm * kMillimetresToCentimetres, conditions_, filters_);
+        setThickness_(thicknessMm, conditions_, filters_);
         const ModelInputs inputs{conditions_, attenuation_, filters_};
         ComputeChosenSpectra(inputs, *spectra_);
         Trial trial{thicknessMm, std::nullopt, RefusalOf(*spectra_)};
@@ -141,13 +140,13 @@ double LimitOf(AddedFilter varied) {
 TrialRuns RunsVarying(const ModelInputs& inputs, AddedFilter varied) {
     if (varied == AddedFilter::Aluminium) {
         return TrialRuns(inputs, inputs.Filters,
-                         [](double cm, IrradiationConditions& conditions, MaterialFilter&) {
-                             conditions.AluminiumFilter = cm;
+                         [](double mm, IrradiationConditions& conditions, MaterialFilter&) {
+                             conditions.AluminiumFilter = mm;
                          });
     }
     return TrialRuns(inputs, inputs.Filters,
-                     [](double cm, IrradiationConditions& conditions, MaterialFilter&) {
-                         conditions.CopperFilter = cm;
+                     [](double mm, IrradiationConditions& conditions, MaterialFilter&) {
+                         conditions.CopperFilter = mm;
                      });
 }
 
@@ -156,8 +155,8 @@ TrialRuns RunsVarying(const ModelInputs& inputs, const MaterialFile& material) {
     MaterialFilter filters = inputs.Filters;
     const int slot = AddFilter(filters, material, 0);
     return TrialRuns(inputs, std::move(filters),
-                     [slot](double cm, IrradiationConditions&, MaterialFilter& slots) {
-                         slots.FilterThickness[slot] = cm;
+                     [slot](double mm, IrradiationConditions&, MaterialFilter& slots) {
+                         slots.FilterThickness[slot] = mm;
                      });
 }
 

@@ -16,4 +16,9 @@ inline constexpr double kKeVToMeV = 0.001;
 inline constexpr double kMillimetresToCentimetres = 0.1;
 inline constexpr double kCentimetresToMillimetres = 10;
 
+// A thickness in mm as the attenuation coefficients in 1/cm take it.
+inline constexpr double Centimetres(double millimetres) {
+    return millimetres * kMillimetresToCentimetres;
+}
+
 }  // namespace tubeline

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <vector>
 
+#include "base/parallel_for.h"
 #include "bremsstrahlung.h"
 #include "emission_geometry.h"
 #include "emission_table.h"
-#include "base/parallel_for.h"
 #include "physics_constants.h"
 #include "target_attenuation.h"
 #include "waveform.h"
@@ -133,12 +133,14 @@ void ApplyFiltration(const ModelInputs& inputs, const EmissionGeometry& geometry
     for (int j = 2; j <= 2 * conditions.TubeVoltage && j <= kEnergyBinCount; ++j) {
         double arbitrary = 1;
         for (int k = 1; k <= kFilterSlotCount; ++k) {
-            arbitrary *= TransmissionOf(filters.MuFilter[k][j] * filters.FilterThickness[k] * s);
+            arbitrary *= TransmissionOf(filters.MuFilter[k][j] *
+                                        Centimetres(filters.FilterThickness[k]) * s);
         }
         const double aluminium =
-            TransmissionOf(mu.MuAluminium[j] *
-                           (s * conditions.AluminiumFilter + s * conditions.InherentFiltration));
-        const double copper = TransmissionOf(mu.MuCopper[j] * conditions.CopperFilter * s);
+            TransmissionOf(mu.MuAluminium[j] * (s * Centimetres(conditions.AluminiumFilter) +
+                                                s * Centimetres(conditions.InherentFiltration)));
+        const double copper =
+            TransmissionOf(mu.MuCopper[j] * Centimetres(conditions.CopperFilter) * s);
         spectrum[j] = geometry.InverseSquare * (aluminium * copper * arbitrary * spectrum[j]) /
                       PhotonEnergyKeV(j);
     }

@@ -123,9 +123,9 @@ double NumberOf(const py::handle& value, const std::string& name) {
 ConditionArguments DefaultConditionArguments() {
     const ConditionValues defaults = DefaultConditionValues(kDefaultModel);
     return {{py::str(std::string(SpectrumModelName(kDefaultModel))),
-             py::float_(defaults.TubeVoltageKv), py::none(),
-             py::float_(defaults.InherentFiltrationMm), py::float_(defaults.AluminiumFilterMm),
-             py::float_(defaults.CopperFilterMm),
+             py::float_(defaults.TubeVoltage), py::none(),
+             py::float_(defaults.InherentFiltration), py::float_(defaults.AluminiumFilter),
+             py::float_(defaults.CopperFilter),
              py::int_(RectificationNumber(kDefaultRectification)), py::tuple(), py::none()}};
 }
 

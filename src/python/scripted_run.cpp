@@ -129,7 +129,7 @@ ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedConditions& request,
     }
     ComputedBeam& computed = std::get<ComputedBeam>(run.Outcome);
     ScriptedConditions used = request;
-    used.Values = computed.Beam.Values;
+    used.Values = computed.Beam.Conditions;
     return ScriptedRun{std::move(used),
                        run.CorrectedTubeVoltageKv,
                        computed.Run.Spectra,

@@ -4,12 +4,11 @@
 #include <cstring>
 #include <string>
 
+#include "base/number_format.h"
+#include "base/text_fields.h"
 #include "material_names.h"
 #include "model/beam_quality.h"
 #include "model/condition_names.h"
-#include "base/number_format.h"
-#include "model/physics_constants.h"
-#include "base/text_fields.h"
 #include "result_texts.h"
 #include "translation.h"
 
@@ -507,19 +506,16 @@ std::string GraphImageProblemMessage(const FileProblem& problem) {
 
 std::vector<std::string> ConditionSummary(const IrradiationConditions& conditions,
                                           const MaterialFilter& filters) {
-    const auto millimetres = [](double centimetres) {
-        return FormatGeneral(centimetres * kCentimetresToMillimetres);
-    };
     const std::string model = conditions.ModelChoice == SpectrumModel::Tucker
                                   ? Tr("Messages", "Tucker の式")
                                   : Tr("Messages", "Birch の式");
     const std::string rectification = RectificationCaption(conditions.Rectification);
     std::string arbitrary = filters.FilterCount == 0 ? Tr("Messages", "任意フィルタ (-)")
                                                      : Tr("Messages", "任意フィルタ");
-    for (int slot = 1; slot <= filters.FilterCount; ++slot) {
-        arbitrary += Substitute(
-            Tr("Messages", "　%1 = %2 mm"),
-            {MaterialDisplayName(filters.FilterName[slot]), FilterThicknessText(filters, slot)});
+    for (const FilterInUse& filter : FiltersInUse(filters)) {
+        arbitrary +=
+            Substitute(Tr("Messages", "　%1 = %2 mm"),
+                       {MaterialDisplayName(filter.Name), FormatGeneral(filter.ThicknessMm)});
     }
     return {
         Substitute(Tr("Messages", "%1　%2　管電圧 = %3 kV　ターゲット角度 = %4 度"),
@@ -527,8 +523,8 @@ std::vector<std::string> ConditionSummary(const IrradiationConditions& condition
                     FormatGeneral(conditions.TargetAngle)}),
         Substitute(
             Tr("Messages", "固有ろ過 = %1 mm Al当量　Al フィルタ = %2 mm　Cu フィルタ = %3 mm"),
-            {millimetres(conditions.InherentFiltration), millimetres(conditions.AluminiumFilter),
-             millimetres(conditions.CopperFilter)}),
+            {FormatGeneral(conditions.InherentFiltration),
+             FormatGeneral(conditions.AluminiumFilter), FormatGeneral(conditions.CopperFilter)}),
         arbitrary,
     };
 }

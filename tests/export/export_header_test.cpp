@@ -10,9 +10,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The conditions as the calculate command stores them: lengths typed in mm, held in cm.
+// The conditions as the calculate command stores them.
 IrradiationConditions TuckerDefaults() {
-    return {SpectrumModel::Tucker, 100, 12, 2.5 * 0.1, 0, 0, RectificationMode::ConstantPotential};
+    return {{100, 12, 2.5, 0, 0}, SpectrumModel::Tucker, RectificationMode::ConstantPotential};
 }
 
 TEST(SpectrumExportHeader, DefaultConditionsWithoutArbitraryFilters) {
@@ -23,12 +23,8 @@ TEST(SpectrumExportHeader, DefaultConditionsWithoutArbitraryFilters) {
 }
 
 TEST(SpectrumExportHeader, NumbersComeBackAsTyped) {
-    const IrradiationConditions conditions{SpectrumModel::Birch,
-                                           87.5,
-                                           16.25,
-                                           1.2 * 0.1,
-                                           0.3 * 0.1,
-                                           0.05 * 0.1,
+    const IrradiationConditions conditions{{87.5, 16.25, 1.2, 0.3, 0.05},
+                                           SpectrumModel::Birch,
                                            RectificationMode::ThreePhaseTwelvePulse};
     const Lines header = SpectrumExportHeader(conditions, {});
     EXPECT_EQ(header[0], "三相12ピーク");

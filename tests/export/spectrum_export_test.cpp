@@ -22,7 +22,7 @@ using testing::WriteBytes;
 namespace fs = std::filesystem;
 
 const IrradiationConditions kConditions{
-    SpectrumModel::Tucker, 100, 12, 2.5 * 0.1, 0.3 * 0.1, 0, RectificationMode::ConstantPotential};
+    {100, 12, 2.5, 0.3, 0}, SpectrumModel::Tucker, RectificationMode::ConstantPotential};
 
 // A table file of `lines` lines, each ended by CR LF.
 std::string TableText(int lines) {

@@ -22,7 +22,7 @@ class SpectrumDataDialogTest : public testing::SaveDialogTest<SpectrumDataDialog
     static ExportedRun RunOf(RectificationMode rectification) {
         CalculationState state;
         state.Attenuation = testing::ShippedAttenuation();
-        state.Conditions = {SpectrumModel::Tucker, 100, 12, 0.25, 0.3 * 0.1, 0, rectification};
+        state.Conditions = {{100, 12, 2.5, 0.3, 0}, SpectrumModel::Tucker, rectification};
         const RunOutcome run = testing::RunModel(state);
         return {state.Conditions, state.Filters, std::get<ModelRun>(run).TableText};
     }

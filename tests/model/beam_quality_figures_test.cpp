@@ -111,7 +111,7 @@ TEST(BeamQualityFigures, FiguresBeyondTheSearchRangeAreAbsent) {
 }
 
 CalculationState BeamOf(double aluminiumMm) {
-    CalculationState state = TuckerBeamState(100, 0.1 * aluminiumMm);
+    CalculationState state = TuckerBeamState(100, aluminiumMm);
     EXPECT_TRUE(testing::Completed(testing::RunModel(state)));
     return state;
 }

@@ -29,15 +29,15 @@ std::string MessageOf(const CheckedValues& checked) {
     return checked.Rejection ? ConditionRejectionMessage(*checked.Rejection) : "accepted";
 }
 
-TEST(CheckConditionFields, AcceptedFieldsAreStoredInCentimetres) {
+TEST(CheckConditionFields, AcceptedFieldsAreStoredInTheUnitsTyped) {
     const CheckedConditions checked = CheckConditionFields(Fields("100", "12", " 2.5 "), Stored());
     ASSERT_FALSE(checked.Rejection);
     EXPECT_EQ(checked.Conditions.TubeVoltage, 100);
     EXPECT_EQ(checked.Conditions.TargetAngle, 12);
-    EXPECT_EQ(checked.Conditions.InherentFiltration, 2.5 * 0.1);
     EXPECT_EQ(checked.Conditions.ModelChoice, SpectrumModel::Birch);
     EXPECT_EQ(checked.Conditions.Rectification, RectificationMode::SinglePhaseFullWave);
-    EXPECT_EQ(checked.Values, (ConditionValues{100, 12, 2.5, 0, 0}));
+    EXPECT_EQ(static_cast<const ConditionValues&>(checked.Conditions),
+              (ConditionValues{100, 12, 2.5, 0, 0}));
     EXPECT_EQ(checked.Texts, Fields("100", "12", " 2.5 "));
     EXPECT_FALSE(checked.TubeVoltageCorrected);
 }
@@ -56,7 +56,6 @@ TEST(CheckConditionFields, TubeVoltageIsCorrectedIntoItsRangeAndSaysSo) {
         EXPECT_FALSE(checked.Rejection) << c.typed;
         EXPECT_EQ(checked.Texts.TubeVoltage, c.field) << c.typed;
         EXPECT_EQ(checked.TubeVoltageCorrected, c.corrected) << c.typed;
-        EXPECT_EQ(checked.Values.TubeVoltageKv, checked.Conditions.TubeVoltage) << c.typed;
     }
 }
 
@@ -87,7 +86,8 @@ TEST(CheckConditionFields, EmptyAddedFiltersAreNoneAndOtherEmptyFieldsAreRefused
     const CheckedConditions bare =
         CheckConditionFields(Fields("100", "12", "0", "", " "), Stored());
     ASSERT_FALSE(bare.Rejection);
-    EXPECT_EQ(bare.Values, (ConditionValues{100, 12, 0, 0, 0}));
+    EXPECT_EQ(static_cast<const ConditionValues&>(bare.Conditions),
+              (ConditionValues{100, 12, 0, 0, 0}));
     EXPECT_EQ(MessageOf(CheckConditionFields(Fields("", "12"), Stored())),
               "Ｘ線管電圧の値を入力して下さい");
     EXPECT_EQ(MessageOf(CheckConditionFields(Fields("100", "　"), Stored())),
@@ -168,7 +168,7 @@ TEST(CheckConditionValues, CorrectsAndRefusesNumbersLikeTheFields) {
     EXPECT_TRUE(check({29.9, 12, 2.5, 0, 0}).TubeVoltageCorrected);
     const CheckedValues accepted = check({100, 89.999, 2.5, 1, 0.5});
     ASSERT_FALSE(accepted.Rejection);
-    EXPECT_EQ(accepted.Conditions.AluminiumFilter, 1 * 0.1);
+    EXPECT_EQ(accepted.Conditions.AluminiumFilter, 1);
     EXPECT_EQ(accepted.Conditions.ModelChoice, SpectrumModel::Birch);
 
     const double nan = std::nan(""), inf = INFINITY;

@@ -38,7 +38,7 @@ TEST(AddFilter, FillsTheNextSlot) {
     EXPECT_EQ(filters.FilterCount, 2);
     EXPECT_EQ(filters.FilterName[1], "Pb");
     EXPECT_EQ(filters.FilterName[2], "Mo");
-    EXPECT_EQ(filters.FilterThickness[1], 0.3 * 0.1);
+    EXPECT_EQ(filters.FilterThickness[1], 0.3);
     EXPECT_EQ(filters.MuFilter[2], MuFilterOf(Shipped("Mo.ele")));
     EXPECT_EQ(filters.MuFilter[3], EnergyArray{});
 }
@@ -58,14 +58,13 @@ TEST(ReleaseFilters, EmptiesEverySlotButKeepsNamesAndThicknesses) {
         EXPECT_EQ(filters.MuFilter[slot], EnergyArray{}) << slot;
     }
     EXPECT_EQ(filters.FilterName[2], "Cu");
-    EXPECT_EQ(filters.FilterThickness[3], 10 * 0.1);
+    EXPECT_EQ(filters.FilterThickness[3], 10);
     // The slots fill again from the first.
     EXPECT_EQ(AddFilter(filters, Shipped("Sn.ele"), 1), 1);
 }
 
 TEST(FilterThicknessText, ShowsTheThicknessAsTyped) {
     const MaterialFilter filters = ThreeFilters();
-    // 0.3 mm is stored as 0.03 cm and read back as 0.3, not 0.30000000000000004.
     EXPECT_EQ(FilterThicknessText(filters, 1), "0.3");
     EXPECT_EQ(FilterThicknessText(filters, 2), "2.5");
     EXPECT_EQ(FilterThicknessText(filters, 3), "10");
@@ -74,7 +73,7 @@ TEST(FilterThicknessText, ShowsTheThicknessAsTyped) {
 TEST(AddFilterFromFile, ReadsTheThicknessAsOneNumberLikeEveryField) {
     MaterialFilter filters;
     EXPECT_FALSE(AddFilterFromFile(filters, DataFolder() / "Cu.ele", " ０.5 "));
-    EXPECT_EQ(filters.FilterThickness[1], 0.5 * 0.1);
+    EXPECT_EQ(filters.FilterThickness[1], 0.5);
     // A thickness of 0 mm is a listed filter that lets everything through.
     EXPECT_FALSE(AddFilterFromFile(filters, DataFolder() / "Pb.ele", "0"));
     EXPECT_EQ(filters.FilterCount, 2);

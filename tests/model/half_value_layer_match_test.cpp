@@ -34,7 +34,7 @@ void ExpectReached(const HalfValueLayerMatch& match, double targetMm,
 
 TEST(MatchHalfValueLayer, ReachesTheTargetWithEachKindOfFilter) {
     CalculationState state = TuckerBeamState(100);  // 3.27 mm Al without added filters
-    state.Conditions.AluminiumFilter = 0.5;
+    state.Conditions.AluminiumFilter = 5;
     state.Conditions.ModelChoice = SpectrumModel::Birch;
 
     // The added aluminium found replaces the 5 mm already set.
@@ -43,14 +43,14 @@ TEST(MatchHalfValueLayer, ReachesTheTargetWithEachKindOfFilter) {
     const double aluminiumMm = std::get<HalfValueLayerReached>(aluminium).ThicknessMm;
     EXPECT_LT(aluminiumMm, 5);
     CalculationState withAluminium = state;
-    withAluminium.Conditions.AluminiumFilter = 0.1 * aluminiumMm;
+    withAluminium.Conditions.AluminiumFilter = aluminiumMm;
     ExpectReached(aluminium, 4, withAluminium);
 
     state.Conditions.AluminiumFilter = 0;
     const auto copper = MatchHalfValueLayer(InputsOf(state), 8.5, AddedFilter::Copper);
     ASSERT_TRUE(std::holds_alternative<HalfValueLayerReached>(copper));
     CalculationState withCopper = state;
-    withCopper.Conditions.CopperFilter = 0.1 * std::get<HalfValueLayerReached>(copper).ThicknessMm;
+    withCopper.Conditions.CopperFilter = std::get<HalfValueLayerReached>(copper).ThicknessMm;
     ExpectReached(copper, 8.5, withCopper);
 
     // Aluminium from a material file needs about as much as the added aluminium; its
@@ -81,7 +81,7 @@ TEST(MatchHalfValueLayer, TargetBeyondTheRangeIsSaid) {
     EXPECT_EQ(atLimit.RangeLimitMm, kCopperMatchLimitMm);
     EXPECT_EQ(atLimit.ThicknessMm, kCopperMatchLimitMm);
     CalculationState thickest = state;
-    thickest.Conditions.CopperFilter = 0.1 * kCopperMatchLimitMm;
+    thickest.Conditions.CopperFilter = kCopperMatchLimitMm;
     EXPECT_EQ(atLimit.LargestHalfValueLayerMm, LayerOf(thickest));
 
     // Below its K edge (69.5 keV) tungsten leaves no photon of a 60-kV beam within 100 mm.
@@ -114,7 +114,7 @@ TEST(MatchHalfValueLayer, RefusedWithoutASearch) {
         MatchHalfValueLayer(InputsOf(state), 5, lead)));
 
     state.Filters = {};
-    state.Conditions.CopperFilter = 1e6;  // nothing is left even without added aluminium
+    state.Conditions.CopperFilter = 1e7;  // nothing is left even without added aluminium
     const auto match = MatchHalfValueLayer(InputsOf(state), 5, AddedFilter::Aluminium);
     ASSERT_TRUE(std::holds_alternative<HalfValueLayerMatchRefused>(match));
     EXPECT_EQ(std::get<RunRefusal>(std::get<HalfValueLayerMatchRefused>(match).Cause),

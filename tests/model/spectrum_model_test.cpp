@@ -35,7 +35,7 @@ MaterialFilter SomeArbitraryFilters() {
         filters.MuFilter[1][j] = 1.5 * ShippedAttenuation().MuAluminium[j];
         filters.MuFilter[2][j] = 0.2 * ShippedAttenuation().MuCopper[j];
     }
-    filters.FilterThickness = {0, 0.05, 0.02, 7.0};
+    filters.FilterThickness = {0, 0.5, 0.2, 70};
     return filters;
 }
 
@@ -44,7 +44,8 @@ CalculationState StateFor(SpectrumModel model, RectificationMode rectification, 
     CalculationState state;
     state.Attenuation = ShippedAttenuation();
     state.Conditions = {
-        model,        kv, angle, filtered ? 0.25 : 0.0, filtered ? 0.1 : 0.0, filtered ? 0.01 : 0.0,
+        {kv, angle, filtered ? 2.5 : 0.0, filtered ? 1.0 : 0.0, filtered ? 0.1 : 0.0},
+        model,
         rectification};
     if (filtered) {
         state.Filters = SomeArbitraryFilters();
@@ -274,7 +275,7 @@ TEST(SpectrumModel, ReleasedFilterSlotsTransmitEverything) {
     CalculationState bare =
         StateFor(SpectrumModel::Tucker, RectificationMode::ThreePhaseTwelvePulse, 90, 14, false);
     CalculationState released = bare;
-    released.Filters.FilterThickness = {0, 3, 3, 3};
+    released.Filters.FilterThickness = {0, 30, 30, 30};
     testing::RunModel(bare);
     testing::RunModel(released);
     EXPECT_EQ(bare.Spectra.PhotonSpectrum, released.Spectra.PhotonSpectrum);
@@ -282,7 +283,7 @@ TEST(SpectrumModel, ReleasedFilterSlotsTransmitEverything) {
 
 TEST(SpectrumModel, ZeroSpectraAreRefused) {
     CalculationState state = StateFor(SpectrumModel::Birch, kConstant, 100, 16, false);
-    state.Conditions.CopperFilter = 1e6;  // 10 km of copper
+    state.Conditions.CopperFilter = 1e7;  // 10 km of copper
     const RunOutcome outcome = testing::RunModel(state);
     ASSERT_TRUE(std::holds_alternative<RunRefusal>(outcome));
     EXPECT_EQ(std::get<RunRefusal>(outcome), RunRefusal::ZeroSpectra);
@@ -293,7 +294,7 @@ TEST(SpectrumModel, ZeroSpectraAreRefused) {
 
 TEST(SpectrumModel, ValuesBeyondTheDoubleRangeAreRefused) {
     CalculationState state = StateFor(SpectrumModel::Tucker, kConstant, 100, 12, false);
-    state.Conditions.AluminiumFilter = -1e5;  // a negative filter amplifies without bound
+    state.Conditions.AluminiumFilter = -1e6;  // a negative filter amplifies without bound
     const RunOutcome outcome = testing::RunModel(state);
     ASSERT_TRUE(std::holds_alternative<RunRefusal>(outcome));
     EXPECT_EQ(std::get<RunRefusal>(outcome), RunRefusal::OutOfRange);

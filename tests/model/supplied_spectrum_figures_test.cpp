@@ -31,7 +31,7 @@ std::optional<BeamQualityFigures> FiguresOf(const SuppliedSpectrum& spectrum) {
 
 TEST(SuppliedSpectrumFigures, OnTheTableGridTheyAreTheRunsOwnBitForBit) {
     for (const double kv : {40.0, 100.0, 150.0}) {
-        CalculationState state = testing::TuckerBeamState(kv, 0.1);
+        CalculationState state = testing::TuckerBeamState(kv, 1);
         ASSERT_TRUE(testing::Completed(testing::RunModel(state)));
         const AngleFigures own = ComputeAngleFigures(state.Spectra, ShippedAttenuation());
         for (int a = 1; a <= kAngleCount; ++a) {

@@ -90,11 +90,11 @@ void ComputeSpectra(const IrradiationConditions& c, const AttenuationTable& at,
         for (int j = 2; j <= 2 * c.TubeVoltage; j++) {
             double Tarb = 1;
             for (int k = 1; k <= 3; k++) {
-                Tarb = Tarb * std::exp(-mf.MuFilter[k][j] * mf.FilterThickness[k] * s);
+                Tarb = Tarb * std::exp(-mf.MuFilter[k][j] * (mf.FilterThickness[k] * 0.1) * s);
             }
-            const double TAl =
-                std::exp(-at.MuAluminium[j] * (s * c.AluminiumFilter + s * c.InherentFiltration));
-            const double TCu = std::exp(-at.MuCopper[j] * c.CopperFilter * s);
+            const double TAl = std::exp(-at.MuAluminium[j] * (s * (c.AluminiumFilter * 0.1) +
+                                                              s * (c.InherentFiltration * 0.1)));
+            const double TCu = std::exp(-at.MuCopper[j] * (c.CopperFilter * 0.1) * s);
             const double E = 0.5 * j;
             st.PhotonSpectrum[a][j] = q * (TAl * TCu * Tarb * st.PhotonSpectrum[a][j]) / E;
         }

@@ -122,12 +122,9 @@ std::vector<GridPoint> Grid() {
 void AppendRun(std::string& text, CalculationState& state, const GridPoint& point,
                const MaterialFilter& filters) {
     // Lengths in cm: 2.5 mm inherent, 1 mm aluminium, 0.1 mm copper.
-    state.Conditions = {point.Model,
-                        point.Kv,
-                        point.Angle,
-                        point.Filtered ? 0.25 : 0.0,
-                        point.Filtered ? 0.1 : 0.0,
-                        point.Filtered ? 0.01 : 0.0,
+    state.Conditions = {{point.Kv, point.Angle, point.Filtered ? 2.5 : 0.0,
+                         point.Filtered ? 1.0 : 0.0, point.Filtered ? 0.1 : 0.0},
+                        point.Model,
                         point.Rectification};
     state.Filters = point.Filtered ? filters : MaterialFilter{};
     const RunOutcome outcome =

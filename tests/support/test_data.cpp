@@ -22,15 +22,11 @@ const AttenuationTable& ShippedAttenuation() {
     return table;
 }
 
-CalculationState TuckerBeamState(double kv, double aluminiumFilterCm) {
+CalculationState TuckerBeamState(double kv, double aluminiumFilterMm) {
     CalculationState state;
     state.Attenuation = ShippedAttenuation();
-    state.Conditions = {SpectrumModel::Tucker,
-                        kv,
-                        12,
-                        0.25,
-                        aluminiumFilterCm,
-                        0,
+    state.Conditions = {{kv, 12, 2.5, aluminiumFilterMm, 0},
+                        SpectrumModel::Tucker,
                         RectificationMode::ConstantPotential};
     return state;
 }

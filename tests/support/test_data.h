@@ -17,7 +17,7 @@ const AttenuationTable& ShippedAttenuation();
 
 // Tucker's model, constant potential, a 12-degree target behind 2.5 mm Al inherent filtration,
 // on the shipped table; not yet computed.
-CalculationState TuckerBeamState(double kv, double aluminiumFilterCm = 0);
+CalculationState TuckerBeamState(double kv, double aluminiumFilterMm = 0);
 
 // What a model run reads from the state; it refers to the state's own members.
 inline ModelInputs InputsOf(const CalculationState& state) {

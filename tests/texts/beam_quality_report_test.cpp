@@ -67,7 +67,7 @@ TEST(BeamQualityReport, AbsentFiguresShowADash) {
 TEST(BeamQualityReport, ConditionsInThreeLinesWithTheModel) {
     ExportedRun run;
     run.Conditions = {
-        SpectrumModel::Birch, 80, 16, 0.25, 0.1, 0, RectificationMode::SinglePhaseFullWave};
+        {80, 16, 2.5, 1, 0}, SpectrumModel::Birch, RectificationMode::SinglePhaseFullWave};
     AddFilter(run.Filters, LoadMaterialFile(testing::DataFolder() / "Pb.ele"), 0.1);
     EXPECT_EQ(ConditionSummary(run.Conditions, run.Filters),
               (std::vector<std::string>{
