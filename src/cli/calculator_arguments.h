@@ -10,7 +10,7 @@
 #include "command_line.h"
 #include "model/beam_request.h"
 #include "model/condition_names.h"
-#include "model/half_value_layer_match.h"
+#include "model/match_request.h"
 #include "texts/language.h"
 
 namespace tubeline {

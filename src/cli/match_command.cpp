@@ -1,7 +1,7 @@
 #include "match_command.h"
 
 #include "calculator.h"
-#include "model/half_value_layer_match.h"
+#include "model/match_request.h"
 #include "texts/messages.h"
 
 namespace tubeline {

@@ -13,7 +13,7 @@
 #include "main_form_view.h"
 #include "model/beam_quality_figures.h"
 #include "model/calculation_state.h"
-#include "model/half_value_layer_match.h"
+#include "model/match_request.h"
 #include "model/spectrum_model.h"
 #include "ui/operator_messages.h"
 

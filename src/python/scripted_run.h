@@ -10,7 +10,7 @@
 #include "model/beam_quality_figures.h"
 #include "model/condition_fields.h"
 #include "model/condition_names.h"
-#include "model/half_value_layer_match.h"
+#include "model/match_request.h"
 #include "texts/result_texts.h"
 
 namespace tubeline {

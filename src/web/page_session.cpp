@@ -4,7 +4,7 @@
 
 #include "export/spectrum_export.h"
 #include "model/attenuation_table_file.h"
-#include "model/half_value_layer_match.h"
+#include "model/match_request.h"
 #include "model/material_folders.h"
 #include "texts/material_names.h"
 #include "texts/messages.h"
