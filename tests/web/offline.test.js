@@ -65,7 +65,7 @@ test("the site served: installable, offline, and replaced by a new version", asy
 
   await page.setOfflineMode(false);
   served = next;
-  server = await serveFolder(() => served, port);
+  server = await serveFolder(() => served, { port });
   // This load is still the old version's; the new one takes over behind it and says so.
   await reloaded(page);
   await page.waitForSelector("#update:not([hidden])", { timeout: 10000 });

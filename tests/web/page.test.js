@@ -60,6 +60,8 @@ test("the page in Chromium", async (t) => {
       await p.setRequestInterception(true);
       p.on("request", async (request) => {
         if (request.url().endsWith("/tubeline.wasm")) {
+          // Held until the page's script has started.
+          await p.waitForFunction(() => document.getElementById("loading").textContent !== "…");
           loading = await p.evaluate(() => ({
             line: document.getElementById("loading").textContent,
             shown: [...document.querySelectorAll("main, footer, input, select, button, a")]

@@ -1,10 +1,12 @@
 // A static server of a folder on a free port of the loopback address (or the port given), with
-// the types a browser wants for the site's files, for the page's tests and its benchmark.
+// the types a browser wants for the site's files, for the page's tests and its benchmark; with
+// `compress`, gzip-compressed as a web server would send them.
 "use strict";
 
 const fs = require("node:fs");
 const http = require("node:http");
 const path = require("node:path");
+const zlib = require("node:zlib");
 
 const types = {
   ".html": "text/html", ".js": "text/javascript", ".css": "text/css", ".wasm": "application/wasm",
@@ -12,7 +14,7 @@ const types = {
 };
 
 // folder() names the folder to serve at each request, so that a test can switch versions.
-function serveFolder(folder, port = 0) {
+function serveFolder(folder, { port = 0, compress = false } = {}) {
   const server = http.createServer((request, response) => {
     const root = folder();
     const name = new URL(request.url, "http://localhost").pathname.replace(/\/$/, "/index.html");
@@ -21,7 +23,13 @@ function serveFolder(folder, port = 0) {
       response.writeHead(404).end();
       return;
     }
-    response.writeHead(200, { "Content-Type": types[path.extname(file)] ?? "application/octet-stream" });
+    const type = types[path.extname(file)] ?? "application/octet-stream";
+    if (compress && type !== "image/png" && /\bgzip\b/.test(request.headers["accept-encoding"] ?? "")) {
+      response.writeHead(200, { "Content-Type": type, "Content-Encoding": "gzip" });
+      response.end(zlib.gzipSync(fs.readFileSync(file)));
+      return;
+    }
+    response.writeHead(200, { "Content-Type": type });
     fs.createReadStream(file).pipe(response);
   });
   return new Promise((resolve) => server.listen(port, "127.0.0.1", () => resolve(server)));

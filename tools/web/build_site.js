@@ -86,6 +86,9 @@ function oneFilePage(site) {
     `<link rel="icon" href="data:image/svg+xml,${encodeURIComponent(read("icons/tubeline.svg"))}">`);
   html = replaceOnce(html, '<link rel="apple-touch-icon" href="icons/tubeline-180.png">\n', "");
   html = replaceOnce(html, '<link rel="manifest" href="manifest.webmanifest">\n', "");
+  html = replaceOnce(html,
+    '<link rel="preload" href="tubeline.wasm" as="fetch" type="application/wasm" crossorigin>\n' +
+    '<link rel="preload" href="tubeline.js" as="fetch" crossorigin>\n', "");
   html = replaceOnce(html, '<link rel="stylesheet" href="style.css">',
     `<style>\n${read("style.css")}</style>`);
   html = replaceOnce(html, '<script src="page.js"></script>',

@@ -192,15 +192,24 @@ function showAbout(version) {
   oneFile.closest("li").hidden = oneFilePage || !/^https?:$/.test(location.protocol);
 }
 
+// The page's language while the calculator loads: the address's, else the one last used, else
+// the browser's (so that no browser offers to translate a page it takes for Japanese).
+function loadingLanguage() {
+  const asked = new URLSearchParams(location.search).get("lang") ?? rememberedConditions()?.lang;
+  return languages.includes(asked) ? asked : browserLanguage();
+}
+
 async function start() {
-  const firstWords = pageWords[browserLanguage()];
-  $("loading").textContent = firstWords.loading;
+  const language = loadingLanguage();
+  const words = pageWords[language];
+  document.documentElement.lang = language;
+  $("loading").textContent = words.loading;
   let calculator;
   try {
     calculator = await loadCalculator();
   } catch (error) {
-    $("loading").textContent = location.protocol === "file:" ? firstWords.servedOnly
-      : firstWords.loadFailed;
+    $("loading").textContent = location.protocol === "file:" ? words.servedOnly
+      : words.loadFailed;
     throw error;
   }
   const page = new Page(calculator);
@@ -222,6 +231,7 @@ async function start() {
   $("footer").hidden = false;
   page.calculateNow(true);
   document.body.dataset.ready = "true";
+  performance.mark("tubeline-ready");
 }
 
 start();
