@@ -4,8 +4,9 @@
 
 // The desktop graph draws each curve from its second bin on.
 const firstDrawnBin = 2;
-// Where the keyboard's cursor starts.
+// Where the keyboard's cursor starts, and its step with Shift.
 const keyboardStartKeV = 50;
+const keyboardLongStepKeV = 10;
 
 export class SpectrumGraph {
   // colours: the desktop graph's, from the module (graphColours()): each angle's curve, -10
@@ -207,7 +208,8 @@ export class SpectrumGraph {
       return;
     }
     event.preventDefault();
-    const step = steps[event.key] * (event.shiftKey ? 20 : 1);
+    const step = steps[event.key] *
+      (event.shiftKey ? Math.round(keyboardLongStepKeV / this.binWidthKeV) : 1);
     const from = this.cursorBin ?? Math.round(keyboardStartKeV / this.binWidthKeV);
     this.setCursor(this.clampBin(from + step));
   }
