@@ -7,9 +7,12 @@
 #include <string>
 
 #include "export/palette_colours.h"
+#include "model/calculation_state.h"
 #include "model/condition_fields.h"
 #include "model/condition_names.h"
 #include "model/energy_grid.h"
+#include "model/program_version.h"
+#include "page_captions.h"
 #include "page_session.h"
 #include "texts/beam_quality_report.h"
 #include "texts/language.h"
@@ -247,12 +250,31 @@ val Captions() {
     captions.set("figureColumns", columns);
     captions.set("copied", NoticeMessage(Notice::BeamQualityTableCopied));
     captions.set("noMaterial", NoticeMessage(Notice::NoMaterialChosen));
+    for (const DesktopCaption& caption : kDesktopCaptions) {
+        captions.set(caption.Key, Tr(caption.Context, caption.Source));
+    }
     return captions;
 }
 
-// A text of the desktop program in the current language, by its context and Japanese source.
-std::string Translate(const std::string& context, const std::string& source) {
-    return Tr(context.c_str(), source.c_str());
+// The shape of what the page lays out: the condition fields' names, the filter rows, the
+// energy bins of each curve and the angles (0-based, the beam centre's among them).
+val Grid() {
+    val names = val::array();
+    for (const ConditionField field : kConditionFields) {
+        names.call<void>("push", std::string(ConditionFieldName(field)));
+    }
+    val grid = val::object();
+    grid.set("conditionNames", names);
+    grid.set("filterSlots", kFilterSlotCount);
+    grid.set("binCount", kEnergyBinCount);
+    grid.set("binWidthKeV", kEnergyStepKeV);
+    grid.set("angleCount", kAngleCount);
+    grid.set("centralAngle", kCentralAngleIndex - 1);
+    return grid;
+}
+
+std::string Version() {
+    return std::string(kProgramVersion);
 }
 
 // The defaults of a model, as its fields show them.
@@ -295,7 +317,8 @@ EMSCRIPTEN_BINDINGS(tubeline) {
     emscripten::function("openMaterialFile", &tubeline::OpenMaterialFile);
     emscripten::function("setLanguage", &tubeline::SetLanguage);
     emscripten::function("captions", &tubeline::Captions);
-    emscripten::function("translate", &tubeline::Translate);
+    emscripten::function("grid", &tubeline::Grid);
+    emscripten::function("version", &tubeline::Version);
     emscripten::function("defaults", &tubeline::Defaults);
     emscripten::function("graphColours", &tubeline::GraphColours);
 }

@@ -8,7 +8,7 @@ const path = require("node:path");
 const puppeteer = require("puppeteer-core");
 
 const chromiumPath = process.env.CHROMIUM || "/usr/bin/chromium";
-const { siteFolder } = require("./site.js");
+const { oneFilePage } = require("./site.js");
 
 async function launchChromium() {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), "tubeline-chromium-"));
@@ -27,10 +27,13 @@ async function launchChromium() {
   return browser;
 }
 
-// Opens the page in a context of its own (nothing remembered from another page) and waits until
-// its first result is shown.
-async function openPage(browser, url, { width = 1280, height = 900, language = "ja" } = {}) {
-  const context = await browser.createBrowserContext();
+// Opens the page in a context of its own (nothing remembered from another page, and as in a
+// private window) or in the browser's own (where a site can be installed), and waits until its
+// first result is shown; prepare(page) runs before it is loaded.
+async function openPage(browser, url, { width = 1280, height = 900, language = "ja",
+  prepare = async () => {}, privateContext = true } = {}) {
+  const context = privateContext ? await browser.createBrowserContext()
+    : browser.defaultBrowserContext();
   const page = await context.newPage();
   await page.setViewport({ width, height });
   await page.setExtraHTTPHeaders({ "Accept-Language": language });
@@ -38,13 +41,30 @@ async function openPage(browser, url, { width = 1280, height = 900, language = "
     Object.defineProperty(navigator, "languages", { get: () => [lang] });
     Object.defineProperty(navigator, "language", { get: () => lang });
   }, language);
+  await prepare(page);
   await page.goto(url);
   await page.waitForSelector("body[data-ready=true]", { timeout: 20000 });
   return page;
 }
 
-function fileUrl(query = "") {
-  return "file://" + path.join(siteFolder, "index.html") + query;
+// The one-file page from disk (the site's index.html needs a server).
+function fileUrl(query = "", file = oneFilePage) {
+  return "file://" + file + query;
 }
 
-module.exports = { launchChromium, openPage, fileUrl };
+// Saves the page's downloads into `folder`.
+async function allowDownloads(page, folder) {
+  const session = await page.createCDPSession();
+  await session.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: folder,
+    browserContextId: page.browserContext().id });
+}
+
+// The bytes of a file once it is there (a download), or null after five seconds.
+async function fileOnceThere(file) {
+  for (let i = 0; i < 50 && !fs.existsSync(file); ++i) {
+    await new Promise((resolve) => setTimeout(resolve, 100));
+  }
+  return fs.existsSync(file) ? fs.readFileSync(file) : null;
+}
+
+module.exports = { launchChromium, openPage, fileUrl, allowDownloads, fileOnceThere };

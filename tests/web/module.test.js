@@ -9,10 +9,10 @@ const os = require("node:os");
 const path = require("node:path");
 const { oracleGrid, drawnConditions, moduleRequest, runCalculator, inPairs, dataFolder,
   defaultCondition } = require("./conditions.js");
-const { siteFolder } = require("./site.js");
+const { loadSiteModule } = require("./site.js");
 
 const loadModule = async () => {
-  const module = await require(path.join(siteFolder, "tubeline.js"))();
+  const module = await loadSiteModule();
   module.setLanguage("ja");
   return module;
 };

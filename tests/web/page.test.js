@@ -1,63 +1,21 @@
 // The built page in Debian's headless Chromium, driven as a person would: keyboard input, the
-// results against tubeline-calc, the CSV download's bytes, a material file opened from disk,
-// each kind of bad input, from a local server and from file://. Run with node --test after
-// scripts/web and scripts/build.
+// results against tubeline-calc, nothing to press and nothing moving while the module loads, the
+// CSV download's bytes, a material file opened from disk, each kind of bad input, from a local
+// server and (the one-file page) from file://. Run with node --test after scripts/web and
+// scripts/build.
 "use strict";
 
 const test = require("node:test");
 const assert = require("node:assert/strict");
 const fs = require("node:fs");
-const http = require("node:http");
 const os = require("node:os");
 const path = require("node:path");
-const { launchChromium, openPage, fileUrl } = require("./browser.js");
+const { launchChromium, openPage, fileUrl, allowDownloads, fileOnceThere } =
+  require("./browser.js");
 const { runCalculator, dataFolder, defaultCondition: defaults } = require("./conditions.js");
 const { siteFolder } = require("./site.js");
-
-// A static server of the site on a free port of the loopback address.
-function serveSite() {
-  const types = { ".html": "text/html", ".js": "text/javascript", ".css": "text/css" };
-  const server = http.createServer((request, response) => {
-    const name = new URL(request.url, "http://localhost").pathname.replace(/\/$/, "/index.html");
-    const file = path.join(siteFolder, path.normalize(name));
-    if (!file.startsWith(siteFolder) || !fs.existsSync(file)) {
-      response.writeHead(404).end();
-      return;
-    }
-    response.writeHead(200, { "Content-Type": types[path.extname(file)] ?? "application/octet-stream" });
-    fs.createReadStream(file).pipe(response);
-  });
-  return new Promise((resolve) => server.listen(0, "127.0.0.1", () => resolve(server)));
-}
-
-async function retype(page, selector, text) {
-  await page.focus(selector);
-  await typeOver(page, text);
-}
-
-// Replaces the focused field's text.
-async function typeOver(page, text) {
-  await page.keyboard.down("Control");
-  await page.keyboard.press("KeyA");
-  await page.keyboard.up("Control");
-  await page.keyboard.type(text);
-}
-
-const textOf = (page, selector) => page.$eval(selector, (element) => element.textContent);
-
-// Waits until the element says `text`, then checks it (so that a wrong text fails by name).
-async function expectText(page, selector, text) {
-  await page.waitForFunction((s, t) => document.querySelector(s).textContent === t,
-    { timeout: 5000 }, selector, text).catch(() => {});
-  assert.equal(await textOf(page, selector), text, selector);
-}
-
-async function expectResults(page, condition) {
-  const calculator = await runCalculator(condition);
-  await expectText(page, "#hvl", calculator.lines[0]);
-  await expectText(page, "#fluence", calculator.lines[1]);
-  return calculator;
-}
+const { serveFolder, stopServer } = require("./server.js");
+const { retype, typeOver, textOf, expectText, expectResults } = require("./page_checks.js");
 
 async function expectRefusal(page, place, message) {
   await expectText(page, `#${place}-message`, message);
@@ -67,12 +25,12 @@ async function expectRefusal(page, place, message) {
 
 test("the page in Chromium", async (t) => {
   const browser = await launchChromium();
-  const server = await serveSite();
+  const server = await serveFolder(() => siteFolder);
   const served = `http://127.0.0.1:${server.address().port}/`;
   const downloads = fs.mkdtempSync(path.join(os.tmpdir(), "tubeline-downloads-"));
   t.after(async () => {
     await browser.close();
-    server.close();
+    await stopServer(server);
     fs.rmSync(downloads, { recursive: true, force: true });
   });
 
@@ -95,22 +53,47 @@ test("the page in Chromium", async (t) => {
     await page.close();
   });
 
+  await t.test("served, a loading line until the module is ready, then nothing moves", async () => {
+    // What shows while the WebAssembly is on its way.
+    let loading = null;
+    const page = await openPage(browser, served, { prepare: async (p) => {
+      await p.setRequestInterception(true);
+      p.on("request", async (request) => {
+        if (request.url().endsWith("/tubeline.wasm")) {
+          // Held until the page's script has started.
+          await p.waitForFunction(() => document.getElementById("loading").textContent !== "…");
+          loading = await p.evaluate(() => ({
+            line: document.getElementById("loading").textContent,
+            shown: [...document.querySelectorAll("main, footer, input, select, button, a")]
+              .filter((e) => e.checkVisibility({ visibilityProperty: true }))
+              .map((e) => e.id || e.tagName),
+          }));
+        }
+        request.continue();
+      });
+    } });
+    assert.deepEqual(loading, { line: "計算部を読み込んでいます…", shown: [] });
+    const layoutShift = await page.evaluate(() => new Promise((resolve) => {
+      let total = 0;
+      new PerformanceObserver((list) => {
+        total += list.getEntries().reduce((sum, entry) => sum + entry.value, 0);
+      }).observe({ type: "layout-shift", buffered: true });
+      setTimeout(() => resolve(total), 500);
+    }));
+    assert.equal(layoutShift, 0);
+    await page.close();
+  });
+
   await t.test("the CSV download holds the desktop export's bytes", async () => {
     const condition = { ...defaults, kv: "120", rectification: "3",
       filters: [{ file: "Pb.ele", thickness: "0.05" }, { file: "Water.mix", thickness: "20" }] };
     const page = await openPage(browser,
       `${served}?kv=120&rectification=3&filter=Pb.ele:0.05&filter=Water.mix:20`);
     const calculator = await expectResults(page, condition);
-    const session = await page.createCDPSession();
-    await session.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: downloads,
-      browserContextId: page.browserContext().id });
+    await allowDownloads(page, downloads);
     await page.focus("#download-csv");
     await page.keyboard.press("Enter");
-    const file = path.join(downloads, "spectrum.csv");
-    for (let i = 0; i < 50 && !fs.existsSync(file); ++i) {
-      await new Promise((resolve) => setTimeout(resolve, 100));
-    }
-    assert.deepEqual(fs.readFileSync(file), calculator.csv);
+    assert.deepEqual(await fileOnceThere(path.join(downloads, "spectrum.csv")), calculator.csv);
     await page.close();
   });
 

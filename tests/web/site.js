@@ -1,6 +1,22 @@
-// Where scripts/web puts the built page.
+// Where scripts/web puts the built page: the site's folder and the one-file page.
 "use strict";
 
+const fs = require("node:fs");
 const path = require("node:path");
 
-module.exports = { siteFolder: path.resolve(__dirname, "../../build-web/site") };
+const buildFolder = path.resolve(__dirname, "../../build-web");
+const siteFolder = path.join(buildFolder, "site");
+
+// An instance of the site's module in Node. Emscripten's script would fetch its WebAssembly with
+// Node's fetch, which takes no file path: it is handed the bytes.
+function loadSiteModule() {
+  return require(path.join(siteFolder, "tubeline.js"))({
+    wasmBinary: fs.readFileSync(path.join(siteFolder, "tubeline.wasm")),
+  });
+}
+
+module.exports = {
+  siteFolder,
+  oneFilePage: path.join(buildFolder, "tubeline.html"),
+  loadSiteModule,
+};

@@ -1,24 +1,23 @@
 // The conditions in the page's address, with the command line's names, and remembered between
 // visits: ?model=birch&kv=80&angle=14&inherent=2.5&al=1&cu=0.1&rectification=2&filter=Air.mix:950&lang=en
-"use strict";
+// `names` are the five condition fields' (the module's grid().conditionNames).
 
-const conditionNames = ["kv", "angle", "inherent", "al", "cu"];
 const storageKey = "tubeline.conditions";
 
 // The conditions of an address's query, or null when it names none.
-function conditionsFromQuery(query) {
+export function conditionsFromQuery(query, names, filterSlots) {
   const params = new URLSearchParams(query);
-  const names = ["model", "rectification", "lang", "filter", ...conditionNames];
-  if (!names.some((name) => params.has(name))) {
+  const others = ["model", "rectification", "lang"];
+  if (![...others, "filter", ...names].some((name) => params.has(name))) {
     return null;
   }
   const conditions = { filters: [] };
-  for (const name of ["model", "rectification", "lang", ...conditionNames]) {
+  for (const name of [...others, ...names]) {
     if (params.has(name)) {
       conditions[name] = params.get(name);
     }
   }
-  for (const filter of params.getAll("filter").slice(0, 3)) {
+  for (const filter of params.getAll("filter").slice(0, filterSlots)) {
     // The last ":" ends the file name, as for tubeline-calc --filter.
     const colon = filter.lastIndexOf(":");
     conditions.filters.push(colon < 0 ? { file: filter, thickness: "" }
@@ -27,10 +26,10 @@ function conditionsFromQuery(query) {
   return conditions;
 }
 
-function queryOf(conditions) {
+function queryOf(conditions, names) {
   const params = new URLSearchParams();
   params.set("model", conditions.model);
-  for (const name of conditionNames) {
+  for (const name of names) {
     params.set(name, conditions[name]);
   }
   params.set("rectification", conditions.rectification);
@@ -41,7 +40,7 @@ function queryOf(conditions) {
   return "?" + params.toString();
 }
 
-function rememberedConditions() {
+export function rememberedConditions() {
   try {
     return JSON.parse(localStorage.getItem(storageKey));
   } catch {
@@ -49,10 +48,10 @@ function rememberedConditions() {
   }
 }
 
-function keepConditions(conditions) {
+export function keepConditions(conditions, names) {
   try {
     localStorage.setItem(storageKey, JSON.stringify(conditions));
-    history.replaceState(null, "", queryOf(conditions));
+    history.replaceState(null, "", queryOf(conditions, names));
   } catch {
     // A browser that keeps nothing (a private window, a page from disk in some browsers) still
     // computes.

@@ -1,21 +1,29 @@
-// The graph of the eleven emission angles: each angle's curve on its own, one of three vertical
-// axes, the desktop graph's colours, the energy and value under the pointer (or the keyboard's
-// cursor), redrawn at the size of its box.
-"use strict";
+// The graph of the emission angles: each angle's curve on its own, one of three vertical axes,
+// the desktop graph's colours, the energy and value under the pointer (or the keyboard's cursor),
+// redrawn at the size of its box.
 
-const binWidthKeV = 0.5;
-const topEnergyKeV = 150;
+// The desktop graph draws each curve from its second bin on.
+const firstDrawnBin = 2;
+// Where the keyboard's cursor starts, and its step with Shift.
+const keyboardStartKeV = 50;
+const keyboardLongStepKeV = 10;
 
-class SpectrumGraph {
+export class SpectrumGraph {
   // colours: the desktop graph's, from the module (graphColours()): each angle's curve, -10
-  // degrees first, and the frame's black, grid grey and background white.
-  constructor(canvas, readout, colours) {
+  // degrees first, and the frame's black, grid grey and background white. grid: the module's
+  // energy bins and angles (grid()).
+  constructor(canvas, readout, colours, grid) {
     this.canvas = canvas;
     this.readout = readout;
     this.colours = colours;
+    this.binCount = grid.binCount;
+    this.binWidthKeV = grid.binWidthKeV;
+    this.topEnergyKeV = grid.binCount * grid.binWidthKeV;
+    this.angleCount = grid.angleCount;
+    this.centralAngle = grid.centralAngle;
     this.curves = null;
     this.axis = "photon";
-    this.visible = Array.from({ length: 11 }, (_, i) => i === 5);
+    this.visible = Array.from({ length: grid.angleCount }, (_, i) => i === grid.centralAngle);
     this.cursorBin = null;
     this.words = null;
     this.angleCaptions = [];
@@ -34,7 +42,7 @@ class SpectrumGraph {
   }
 
   xOf(keV, area) {
-    return area.left + (area.right - area.left) * keV / topEnergyKeV;
+    return area.left + (area.right - area.left) * keV / this.topEnergyKeV;
   }
 
   yOf(value, area) {
@@ -42,11 +50,11 @@ class SpectrumGraph {
   }
 
   // The heights of one angle's bins on the current axis, relative to the run's peak: the module
-  // gives the three axes' eleven curves of 300 bins in one array.
+  // gives the three axes' curves of every angle in one array (curves()).
   heights(angleIndex) {
     const axis = ["photon", "energy", "kerma"].indexOf(this.axis);
-    const start = (axis * 11 + angleIndex) * 300;
-    return this.curves.subarray(start, start + 300);
+    const start = (axis * this.angleCount + angleIndex) * this.binCount;
+    return this.curves.subarray(start, start + this.binCount);
   }
 
   draw(context = null, scale = window.devicePixelRatio || 1) {
@@ -79,7 +87,7 @@ class SpectrumGraph {
     context.textAlign = "center";
     context.textBaseline = "top";
     const narrow = area.right - area.left < 360;
-    for (let keV = 0; keV <= topEnergyKeV; keV += 10) {
+    for (let keV = 0; keV <= this.topEnergyKeV; keV += 10) {
       const x = Math.round(this.xOf(keV, area)) + 0.5;
       context.beginPath();
       context.moveTo(x, area.bottom);
@@ -114,17 +122,18 @@ class SpectrumGraph {
     }
   }
 
-  // A step outline from bin 2 on, as the desktop graph draws it.
+  // A step outline, as the desktop graph draws it.
   drawCurve(context, area, index) {
     const heights = this.heights(index);
+    const width = this.binWidthKeV;
     context.strokeStyle = this.colours.angles[index];
-    context.lineWidth = index === 5 ? 2 : 1.5;
+    context.lineWidth = index === this.centralAngle ? 2 : 1.5;
     context.beginPath();
-    context.moveTo(this.xOf(binWidthKeV * 1.5, area), area.bottom);
-    for (let bin = 2; bin <= heights.length; ++bin) {
+    context.moveTo(this.xOf(width * (firstDrawnBin - 0.5), area), area.bottom);
+    for (let bin = firstDrawnBin; bin <= heights.length; ++bin) {
       const y = this.yOf(heights[bin - 1], area);
-      context.lineTo(this.xOf(binWidthKeV * (bin - 0.5), area), y);
-      context.lineTo(this.xOf(binWidthKeV * (bin + 0.5), area), y);
+      context.lineTo(this.xOf(width * (bin - 0.5), area), y);
+      context.lineTo(this.xOf(width * (bin + 0.5), area), y);
     }
     context.stroke();
   }
@@ -134,7 +143,7 @@ class SpectrumGraph {
     if (!point) {
       return;
     }
-    const x = this.xOf(binWidthKeV * point.bin, area);
+    const x = this.xOf(this.binWidthKeV * point.bin, area);
     context.strokeStyle = this.colours.grey;
     context.setLineDash([3, 3]);
     context.beginPath();
@@ -172,7 +181,7 @@ class SpectrumGraph {
     this.cursorValue = value;
     const point = this.cursorPoint();
     this.readout.textContent = point && this.words
-      ? this.words.pointer((binWidthKeV * point.bin).toFixed(1), point.value.toFixed(4),
+      ? this.words.pointer((this.binWidthKeV * point.bin).toFixed(1), point.value.toFixed(4),
         this.angleCaptions[point.index])
       : "";
     this.draw();
@@ -187,8 +196,8 @@ class SpectrumGraph {
       this.setCursor(null);
       return;
     }
-    const keV = topEnergyKeV * (x - area.left) / (area.right - area.left);
-    const bin = Math.min(300, Math.max(2, Math.round(keV / binWidthKeV)));
+    const keV = this.topEnergyKeV * (x - area.left) / (area.right - area.left);
+    const bin = this.clampBin(Math.round(keV / this.binWidthKeV));
     this.setCursor(bin, (area.bottom - y) / (area.bottom - area.top));
   }
 
@@ -199,8 +208,34 @@ class SpectrumGraph {
       return;
     }
     event.preventDefault();
-    const step = steps[event.key] * (event.shiftKey ? 20 : 1);
-    const from = this.cursorBin ?? 100;
-    this.setCursor(Math.min(300, Math.max(2, from + step)));
+    const step = steps[event.key] *
+      (event.shiftKey ? Math.round(keyboardLongStepKeV / this.binWidthKeV) : 1);
+    const from = this.cursorBin ?? Math.round(keyboardStartKeV / this.binWidthKeV);
+    this.setCursor(this.clampBin(from + step));
   }
+
+  clampBin(bin) {
+    return Math.min(this.binCount, Math.max(firstDrawnBin, bin));
+  }
+}
+
+// A check box for each angle's curve, in its colour, captioned as the module captions the angles.
+export function showAngleToggles(box, graph) {
+  box.replaceChildren();
+  graph.angleCaptions.forEach((text, index) => {
+    const label = document.createElement("label");
+    label.className = "angle";
+    label.style.setProperty("--colour", graph.colours.angles[index]);
+    const toggle = document.createElement("input");
+    toggle.type = "checkbox";
+    toggle.checked = graph.visible[index];
+    toggle.addEventListener("change", () => {
+      graph.visible[index] = toggle.checked;
+      graph.setCursor(graph.cursorBin);
+    });
+    const mark = document.createElement("span");
+    mark.className = "mark";
+    label.append(toggle, mark, document.createTextNode(text));
+    box.append(label);
+  });
 }

@@ -1,9 +1,12 @@
 // The page's own captions, which the desktop program does not have. Everything the desktop
-// program also says comes from its catalogue through the module (translate, captions).
-"use strict";
+// program also says comes from its catalogue through the module (captions()). An element with
+// data-word="name" shows words[name].
 
-const pageWords = {
+export const pageWords = {
   ja: {
+    loading: "計算部を読み込んでいます…",
+    loadFailed: "計算部を読み込めませんでした。",
+    servedOnly: "このページはウェブサーバーから開くものです。ディスクからは 1 つのファイルの tubeline.html を開いてください。",
     language: "言語",
     model: "計算式",
     addFilter: "フィルターを追加",
@@ -21,9 +24,20 @@ const pageWords = {
     pointer: (keV, value, angle) => `${keV} keV：${value}（${angle}）`,
     matched: (name, mm) => `${name} 付加フィルタを ${mm} mm にしました`,
     footer: "計算はすべてこのブラウザの中で行われ、何も送信されません。",
-    loadFailed: "計算部を読み込めませんでした。",
+    about: "Tubeline について",
+    licence: "MIT ライセンスのフリーソフトウェアです。",
+    dataSources: "減弱係数の表と材質ファイルは、このプロジェクトのツールで xraylib のデータ" +
+      "（BSD 3 条項ライセンス）から作ったものです。空気の質量エネルギー吸収係数は NIST 標準参照" +
+      "データベース 126 によります。",
+    validation: "計算結果の検証（ソースの中）：",
+    oneFile: "このページを1つのファイルとして保存（ネットワークなしで、どのコンピューターでも開けます）",
+    updated: "新しい版が届きました。",
+    reload: "再読み込み",
   },
   en: {
+    loading: "Loading the calculator…",
+    loadFailed: "The calculator could not be loaded.",
+    servedOnly: "This page is for a web server; from disk, open tubeline.html, the page in one file.",
     language: "Language",
     model: "Model",
     addFilter: "Add a filter",
@@ -41,6 +55,14 @@ const pageWords = {
     pointer: (keV, value, angle) => `${keV} keV: ${value} (${angle})`,
     matched: (name, mm) => `Added ${name} set to ${mm} mm`,
     footer: "Everything is computed in this browser; nothing is sent anywhere.",
-    loadFailed: "The calculator could not be loaded.",
+    about: "About Tubeline",
+    licence: "Free software under the MIT licence.",
+    dataSources: "The attenuation table and the material files were made by the project's own " +
+      "tools from xraylib's data (BSD 3-clause licence); the energy absorption of air is that " +
+      "of NIST Standard Reference Database 126.",
+    validation: "How the results are checked (in the source):",
+    oneFile: "Save this page as one file (opens on any computer, with no network)",
+    updated: "A new version has arrived.",
+    reload: "Reload",
   },
 };

@@ -1,0 +1,14 @@
+// What every part of the page does with the document.
+
+export const $ = (id) => document.getElementById(id);
+
+// Hands bytes to the browser as a file to save.
+export function saveFile(bytes, fileName, type) {
+  const link = document.createElement("a");
+  link.href = URL.createObjectURL(new Blob([bytes], { type }));
+  link.download = fileName;
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+}

@@ -1,0 +1,237 @@
+// Start-up: loads the calculator, builds the page from the module's grid and captions, restores
+// the conditions (from the address, else as last left), ties every control to its work and only
+// then shows the page. Every result text, refusal and file comes from the module (the same C++
+// as tubeline-calc); the page only places them.
+import { conditionsFromQuery, keepConditions, rememberedConditions } from "./address.js";
+import { loadCalculator, oneFilePage } from "./calculator.js";
+import { ConditionsForm } from "./conditions.js";
+import { $ } from "./dom.js";
+import { SpectrumGraph, showAngleToggles } from "./graph.js";
+import { browserLanguage, captionPage, languages } from "./language.js";
+import { Matcher } from "./matching.js";
+import { keepOffline } from "./offline.js";
+import { ResultsView, downloadGraphPng } from "./results.js";
+import { pageWords } from "./words.js";
+
+const recalculationDelayMs = 200;
+
+class Page {
+  constructor(calculator) {
+    this.module = calculator.module;
+    this.grid = this.module.grid();
+    this.language = "ja";
+    this.words = pageWords.ja;
+    this.captions = null;
+    this.timer = null;
+    this.figuresTimer = null;
+    this.conditions = new ConditionsForm(this.grid, (model) => this.module.defaults(model),
+      (now) => (now ? this.calculateNow() : this.scheduleCalculation()));
+    this.results = new ResultsView(this.grid);
+    this.graph = new SpectrumGraph($("graph"), $("pointer"), this.module.graphColours(),
+      this.grid);
+    this.matcher = new Matcher(calculator);
+  }
+
+  speak(language) {
+    this.language = language;
+    this.words = pageWords[language];
+    this.module.setLanguage(language);
+    this.captions = this.module.captions();
+    captionPage(language, this.captions, this.words);
+    this.conditions.speak(this.captions, this.words, this.module.shippedMaterials());
+    this.results.words = this.words;
+    for (const id of ["copy-message", "match-note", "target-message"]) {
+      $(id).textContent = "";
+    }
+    this.graph.words = this.words;
+    this.graph.angleCaptions = this.captions.angles;
+    showAngleToggles($("angle-toggles"), this.graph);
+    $("graph").setAttribute("aria-label", this.words.graph);
+  }
+
+  fields() {
+    return { ...this.conditions.read(), lang: this.language };
+  }
+
+  scheduleCalculation() {
+    clearTimeout(this.timer);
+    this.timer = setTimeout(() => this.calculateNow(), recalculationDelayMs);
+  }
+
+  // Runs the fields' conditions and shows the results, or the refusal beside its field. The
+  // figures of every angle take longer than the rest: unless asked for at once, they follow
+  // after the results and the graph are drawn.
+  calculateNow(figuresAtOnce = false) {
+    clearTimeout(this.timer);
+    const conditions = this.fields();
+    keepConditions(conditions, this.grid.conditionNames);
+    this.conditions.clearFlags();
+    this.results.clearMessages();
+    $("target").removeAttribute("aria-invalid");
+    const missing = conditions.filters.findIndex((f) => !f.file);
+    if (missing >= 0) {
+      this.refuse(`filter${missing + 1}`, this.captions.noMaterial);
+      return;
+    }
+    const result = this.module.calculate(conditions);
+    if (!result.ok) {
+      this.refuse(result.place, result.message);
+      return;
+    }
+    if (result.kvNote) {
+      this.conditions.note("kv", result.kvNote);
+    }
+    this.results.showBeam(result);
+    this.graph.curves = this.module.curves();
+    this.graph.setCursor(this.graph.cursorBin);
+    clearTimeout(this.figuresTimer);
+    if (figuresAtOnce) {
+      this.showFigures();
+    } else {
+      this.figuresTimer = setTimeout(() => this.showFigures());
+    }
+  }
+
+  showFigures() {
+    this.results.showFigures(this.module.figureTable(), this.captions.figureColumns);
+  }
+
+  // A refusal beside the field that caused it, else with the results; the last results stay,
+  // marked as not those of the fields.
+  refuse(place, message) {
+    this.showRefusal(place, message);
+    this.results.setStale(true);
+  }
+
+  showRefusal(place, message) {
+    if (place === "target") {
+      $("target-message").textContent = message;
+      $("target").setAttribute("aria-invalid", "true");
+    } else if (this.conditions.has(place)) {
+      this.conditions.flag(place, message);
+    } else {
+      this.results.showMessage(message);
+    }
+  }
+
+  // The added aluminium or copper that gives the target HVL1, put into its field. A match
+  // answered after the fields changed is of other conditions and is dropped.
+  async matchTarget() {
+    $("target-message").textContent = "";
+    $("match-note").textContent = "";
+    $("target").removeAttribute("aria-invalid");
+    const varied = $("match-with").value;
+    const asked = [this.fields(), $("target").value, varied];
+    const result = await this.matcher.match(this.language, ...asked);
+    if (JSON.stringify(asked) !== JSON.stringify([this.fields(), $("target").value, varied])) {
+      return;
+    }
+    if (!result.ok) {
+      this.showRefusal(result.place, result.message);
+      return;
+    }
+    $(varied).value = result.thickness;
+    this.calculateNow();
+    $("match-note").textContent = this.words.matched(result.name, result.thickness);
+  }
+
+  async openMaterialFile(input) {
+    const file = input.files[0];
+    input.value = "";
+    if (!file) {
+      return;
+    }
+    const bytes = new Uint8Array(await file.arrayBuffer());
+    const opened = this.module.openMaterialFile(file.name, bytes);
+    $("material-file-message").textContent = opened.ok ? "" : opened.message;
+    if (!opened.ok) {
+      return;
+    }
+    this.matcher.openMaterialFile(file.name, bytes);
+    this.conditions.filters.addOpened(opened);
+    this.calculateNow();
+  }
+
+  listen() {
+    $("add-filter").addEventListener("click", () => {
+      this.conditions.filters.add()?.querySelector("select").focus();
+      this.calculateNow();
+    });
+    $("material-file").addEventListener("change", (event) => this.openMaterialFile(event.target));
+    $("download-csv").addEventListener("click", () => this.results.downloadCsv(this.module));
+    $("download-table").addEventListener("click", () => this.results.downloadTable(this.module));
+    $("download-png").addEventListener("click", () => downloadGraphPng(this.graph));
+    $("copy-table").addEventListener("click", () => this.results.copyTable(this.captions.copied));
+    $("match").addEventListener("click", () => this.matchTarget());
+    $("target").addEventListener("keydown", (event) => {
+      if (event.key === "Enter") {
+        this.matchTarget();
+      }
+    });
+    for (const input of document.querySelectorAll("input[name=axis]")) {
+      input.addEventListener("change", () => {
+        this.graph.axis = input.value;
+        this.graph.setCursor(this.graph.cursorBin);
+      });
+    }
+    for (const language of languages) {
+      $(`lang-${language}`).addEventListener("click", () => {
+        this.speak(language);
+        this.calculateNow();
+      });
+    }
+    $("reload").addEventListener("click", () => location.reload());
+  }
+}
+
+// The About panel: the version, and when the site is served, the page as one file to save.
+function showAbout(version) {
+  $("about-version").textContent = `Tubeline ${version}`;
+  const oneFile = $("one-file");
+  oneFile.download = `tubeline-${version}.html`;
+  oneFile.closest("li").hidden = oneFilePage || !/^https?:$/.test(location.protocol);
+}
+
+// The page's language while the calculator loads: the address's, else the one last used, else
+// the browser's (so that no browser offers to translate a page it takes for Japanese).
+function loadingLanguage() {
+  const asked = new URLSearchParams(location.search).get("lang") ?? rememberedConditions()?.lang;
+  return languages.includes(asked) ? asked : browserLanguage();
+}
+
+async function start() {
+  const language = loadingLanguage();
+  const words = pageWords[language];
+  document.documentElement.lang = language;
+  $("loading").textContent = words.loading;
+  let calculator;
+  try {
+    calculator = await loadCalculator();
+  } catch (error) {
+    $("loading").textContent = location.protocol === "file:" ? words.servedOnly
+      : words.loadFailed;
+    throw error;
+  }
+  const page = new Page(calculator);
+  const { conditionNames, filterSlots } = page.grid;
+  const conditions = conditionsFromQuery(location.search, conditionNames, filterSlots) ??
+    rememberedConditions() ?? {};
+  page.speak(languages.includes(conditions.lang) ? conditions.lang : browserLanguage());
+  page.conditions.show(conditions);
+  page.listen();
+  showAbout(page.module.version());
+  if (!oneFilePage) {
+    keepOffline(() => {
+      $("update").hidden = false;
+    });
+  }
+  // Everything appears at once, with its first results: nothing moves after it is shown.
+  $("loading").hidden = true;
+  $("page").hidden = false;
+  $("footer").hidden = false;
+  page.calculateNow(true);
+  document.body.dataset.ready = "true";
+  performance.mark("tubeline-ready");
+}
+
+start();
