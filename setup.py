@@ -18,6 +18,8 @@ from setuptools.command.build_ext import build_ext
 
 SOURCE = pathlib.Path(__file__).resolve().parent
 BUILD_BASE = "build/python-package"
+# Setuptools wants its egg folder to exist before it starts.
+(SOURCE / BUILD_BASE).mkdir(parents=True, exist_ok=True)
 VERSION = re.search(r"project\(Tubeline VERSION ([0-9.]+)",
                     (SOURCE / "CMakeLists.txt").read_text()).group(1)
 
