@@ -60,7 +60,11 @@ class LineTransmissionCurve {
   public:
     LineTransmissionCurve(std::vector<double> shares, double sumOfShares,
                           std::span<const double> mu, double stepCm)
-        : shares_(std::move(shares)), sumOfShares_(sumOfShares), stepCm_(stepCm) {
+        : firstShares_(shares),
+          shares_(std::move(shares)),
+          mu_(mu.begin(), mu.end()),
+          sumOfShares_(sumOfShares),
+          stepCm_(stepCm) {
         for (const double coefficient : mu) {
             stepTransmission_.push_back(std::exp(-coefficient * stepCm));
         }
@@ -80,11 +84,16 @@ class LineTransmissionCurve {
     }
 
     std::optional<double> DepthCm(double percent) const {
+        if (steps_ >= 1 && curve_[1] < percent) {
+            return DepthWithinFirstStepCm(firstShares_, mu_, sumOfShares_, percent, stepCm_);
+        }
         return DepthOnCurveCm(curve_, steps_, percent, stepCm_);
     }
 
   private:
+    std::vector<double> firstShares_;  // before the first step
     std::vector<double> shares_;
+    std::vector<double> mu_;  // 1/cm
     std::vector<double> stepTransmission_;
     double sumOfShares_;
     double stepCm_;

@@ -138,6 +138,44 @@ TEST(BeamQualityFigures, EveryAngleAgreesWithTheShownBeamQuality) {
     EXPECT_GT(*figures[6]->HalfValueLayerMm, *figures[1]->HalfValueLayerMm);
 }
 
+// The air kerma left, as a fraction, behind x cm of a material with coefficients mu (1/cm):
+// the bins from 5.5 keV up, each weighted by its air kerma.
+double KermaLeft(const EnergyArray& spectrum, const AttenuationTable& table, const EnergyArray& mu,
+                 double x) {
+    double before = 0, after = 0;
+    for (int j = 11; j <= kEnergyBinCount; ++j) {
+        const double kerma = spectrum[j] * PhotonEnergyKeV(j) * table.MuEnAir[j];
+        before += kerma;
+        after += kerma * std::exp(-mu[j] * x);
+    }
+    return after / before;
+}
+
+// Unfiltered beams halve within the first 0.1-mm step of aluminium (and the first 0.01 mm of
+// copper), where the steps' curve has no point to interpolate from.
+TEST(BeamQualityFigures, LayersWithinTheFirstStepAreThoseOfAFineSearch) {
+    for (const auto [model, kv] :
+         {std::pair(SpectrumModel::Tucker, 100.0), std::pair(SpectrumModel::Birch, 40.0)}) {
+        CalculationState state = TuckerBeamState(kv);
+        state.Conditions.ModelChoice = model;
+        state.Conditions.InherentFiltration = 0;
+        ASSERT_TRUE(testing::Completed(testing::RunModel(state)));
+        const EnergyArray& spectrum = state.Spectra.CentralSpectrum;
+        const auto figures = ComputeBeamQualityFigures(spectrum, state.Attenuation);
+        ASSERT_TRUE(figures && figures->HalfValueLayerMm && figures->CopperHalfValueLayerMm);
+        const auto left = [&](const EnergyArray& mu) {
+            return [&](double x) { return KermaLeft(spectrum, state.Attenuation, mu, x); };
+        };
+        const double aluminiumMm = 10 * Root(left(state.Attenuation.MuAluminium), 0.5);
+        const double copperMm = 10 * Root(left(state.Attenuation.MuCopper), 0.5);
+        ASSERT_LT(aluminiumMm, 0.1) << kv;
+        ASSERT_LT(copperMm, 0.01) << kv;
+        EXPECT_NEAR(*figures->HalfValueLayerMm, aluminiumMm, 0.005 * aluminiumMm) << kv;
+        EXPECT_NEAR(*figures->CopperHalfValueLayerMm, copperMm, 0.005 * copperMm) << kv;
+        EXPECT_EQ(figures->HalfValueLayerMm, state.Quality.HalfValueLayer) << kv;
+    }
+}
+
 TEST(BeamQualityFigures, AddedAluminiumHardensTheBeam) {
     double lastLayer = 0, lastHomogeneity = 0;
     for (const double mm : {0.0, 0.5, 1.0, 2.0, 4.0, 8.0, 16.0}) {
