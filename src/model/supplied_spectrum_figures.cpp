@@ -38,9 +38,11 @@ std::optional<SuppliedSpectrumRefusal> CheckLines(const SuppliedSpectrum& spectr
 
 // The table's coefficients at the lines' energies.
 struct LineCoefficients {
-    std::vector<double> MuEnAir;      // cm2/g
-    std::vector<double> MuAluminium;  // 1/cm
-    std::vector<double> MuCopper;     // 1/cm
+    std::vector<double> MuEnAir;         // cm2/g
+    std::vector<double> MuEnWater;       // cm2/g
+    std::vector<double> MuEnSoftTissue;  // cm2/g
+    std::vector<double> MuAluminium;     // 1/cm
+    std::vector<double> MuCopper;        // 1/cm
 };
 
 LineCoefficients CoefficientsAt(std::span<const double> energiesKeV,
@@ -48,6 +50,8 @@ LineCoefficients CoefficientsAt(std::span<const double> energiesKeV,
     LineCoefficients lines;
     for (const double energy : energiesKeV) {
         lines.MuEnAir.push_back(CoefficientAtKeV(attenuation.MuEnAir, energy));
+        lines.MuEnWater.push_back(CoefficientAtKeV(attenuation.MuEnWater, energy));
+        lines.MuEnSoftTissue.push_back(CoefficientAtKeV(attenuation.MuEnSoftTissue, energy));
         lines.MuAluminium.push_back(CoefficientAtKeV(attenuation.MuAluminium, energy));
         lines.MuCopper.push_back(CoefficientAtKeV(attenuation.MuCopper, energy));
     }
@@ -155,6 +159,12 @@ std::optional<BeamQualityFigures> FiguresOfLines(std::span<const double> energie
         !std::isfinite(figures.KermaWeightedMeanEnergyKeV)) {
         return std::nullopt;
     }
+    const auto kermaRatio = [&](const std::vector<double>& muEnMedium) {
+        return KermaRatioToAir(fromCounted(photons), fromCounted(energies), fromCounted(mu.MuEnAir),
+                               fromCounted(muEnMedium));
+    };
+    figures.WaterToAirKermaRatio = kermaRatio(mu.MuEnWater);
+    figures.SoftTissueToAirKermaRatio = kermaRatio(mu.MuEnSoftTissue);
     return figures;
 }
 

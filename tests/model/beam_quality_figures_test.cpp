@@ -48,6 +48,10 @@ TEST(BeamQualityFigures, MonoenergeticBeamIsItsOwnNarrowBeam) {
         EXPECT_NEAR(*figures->EffectiveEnergyKeV, keV, 1e-9);
         EXPECT_DOUBLE_EQ(figures->MeanEnergyKeV, keV);
         EXPECT_DOUBLE_EQ(figures->KermaWeightedMeanEnergyKeV, keV);
+        ASSERT_TRUE(figures->WaterToAirKermaRatio && figures->SoftTissueToAirKermaRatio) << keV;
+        EXPECT_DOUBLE_EQ(*figures->WaterToAirKermaRatio, table.MuEnWater[bin] / table.MuEnAir[bin]);
+        EXPECT_DOUBLE_EQ(*figures->SoftTissueToAirKermaRatio,
+                         table.MuEnSoftTissue[bin] / table.MuEnAir[bin]);
     }
 }
 
@@ -57,6 +61,9 @@ TEST(BeamQualityFigures, MonoenergeticBeamIsItsOwnNarrowBeam) {
 TEST(BeamQualityFigures, ThreeLineSpectrumAgreesWithHandCalculation) {
     AttenuationTable table = ShippedAttenuation();
     table.MuEnAir.fill(0.05);
+    table.MuEnWater[10] = 0.06;
+    table.MuEnWater[60] = 0.055;
+    table.MuEnWater[160] = 0.052;
     EnergyArray spectrum{};
     spectrum[60] = 3;
     spectrum[160] = 1;
@@ -68,6 +75,10 @@ TEST(BeamQualityFigures, ThreeLineSpectrumAgreesWithHandCalculation) {
     EXPECT_DOUBLE_EQ(figures->MeanEnergyKeV, (5 * 1 + 30 * 3 + 80 * 1) / 5.0);
     EXPECT_DOUBLE_EQ(figures->KermaWeightedMeanEnergyKeV,
                      (5 * 5 * 1 + 30 * 30 * 3 + 80 * 80 * 1) / (5 * 1 + 30 * 3 + 80 * 1.0));
+    // The soft line counts for the kerma as for the fluence.
+    ASSERT_TRUE(figures->WaterToAirKermaRatio);
+    EXPECT_DOUBLE_EQ(*figures->WaterToAirKermaRatio,
+                     (5 * 1 * 0.06 + 30 * 3 * 0.055 + 80 * 1 * 0.052) / (0.05 * (5 + 90 + 80)));
 
     // Kerma left behind x cm, from the 30- and 80-keV lines only (weights 90 : 80).
     const auto left = [](const EnergyArray& mu) {
@@ -99,6 +110,9 @@ TEST(BeamQualityFigures, FiguresBeyondTheSearchRangeAreAbsent) {
     EXPECT_FALSE(halved->SecondHalfValueLayerMm);
     EXPECT_FALSE(halved->HomogeneityCoefficient);
     EXPECT_FALSE(halved->CopperHalfValueLayerMm);
+    // A table without water's and soft tissue's coefficients has no kerma ratios.
+    EXPECT_FALSE(halved->WaterToAirKermaRatio);
+    EXPECT_FALSE(halved->SoftTissueToAirKermaRatio);
 
     table.MuAluminium.fill(0.05);  // 139 mm Al to halve
     const auto beyond = ComputeBeamQualityFigures(spectrum, table);

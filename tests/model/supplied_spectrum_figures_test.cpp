@@ -70,6 +70,9 @@ TEST(SuppliedSpectrumFigures, MonoenergeticLineGivesLn2OverMu) {
         EXPECT_NEAR(*figures->EffectiveEnergyKeV, keV, 1e-9) << keV;
         EXPECT_DOUBLE_EQ(figures->MeanEnergyKeV, keV);
         EXPECT_DOUBLE_EQ(figures->KermaWeightedMeanEnergyKeV, keV);
+        ASSERT_TRUE(figures->WaterToAirKermaRatio) << keV;
+        EXPECT_DOUBLE_EQ(*figures->WaterToAirKermaRatio, CoefficientAtKeV(table.MuEnWater, keV) /
+                                                             CoefficientAtKeV(table.MuEnAir, keV));
     }
 }
 
