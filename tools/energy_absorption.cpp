@@ -143,8 +143,7 @@ double ElementEnergyAbsorption(int atomicNumber, double energyKeV) {
     const double photoelectric = XraylibCall(CS_Photo, atomicNumber, energyKeV);
     const double fluorescence =
         photoelectric > 0 ? EscapingFluorescenceShare(atomicNumber, energyKeV) : 0;
-    return photoelectric * (1 - fluorescence) +
-           IncoherentEnergyTransfer(atomicNumber, energyKeV);
+    return photoelectric * (1 - fluorescence) + IncoherentEnergyTransfer(atomicNumber, energyKeV);
 }
 
 }  // namespace tubeline::tools

@@ -65,12 +65,11 @@ int main(int argc, char** argv) {
         const Material softTissue = CatalogueMaterial("SoftTissue.mix");
         for (int j = 1; j <= 300; ++j) {
             const double energyKeV = 0.5 * j;
-            std::printf("%.1f,%.6E,%.6E,%.6E,%.6E,%.6E,%.6E\n", energyKeV,
-                        LinearAttenuation(kTungsten, energyKeV),
-                        LinearAttenuation(kAluminium, energyKeV),
-                        LinearAttenuation(kCopper, energyKeV), EnergyAbsorption(air, energyKeV),
-                        EnergyAbsorption(water, energyKeV),
-                        EnergyAbsorption(softTissue, energyKeV));
+            std::printf(
+                "%.1f,%.6E,%.6E,%.6E,%.6E,%.6E,%.6E\n", energyKeV,
+                LinearAttenuation(kTungsten, energyKeV), LinearAttenuation(kAluminium, energyKeV),
+                LinearAttenuation(kCopper, energyKeV), EnergyAbsorption(air, energyKeV),
+                EnergyAbsorption(water, energyKeV), EnergyAbsorption(softTissue, energyKeV));
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());

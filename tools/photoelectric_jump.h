@@ -11,10 +11,10 @@ inline constexpr double kEdgeWindow = 0.01;
 
 // Where an element's photoelectric coefficient (xraylib's CS_Photo) jumps at an edge.
 struct PhotoelectricJump {
-    double BelowKeV;  // the highest energy at which the value below holds
+    double BelowKeV;   // the highest energy at which the value below holds
     double EnergyKeV;  // the lowest energy at which the value above holds: the next double
-    double Below;     // cm2/g
-    double Above;     // cm2/g
+    double Below;      // cm2/g
+    double Above;      // cm2/g
 };
 
 // The jump near the nominal edge energy (keV): the largest step of a scan over the window,
