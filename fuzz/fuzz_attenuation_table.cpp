@@ -10,8 +10,8 @@
 namespace {
 
 bool AllFinite(const tubeline::AttenuationTable& table) {
-    for (const auto* column :
-         {&table.MuTarget, &table.MuAluminium, &table.MuCopper, &table.MuEnAir}) {
+    for (const auto* column : {&table.MuTarget, &table.MuAluminium, &table.MuCopper, &table.MuEnAir,
+                               &table.MuEnWater, &table.MuEnSoftTissue}) {
         for (const double value : *column) {
             if (!std::isfinite(value)) {
                 return false;

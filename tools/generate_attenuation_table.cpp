@@ -1,21 +1,28 @@
 // Writes the attenuation-coefficient table the program loads at start-up:
-//   energy keV, mu of W, Al, Cu in 1/cm, mu_en/rho of dry air in cm2/g, 0, 0
+//   energy keV, mu of W, Al, Cu in 1/cm, mu_en/rho of dry air, water and soft tissue in cm2/g
 // for 0.5..150 keV in 0.5-keV steps. mu = total mass attenuation coefficient with coherent
-// scattering (xraylib CS_Total) times the density the models assume. Air comes from the NIST
-// table in tools/reference (xraylib's energy-absorption coefficients disagree with NIST).
+// scattering (xraylib CS_Total) times the density the models assume. mu_en/rho is built from
+// xraylib's cross sections (energy_absorption.h) for the compositions of Air.mix, Water.mix and
+// SoftTissue.mix.
 //
-// Usage: generate_attenuation_table NIST_AIR_TSV > Att_Coeff2020.dat
+// Usage: generate_attenuation_table > Att_Coeff2020.dat
 
 #include <xraylib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
-#include "loglog_table.h"
+#include "mass_coefficients.h"
+#include "material_catalogue.h"
+#include "xraylib_call.h"
 
 namespace {
+
+using tubeline::tools::Material;
 
 struct Element {
     int AtomicNumber;
@@ -27,32 +34,42 @@ constexpr Element kAluminium{13, 2.699};
 constexpr Element kCopper{29, 8.96};
 
 double LinearAttenuation(const Element& element, double energyKeV) {
-    xrl_error* error = nullptr;
-    const double massAttenuation = CS_Total(element.AtomicNumber, energyKeV, &error);
-    if (error != nullptr) {
-        const std::string message = error->message;
-        xrl_clear_error(&error);
-        throw std::runtime_error("xraylib: " + message);
+    return tubeline::tools::XraylibCall(CS_Total, element.AtomicNumber, energyKeV) *
+           element.Density;
+}
+
+Material CatalogueMaterial(std::string_view fileName) {
+    const auto catalogue = tubeline::tools::MaterialCatalogue();
+    const auto found = std::find_if(catalogue.begin(), catalogue.end(),
+                                    [&](const Material& m) { return m.FileName == fileName; });
+    if (found == catalogue.end()) {
+        throw std::logic_error("no " + std::string(fileName) + " in the catalogue");
     }
-    return massAttenuation * element.Density;
+    return *found;
+}
+
+double EnergyAbsorption(const Material& material, double energyKeV) {
+    return tubeline::tools::CoefficientsAt(material, energyKeV).EnergyAbsorption;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s NIST_AIR_TSV > Att_Coeff2020.dat\n", argv[0]);
+    if (argc != 1) {
+        std::fprintf(stderr, "usage: %s > Att_Coeff2020.dat\n", argv[0]);
         return 2;
     }
     try {
-        const auto air = tubeline::tools::ReadTabulatedColumn(argv[1], 2);
+        const Material air = CatalogueMaterial("Air.mix");
+        const Material water = CatalogueMaterial("Water.mix");
+        const Material softTissue = CatalogueMaterial("SoftTissue.mix");
         for (int j = 1; j <= 300; ++j) {
             const double energyKeV = 0.5 * j;
-            std::printf("%.1f,%.6E,%.6E,%.6E,%.6E,0,0\n", energyKeV,
-                        LinearAttenuation(kTungsten, energyKeV),
-                        LinearAttenuation(kAluminium, energyKeV),
-                        LinearAttenuation(kCopper, energyKeV),
-                        tubeline::tools::InterpolateLogLog(air, energyKeV / 1000));
+            std::printf(
+                "%.1f,%.6E,%.6E,%.6E,%.6E,%.6E,%.6E\n", energyKeV,
+                LinearAttenuation(kTungsten, energyKeV), LinearAttenuation(kAluminium, energyKeV),
+                LinearAttenuation(kCopper, energyKeV), EnergyAbsorption(air, energyKeV),
+                EnergyAbsorption(water, energyKeV), EnergyAbsorption(softTissue, energyKeV));
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());

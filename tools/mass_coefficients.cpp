@@ -1,74 +1,27 @@
 #include "mass_coefficients.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
+#include "energy_absorption.h"
+#include "photoelectric_jump.h"
 #include "xraylib_call.h"
 
 namespace tubeline::tools {
 namespace {
 
-// xraylib's cross-section tables place some edges up to about 0.6 % away from its EdgeEnergy
-// value; the jump is looked for within this fraction either side. Neighbouring edges of one
-// element lie at least 2 % apart.
-constexpr double kEdgeWindow = 0.01;
-constexpr int kScanSteps = 400;
-// What is left of a step narrowed down to neighbouring doubles when the table really jumps.
-constexpr double kDiscontinuityLogChange = 1e-6;
-
 MassCoefficients ElementAt(int atomicNumber, double energyKeV) {
     return {XraylibCall(CS_Rayl, atomicNumber, energyKeV),
             XraylibCall(CS_Compt, atomicNumber, energyKeV),
-            XraylibCall(CS_Photo, atomicNumber, energyKeV)};
+            XraylibCall(CS_Photo, atomicNumber, energyKeV),
+            ElementEnergyAbsorption(atomicNumber, energyKeV)};
 }
 
 void AddScaled(MassCoefficients& sum, const MassCoefficients& term, double fraction) {
     sum.Coherent += fraction * term.Coherent;
     sum.Incoherent += fraction * term.Incoherent;
     sum.Photoelectric += fraction * term.Photoelectric;
-}
-
-struct Jump {
-    double EnergyKeV;  // the lowest energy at which the value above holds
-    double Below;
-    double Above;
-};
-
-// Where the element's photoelectric coefficient jumps near the nominal edge energy: the largest
-// step of a scan over the window, narrowed by bisection to neighbouring doubles. Nothing when it
-// is continuous there (xraylib smooths a few M edges over several eV).
-std::optional<Jump> PhotoelectricJump(int atomicNumber, double nominalKeV) {
-    const auto photo = [atomicNumber](double e) { return XraylibCall(CS_Photo, atomicNumber, e); };
-    const auto logChange = [&photo](double from, double to) {
-        return std::abs(std::log(photo(to) / photo(from)));
-    };
-    const double start = nominalKeV * (1 - kEdgeWindow);
-    const double step = 2 * kEdgeWindow * nominalKeV / kScanSteps;
-    double low = start;
-    double high = start;
-    double largest = -1;
-    for (int i = 0; i < kScanSteps; ++i) {
-        const double from = start + i * step;
-        const double to = start + (i + 1) * step;
-        if (const double change = logChange(from, to); change > largest) {
-            largest = change;
-            low = from;
-            high = to;
-        }
-    }
-    for (double middle = low + (high - low) / 2; middle > low && middle < high;
-         middle = low + (high - low) / 2) {
-        if (logChange(low, middle) > logChange(middle, high)) {
-            high = middle;
-        } else {
-            low = middle;
-        }
-    }
-    if (logChange(low, high) < kDiscontinuityLogChange) {
-        return std::nullopt;
-    }
-    return Jump{high, photo(low), photo(high)};
+    sum.EnergyAbsorption += fraction * term.EnergyAbsorption;
 }
 
 // One element's coefficients on either side of one of its edges.
@@ -92,7 +45,7 @@ std::optional<ElementEdge> EdgeOfElement(int atomicNumber, int shell, double low
     if (nominal <= lowKeV * (1 - kEdgeWindow) || nominal >= highKeV * (1 + kEdgeWindow)) {
         return std::nullopt;
     }
-    const auto photo = PhotoelectricJump(atomicNumber, nominal);
+    const auto photo = PhotoelectricJumpNear(atomicNumber, nominal);
     ElementEdge edge{photo ? photo->EnergyKeV : nominal, {}, {}};
     if (edge.EnergyKeV <= lowKeV || edge.EnergyKeV >= highKeV) {
         return std::nullopt;
@@ -102,6 +55,7 @@ std::optional<ElementEdge> EdgeOfElement(int atomicNumber, int shell, double low
     if (photo) {
         edge.Below.Photoelectric = photo->Below;
         edge.Above.Photoelectric = photo->Above;
+        edge.Below.EnergyAbsorption = ElementEnergyAbsorption(atomicNumber, photo->BelowKeV);
     }
     return edge;
 }

@@ -6,17 +6,19 @@
 
 namespace tubeline::tools {
 
-// The partial mass attenuation coefficients of one row of a material file, in cm2/g.
+// The partial mass attenuation coefficients of one row of a material file and the mass
+// energy-absorption coefficient, in cm2/g.
 struct MassCoefficients {
     double Coherent = 0;
     double Incoherent = 0;
     double Photoelectric = 0;
+    double EnergyAbsorption = 0;  // see energy_absorption.h
 
     // The total with coherent scattering, the sum the program reads.
     double Total() const { return Coherent + Incoherent + Photoelectric; }
 };
 
-// xraylib's coefficients of the material at one energy: mass-fraction sums over its elements.
+// The material's coefficients at one energy: mass-fraction sums over its elements.
 MassCoefficients CoefficientsAt(const Material& material, double energyKeV);
 
 // An absorption edge as the material file lists it: two rows at one energy, below and above.

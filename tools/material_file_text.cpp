@@ -25,10 +25,11 @@ std::string MaterialFileText(const Material& material) {
         // Nine significant digits keep an edge that xraylib places a few eV from a whole keV on
         // its side of it (Mo K: 20.00005 keV).
         text += Formatted("%.9g", row.EnergyKeV / 1000);
-        for (const double value : {c.Coherent, c.Incoherent, c.Photoelectric, c.Total()}) {
+        for (const double value :
+             {c.Coherent, c.Incoherent, c.Photoelectric, c.Total(), c.EnergyAbsorption}) {
             text += Formatted(",%.6E", value);
         }
-        text += ",0\n";
+        text += "\n";
     }
     return text;
 }

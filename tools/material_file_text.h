@@ -11,10 +11,9 @@ namespace tubeline::tools {
 //   line 2   density, g/cm3
 //   line 3   N, the number of rows (at most 120)
 //   N rows   energy MeV, coherent, incoherent, photoelectric, total with coherent (the sum of
-//            the three), all in cm2/g, and 0
-// Coefficients are xraylib's (CS_Rayl, CS_Compt, CS_Photo), mass-fraction sums for compounds.
-// The sixth column stays 0 rather than hold xraylib's CS_Energy, which is far from the NIST
-// energy-absorption coefficients for light elements (Be at 5 keV: 1.77 against 4.0 cm2/g).
+//            the three) and the mass energy-absorption coefficient, all in cm2/g
+// Coefficients are xraylib's (CS_Rayl, CS_Compt, CS_Photo) and the energy absorption is built
+// from its cross sections (energy_absorption.h); mass-fraction sums for compounds.
 std::string MaterialFileText(const Material& material);
 
 }  // namespace tubeline::tools

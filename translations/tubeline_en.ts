@@ -48,6 +48,19 @@ energy
 (keV)</translation>
     </message>
     <message>
+        <source>水カーマ／
+空気カーマ</source>
+        <translation>Water kerma /
+air kerma</translation>
+    </message>
+    <message>
+        <source>軟部組織カーマ／
+空気カーマ</source>
+        <translation>Soft-tissue
+kerma /
+air kerma</translation>
+    </message>
+    <message>
         <source>計算条件（最後に計算したスペクトル）</source>
         <translation>Conditions (of the last spectra computed)</translation>
     </message>

@@ -2,7 +2,7 @@
 
 namespace tubeline {
 
-const std::array<BeamQualityField, 8> kBeamQualityFields{{
+const std::array<BeamQualityField, 10> kBeamQualityFields{{
     {"hvl1_mm_al", [](const BeamQualityFigures& f) { return f.HalfValueLayerMm; }},
     {"hvl2_mm_al", [](const BeamQualityFigures& f) { return f.SecondHalfValueLayerMm; }},
     {"homogeneity_coefficient",
@@ -17,6 +17,10 @@ const std::array<BeamQualityField, 8> kBeamQualityFields{{
     {"effective_energy_kev", [](const BeamQualityFigures& f) { return f.EffectiveEnergyKeV; }},
     {"fluence_per_exposure",
      [](const BeamQualityFigures& f) { return std::optional<double>(f.FluencePerExposure); }},
+    {"water_to_air_kerma_ratio",
+     [](const BeamQualityFigures& f) { return f.WaterToAirKermaRatio; }},
+    {"soft_tissue_to_air_kerma_ratio",
+     [](const BeamQualityFigures& f) { return f.SoftTissueToAirKermaRatio; }},
 }};
 
 }  // namespace tubeline

@@ -17,6 +17,6 @@ struct BeamQualityField {
 };
 
 // In the order scripted outputs list them.
-extern const std::array<BeamQualityField, 8> kBeamQualityFields;
+extern const std::array<BeamQualityField, 10> kBeamQualityFields;
 
 }  // namespace tubeline

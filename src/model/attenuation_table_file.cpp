@@ -14,8 +14,8 @@ AttenuationTableError::AttenuationTableError(AttenuationTableProblem problem)
 AttenuationTable ParseAttenuationTable(std::string_view text, std::string_view fileName) {
     AttenuationTable table;
     EnergyArray* const columns[kAttenuationFieldsPerRecord] = {
-        nullptr, &table.MuTarget, &table.MuAluminium, &table.MuCopper, &table.MuEnAir,
-        nullptr, nullptr};
+        nullptr,        &table.MuTarget,  &table.MuAluminium,   &table.MuCopper,
+        &table.MuEnAir, &table.MuEnWater, &table.MuEnSoftTissue};
     FieldReader reader(text);
     for (int n = 0; n < kAttenuationFieldCount; ++n) {
         const int record = n / kAttenuationFieldsPerRecord + 1;

@@ -14,7 +14,8 @@ namespace tubeline {
 inline constexpr std::string_view kAttenuationTableFileName = "Att_Coeff2020.dat";
 
 // Seven fields per record, 300 records on the energy grid: energy (unused), mu of tungsten,
-// aluminium and copper in 1/cm, mu_en/rho of air in cm2/g, two unused fields.
+// aluminium and copper in 1/cm, mu_en/rho of air, water and soft tissue in cm2/g. A table whose
+// last two fields are 0 computes everything but the kerma ratios to air.
 inline constexpr int kAttenuationFieldsPerRecord = 7;
 inline constexpr int kAttenuationFieldCount = kAttenuationFieldsPerRecord * kEnergyBinCount;
 

@@ -67,6 +67,12 @@ std::optional<BeamQualityFigures> FiguresOf(const EnergyArray& spectrum,
         !std::isfinite(figures.KermaWeightedMeanEnergyKeV)) {
         return std::nullopt;
     }
+    const auto kermaRatio = [&](const EnergyArray& muEnMedium) {
+        return KermaRatioToAir(FluenceBins(spectrum, top), FluenceBins(kBinEnergiesKeV, top),
+                               FluenceBins(attenuation.MuEnAir, top), FluenceBins(muEnMedium, top));
+    };
+    figures.WaterToAirKermaRatio = kermaRatio(attenuation.MuEnWater);
+    figures.SoftTissueToAirKermaRatio = kermaRatio(attenuation.MuEnSoftTissue);
     return figures;
 }
 
@@ -84,6 +90,24 @@ MeanEnergies MeanEnergiesOf(std::span<const double> photons, std::span<const dou
         kermaEnergy += e * kermaWeight;
     }
     return {photonEnergy / count, kermaEnergy / kerma};
+}
+
+std::optional<double> KermaRatioToAir(std::span<const double> photons,
+                                      std::span<const double> energiesKeV,
+                                      std::span<const double> muEnAir,
+                                      std::span<const double> muEnMedium) {
+    double air = 0;
+    double medium = 0;
+    for (std::size_t i = 0; i < photons.size(); ++i) {
+        const double energyFluence = photons[i] * energiesKeV[i];
+        air += energyFluence * muEnAir[i];
+        medium += energyFluence * muEnMedium[i];
+    }
+    const double ratio = medium / air;
+    if (!(medium > 0) || !(air > 0) || !std::isfinite(ratio)) {
+        return std::nullopt;
+    }
+    return ratio;
 }
 
 std::optional<double> EffectiveEnergyKeV(double halfValueLayerMm, const EnergyArray& muAluminium,

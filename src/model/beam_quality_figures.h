@@ -20,6 +20,9 @@ struct BeamQualityFigures {
     double KermaWeightedMeanEnergyKeV = 0;
     std::optional<double> EffectiveEnergyKeV;  // where aluminium's mu gives the first layer
     double FluencePerExposure = 0;             // photons per mm2 per 1 C/kg
+    // The kerma in water and in soft tissue over the air kerma, for the same photons.
+    std::optional<double> WaterToAirKermaRatio;
+    std::optional<double> SoftTissueToAirKermaRatio;
 
     bool operator==(const BeamQualityFigures&) const = default;
 };
@@ -45,6 +48,15 @@ struct MeanEnergies {
 // Of lines of photons at energies (keV), air's mu_en/rho (cm2/g) at each.
 MeanEnergies MeanEnergiesOf(std::span<const double> photons, std::span<const double> energiesKeV,
                             std::span<const double> muEnAir);
+
+// The kerma in a medium over the air kerma of lines of photons at energies (keV): the mean of
+// (mu_en/rho)_medium / (mu_en/rho)_air weighted by each line's air kerma, which is
+// sum(photons E mu_en,medium) / sum(photons E mu_en,air). Nothing when the medium's coefficients
+// (cm2/g) give no positive, finite kerma: a table that does not hold them.
+std::optional<double> KermaRatioToAir(std::span<const double> photons,
+                                      std::span<const double> energiesKeV,
+                                      std::span<const double> muEnAir,
+                                      std::span<const double> muEnMedium);
 
 // The energy in keV at which aluminium's coefficient (1/cm, on the table's bins) gives the first
 // half-value layer: log-log interpolation between neighbouring bins, searched downward from the

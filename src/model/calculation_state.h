@@ -45,7 +45,11 @@ struct AttenuationTable {
     EnergyArray MuTarget{};     // tungsten, 1/cm
     EnergyArray MuAluminium{};  // 1/cm
     EnergyArray MuCopper{};     // 1/cm
-    EnergyArray MuEnAir{};      // mass energy-absorption coefficient of air, cm2/g
+    // Mass energy-absorption coefficients, cm2/g: dry air, which weighs every kerma, and the
+    // two media whose kerma the beam-quality figures compare with it.
+    EnergyArray MuEnAir{};
+    EnergyArray MuEnWater{};
+    EnergyArray MuEnSoftTissue{};
 };
 
 // Results of the last model run.

@@ -23,9 +23,11 @@ struct KermaShares {
 std::optional<KermaShares> KermaSharesOf(const EnergyArray& spectrum, const EnergyArray& muEnAir);
 
 // One step of a material: the thickness and, for every bin from kFirstKermaBin up, the fraction
-// of the bin's kerma it lets through. The same for every spectrum, so worked out once for many.
+// of the bin's kerma it lets through and the coefficient it comes from. The same for every
+// spectrum, so worked out once for many.
 struct MaterialStep {
     EnergyArray Transmission{};
+    EnergyArray Mu{};  // 1/cm
     double ThicknessCm = 0;
 };
 
@@ -41,6 +43,15 @@ using TransmissionCurve = std::array<double, kKermaTransmissionSteps + 1>;
 std::optional<double> DepthOnCurveCm(std::span<const double> transmission, int steps,
                                      double percent, double stepCm);
 
+// When the first step already leaves less than `percent`, the interpolation above would run
+// out beyond the curve's start and, the softest bins dying first, come out too thin. The depth
+// d within the first step (0 .. stepCm) at which the kerma left,
+//   100 * sum(shares_j * exp(-mu_j * d)) / sumOfShares,
+// is `percent` instead: the same transmission the steps take, solved for d to the last bits.
+// shares and mu (1/cm) pair up bin by bin.
+double DepthWithinFirstStepCm(std::span<const double> shares, std::span<const double> mu,
+                              double sumOfShares, double percent, double stepCm);
+
 // The air kerma left, in percent, behind k equal steps of one material (k = 1 .. at most
 // kKermaTransmissionSteps), the shares attenuated cumulatively step by step. Every entry comes
 // out the same however the steps are requested.
@@ -55,7 +66,8 @@ class KermaTransmissionCurve {
     // of a few, so up to three more may follow the first at or below `percent`.
     void AttenuateWhileAbove(double percent);
 
-    // DepthOnCurveCm of the steps taken so far.
+    // DepthOnCurveCm of the steps taken so far, or DepthWithinFirstStepCm when the first step
+    // leaves less than `percent`.
     std::optional<double> DepthCm(double percent) const;
 
     // The shares after the steps taken so far.
@@ -67,6 +79,7 @@ class KermaTransmissionCurve {
     template <int Count>
     void AttenuateSteps();
 
+    EnergyArray firstShares_;  // before the first step
     EnergyArray shares_;
     MaterialStep step_;
     TransmissionCurve transmission_{};

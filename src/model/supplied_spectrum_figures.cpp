@@ -38,9 +38,11 @@ std::optional<SuppliedSpectrumRefusal> CheckLines(const SuppliedSpectrum& spectr
 
 // The table's coefficients at the lines' energies.
 struct LineCoefficients {
-    std::vector<double> MuEnAir;      // cm2/g
-    std::vector<double> MuAluminium;  // 1/cm
-    std::vector<double> MuCopper;     // 1/cm
+    std::vector<double> MuEnAir;         // cm2/g
+    std::vector<double> MuEnWater;       // cm2/g
+    std::vector<double> MuEnSoftTissue;  // cm2/g
+    std::vector<double> MuAluminium;     // 1/cm
+    std::vector<double> MuCopper;        // 1/cm
 };
 
 LineCoefficients CoefficientsAt(std::span<const double> energiesKeV,
@@ -48,6 +50,8 @@ LineCoefficients CoefficientsAt(std::span<const double> energiesKeV,
     LineCoefficients lines;
     for (const double energy : energiesKeV) {
         lines.MuEnAir.push_back(CoefficientAtKeV(attenuation.MuEnAir, energy));
+        lines.MuEnWater.push_back(CoefficientAtKeV(attenuation.MuEnWater, energy));
+        lines.MuEnSoftTissue.push_back(CoefficientAtKeV(attenuation.MuEnSoftTissue, energy));
         lines.MuAluminium.push_back(CoefficientAtKeV(attenuation.MuAluminium, energy));
         lines.MuCopper.push_back(CoefficientAtKeV(attenuation.MuCopper, energy));
     }
@@ -60,7 +64,11 @@ class LineTransmissionCurve {
   public:
     LineTransmissionCurve(std::vector<double> shares, double sumOfShares,
                           std::span<const double> mu, double stepCm)
-        : shares_(std::move(shares)), sumOfShares_(sumOfShares), stepCm_(stepCm) {
+        : firstShares_(shares),
+          shares_(std::move(shares)),
+          mu_(mu.begin(), mu.end()),
+          sumOfShares_(sumOfShares),
+          stepCm_(stepCm) {
         for (const double coefficient : mu) {
             stepTransmission_.push_back(std::exp(-coefficient * stepCm));
         }
@@ -80,11 +88,16 @@ class LineTransmissionCurve {
     }
 
     std::optional<double> DepthCm(double percent) const {
+        if (steps_ >= 1 && curve_[1] < percent) {
+            return DepthWithinFirstStepCm(firstShares_, mu_, sumOfShares_, percent, stepCm_);
+        }
         return DepthOnCurveCm(curve_, steps_, percent, stepCm_);
     }
 
   private:
+    std::vector<double> firstShares_;  // before the first step
     std::vector<double> shares_;
+    std::vector<double> mu_;  // 1/cm
     std::vector<double> stepTransmission_;
     double sumOfShares_;
     double stepCm_;
@@ -146,6 +159,12 @@ std::optional<BeamQualityFigures> FiguresOfLines(std::span<const double> energie
         !std::isfinite(figures.KermaWeightedMeanEnergyKeV)) {
         return std::nullopt;
     }
+    const auto kermaRatio = [&](const std::vector<double>& muEnMedium) {
+        return KermaRatioToAir(fromCounted(photons), fromCounted(energies), fromCounted(mu.MuEnAir),
+                               fromCounted(muEnMedium));
+    };
+    figures.WaterToAirKermaRatio = kermaRatio(mu.MuEnWater);
+    figures.SoftTissueToAirKermaRatio = kermaRatio(mu.MuEnSoftTissue);
     return figures;
 }
 

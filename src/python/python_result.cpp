@@ -33,8 +33,8 @@ Attributes:
     beam_centre: beam-quality figures of the 0-degree beam (units in the keys: mm Al, mm Cu,
         keV, photons per mm2 per 1 C/kg); None for a figure that was not found. Read-only.
     per_angle: the same mappings for the eleven angles, -10 degrees first.
-    hvl_text: the first half-value layer as the window shows it, mm Al ("3.27").
-    fluence_text: photons per mm2 per 1 C/kg as the window shows it ("6.780E+11").
+    hvl_text: the first half-value layer as the window shows it, mm Al ("3.26").
+    fluence_text: photons per mm2 per 1 C/kg as the window shows it ("6.842E+11").
 
 Results can be pickled.)";
 

@@ -75,17 +75,18 @@ class Result:
     def beam_centre(self) -> _Figures:
         """Beam-quality figures of the 0-degree beam: hvl1_mm_al, hvl2_mm_al,
         homogeneity_coefficient, hvl1_mm_cu, mean_energy_kev, kerma_weighted_mean_energy_kev,
-        effective_energy_kev, fluence_per_exposure (photons per mm2 per 1 C/kg); None for a
-        figure that was not found."""
+        effective_energy_kev, fluence_per_exposure (photons per mm2 per 1 C/kg),
+        water_to_air_kerma_ratio, soft_tissue_to_air_kerma_ratio; None for a figure that was
+        not found."""
     @property
     def per_angle(self) -> tuple[_Figures, ...]:
         """The figures of the eleven angles, -10 degrees first."""
     @property
     def hvl_text(self) -> str:
-        """The first half-value layer as the window shows it, mm Al ("3.27")."""
+        """The first half-value layer as the window shows it, mm Al ("3.26")."""
     @property
     def fluence_text(self) -> str:
-        """Photons per mm2 per 1 C/kg as the window shows it ("6.780E+11")."""
+        """Photons per mm2 per 1 C/kg as the window shows it ("6.842E+11")."""
     def table_text(self) -> str:
         """The spectrum table file's text, byte for byte (CR LF line ends)."""
     def to_dataframe(self) -> Any:

@@ -13,7 +13,7 @@ namespace {
 // shows it, in scientific form.
 constexpr int kScientific = -1;
 constexpr std::array<int, kFigureColumnCount> kColumnDecimals = {
-    kHalfValueLayerDecimals, kHalfValueLayerDecimals, 3, 3, 1, 1, 1, kScientific};
+    kHalfValueLayerDecimals, kHalfValueLayerDecimals, 3, 3, 1, 1, 1, kScientific, 3, 3};
 
 }  // namespace
 

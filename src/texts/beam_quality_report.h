@@ -28,6 +28,8 @@ inline constexpr std::array<const char*, kFigureColumnCount> kFigureColumnCaptio
     TUBELINE_TRANSLATABLE("BeamQualityWindow", "空気カーマ加重\n平均エネルギー\n(keV)"),
     TUBELINE_TRANSLATABLE("BeamQualityWindow", "実効エネルギー\n(keV)"),
     "Fluence / 1[C/kg]\n(Photons / mm²)",
+    TUBELINE_TRANSLATABLE("BeamQualityWindow", "水カーマ／\n空気カーマ"),
+    TUBELINE_TRANSLATABLE("BeamQualityWindow", "軟部組織カーマ／\n空気カーマ"),
 };
 
 // The text of a figure that could not be found.
@@ -36,8 +38,8 @@ inline constexpr const char* kAbsentFigure = "—";
 // The cells of one angle's row as the window shows them, in the order of kBeamQualityFields:
 // half-value layers in mm Al and the homogeneity coefficient as the main window shows its
 // layer (two and three decimals), mm Cu with three, energies with one, the fluence per
-// exposure as "0.000E+00". Absent figures, or a whole angle without figures, show
-// kAbsentFigure.
+// exposure as "0.000E+00", the kerma ratios with three. Absent figures, or a whole angle without
+// figures, show kAbsentFigure.
 std::array<std::string, kFigureColumnCount> DisplayedFigures(
     const std::optional<BeamQualityFigures>& figures);
 

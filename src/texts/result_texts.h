@@ -24,7 +24,7 @@ struct BeamQualityTexts {
 };
 BeamQualityTexts ResultTexts(const BeamQuality& quality);
 
-// "Half Value Layer = 3.27 mm Al" and "Fluence / 1[C/kg] = 6.780E+11 Photons / mm2".
+// "Half Value Layer = 3.26 mm Al" and "Fluence / 1[C/kg] = 6.842E+11 Photons / mm2".
 std::string HalfValueLayerLine(const BeamQualityTexts& texts);
 std::string FluencePerExposureLine(const BeamQualityTexts& texts);
 

@@ -101,7 +101,7 @@ TEST_F(BeamQualityWindowTest, CopyPutsEveryDigitOnTheClipboard) {
     ASSERT_EQ(lines.size(), 13) << "twelve lines, each ended";
     EXPECT_TRUE(lines[0].startsWith("angle_deg\thvl1_mm_al\thvl2_mm_al\t"));
     const QStringList centre = lines[6].split(QLatin1Char('\t'));
-    ASSERT_EQ(centre.size(), 9);
+    ASSERT_EQ(centre.size(), 11);
     EXPECT_EQ(centre[0], "0");
     const double layer = centre[1].toDouble();
     EXPECT_EQ(layer, *CentreFigures().HalfValueLayerMm);

@@ -14,12 +14,12 @@ namespace {
 using testing::ScratchFolder;
 using testing::WriteBytes;
 
-// Record j holds j, j+0.1, j+0.2, j+0.3, j+0.4, 0, 0.
+// Record j holds j / 2, j+0.1, j+0.2, ... j+0.6.
 std::string RecordsText(int records, const char* separator = ",", const char* lineEnd = "\n") {
     std::ostringstream text;
     for (int j = 1; j <= records; ++j) {
         text << 0.5 * j << separator << j + 0.1 << separator << j + 0.2 << separator << j + 0.3
-             << separator << j + 0.4 << separator << 0 << separator << 0 << lineEnd;
+             << separator << j + 0.4 << separator << j + 0.5 << separator << j + 0.6 << lineEnd;
     }
     return text.str();
 }
@@ -34,6 +34,8 @@ TEST(ParseAttenuationTable, FieldsGoToTheirColumnsByRecordPosition) {
     EXPECT_EQ(table.MuAluminium[150], 150.2);
     EXPECT_EQ(table.MuCopper[300], 300.3);
     EXPECT_EQ(table.MuEnAir[7], 7.4);
+    EXPECT_EQ(table.MuEnWater[8], 8.5);
+    EXPECT_EQ(table.MuEnSoftTissue[9], 9.6);
     EXPECT_EQ(table.MuTarget[0], 0);
 }
 
@@ -84,8 +86,12 @@ TEST(LoadAttenuationTable, ReadsTheShippedFile) {
         LoadAttenuationTable(testing::DataFolder() / kAttenuationTableFileName);
     // Tungsten at 60 keV: 3.713 cm2/g (NIST XCOM) times 19.3 g/cm3.
     EXPECT_NEAR(table.MuTarget[120], 3.713 * 19.3, 0.01 * 3.713 * 19.3);
-    // Air at 60 keV, exactly as tabulated by NIST.
-    EXPECT_EQ(table.MuEnAir[120], 3.041e-02);
+    // Dry air, water and ICRU four-component soft tissue at 60 keV: 3.041e-2, 3.190e-2 and
+    // 3.051e-2 cm2/g (J. H. Hubbell and S. M. Seltzer, NIST Standard Reference Database 126,
+    // table 4), each in its column.
+    EXPECT_NEAR(table.MuEnAir[120], 3.041e-02, 0.005 * 3.041e-02);
+    EXPECT_NEAR(table.MuEnWater[120], 3.190e-02, 0.005 * 3.190e-02);
+    EXPECT_NEAR(table.MuEnSoftTissue[120], 3.051e-02, 0.005 * 3.051e-02);
 }
 
 TEST(LoadAttenuationTable, MissingFileIsNamed) {

@@ -48,6 +48,10 @@ TEST(BeamQualityFigures, MonoenergeticBeamIsItsOwnNarrowBeam) {
         EXPECT_NEAR(*figures->EffectiveEnergyKeV, keV, 1e-9);
         EXPECT_DOUBLE_EQ(figures->MeanEnergyKeV, keV);
         EXPECT_DOUBLE_EQ(figures->KermaWeightedMeanEnergyKeV, keV);
+        ASSERT_TRUE(figures->WaterToAirKermaRatio && figures->SoftTissueToAirKermaRatio) << keV;
+        EXPECT_DOUBLE_EQ(*figures->WaterToAirKermaRatio, table.MuEnWater[bin] / table.MuEnAir[bin]);
+        EXPECT_DOUBLE_EQ(*figures->SoftTissueToAirKermaRatio,
+                         table.MuEnSoftTissue[bin] / table.MuEnAir[bin]);
     }
 }
 
@@ -57,6 +61,9 @@ TEST(BeamQualityFigures, MonoenergeticBeamIsItsOwnNarrowBeam) {
 TEST(BeamQualityFigures, ThreeLineSpectrumAgreesWithHandCalculation) {
     AttenuationTable table = ShippedAttenuation();
     table.MuEnAir.fill(0.05);
+    table.MuEnWater[10] = 0.06;
+    table.MuEnWater[60] = 0.055;
+    table.MuEnWater[160] = 0.052;
     EnergyArray spectrum{};
     spectrum[60] = 3;
     spectrum[160] = 1;
@@ -68,6 +75,10 @@ TEST(BeamQualityFigures, ThreeLineSpectrumAgreesWithHandCalculation) {
     EXPECT_DOUBLE_EQ(figures->MeanEnergyKeV, (5 * 1 + 30 * 3 + 80 * 1) / 5.0);
     EXPECT_DOUBLE_EQ(figures->KermaWeightedMeanEnergyKeV,
                      (5 * 5 * 1 + 30 * 30 * 3 + 80 * 80 * 1) / (5 * 1 + 30 * 3 + 80 * 1.0));
+    // The soft line counts for the kerma as for the fluence.
+    ASSERT_TRUE(figures->WaterToAirKermaRatio);
+    EXPECT_DOUBLE_EQ(*figures->WaterToAirKermaRatio,
+                     (5 * 1 * 0.06 + 30 * 3 * 0.055 + 80 * 1 * 0.052) / (0.05 * (5 + 90 + 80)));
 
     // Kerma left behind x cm, from the 30- and 80-keV lines only (weights 90 : 80).
     const auto left = [](const EnergyArray& mu) {
@@ -99,6 +110,9 @@ TEST(BeamQualityFigures, FiguresBeyondTheSearchRangeAreAbsent) {
     EXPECT_FALSE(halved->SecondHalfValueLayerMm);
     EXPECT_FALSE(halved->HomogeneityCoefficient);
     EXPECT_FALSE(halved->CopperHalfValueLayerMm);
+    // A table without water's and soft tissue's coefficients has no kerma ratios.
+    EXPECT_FALSE(halved->WaterToAirKermaRatio);
+    EXPECT_FALSE(halved->SoftTissueToAirKermaRatio);
 
     table.MuAluminium.fill(0.05);  // 139 mm Al to halve
     const auto beyond = ComputeBeamQualityFigures(spectrum, table);
@@ -136,6 +150,44 @@ TEST(BeamQualityFigures, EveryAngleAgreesWithTheShownBeamQuality) {
     // The longer path through the target on the anode side hardens the beam there.
     EXPECT_GT(*figures[11]->HalfValueLayerMm, *figures[6]->HalfValueLayerMm);
     EXPECT_GT(*figures[6]->HalfValueLayerMm, *figures[1]->HalfValueLayerMm);
+}
+
+// The air kerma left, as a fraction, behind x cm of a material with coefficients mu (1/cm):
+// the bins from 5.5 keV up, each weighted by its air kerma.
+double KermaLeft(const EnergyArray& spectrum, const AttenuationTable& table, const EnergyArray& mu,
+                 double x) {
+    double before = 0, after = 0;
+    for (int j = 11; j <= kEnergyBinCount; ++j) {
+        const double kerma = spectrum[j] * PhotonEnergyKeV(j) * table.MuEnAir[j];
+        before += kerma;
+        after += kerma * std::exp(-mu[j] * x);
+    }
+    return after / before;
+}
+
+// Unfiltered beams halve within the first 0.1-mm step of aluminium (and the first 0.01 mm of
+// copper), where the steps' curve has no point to interpolate from.
+TEST(BeamQualityFigures, LayersWithinTheFirstStepAreThoseOfAFineSearch) {
+    for (const auto [model, kv] :
+         {std::pair(SpectrumModel::Tucker, 100.0), std::pair(SpectrumModel::Birch, 40.0)}) {
+        CalculationState state = TuckerBeamState(kv);
+        state.Conditions.ModelChoice = model;
+        state.Conditions.InherentFiltration = 0;
+        ASSERT_TRUE(testing::Completed(testing::RunModel(state)));
+        const EnergyArray& spectrum = state.Spectra.CentralSpectrum;
+        const auto figures = ComputeBeamQualityFigures(spectrum, state.Attenuation);
+        ASSERT_TRUE(figures && figures->HalfValueLayerMm && figures->CopperHalfValueLayerMm);
+        const auto left = [&](const EnergyArray& mu) {
+            return [&](double x) { return KermaLeft(spectrum, state.Attenuation, mu, x); };
+        };
+        const double aluminiumMm = 10 * Root(left(state.Attenuation.MuAluminium), 0.5);
+        const double copperMm = 10 * Root(left(state.Attenuation.MuCopper), 0.5);
+        ASSERT_LT(aluminiumMm, 0.1) << kv;
+        ASSERT_LT(copperMm, 0.01) << kv;
+        EXPECT_NEAR(*figures->HalfValueLayerMm, aluminiumMm, 0.005 * aluminiumMm) << kv;
+        EXPECT_NEAR(*figures->CopperHalfValueLayerMm, copperMm, 0.005 * copperMm) << kv;
+        EXPECT_EQ(figures->HalfValueLayerMm, state.Quality.HalfValueLayer) << kv;
+    }
 }
 
 TEST(BeamQualityFigures, AddedAluminiumHardensTheBeam) {

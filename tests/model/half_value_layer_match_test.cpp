@@ -33,7 +33,7 @@ void ExpectReached(const HalfValueLayerMatch& match, double targetMm,
 }
 
 TEST(MatchHalfValueLayer, ReachesTheTargetWithEachKindOfFilter) {
-    CalculationState state = TuckerBeamState(100);  // 3.27 mm Al without added filters
+    CalculationState state = TuckerBeamState(100);  // 3.26 mm Al without added filters
     state.Conditions.AluminiumFilter = 5;
     state.Conditions.ModelChoice = SpectrumModel::Birch;
 

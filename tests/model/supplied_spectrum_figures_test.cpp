@@ -70,7 +70,38 @@ TEST(SuppliedSpectrumFigures, MonoenergeticLineGivesLn2OverMu) {
         EXPECT_NEAR(*figures->EffectiveEnergyKeV, keV, 1e-9) << keV;
         EXPECT_DOUBLE_EQ(figures->MeanEnergyKeV, keV);
         EXPECT_DOUBLE_EQ(figures->KermaWeightedMeanEnergyKeV, keV);
+        ASSERT_TRUE(figures->WaterToAirKermaRatio) << keV;
+        EXPECT_DOUBLE_EQ(*figures->WaterToAirKermaRatio, CoefficientAtKeV(table.MuEnWater, keV) /
+                                                             CoefficientAtKeV(table.MuEnAir, keV));
     }
+}
+
+// Lines from 5.5 keV up halve within the first 0.1 mm of aluminium, where the steps' curve has
+// nothing to interpolate from, and never below the layer of the softest line alone.
+TEST(SuppliedSpectrumFigures, SoftLinesHalveWhereAFineSearchDoes) {
+    const AttenuationTable& table = ShippedAttenuation();
+    const SuppliedSpectrum lines{{5.5, 6.4, 8, 11, 15}, {4, 3, 2, 1, 1}};
+    const auto figures = FiguresOf(lines);
+    ASSERT_TRUE(figures && figures->HalfValueLayerMm);
+    const auto kermaLeft = [&](double cm) {
+        double before = 0, after = 0;
+        for (std::size_t i = 0; i < lines.Photons.size(); ++i) {
+            const double keV = lines.EnergiesKeV[i];
+            const double kerma = lines.Photons[i] * keV * CoefficientAtKeV(table.MuEnAir, keV);
+            before += kerma;
+            after += kerma * std::exp(-CoefficientAtKeV(table.MuAluminium, keV) * cm);
+        }
+        return after / before;
+    };
+    double thin = 0, thick = 0.01;
+    for (int n = 0; n < 100; ++n) {
+        const double middle = (thin + thick) / 2;
+        (kermaLeft(middle) > 0.5 ? thin : thick) = middle;
+    }
+    const double fineMm = 10 * thin;
+    EXPECT_NEAR(*figures->HalfValueLayerMm, fineMm, 0.005 * fineMm);
+    EXPECT_GE(*figures->HalfValueLayerMm,
+              10 * std::numbers::ln2 / CoefficientAtKeV(table.MuAluminium, 5.5));
 }
 
 TEST(SuppliedSpectrumFigures, LinesThatAreNoSpectrumAreRefusedAtTheFirstFault) {

@@ -162,6 +162,7 @@ void ComputeBeamQuality(const SpectrumTable& st, const AttenuationTable& at, Bea
         bq.KermaShare[j] = bq.KermaShare[j] / K0;
         R = R + bq.KermaShare[j];
     }
+    const EnergyArray firstShares = bq.KermaShare;
     for (int k = 1; k <= 300; k++) {
         double Sk = 0;
         for (int j = 11; j <= top; j++) {
@@ -172,13 +173,34 @@ void ComputeBeamQuality(const SpectrumTable& st, const AttenuationTable& at, Bea
         }
         bq.KermaTransmission[k] = 100 * Sk / R;
     }
-    int i = 2;
-    while (bq.KermaTransmission[i] > 50) {
-        i = i + 1;
+    if (bq.KermaTransmission[1] < 50) {
+        // Halved within the first step: bisection on the kerma left behind d cm, down to
+        // neighbouring doubles.
+        double thin = 0;
+        double thick = 0.01;
+        for (double d = thin + (thick - thin) / 2; d > thin && d < thick;
+             d = thin + (thick - thin) / 2) {
+            double left = 0;
+            for (int j = 11; j <= top; j++) {
+                left = left + firstShares[j] * std::exp(-at.MuAluminium[j] * d);
+            }
+            if (100 * left / R > 50) {
+                thin = d;
+            } else {
+                thick = d;
+            }
+        }
+        bq.HalfValueLayer = 10 * thin;
+    } else {
+        int i = 2;
+        while (bq.KermaTransmission[i] > 50) {
+            i = i + 1;
+        }
+        const double f =
+            (std::log(50) - std::log(bq.KermaTransmission[i - 1])) /
+            (std::log(bq.KermaTransmission[i]) - std::log(bq.KermaTransmission[i - 1]));
+        bq.HalfValueLayer = 10 * (((i - 1) + f) * 0.01);
     }
-    const double f = (std::log(50) - std::log(bq.KermaTransmission[i - 1])) /
-                     (std::log(bq.KermaTransmission[i]) - std::log(bq.KermaTransmission[i - 1]));
-    bq.HalfValueLayer = 10 * (((i - 1) + f) * 0.01);
     double Phi = 0;
     for (int j = 2; j <= top; j++) {
         Phi = Phi + st.CentralSpectrum[j];

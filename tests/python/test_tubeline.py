@@ -349,7 +349,7 @@ def test_materials_by_name_from_the_data_and_the_users_folder(language, monkeypa
 def test_the_data_folder_comes_from_the_environment_or_the_package(monkeypatch, tmp_path):
     monkeypatch.chdir(tmp_path)
     # Beside the package: build/python/tubeline/data, or the data pip installed.
-    assert tubeline.compute().hvl_text == "3.27"
+    assert tubeline.compute().hvl_text == "3.26"
     monkeypatch.setenv("TUBELINE_DATA", str(tmp_path))
     with pytest.raises(FileNotFoundError) as missing:
         tubeline.compute()
@@ -357,7 +357,7 @@ def test_the_data_folder_comes_from_the_environment_or_the_package(monkeypatch, 
     monkeypatch.setenv("TUBELINE_DATA", str(DATA))
     assert tubeline.compute().conditions["data_dir"] == str(DATA)
     run = subprocess.run([CALCULATOR], capture_output=True, text=True, check=True)
-    assert run.stdout.splitlines()[0] == "Half Value Layer = 3.27 mm Al"
+    assert run.stdout.splitlines()[0] == "Half Value Layer = 3.26 mm Al"
 
 
 def test_figures_of_a_spectrum_of_ones_own():

@@ -29,6 +29,7 @@ TEST(BeamQualityReport, TsvHasTheScriptedNamesAndEveryDigit) {
     figures.HalfValueLayerMm = 0.1 + 0.2;
     figures.MeanEnergyKeV = 48.125;
     figures.FluencePerExposure = 6.780123456789e11;
+    figures.WaterToAirKermaRatio = 1.0625;
     AngleFigures angles;
     for (int a = 1; a <= kAngleCount; ++a) {
         angles[a] = figures;
@@ -40,10 +41,10 @@ TEST(BeamQualityReport, TsvHasTheScriptedNamesAndEveryDigit) {
     EXPECT_EQ(lines[0],
               "angle_deg\thvl1_mm_al\thvl2_mm_al\thomogeneity_coefficient\thvl1_mm_cu\t"
               "mean_energy_kev\tkerma_weighted_mean_energy_kev\teffective_energy_kev\t"
-              "fluence_per_exposure");
+              "fluence_per_exposure\twater_to_air_kerma_ratio\tsoft_tissue_to_air_kerma_ratio");
     // Absent figures are empty cells, so that a spreadsheet leaves them blank.
-    EXPECT_EQ(lines[1], "-10\t0.30000000000000004\t\t\t\t48.125\t0\t\t678012345678.9");
-    EXPECT_EQ(lines[2], "-8\t\t\t\t\t\t\t\t");
+    EXPECT_EQ(lines[1], "-10\t0.30000000000000004\t\t\t\t48.125\t0\t\t678012345678.9\t1.0625\t");
+    EXPECT_EQ(lines[2], "-8\t\t\t\t\t\t\t\t\t\t");
     EXPECT_EQ(Split(lines[6], '\t')[0], "0");
     EXPECT_EQ(Split(lines[11], '\t')[0], "10");
 }
@@ -52,10 +53,13 @@ TEST(BeamQualityReport, AbsentFiguresShowADash) {
     BeamQualityFigures figures;
     figures.HalfValueLayerMm = 3.274;
     figures.FluencePerExposure = 6.78e11;
+    figures.SoftTissueToAirKermaRatio = 1.0476;
     const auto cells = DisplayedFigures(figures);
     EXPECT_EQ(cells[0], "3.27");
     EXPECT_EQ(cells[1], "—");
     EXPECT_EQ(cells[7], "6.780E+11");
+    EXPECT_EQ(cells[8], "—");
+    EXPECT_EQ(cells[9], "1.048");
     for (const std::string& cell : DisplayedFigures(std::nullopt)) {
         EXPECT_EQ(cell, "—");
     }
