@@ -26,9 +26,8 @@ export const pageWords = {
     footer: "計算はすべてこのブラウザの中で行われ、何も送信されません。",
     about: "Tubeline について",
     licence: "MIT ライセンスのフリーソフトウェアです。",
-    dataSources: "減弱係数の表と材質ファイルは、このプロジェクトのツールで xraylib のデータ" +
-      "（BSD 3 条項ライセンス）から作ったものです。空気の質量エネルギー吸収係数は NIST 標準参照" +
-      "データベース 126 によります。",
+    dataSources: "減弱係数・エネルギー吸収係数の表と材質ファイルは、このプロジェクトのツールで" +
+      " xraylib の断面積（BSD 3 条項ライセンス）から計算したものです。",
     validation: "計算結果の検証（ソースの中）：",
     oneFile: "このページを1つのファイルとして保存（ネットワークなしで、どのコンピューターでも開けます）",
     updated: "新しい版が届きました。",
@@ -57,9 +56,8 @@ export const pageWords = {
     footer: "Everything is computed in this browser; nothing is sent anywhere.",
     about: "About Tubeline",
     licence: "Free software under the MIT licence.",
-    dataSources: "The attenuation table and the material files were made by the project's own " +
-      "tools from xraylib's data (BSD 3-clause licence); the energy absorption of air is that " +
-      "of NIST Standard Reference Database 126.",
+    dataSources: "The attenuation and energy-absorption table and the material files were " +
+      "computed by the project's own tools from xraylib's cross sections (BSD 3-clause licence).",
     validation: "How the results are checked (in the source):",
     oneFile: "Save this page as one file (opens on any computer, with no network)",
     updated: "A new version has arrived.",
