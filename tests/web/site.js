@@ -17,6 +17,7 @@ function loadSiteModule() {
 
 module.exports = {
   siteFolder,
-  oneFilePage: path.join(buildFolder, "tubeline.html"),
+  // scripts/release checks the copy it hands out.
+  oneFilePage: process.env.TUBELINE_ONE_FILE_PAGE ?? path.join(buildFolder, "tubeline.html"),
   loadSiteModule,
 };
