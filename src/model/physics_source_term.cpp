@@ -1,0 +1,82 @@
+#include "physics_source_term.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <stdexcept>
+
+#include "bremsstrahlung_kernel.h"
+#include "electron_fluence.h"
+#include "emission_shape.h"
+#include "physics_constants.h"
+
+namespace tubeline {
+namespace {
+
+using OrderMoments = std::array<double, kFluenceMomentCount>;
+
+// The weights of the orders l in the emission towards the take-off angle psi: the angle to the
+// electrons' axis, the inward normal, is 90 degrees + psi.
+OrderMoments AngularWeights(double takeOffAngle) {
+    const OrderMoments legendre = LegendrePolynomials(-std::sin(takeOffAngle));
+    OrderMoments weights;
+    for (int l = 0; l < kFluenceMomentCount; ++l) {
+        weights[l] = (2 * l + 1) / (4 * std::numbers::pi) * legendre[l];
+    }
+    return weights;
+}
+
+}  // namespace
+
+PhysicsSourceTerm::PhysicsSourceTerm(const TungstenTargetTables& tables,
+                                     std::vector<CharacteristicLine> lines,
+                                     const EnergyArray& tungstenAttenuation)
+    : tables_(tables),
+      crossSection_(tables.CrossSections),
+      characteristic_(tables, std::move(lines)),
+      depthWeights_(tables.Fluence.Depths),
+      tungstenAttenuation_(tungstenAttenuation) {}
+
+std::vector<TargetEmission> PhysicsSourceTerm::Emission(
+    double electronKeV, std::span<const double> takeOffAngles) const {
+    if (!(electronKeV <= tables_.Fluence.IncidentEnergiesKeV.back())) {
+        throw std::invalid_argument("electrons above the target tables' highest energy");
+    }
+    for (const double angle : takeOffAngles) {
+        if (!(angle > 0 && angle <= std::numbers::pi / 2)) {
+            throw std::invalid_argument("a take-off angle out of (0, pi/2]");
+        }
+    }
+    std::vector<TargetEmission> emissions(takeOffAngles.size());
+    if (electronKeV < tables_.Ranges.ElectronEnergiesKeV.front()) {
+        return emissions;
+    }
+    const double rangeCm = CsdaRangeCm(tables_.Ranges, electronKeV);
+    const BremsstrahlungKernel kernel(crossSection_, tables_.Fluence, electronKeV);
+    const std::size_t depths = kernel.PaddedDepths();
+    std::vector<double> weights(depths);
+    for (std::size_t a = 0; a < takeOffAngles.size(); ++a) {
+        const OrderMoments orders = AngularWeights(takeOffAngles[a]);
+        const double pathPerDepth = rangeCm / std::sin(takeOffAngles[a]);
+        EnergyArray& spectrum = emissions[a].Bremsstrahlung;
+        for (int j = 1; j <= kernel.Top(); ++j) {
+            depthWeights_.Compute(tungstenAttenuation_[j] * pathPerDepth, weights);
+            const double* bin = kernel.Bin(j);
+            double sum = 0;
+            for (int l = 0; l < kFluenceMomentCount; ++l) {
+                const double* profile = bin + l * depths;
+                double escaping = 0;
+                for (std::size_t x = 0; x < depths; ++x) {
+                    escaping += weights[x] * profile[x];
+                }
+                sum += orders[l] * escaping;
+            }
+            spectrum[j] = rangeCm * sum;
+        }
+        characteristic_.Add(electronKeV, rangeCm, takeOffAngles[a], emissions[a].Lines);
+    }
+    return emissions;
+}
+
+}  // namespace tubeline
