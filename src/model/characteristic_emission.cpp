@@ -10,7 +10,7 @@ namespace tubeline {
 
 CharacteristicEmission::CharacteristicEmission(const TungstenTargetTables& tables,
                                                std::vector<CharacteristicLine> lines)
-    : weights_(tables.FluorescenceDepths) {
+    : depthIntegral_(tables.FluorescenceDepths) {
     for (int s = 0; s < kFluorescenceShellCount; ++s) {
         shells_[s].IncidentEnergiesKeV = tables.Fluorescence[s].IncidentEnergiesKeV;
         shells_[s].PhotonsPerDepth = tables.Fluorescence[s].PhotonsPerDepth;
@@ -22,9 +22,8 @@ CharacteristicEmission::CharacteristicEmission(const TungstenTargetTables& table
 
 void CharacteristicEmission::Add(double incidentKeV, double rangeCm, double takeOffAngle,
                                  EnergyArray& spectrum) const {
-    const std::size_t depthCount = weights_.Size();
+    const std::size_t depthCount = depthIntegral_.Size();
     std::vector<double> photons(depthCount);
-    std::vector<double> weights(depthCount);
     for (const Shell& shell : shells_) {
         const std::vector<double>& energies = shell.IncidentEnergiesKeV;
         if (incidentKeV < energies.front() || shell.Lines.empty()) {
@@ -46,11 +45,7 @@ void CharacteristicEmission::Add(double incidentKeV, double rangeCm, double take
             }
             const double attenuation =
                 line.TungstenMassAttenuation * kTungstenDensity * rangeCm / std::sin(takeOffAngle);
-            weights_.Compute(attenuation, weights);
-            double escaping = 0;
-            for (std::size_t m = 0; m < depthCount; ++m) {
-                escaping += weights[m] * photons[m];
-            }
+            const double escaping = depthIntegral_.Of(attenuation, photons);
             spectrum[bin] += line.Share * escaping / (4 * std::numbers::pi) / kEnergyStepKeV;
         }
     }

@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "depth_weights.h"
+#include "depth_integral.h"
 #include "energy_grid.h"
 #include "tungsten_lines_file.h"
 #include "tungsten_target_file.h"
@@ -31,7 +31,7 @@ class CharacteristicEmission {
         std::vector<CharacteristicLine> Lines;
     };
     std::array<Shell, kFluorescenceShellCount> shells_;
-    DepthWeights weights_;
+    DepthIntegral depthIntegral_;
 };
 
 }  // namespace tubeline

@@ -35,7 +35,7 @@ PhysicsSourceTerm::PhysicsSourceTerm(const TungstenTargetTables& tables,
     : tables_(tables),
       crossSection_(tables.CrossSections),
       characteristic_(tables, std::move(lines)),
-      depthWeights_(tables.Fluence.Depths),
+      depthIntegral_(tables.Fluence.Depths),
       tungstenAttenuation_(tungstenAttenuation) {}
 
 std::vector<TargetEmission> PhysicsSourceTerm::Emission(
@@ -55,24 +55,20 @@ std::vector<TargetEmission> PhysicsSourceTerm::Emission(
     const double rangeCm = CsdaRangeCm(tables_.Ranges, electronKeV);
     const BremsstrahlungKernel kernel(crossSection_, tables_.Fluence, electronKeV);
     const std::size_t depths = kernel.PaddedDepths();
-    std::vector<double> weights(depths);
+    std::vector<double> profile(depths);
     for (std::size_t a = 0; a < takeOffAngles.size(); ++a) {
         const OrderMoments orders = AngularWeights(takeOffAngles[a]);
         const double pathPerDepth = rangeCm / std::sin(takeOffAngles[a]);
         EnergyArray& spectrum = emissions[a].Bremsstrahlung;
         for (int j = 1; j <= kernel.Top(); ++j) {
-            depthWeights_.Compute(tungstenAttenuation_[j] * pathPerDepth, weights);
+            // The emission per unit depth towards this angle, then its escaping part.
             const double* bin = kernel.Bin(j);
-            double sum = 0;
-            for (int l = 0; l < kFluenceMomentCount; ++l) {
-                const double* profile = bin + l * depths;
-                double escaping = 0;
-                for (std::size_t x = 0; x < depths; ++x) {
-                    escaping += weights[x] * profile[x];
-                }
-                sum += orders[l] * escaping;
+            for (std::size_t x = 0; x < depths; ++x) {
+                profile[x] = orders[0] * bin[x] + orders[1] * bin[depths + x] +
+                             orders[2] * bin[2 * depths + x] + orders[3] * bin[3 * depths + x];
             }
-            spectrum[j] = rangeCm * sum;
+            spectrum[j] =
+                rangeCm * depthIntegral_.Of(tungstenAttenuation_[j] * pathPerDepth, profile);
         }
         characteristic_.Add(electronKeV, rangeCm, takeOffAngles[a], emissions[a].Lines);
     }

@@ -5,7 +5,7 @@
 
 #include "bremsstrahlung_cross_section.h"
 #include "characteristic_emission.h"
-#include "depth_weights.h"
+#include "depth_integral.h"
 #include "energy_grid.h"
 #include "tungsten_lines_file.h"
 #include "tungsten_target_file.h"
@@ -53,7 +53,7 @@ class PhysicsSourceTerm {
     TungstenTargetTables tables_;
     BremsstrahlungCrossSection crossSection_;
     CharacteristicEmission characteristic_;
-    DepthWeights depthWeights_;
+    DepthIntegral depthIntegral_;
     EnergyArray tungstenAttenuation_;
 };
 

@@ -1,4 +1,4 @@
-#include "depth_weights.h"
+#include "depth_integral.h"
 
 #include <algorithm>
 #include <array>
@@ -25,7 +25,7 @@ double Power(double q, int n) {
 
 }  // namespace
 
-DepthWeights::DepthWeights(const DepthGrid& grid)
+DepthIntegral::DepthIntegral(const DepthGrid& grid)
     : stepFraction_(grid.StepFraction), size_(grid.Steps.size()) {
     for (std::size_t m = 1; m < grid.Steps.size(); ++m) {
         const int gap = grid.Steps[m] - grid.Steps[m - 1];
@@ -44,7 +44,7 @@ DepthWeights::DepthWeights(const DepthGrid& grid)
     }
 }
 
-void DepthWeights::Compute(double attenuation, std::span<double> weights) const {
+double DepthIntegral::Of(double attenuation, std::span<const double> profile) const {
     // Over an interval of width h with y = a h and the transmission t at its start:
     //   integral = h t (f_start (I0 - I1) + f_end I1),
     //   I0 = integral of exp(-y s) ds over [0, 1],  I1 = the same of s exp(-y s).
@@ -70,17 +70,17 @@ void DepthWeights::Compute(double attenuation, std::span<double> weights) const 
         }
         spacings[s] = {e, width * (i0 - i1), width * i1};
     }
-    std::fill(weights.begin(), weights.end(), 0.0);
+    double integral = 0;
     double transmission = 1;
     std::size_t m = 0;
     for (const Run& run : runs_) {
         const Spacing& spacing = spacings[run.Spacing];
         for (int n = 0; n < run.Intervals; ++n, ++m) {
-            weights[m] += transmission * spacing.Start;
-            weights[m + 1] = transmission * spacing.End;
+            integral += transmission * (spacing.Start * profile[m] + spacing.End * profile[m + 1]);
             transmission *= spacing.Transmission;
         }
     }
+    return integral;
 }
 
 }  // namespace tubeline

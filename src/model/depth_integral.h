@@ -8,18 +8,18 @@
 namespace tubeline {
 
 // Integrates a profile given at the depths of a grid, linear between them, times the
-// transmission exp(-a x) of the photons' way out, exactly: the weights w_m with
-//   sum over m of w_m f_m = integral of f(x) exp(-a x) dx        (x in depth fractions).
+// transmission exp(-a x) of the photons' way out, exactly:
+//   integral of f(x) exp(-a x) dx        (x in depth fractions, over the grid).
 // The exponentials at the depths follow from one exp(-a step) by multiplication, the grid's
 // depths being whole numbers of steps.
-class DepthWeights {
+class DepthIntegral {
   public:
     // A grid of at most kMostDepthSpacings spacings, as the target tables' reader ensures.
-    explicit DepthWeights(const DepthGrid& grid);
+    explicit DepthIntegral(const DepthGrid& grid);
 
-    // attenuation: a, per unit depth fraction, >= 0. weights: at least one per depth of the
-    // grid; any beyond are set to 0.
-    void Compute(double attenuation, std::span<double> weights) const;
+    // attenuation: a, per unit depth fraction, >= 0; profile: f at the grid's depths (values
+    // beyond them are not read).
+    double Of(double attenuation, std::span<const double> profile) const;
 
     std::size_t Size() const { return size_; }
 
