@@ -7,7 +7,9 @@
 //   2. the peer's beams (tools/reference/physics-peer-beams.tsv): HVL1, HVL2, mean energy and air
 //      kerma per mAs at 1 m against the peer's (its half-value layers off the central ray taken
 //      back to narrow-beam ones), and the 5-keV photon shares of some of them
-//      (physics-peer-shapes.tsv).
+//      (physics-peer-shapes.tsv);
+//   3. the radiative stopping power of tungsten that the cross-section table implies,
+//      N_A / A * integral of k dsigma/dk dk over 0 < k < T, for comparison with NIST ESTAR's.
 // The spectra come from the physics source term through PhysicsSpectraPerMas, the half-value
 // layers and mean energies from the program's beam-quality figures.
 //
@@ -28,6 +30,7 @@
 #include "model/filter_slots.h"
 #include "model/material_file_reader.h"
 #include "model/physics_beam.h"
+#include "model/physics_constants.h"
 
 namespace tubeline::bench {
 namespace {
@@ -114,6 +117,8 @@ class Study {
         figures.KermaMicrogray = AirKermaMicrogray(figures.Photons, attenuation_.MuEnAir);
         return figures;
     }
+
+    const BremsstrahlungCrossSection& CrossSection() const { return source_.CrossSection(); }
 
   private:
     AttenuationTable attenuation_;
@@ -269,6 +274,27 @@ void PeerBeams(const Study& study) {
     std::printf("\n");
 }
 
+// MeV cm2/g from the cross section in cm2 per atom per keV: N_A / A, and keV to MeV.
+void RadiativeStoppingPower(const Study& study) {
+    constexpr double kMeVPerKeV = 1e-3;
+    constexpr int kSteps = 20000;
+    std::printf(
+        "## Radiative stopping power of tungsten from the cross-section table\n\n"
+        "| T (keV) | S_rad/rho (MeV cm2/g) |\n|---|---|\n");
+    for (const double electronKeV : {10.0, 20.0, 30.0, 50.0, 80.0, 100.0, 150.0}) {
+        // The midpoint rule on k dsigma/dk, which stays finite as k goes to 0.
+        double integral = 0;
+        const double step = electronKeV / kSteps;
+        for (int n = 0; n < kSteps; ++n) {
+            const double k = (n + 0.5) * step;
+            integral += k * study.CrossSection().PerKeV(electronKeV, k) * step;
+        }
+        std::printf("| %g | %.4e |\n", electronKeV,
+                    integral * kAvogadroConstant / kTungstenMolarMass * kMeVPerKeV);
+    }
+    std::printf("\n");
+}
+
 }  // namespace
 }  // namespace tubeline::bench
 
@@ -276,5 +302,6 @@ int main() {
     const tubeline::bench::Study study;
     tubeline::bench::MeasuredBeams(study);
     tubeline::bench::PeerBeams(study);
+    tubeline::bench::RadiativeStoppingPower(study);
     return 0;
 }

@@ -74,6 +74,7 @@ void BremsstrahlungKernel::AddBin(const BremsstrahlungCrossSection& crossSection
     const std::size_t bins = static_cast<std::size_t>(top_) + 1;
 
     std::vector<IntegralPoint> points;
+    points.reserve(last - first + 2);
     const auto add = [&points](double weight, double section,
                                const std::array<double, kFluenceMomentCount>& shape,
                                const auto& momentsOf) {

@@ -1,5 +1,6 @@
 #include "physics_beam.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -39,9 +40,9 @@ AngleEnergyArray PhysicsSpectraPerMas(const PhysicsSourceTerm& source, const Mod
     }
     const Waveform waveform = SampleWaveform(conditions.Rectification, conditions.TubeVoltage);
     std::vector<std::vector<TargetEmission>> emissions(waveform.Count);
-    ForEachIndexInParallel(waveform.Count, WorkerThreadCount(), [&](int n) {
-        emissions[n] = source.Emission(waveform.Samples[n].Voltage, takeOffAngles);
-    });
+    ForEachIndexInParallel(
+        waveform.Count, std::min(WorkerThreadCount(), waveform.Count),
+        [&](int n) { emissions[n] = source.Emission(waveform.Samples[n].Voltage, takeOffAngles); });
 
     double charge = 0;
     for (int n = 0; n < waveform.Count; ++n) {
