@@ -46,6 +46,7 @@ void CharacteristicEmission::Add(double incidentKeV, double rangeCm, double take
             const double attenuation =
                 line.TungstenMassAttenuation * kTungstenDensity * rangeCm / std::sin(takeOffAngle);
             const double escaping = depthIntegral_.Of(attenuation, photons);
+            // Isotropic; the whole line in one bin, so per keV is per bin over its width.
             spectrum[bin] += line.Share * escaping / (4 * std::numbers::pi) / kEnergyStepKeV;
         }
     }

@@ -1,6 +1,5 @@
 #include "physics_source_term.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -9,12 +8,12 @@
 #include "bremsstrahlung_kernel.h"
 #include "electron_fluence.h"
 #include "emission_shape.h"
-#include "physics_constants.h"
 
 namespace tubeline {
 namespace {
 
 using OrderMoments = std::array<double, kFluenceMomentCount>;
+static_assert(kFluenceMomentCount == 4, "the profile below sums four orders");
 
 // The weights of the orders l in the emission towards the take-off angle psi: the angle to the
 // electrons' axis, the inward normal, is 90 degrees + psi.

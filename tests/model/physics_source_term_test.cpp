@@ -12,6 +12,9 @@
 #include <vector>
 
 #include "model/beam_quality_figures.h"
+#include "model/bremsstrahlung_cross_section.h"
+#include "model/depth_integral.h"
+#include "model/emission_shape.h"
 #include "model/physics_beam.h"
 #include "support/test_data.h"
 
@@ -56,6 +59,51 @@ std::vector<std::map<std::string, double>> PeerRows(const std::string& name) {
     }
     EXPECT_FALSE(rows.empty()) << name;
     return rows;
+}
+
+// The escaping part of a profile linear in depth, f = 1 + x, on a grid of four spacings, against
+// its closed form (1 - (1 + X) e^(-aX)) / a + (1 - e^(-aX)) / a^2, for attenuations from none
+// (the series) to one that leaves only the first interval.
+TEST(DepthIntegral, IsExactForProfilesLinearBetweenDepths) {
+    const DepthGrid grid{0.01, {0, 1, 2, 3, 5, 10, 20, 40}};
+    std::vector<double> profile;
+    for (const int steps : grid.Steps) {
+        profile.push_back(1 + steps * grid.StepFraction);
+    }
+    const DepthIntegral integral(grid);
+    const double depth = 0.4;
+    EXPECT_DOUBLE_EQ(integral.Of(0, profile), depth + depth * depth / 2);
+    for (const double a : {1e-3, 0.5, 20.0, 3000.0}) {
+        const double absorbed = -std::expm1(-a * depth);  // 1 - e^(-aX), without cancellation
+        const double expected = (absorbed - depth * std::exp(-a * depth)) / a + absorbed / (a * a);
+        EXPECT_NEAR(integral.Of(a, profile) / expected, 1, 1e-12) << a;
+    }
+}
+
+// The closed forms of the angular shape's Legendre moments against Simpson's rule over cos theta,
+// from the series' range (0.3 keV) to 150 keV.
+TEST(EmissionShapeMoments, AreTheShapesLegendreMoments) {
+    for (const double electronKeV : {0.3, 5.0, 50.0, 150.0}) {
+        const double beta = std::sqrt(BetaSquared(electronKeV));
+        constexpr int kIntervals = 2000;
+        std::array<double, kFluenceMomentCount> simpson{};
+        for (int n = 0; n <= kIntervals; ++n) {
+            const double c = -1 + 2.0 * n / kIntervals;
+            const double weight = (n == 0 || n == kIntervals) ? 1 : (n % 2 == 1 ? 4 : 2);
+            const double shape =
+                (1 - beta * beta) / (4 * std::numbers::pi * std::pow(1 - beta * c, 2));
+            const auto legendre = LegendrePolynomials(c);
+            for (int l = 0; l < kFluenceMomentCount; ++l) {
+                simpson[l] +=
+                    weight * 2 * std::numbers::pi * shape * legendre[l] * (2.0 / kIntervals) / 3;
+            }
+        }
+        const auto moments = EmissionShapeMoments(electronKeV);
+        for (int l = 0; l < kFluenceMomentCount; ++l) {
+            EXPECT_NEAR(moments[l], simpson[l], 2e-3 * std::pow(beta, l) + 1e-12)
+                << electronKeV << " keV, order " << l;
+        }
+    }
 }
 
 // Thick-target bremsstrahlung of monoenergetic electrons, in absolute figures, against the
