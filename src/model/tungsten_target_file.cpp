@@ -1,10 +1,11 @@
 #include "tungsten_target_file.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <functional>
+#include <limits>
 
 #include "condition_fields.h"
 
@@ -30,6 +31,14 @@ constexpr std::uint32_t kArrayCount = 12 + 2 * kFluorescenceShellCount;
 
 // |P_l| <= 1, so no moment exceeds the fluence; the two were rounded to float apart.
 constexpr double kMomentRoundingAllowance = 1e-5;
+
+// The float whose bits the word holds: the file's floats are IEEE binary32, as the program's are.
+static_assert(std::numeric_limits<float>::is_iec559 && sizeof(float) == sizeof(std::uint32_t));
+float FloatOf(std::uint32_t word) {
+    float value;
+    std::memcpy(&value, &word, sizeof value);
+    return value;
+}
 
 struct Array {
     std::string Name;
@@ -78,7 +87,7 @@ class ArrayReader {
         }
         array.Values.reserve(count);
         for (std::size_t n = 0; n < count; ++n) {
-            const double value = std::bit_cast<float>(Word(name));
+            const double value = FloatOf(Word(name));
             if (!std::isfinite(value)) {
                 Fail(TungstenTargetProblem::BadValue{array.Name, n, value});
             }

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <variant>
 
@@ -34,7 +34,9 @@ void PutWord(std::string& bytes, std::size_t at, std::uint32_t word) {
 }
 
 void PutFloat(std::string& bytes, std::size_t at, float value) {
-    PutWord(bytes, at, std::bit_cast<std::uint32_t>(value));
+    std::uint32_t word;
+    std::memcpy(&word, &value, sizeof word);
+    PutWord(bytes, at, word);
 }
 
 template <class Cause>
