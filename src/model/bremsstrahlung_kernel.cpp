@@ -13,13 +13,6 @@ namespace {
 
 constexpr double kTungstenAtomsPerCm3 = kAvogadroConstant * kTungstenDensity / kTungstenMolarMass;
 
-// One point of the u integral: its trapezoid weight times n_W and the cross section, times the
-// shape's moment of each order, and the fluence moments there (padded depths, by order).
-struct IntegralPoint {
-    std::array<double, kFluenceMomentCount> Factor;
-    std::array<const double*, kFluenceMomentCount> Moments;
-};
-
 }  // namespace
 
 BremsstrahlungKernel::BremsstrahlungKernel(const BremsstrahlungCrossSection& crossSection,
@@ -52,6 +45,8 @@ BremsstrahlungKernel::BremsstrahlungKernel(const BremsstrahlungCrossSection& cro
         shapes_.push_back(EmissionShapeMoments(energy));
     }
     values_.assign(bins * BinLength(), 0);
+    coefficients_.assign(kFluenceMomentCount * fractions_.size(), 0);
+    tipMoments_.assign(BinLength(), 0);
     for (int j = 1; j <= top_; ++j) {
         AddBin(crossSection, j);
     }
@@ -61,7 +56,7 @@ double BremsstrahlungKernel::Fraction(int j) const {
     return PhotonEnergyKeV(j) / electronKeV_;
 }
 
-const double* BremsstrahlungKernel::NodeMoments(int order, std::size_t node) const {
+const float* BremsstrahlungKernel::NodeMoments(int order, std::size_t node) const {
     return moments_.data() + (order * fractions_.size() + node) * paddedDepths_;
 }
 
@@ -70,55 +65,57 @@ void BremsstrahlungKernel::AddBin(const BremsstrahlungCrossSection& crossSection
     const std::size_t first =
         std::lower_bound(fractions_.begin(), fractions_.end(), v) - fractions_.begin();
     const bool tip = first > 0 && fractions_[first] > v;
-    const std::size_t last = fractions_.size() - 1;
+    const std::size_t nodes = fractions_.size();
+    const std::size_t last = nodes - 1;
     const std::size_t bins = static_cast<std::size_t>(top_) + 1;
 
-    std::vector<IntegralPoint> points;
-    points.reserve(last - first + 2);
-    const auto add = [&points](double weight, double section,
-                               const std::array<double, kFluenceMomentCount>& shape,
-                               const auto& momentsOf) {
-        IntegralPoint point;
-        for (int l = 0; l < kFluenceMomentCount; ++l) {
-            point.Factor[l] = kTungstenAtomsPerCm3 * weight * section * shape[l];
-            point.Moments[l] = momentsOf(l);
-        }
-        points.push_back(point);
-    };
+    // n_W times each node's trapezoid weight, cross section and shape moment, by order.
     for (std::size_t i = first; i <= last; ++i) {
         const double below = i > first ? fractions_[i - 1] : (tip ? v : fractions_[i]);
         const double above = i < last ? fractions_[i + 1] : fractions_[i];
-        add((above - below) / 2, sections_[i * bins + j], shapes_[i],
-            [this, i](int l) { return NodeMoments(l, i); });
+        const double common = kTungstenAtomsPerCm3 * (above - below) / 2 * sections_[i * bins + j];
+        for (int l = 0; l < kFluenceMomentCount; ++l) {
+            coefficients_[l * nodes + i] = static_cast<float>(common * shapes_[i][l]);
+        }
     }
-    // The electrons at u = k / E0, which just reach the photon energy.
-    std::vector<double> tipMoments;
+    // The electrons at u = k / E0, which just reach the photon energy: the fluence there
+    // interpolated between the nodes around it.
+    std::array<float, kFluenceMomentCount> tipFactors{};
     if (tip) {
         const double w = (v - fractions_[first - 1]) / (fractions_[first] - fractions_[first - 1]);
-        tipMoments.resize(BinLength());
+        const double photonKeV = PhotonEnergyKeV(j);
+        const double common = kTungstenAtomsPerCm3 * (fractions_[first] - v) / 2 *
+                              crossSection.PerKeV(photonKeV, photonKeV);
+        const auto shape = EmissionShapeMoments(photonKeV);
         for (int l = 0; l < kFluenceMomentCount; ++l) {
-            const double* lower = NodeMoments(l, first - 1);
-            const double* upper = NodeMoments(l, first);
+            tipFactors[l] = static_cast<float>(common * shape[l]);
+            const float* lower = NodeMoments(l, first - 1);
+            const float* upper = NodeMoments(l, first);
             for (std::size_t x = 0; x < paddedDepths_; ++x) {
-                tipMoments[l * paddedDepths_ + x] = (1 - w) * lower[x] + w * upper[x];
+                tipMoments_[l * paddedDepths_ + x] =
+                    static_cast<float>((1 - w) * lower[x] + w * upper[x]);
             }
         }
-        const double photonKeV = PhotonEnergyKeV(j);
-        add((fractions_[first] - v) / 2, crossSection.PerKeV(photonKeV, photonKeV),
-            EmissionShapeMoments(photonKeV),
-            [this, &tipMoments](int l) { return tipMoments.data() + l * paddedDepths_; });
     }
 
-    // Sums over the points a group of depths at a time, in registers.
-    double* bin = values_.data() + j * BinLength();
+    // Sums over the nodes a group of depths at a time, in registers.
+    float* bin = values_.data() + j * BinLength();
     for (int l = 0; l < kFluenceMomentCount; ++l) {
+        const float* coefficients = coefficients_.data() + l * nodes;
+        const float* moments = NodeMoments(l, 0);
         for (std::size_t x0 = 0; x0 < paddedDepths_; x0 += kKernelDepthGroup) {
-            std::array<double, kKernelDepthGroup> sum{};
-            for (const IntegralPoint& point : points) {
-                const double factor = point.Factor[l];
-                const double* m = point.Moments[l] + x0;
+            std::array<float, kKernelDepthGroup> sum{};
+            if (tip) {
+                const float* m = tipMoments_.data() + l * paddedDepths_ + x0;
                 for (std::size_t x = 0; x < kKernelDepthGroup; ++x) {
-                    sum[x] += factor * m[x];
+                    sum[x] = tipFactors[l] * m[x];
+                }
+            }
+            for (std::size_t i = first; i <= last; ++i) {
+                const float c = coefficients[i];
+                const float* m = moments + i * paddedDepths_ + x0;
+                for (std::size_t x = 0; x < kKernelDepthGroup; ++x) {
+                    sum[x] += c * m[x];
                 }
             }
             std::copy(sum.begin(), sum.end(), bin + l * paddedDepths_ + x0);

@@ -18,7 +18,8 @@ inline constexpr std::size_t kKernelDepthGroup = 8;
 // in photons per keV per cm of depth per unit of the angular sum: M_l the fluence moments, s_l
 // the angular shape's moments (emission_shape.h). The integral runs from u = k_j / E0, where the
 // fluence is interpolated between its neighbours, to 1 by trapezoids; energy fractions below the
-// table's lowest carry no electrons.
+// table's lowest carry no electrons. The fluence and the sums are held in single precision, that
+// of the tables, which lets the sums use twice the lanes.
 class BremsstrahlungKernel {
   public:
     BremsstrahlungKernel(const BremsstrahlungCrossSection& crossSection,
@@ -28,22 +29,25 @@ class BremsstrahlungKernel {
     int Top() const { return top_; }
     std::size_t PaddedDepths() const { return paddedDepths_; }
     // G[j][l][m] at [l * PaddedDepths() + m]; zero beyond the grid's depths.
-    const double* Bin(int j) const { return values_.data() + j * BinLength(); }
+    const float* Bin(int j) const { return values_.data() + j * BinLength(); }
 
   private:
     std::size_t BinLength() const { return kFluenceMomentCount * paddedDepths_; }
     double Fraction(int j) const;
-    const double* NodeMoments(int order, std::size_t node) const;
+    const float* NodeMoments(int order, std::size_t node) const;
     void AddBin(const BremsstrahlungCrossSection& crossSection, int j);
 
     const std::vector<double>& fractions_;
     std::size_t paddedDepths_;
     int top_;
     double electronKeV_;
-    std::vector<double> moments_;   // [order][node][padded depth]
+    std::vector<float> moments_;    // [order][node][padded depth]
     std::vector<double> sections_;  // dsigma/dk at the nodes' energies, [node][bin]
     std::vector<std::array<double, kFluenceMomentCount>> shapes_;
-    std::vector<double> values_;
+    std::vector<float> values_;
+    // Scratch of AddBin: the nodes' factors by order, and the fluence at the tip.
+    std::vector<float> coefficients_;
+    std::vector<float> tipMoments_;
 };
 
 }  // namespace tubeline

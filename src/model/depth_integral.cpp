@@ -70,15 +70,31 @@ double DepthIntegral::Of(double attenuation, std::span<const double> profile) co
         }
         spacings[s] = {e, width * (i0 - i1), width * i1};
     }
+    // Two chains of intervals, every other one each, so that neither waits on the other's
+    // products.
     double integral = 0;
     double transmission = 1;
     std::size_t m = 0;
     for (const Run& run : runs_) {
         const Spacing& spacing = spacings[run.Spacing];
-        for (int n = 0; n < run.Intervals; ++n, ++m) {
-            integral += transmission * (spacing.Start * profile[m] + spacing.End * profile[m + 1]);
-            transmission *= spacing.Transmission;
+        const double twoIntervals = spacing.Transmission * spacing.Transmission;
+        double even = transmission, odd = transmission * spacing.Transmission;
+        double evenSum = 0, oddSum = 0;
+        int n = 0;
+        for (; n + 1 < run.Intervals; n += 2, m += 2) {
+            evenSum += even * (spacing.Start * profile[m] + spacing.End * profile[m + 1]);
+            oddSum += odd * (spacing.Start * profile[m + 1] + spacing.End * profile[m + 2]);
+            even *= twoIntervals;
+            odd *= twoIntervals;
         }
+        if (n < run.Intervals) {
+            evenSum += even * (spacing.Start * profile[m] + spacing.End * profile[m + 1]);
+            ++m;
+            transmission = odd;
+        } else {
+            transmission = even;
+        }
+        integral += evenSum + oddSum;
     }
     return integral;
 }

@@ -12,14 +12,14 @@
 namespace tubeline {
 namespace {
 
-using OrderMoments = std::array<double, kFluenceMomentCount>;
+using OrderWeights = std::array<double, kFluenceMomentCount>;
 static_assert(kFluenceMomentCount == 4, "the profile below sums four orders");
 
 // The weights of the orders l in the emission towards the take-off angle psi: the angle to the
 // electrons' axis, the inward normal, is 90 degrees + psi.
-OrderMoments AngularWeights(double takeOffAngle) {
-    const OrderMoments legendre = LegendrePolynomials(-std::sin(takeOffAngle));
-    OrderMoments weights;
+OrderWeights AngularWeights(double takeOffAngle) {
+    const auto legendre = LegendrePolynomials(-std::sin(takeOffAngle));
+    OrderWeights weights;
     for (int l = 0; l < kFluenceMomentCount; ++l) {
         weights[l] = (2 * l + 1) / (4 * std::numbers::pi) * legendre[l];
     }
@@ -56,12 +56,12 @@ std::vector<TargetEmission> PhysicsSourceTerm::Emission(
     const std::size_t depths = kernel.PaddedDepths();
     std::vector<double> profile(depths);
     for (std::size_t a = 0; a < takeOffAngles.size(); ++a) {
-        const OrderMoments orders = AngularWeights(takeOffAngles[a]);
+        const OrderWeights orders = AngularWeights(takeOffAngles[a]);
         const double pathPerDepth = rangeCm / std::sin(takeOffAngles[a]);
         EnergyArray& spectrum = emissions[a].Bremsstrahlung;
         for (int j = 1; j <= kernel.Top(); ++j) {
             // The emission per unit depth towards this angle, then its escaping part.
-            const double* bin = kernel.Bin(j);
+            const float* bin = kernel.Bin(j);
             for (std::size_t x = 0; x < depths; ++x) {
                 profile[x] = orders[0] * bin[x] + orders[1] * bin[depths + x] +
                              orders[2] * bin[2 * depths + x] + orders[3] * bin[3 * depths + x];
