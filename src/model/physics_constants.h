@@ -5,6 +5,12 @@ namespace tubeline {
 inline constexpr double kTungstenDensity = 19.3;       // g/cm3, as the models use it
 inline constexpr double kElectronRestEnergyKeV = 511;  // keV
 
+inline constexpr int kTungstenAtomicNumber = 74;
+inline constexpr double kTungstenMolarMass = 183.84;          // g/mol
+inline constexpr double kAvogadroConstant = 6.02214076e23;    // 1/mol
+inline constexpr double kElementaryCharge = 1.602176634e-19;  // C
+inline constexpr double kCm2PerMillibarn = 1e-27;
+
 // Air kerma per photon, in units of 1e-4 Gy, for E in keV and mu_en/rho in cm2/g with the
 // fluence in photons/cm2: 1 keV/g = 1.602e-13 Gy.
 inline constexpr double kKermaPerKeVCm2PerGram = 1.602e-09;

@@ -8,6 +8,7 @@
 #include "bremsstrahlung.h"
 #include "emission_geometry.h"
 #include "emission_table.h"
+#include "filter_transmission.h"
 #include "physics_constants.h"
 #include "target_attenuation.h"
 #include "waveform.h"
@@ -116,32 +117,13 @@ std::vector<EnergyArray> ComputeSampleSpectra(const RunPlan& plan) {
     return spectra;
 }
 
-// exp(-x) for the attenuation exponent x of a filter; an absent filter, x = 0, needs no
-// exponential.
-double TransmissionOf(double x) {
-    return x == 0 ? 1 : std::exp(-x);
-}
-
 // Filtration along the oblique path and the inverse-square fall-off, turning intensity per bin
 // into photons per bin.
 void ApplyFiltration(const ModelInputs& inputs, const EmissionGeometry& geometry,
                      EnergyArray& spectrum) {
-    const IrradiationConditions& conditions = inputs.Conditions;
-    const MaterialFilter& filters = inputs.Filters;
-    const AttenuationTable& mu = inputs.Attenuation;
-    const double s = geometry.PathFactor;
-    for (int j = 2; j <= 2 * conditions.TubeVoltage && j <= kEnergyBinCount; ++j) {
-        double arbitrary = 1;
-        for (int k = 1; k <= kFilterSlotCount; ++k) {
-            arbitrary *= TransmissionOf(filters.MuFilter[k][j] *
-                                        Centimetres(filters.FilterThickness[k]) * s);
-        }
-        const double aluminium =
-            TransmissionOf(mu.MuAluminium[j] * (s * Centimetres(conditions.AluminiumFilter) +
-                                                s * Centimetres(conditions.InherentFiltration)));
-        const double copper =
-            TransmissionOf(mu.MuCopper[j] * Centimetres(conditions.CopperFilter) * s);
-        spectrum[j] = geometry.InverseSquare * (aluminium * copper * arbitrary * spectrum[j]) /
+    for (int j = 2; j <= 2 * inputs.Conditions.TubeVoltage && j <= kEnergyBinCount; ++j) {
+        spectrum[j] = geometry.InverseSquare *
+                      (FilterTransmission(inputs, geometry.PathFactor, j) * spectrum[j]) /
                       PhotonEnergyKeV(j);
     }
 }
