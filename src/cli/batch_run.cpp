@@ -20,7 +20,8 @@
 #include "base/float_chars.h"
 #include "base/parallel_for.h"
 #include "progress_bar.h"
-#include "texts/messages.h"
+#include "texts/run_messages.h"
+#include "batch_messages.h"
 
 namespace tubeline {
 namespace {

@@ -1,7 +1,7 @@
 #include "beam_run.h"
 
 #include "calculator.h"
-#include "texts/messages.h"
+#include "texts/run_messages.h"
 
 namespace tubeline {
 

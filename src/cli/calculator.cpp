@@ -16,7 +16,8 @@
 #include "base/file_io.h"
 #include "places/file_places.h"
 #include "model/program_version.h"
-#include "texts/messages.h"
+#include "texts/file_messages.h"
+#include "texts/condition_messages.h"
 #include "texts/result_texts.h"
 #include "texts/translation.h"
 

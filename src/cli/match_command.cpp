@@ -2,7 +2,7 @@
 
 #include "calculator.h"
 #include "model/match_request.h"
-#include "texts/messages.h"
+#include "texts/match_messages.h"
 
 namespace tubeline {
 namespace {

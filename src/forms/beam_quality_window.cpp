@@ -5,7 +5,9 @@
 #include <QHeaderView>
 
 #include "texts/beam_quality_report.h"
-#include "texts/messages.h"
+#include "texts/condition_messages.h"
+#include "texts/match_messages.h"
+#include "texts/notice_messages.h"
 #include "ui/form_widgets.h"
 #include "ui/keys.h"
 #include "ui/twips.h"

@@ -6,7 +6,8 @@
 
 #include "model/material_file_reader.h"
 #include "texts/material_names.h"
-#include "texts/messages.h"
+#include "texts/file_messages.h"
+#include "texts/notice_messages.h"
 #include "ui/form_widgets.h"
 #include "ui/keys.h"
 #include "ui/twips.h"

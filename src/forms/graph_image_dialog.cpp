@@ -3,7 +3,7 @@
 #include "export/spectrum_export.h"
 #include "graph/graph_image_export.h"
 #include "base/file_io.h"
-#include "texts/messages.h"
+#include "texts/file_messages.h"
 #include "ui/form_widgets.h"
 #include "ui/keys.h"
 #include "ui/twips.h"

@@ -7,7 +7,7 @@
 #include "graph/palette.h"
 #include "graph/plot_geometry.h"
 #include "icons.h"
-#include "texts/messages.h"
+#include "texts/condition_messages.h"
 #include "texts/result_texts.h"
 #include "ui/keys.h"
 #include "ui/twips.h"

@@ -10,7 +10,10 @@
 #include "model/filter_slots.h"
 #include "model/spectrum_model.h"
 #include "model/spectrum_table_file.h"
-#include "texts/messages.h"
+#include "texts/file_messages.h"
+#include "texts/condition_messages.h"
+#include "texts/run_messages.h"
+#include "texts/notice_messages.h"
 #include "texts/result_texts.h"
 #include "texts/translation.h"
 

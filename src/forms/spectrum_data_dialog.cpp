@@ -1,7 +1,8 @@
 #include "spectrum_data_dialog.h"
 
 #include "export/spectrum_export.h"
-#include "texts/messages.h"
+#include "texts/file_messages.h"
+#include "texts/notice_messages.h"
 #include "ui/form_widgets.h"
 #include "ui/keys.h"
 #include "ui/twips.h"

@@ -1,7 +1,7 @@
 #include "window_program.h"
 
 #include "model/attenuation_table_file.h"
-#include "texts/messages.h"
+#include "texts/file_messages.h"
 
 namespace tubeline {
 

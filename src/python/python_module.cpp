@@ -22,7 +22,7 @@
 #include "scripted_run.h"
 #include "texts/language.h"
 #include "texts/material_names.h"
-#include "texts/messages.h"
+#include "texts/file_messages.h"
 #include "texts/translation.h"
 
 namespace py = pybind11;

@@ -9,7 +9,7 @@
 #include "python_conditions.h"
 #include "python_errors.h"
 #include "python_result.h"
-#include "texts/messages.h"
+#include "texts/condition_messages.h"
 
 namespace py = pybind11;
 

@@ -8,7 +8,9 @@
 #include "model/filter_slots.h"
 #include "model/material_file_reader.h"
 #include "model/spectrum_model.h"
-#include "texts/messages.h"
+#include "texts/file_messages.h"
+#include "texts/run_messages.h"
+#include "texts/match_messages.h"
 #include "texts/result_texts.h"
 
 namespace tubeline {

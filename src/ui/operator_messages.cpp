@@ -1,6 +1,6 @@
 #include "operator_messages.h"
 
-#include "texts/messages.h"
+#include "texts/file_messages.h"
 
 namespace tubeline {
 

@@ -16,7 +16,8 @@
 #include "page_session.h"
 #include "texts/beam_quality_report.h"
 #include "texts/language.h"
-#include "texts/messages.h"
+#include "texts/condition_messages.h"
+#include "texts/notice_messages.h"
 #include "texts/translation.h"
 
 namespace tubeline {

@@ -7,7 +7,10 @@
 #include "model/match_request.h"
 #include "model/material_folders.h"
 #include "texts/material_names.h"
-#include "texts/messages.h"
+#include "texts/file_messages.h"
+#include "texts/condition_messages.h"
+#include "texts/run_messages.h"
+#include "texts/match_messages.h"
 #include "texts/result_texts.h"
 
 namespace tubeline {

@@ -11,7 +11,7 @@
 #include "base/number_text.h"
 #include "support/image_probe.h"
 #include "support/test_data.h"
-#include "texts/messages.h"
+#include "texts/match_messages.h"
 
 namespace tubeline {
 namespace {

@@ -16,7 +16,7 @@
 #include "support/recording_operator.h"
 #include "support/test_data.h"
 #include "support/widget_lookup.h"
-#include "texts/messages.h"
+#include "texts/notice_messages.h"
 #include "ui/folder_lists.h"
 #include "ui/window_language.h"
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "texts/messages.h"
+#include "texts/condition_messages.h"
 
 namespace tubeline {
 namespace {

@@ -7,7 +7,7 @@
 #include "model/material_attenuation.h"
 #include "model/spectrum_model.h"
 #include "support/test_data.h"
-#include "texts/messages.h"
+#include "texts/run_messages.h"
 
 namespace tubeline {
 namespace {

@@ -13,7 +13,7 @@
 #include "model/spectrum_table_file.h"
 #include "oracle/straightforward_model.h"
 #include "support/test_data.h"
-#include "texts/messages.h"
+#include "texts/run_messages.h"
 #include "texts/result_texts.h"
 
 namespace tubeline {

@@ -3,7 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "texts/messages.h"
+#include "texts/file_messages.h"
 
 namespace tubeline::testing {
 

@@ -1,7 +1,7 @@
 #include "texts/beam_quality_report.h"
 
 #include "export/export_header.h"
-#include "texts/messages.h"
+#include "texts/condition_messages.h"
 
 #include <gtest/gtest.h>
 

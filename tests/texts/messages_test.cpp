@@ -1,4 +1,7 @@
-#include "texts/messages.h"
+#include "texts/condition_messages.h"
+#include "texts/run_messages.h"
+#include "texts/match_messages.h"
+#include "texts/notice_messages.h"
 
 #include <gtest/gtest.h>
 
