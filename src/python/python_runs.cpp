@@ -100,7 +100,7 @@ py::error_already_set WithPlace(const std::string& place) {
 
 }  // namespace
 
-ResultStream::ResultStream(const py::iterable& conditions, std::string caller, ResultKind kind)
+ResultStream::ResultStream(const py::handle& conditions, std::string caller, ResultKind kind)
     : source_(py::iter(conditions)), caller_(std::move(caller)), kind_(kind) {}
 
 ResultStream::ResultStream(ResultStream&&) noexcept = default;
@@ -223,7 +223,7 @@ void WarnOfCorrection(const ScriptedRun& run, const std::string& place) {
 void DefineRuns(py::module_& module) {
     py::class_<ResultStream>(module, "ResultStream",
                              "The iterator of imap and compute_many; see tubeline.imap.")
-        .def(py::init([](const py::iterable& conditions, std::string caller, bool figuresOnly) {
+        .def(py::init([](const py::object& conditions, std::string caller, bool figuresOnly) {
                  return ResultStream(conditions, std::move(caller),
                                      figuresOnly ? ResultKind::FiguresOnly : ResultKind::Whole);
              }),

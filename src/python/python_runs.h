@@ -25,7 +25,8 @@ class ResultStream {
   public:
     // `caller` names the function in the places of refusals and warnings: "compute_many" or
     // "imap".
-    ResultStream(const pybind11::iterable& conditions, std::string caller, ResultKind kind);
+    // `conditions` is any iterable; anything else is the interpreter's TypeError.
+    ResultStream(const pybind11::handle& conditions, std::string caller, ResultKind kind);
     ResultStream(ResultStream&&) noexcept;
     ~ResultStream();  // stops a batch in flight and waits for its threads
 

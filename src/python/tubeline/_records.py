@@ -36,8 +36,8 @@ def figures_of(row: np.void) -> Figures:
 
 class BeamFigures:
     """The conditions and beam-quality figures of one calculation, without its spectra: what
-    compute_many(..., figures_only=True) and imap(..., figures_only=True) give, a few hundred
-    bytes where a Result holds some 150 kB.
+    compute_many(..., figures_only=True) and imap(..., figures_only=True) give, about 2 kB
+    where a Result holds some 150 kB.
 
     Equal (==) to another of the same conditions and figures; unhashable, as a Result is.
     Pickles at every protocol."""
