@@ -20,7 +20,7 @@ import numpy as np
 from . import _native
 from ._arguments import with_known_keywords
 from ._errors import DataFileError, InputRejected, TubelineWarning
-from ._records import BeamFigures, Figures, HvlMatch, Material, Result, figures_of
+from ._records import BeamFigures, Figures, HvlMatch, Material, Result, figure_mappings
 
 __all__ = ["BeamFigures", "DataFileError", "HvlMatch", "InputRejected", "Material", "Result",
            "TubelineWarning", "compute", "compute_many", "figures", "imap", "language",
@@ -158,7 +158,7 @@ def figures(energies_kev: Spectrum, fluence: Spectrum | Sequence[Spectrum],
     or range and for a negative or non-finite fluence.
     """
     rows = _native.figures(energies_kev, fluence, data_dir)
-    return figures_of(rows[()]) if rows.ndim == 0 else [figures_of(row) for row in rows]
+    return figure_mappings(rows.reshape(1))[0] if rows.ndim == 0 else figure_mappings(rows)
 
 
 @with_known_keywords

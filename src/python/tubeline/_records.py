@@ -27,11 +27,12 @@ def _frozen(array: np.ndarray) -> np.ndarray:
     return array
 
 
-def figures_of(row: np.void) -> Figures:
-    """The figures of a row of FIGURE_DTYPE by name, read-only; None for NaN, a figure not
-    found."""
-    return MappingProxyType({name: None if value != value else value
-                             for name, value in zip(FIGURE_NAMES, row.tolist())})
+def figure_mappings(rows: np.ndarray) -> list[Figures]:
+    """The figures of each row of a FIGURE_DTYPE array by name, read-only; None for NaN, a
+    figure not found."""
+    values = rows.view(np.float64).reshape(len(rows), len(FIGURE_NAMES)).tolist()
+    return [MappingProxyType({name: None if value != value else value
+                              for name, value in zip(FIGURE_NAMES, row)}) for row in values]
 
 
 class BeamFigures:
@@ -50,7 +51,7 @@ class BeamFigures:
         # Made by the calculations and by pickle; not meant to be called otherwise.
         self._model = model
         self._conditions = MappingProxyType(dict(conditions))
-        self._angle_figures = _frozen(np.asarray(angle_figures, dtype=_native.FIGURE_DTYPE))
+        self._angle_figures = _frozen(angle_figures)
         self._hvl_text = hvl_text
         self._fluence_text = fluence_text
 
@@ -93,12 +94,13 @@ class BeamFigures:
         kerma_weighted_mean_energy_kev, effective_energy_kev, fluence_per_exposure (photons
         per mm2 per 1 C/kg), water_to_air_kerma_ratio and soft_tissue_to_air_kerma_ratio; None
         for a figure not found."""
-        return figures_of(self._angle_figures[_native.CENTRAL_ANGLE_INDEX])
+        centre = _native.CENTRAL_ANGLE_INDEX
+        return figure_mappings(self._angle_figures[centre:centre + 1])[0]
 
     @property
     def per_angle(self) -> tuple[Figures, ...]:
         """The same mappings as beam_centre for the eleven angles, -10 degrees first."""
-        return tuple(figures_of(row) for row in self._angle_figures)
+        return tuple(figure_mappings(self._angle_figures))
 
     @property
     def hvl_text(self) -> str:
