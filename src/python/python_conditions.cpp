@@ -7,8 +7,8 @@
 #include <system_error>
 #include <vector>
 
-#include "places/file_places.h"
 #include "model/material_folders.h"
+#include "places/file_places.h"
 
 namespace py = pybind11;
 
@@ -149,9 +149,8 @@ double NumberOf(const py::handle& value, const std::string& name) {
 ConditionArguments DefaultConditionArguments() {
     const ConditionValues defaults = DefaultConditionValues(kDefaultModel);
     return {{py::str(std::string(SpectrumModelName(kDefaultModel))),
-             py::float_(defaults.TubeVoltage), py::none(),
-             py::float_(defaults.InherentFiltration), py::float_(defaults.AluminiumFilter),
-             py::float_(defaults.CopperFilter),
+             py::float_(defaults.TubeVoltage), py::none(), py::float_(defaults.InherentFiltration),
+             py::float_(defaults.AluminiumFilter), py::float_(defaults.CopperFilter),
              py::int_(RectificationNumber(kDefaultRectification)), py::tuple(), py::none()}};
 }
 
