@@ -7,7 +7,6 @@ import ast
 import inspect
 import math
 import os
-import pickle
 import pydoc
 import shutil
 import signal
