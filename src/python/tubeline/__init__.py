@@ -107,7 +107,7 @@ def compute_many(conditions: Iterable[Mapping[str, Any]], *,
 
     As imap computes them: warnings and refusals name the condition's place ("condition 7 of
     compute_many"). figures_only=True keeps BeamFigures, without the four 11 x 300 spectra and
-    the table text: about 2 kB a condition where a Result holds some 150 kB, for sweeps of a
+    the table text: some 2.5 kB a condition where a Result holds some 150 kB, for sweeps of a
     hundred thousand conditions. Ctrl-C raises KeyboardInterrupt within a few tens
     of milliseconds, leaving nothing running.
     """

@@ -37,7 +37,7 @@ def figure_mappings(rows: np.ndarray) -> list[Figures]:
 
 class BeamFigures:
     """The conditions and beam-quality figures of one calculation, without its spectra: what
-    compute_many(..., figures_only=True) and imap(..., figures_only=True) give, about 2 kB
+    compute_many(..., figures_only=True) and imap(..., figures_only=True) give, some 2.5 kB
     where a Result holds some 150 kB.
 
     Equal (==) to another of the same conditions and figures; unhashable, as a Result is.
