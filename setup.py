@@ -1,9 +1,9 @@
 """The Python module tubeline for pip: `pip install --no-build-isolation .` from the source tree.
 
 Setuptools drives CMake: it configures a build of the module alone (no windows, no tests) for
-the interpreter running pip, builds it with two jobs, and puts the package folder (the
-extension, its stubs and py.typed) and the shipped data (the attenuation table and the
-materials, in tubeline/data) into the wheel. The CMake build stays in build/python-package/,
+the interpreter running pip, builds it with two jobs, and puts the package folder (the Python
+half, the extension, the stubs and py.typed) and the shipped data (the attenuation table and
+the materials, in tubeline/data) into the wheel. The CMake build stays in build/python-package/,
 so a second install only relinks.
 """
 
@@ -58,7 +58,7 @@ setup(
     python_requires=">=3.11",
     install_requires=["numpy"],
     extras_require={"dataframe": ["pandas"]},
-    ext_modules=[Extension("tubeline.__init__", sources=[])],
+    ext_modules=[Extension("tubeline._native", sources=[])],
     cmdclass={"build_ext": CMakeBuild},
     options={"build": {"build_base": BUILD_BASE}, "egg_info": {"egg_base": BUILD_BASE}},
     zip_safe=False,

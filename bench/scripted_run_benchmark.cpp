@@ -1,6 +1,7 @@
-// One calculation as a script asks for it (the attenuation table read, the filters added, the
-// conditions checked, the run, the figures of every angle), timed without the Python module,
-// which adds the arrays of the spectra, the mappings and the interpreter's own work.
+// One calculation as a script asks for it (the attenuation table and the material files as kept
+// between runs, the filters added, the conditions checked, the run, the figures of every angle),
+// timed without the Python module, which adds the arrays of the spectra, the records and the
+// interpreter's own work.
 // bench/python_binding.py times the same conditions through tubeline.compute; each benchmark's
 // label gives them as compute's arguments.
 
@@ -10,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "python/scripted_run.h"
+#include "python/kept_data_files.h"
 
 namespace tubeline::bench {
 namespace {
@@ -18,15 +19,16 @@ namespace {
 struct BenchCase {
     std::string Name;
     std::string Arguments;  // compute's keyword arguments, name=value
-    ScriptedConditions Conditions;
+    ScriptedRequest Conditions;
 };
 
 // The lightest runs, where a fixed cost of the binding weighs most, and the heaviest.
 std::vector<BenchCase> Cases(const std::filesystem::path& data) {
     const auto conditions = [&](SpectrumModel model, double kv, double angle, int rectification,
-                                std::vector<ScriptedFilter> filters = {}) {
-        return ScriptedConditions{
-            model, {kv, angle, 2.5, 0, 0}, RectificationMode(rectification), filters, data};
+                                std::vector<FilterRequest> filters = {}) {
+        return ScriptedRequest{{model, RectificationMode(rectification),
+                                ConditionValues{kv, angle, 2.5, 0, 0}, filters},
+                               data};
     };
     return {
         {"tucker_100kV_constant_potential", "model=tucker kv=100 angle=12 rectification=1",
@@ -42,7 +44,8 @@ std::vector<BenchCase> Cases(const std::filesystem::path& data) {
 
 void RunScriptedCase(benchmark::State& loop, const BenchCase& benchCase) {
     for (auto _ : loop) {
-        const ScriptedOutcome<ScriptedRun> outcome = RunScripted(benchCase.Conditions);
+        const ScriptedOutcome<ScriptedRun> outcome =
+            RunScripted(benchCase.Conditions, *ProcessDataFiles());
         if (!std::holds_alternative<ScriptedRun>(outcome)) {
             loop.SkipWithError("the run was refused");
             break;

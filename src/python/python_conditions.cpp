@@ -1,10 +1,14 @@
 #include "python_conditions.h"
 
+#include <pybind11/stl.h>
+
 #include <cmath>
 #include <optional>
+#include <system_error>
+#include <vector>
 
-#include "places/file_places.h"
 #include "model/material_folders.h"
+#include "places/file_places.h"
 
 namespace py = pybind11;
 
@@ -65,7 +69,7 @@ RectificationMode RectificationOf(const py::handle& value) {
     return *mode;
 }
 
-ScriptedFilter FilterOf(const py::handle& item, const std::filesystem::path& dataFolder) {
+FilterRequest FilterOf(const py::handle& item, const std::filesystem::path& dataFolder) {
     if (!py::isinstance<py::sequence>(item) || py::isinstance<py::str>(item) ||
         py::len(item) != 2) {
         throw py::type_error("a filter is a (material, thickness_mm) pair, not " +
@@ -77,9 +81,9 @@ ScriptedFilter FilterOf(const py::handle& item, const std::filesystem::path& dat
 
 // Up to one filter more than the slots hold, so that the fourth is refused as the window refuses
 // it and an endless iterable is never read to its end.
-std::vector<ScriptedFilter> FiltersOf(const py::handle& filters,
-                                      const std::filesystem::path& dataFolder) {
-    std::vector<ScriptedFilter> read;
+std::vector<FilterRequest> FiltersOf(const py::handle& filters,
+                                     const std::filesystem::path& dataFolder) {
+    std::vector<FilterRequest> read;
     for (const py::handle item : py::iter(filters)) {
         read.push_back(FilterOf(item, dataFolder));
         if (read.size() > kFilterSlotCount) {
@@ -87,6 +91,11 @@ std::vector<ScriptedFilter> FiltersOf(const py::handle& filters,
         }
     }
     return read;
+}
+
+// A helper of the package's Python half (tubeline/_arguments.py).
+py::object ArgumentsHelper(const char* name) {
+    return py::module_::import("tubeline._arguments").attr(name);
 }
 
 }  // namespace
@@ -100,10 +109,27 @@ std::filesystem::path MaterialFileOf(const py::handle& material,
             "not " +
             TypeName(material));
     }
-    if (const auto found = FindMaterialFile(*name, MaterialFoldersBeside(dataFolder))) {
+    const std::filesystem::path path(*name);
+    if (path.has_parent_path()) {
+        return path;
+    }
+    const std::vector<std::filesystem::path> folders = MaterialFoldersBeside(dataFolder);
+    if (const auto found = FindMaterialFile(*name, folders)) {
         return *found;
     }
-    return *name;
+    std::error_code error;
+    if (std::filesystem::exists(path, error)) {
+        return path;
+    }
+    py::list files;
+    for (const std::filesystem::path& file : ListMaterialFiles(folders)) {
+        files.append(file.string());
+    }
+    py::list searched;
+    for (const std::filesystem::path& folder : folders) {
+        searched.append(folder.string());
+    }
+    return ArgumentsHelper("material_file_named")(*name, files, searched).cast<std::string>();
 }
 
 double NumberOf(const py::handle& value, const std::string& name) {
@@ -123,9 +149,8 @@ double NumberOf(const py::handle& value, const std::string& name) {
 ConditionArguments DefaultConditionArguments() {
     const ConditionValues defaults = DefaultConditionValues(kDefaultModel);
     return {{py::str(std::string(SpectrumModelName(kDefaultModel))),
-             py::float_(defaults.TubeVoltage), py::none(),
-             py::float_(defaults.InherentFiltration), py::float_(defaults.AluminiumFilter),
-             py::float_(defaults.CopperFilter),
+             py::float_(defaults.TubeVoltage), py::none(), py::float_(defaults.InherentFiltration),
+             py::float_(defaults.AluminiumFilter), py::float_(defaults.CopperFilter),
              py::int_(RectificationNumber(kDefaultRectification)), py::tuple(), py::none()}};
 }
 
@@ -143,27 +168,28 @@ ConditionArguments ConditionArgumentsOf(const py::handle& conditions) {
             ++i;
         }
         if (i == kConditionNames.size()) {
-            throw py::type_error("unknown argument '" + name +
-                                 "'; compute takes model, kv, angle, inherent, al, cu, "
-                                 "rectification, filters and data_dir");
+            throw py::type_error(ArgumentsHelper("unknown_argument_message")(
+                                     name, "compute", py::cast(kConditionNames))
+                                     .cast<std::string>());
         }
         arguments.Values[i] = py::reinterpret_borrow<py::object>(value);
     }
     return arguments;
 }
 
-ScriptedConditions ReadConditions(const ConditionArguments& arguments) {
+ScriptedRequest ReadConditions(const ConditionArguments& arguments) {
     const auto& [model, kv, angle, inherent, al, cu, rectification, filters, dataDir] =
         arguments.Values;
-    ScriptedConditions request;
-    request.Model = ModelOf(model);
-    request.Values = {
-        NumberOf(kv, "kv"),
-        angle.is_none() ? DefaultTargetAngle(request.Model) : NumberOf(angle, "angle"),
-        NumberOf(inherent, "inherent"), NumberOf(al, "al"), NumberOf(cu, "cu")};
-    request.Rectification = RectificationOf(rectification);
+    ScriptedRequest request;
+    BeamRequest& beam = request.Beam;
+    beam.Model = ModelOf(model);
+    beam.Conditions =
+        ConditionValues{NumberOf(kv, "kv"),
+                        angle.is_none() ? DefaultTargetAngle(beam.Model) : NumberOf(angle, "angle"),
+                        NumberOf(inherent, "inherent"), NumberOf(al, "al"), NumberOf(cu, "cu")};
+    beam.Rectification = RectificationOf(rectification);
     request.DataFolder = DataFolderOf(dataDir);
-    request.Filters = FiltersOf(filters, request.DataFolder);
+    beam.Filters = FiltersOf(filters, request.DataFolder);
     return request;
 }
 

@@ -10,9 +10,9 @@
 
 namespace tubeline::python {
 
-// Reading a calculation's conditions from Python: compute's keyword arguments, or a dictionary
-// of them (compute_many, imap). Wrong Python values raise TypeError or ValueError in English;
-// what the window would refuse is left to the run.
+// Reading a calculation's conditions from Python: compute's arguments, or a mapping of them
+// (compute_many, imap), into the model's BeamRequest. Wrong Python values raise TypeError or
+// ValueError in English; what the window would refuse is left to the run.
 
 // The arguments by name, in compute's order.
 inline constexpr std::array<const char*, 9> kConditionNames{
@@ -26,11 +26,11 @@ struct ConditionArguments {
 // the data folder the module finds itself.
 ConditionArguments DefaultConditionArguments();
 
-// The arguments of a dictionary, the defaults for those it leaves out; a key that names none of
-// them is a TypeError naming it.
+// The arguments of a mapping, the defaults for those it leaves out; a key that names none of
+// them is a TypeError naming it and the closest argument.
 ConditionArguments ConditionArgumentsOf(const pybind11::handle& conditions);
 
-ScriptedConditions ReadConditions(const ConditionArguments& arguments);
+ScriptedRequest ReadConditions(const ConditionArguments& arguments);
 
 // A number given from Python: int, float or any other real number (NumPy's scalars among them),
 // but not a bool. `name` names the argument in the TypeError.
@@ -41,7 +41,10 @@ double NumberOf(const pybind11::handle& value, const std::string& name);
 std::filesystem::path DataFolderOf(const pybind11::handle& dataDir);
 
 // A filter's material: a file name or stem of the material folders ("Pb", "Air.mix"), else a
-// path (str or os.PathLike).
+// path (str or os.PathLike) to a file that exists, else a file name or stem of those folders in
+// another case ("water") when only one spelling matches. A bare name found nowhere raises
+// FileNotFoundError naming the folders searched and the closest names; a path that does not
+// exist is left to the run, which refuses it in the window's words.
 std::filesystem::path MaterialFileOf(const pybind11::handle& material,
                                      const std::filesystem::path& dataFolder);
 

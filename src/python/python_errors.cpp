@@ -1,44 +1,21 @@
 #include "python_errors.h"
 
-#include <pybind11/eval.h>
+#include <pybind11/stl.h>
 
 namespace py = pybind11;
 
 namespace tubeline::python {
 namespace {
 
-constexpr const char* kErrorClasses = R"(
-class InputRejected(ValueError):
-    """An input the main window's calculate command refuses: a target angle below 12 or from
-    90 degrees, a number that is not finite, a fourth filter, filtration that leaves no
-    spectrum, a half-value layer that cannot be matched. The message is the window's."""
-
-
-class DataFileError(OSError):
-    """The attenuation table or a material file was read, but its contents were refused.
-    filename names the file; the message says what is wrong where."""
-
-    def __str__(self):
-        return self.strerror
-
-
-class TubelineWarning(UserWarning):
-    """Something the calculation changed or left out and said so: a tube voltage corrected
-    into 30..150 kV, a material file that materials() could not read."""
-)";
-
-py::object ModuleAttribute(const char* name) {
-    return py::module_::import("tubeline").attr(name);
+// The exceptions and the warning live in the package's Python half (tubeline/_errors.py).
+py::object ErrorsPart(const char* name) {
+    return py::module_::import("tubeline._errors").attr(name);
 }
 
 }  // namespace
 
-void DefineErrors(py::module_& module) {
-    py::exec(kErrorClasses, module.attr("__dict__"));
-}
-
 py::object ExceptionOf(const ScriptedRejection& rejection) {
-    return ModuleAttribute("InputRejected")(rejection.Message);
+    return ErrorsPart("InputRejected")(rejection.Message, rejection.Field, rejection.Reason);
 }
 
 py::object ExceptionOf(const ScriptedFileProblem& problem) {
@@ -47,13 +24,11 @@ py::object ExceptionOf(const ScriptedFileProblem& problem) {
         return py::reinterpret_borrow<py::object>(PyExc_OSError)(
             *problem.ErrorNumber, problem.Message, problem.File.string());
     }
-    return ModuleAttribute("DataFileError")(py::none(), problem.Message, problem.File.string());
+    return ErrorsPart("DataFileError")(py::none(), problem.Message, problem.File.string());
 }
 
 void Warn(const std::string& message) {
-    if (PyErr_WarnEx(ModuleAttribute("TubelineWarning").ptr(), message.c_str(), 1) != 0) {
-        throw py::error_already_set();  // warnings turned into errors
-    }
+    ErrorsPart("warn")(message);
 }
 
 void Raise(const py::object& exception) {

@@ -10,11 +10,7 @@
 
 namespace tubeline::python {
 
-// Defines tubeline.InputRejected, tubeline.DataFileError and tubeline.TubelineWarning in the
-// module.
-void DefineErrors(pybind11::module_& module);
-
-// InputRejected carrying the window's message.
+// InputRejected carrying the window's message, the field and the reason.
 pybind11::object ExceptionOf(const ScriptedRejection& rejection);
 // OSError naming the file: the system's subclass (FileNotFoundError ...) when the system refused
 // to read it, DataFileError when its contents were refused.
@@ -34,7 +30,8 @@ pybind11::object ExceptionOf(const ScriptedOutcome<Result>& outcome) {
 
 [[noreturn]] void Raise(const pybind11::object& exception);
 
-// Issues a TubelineWarning; raises when the warning filters make it an error.
+// Issues a TubelineWarning from the script's line that called into the module; raises when the
+// warning filters make it an error.
 void Warn(const std::string& message);
 
 // The result of a completed outcome; raises the exception of any other. Needs the GIL.

@@ -1,142 +1,189 @@
 #include "python_runs.h"
 
+#include <atomic>
 #include <chrono>
-#include <exception>
+#include <condition_variable>
+#include <mutex>
 #include <utility>
 #include <vector>
 
+#include "base/joining_thread.h"
 #include "base/parallel_for.h"
+#include "kept_data_files.h"
 #include "python_conditions.h"
 #include "python_errors.h"
-#include "python_result.h"
 #include "texts/condition_messages.h"
 
 namespace py = pybind11;
 
 namespace tubeline::python {
+
+// A batch of conditions computed on threads of their own, over the cores, without the
+// interpreter.
+class BatchRun {
+  public:
+    explicit BatchRun(std::vector<ScriptedRequest> requests)
+        : requests_(std::move(requests)),
+          outcomes_(requests_.size()),
+          failures_(requests_.size()),
+          thread_([this] { Run(); }) {}
+    BatchRun(const BatchRun&) = delete;
+    BatchRun& operator=(const BatchRun&) = delete;
+    // Starts no further condition and waits for those started.
+    ~BatchRun() { stopped_ = true; }
+
+    // Waits up to `period`; whether the batch is done.
+    bool WaitFor(std::chrono::milliseconds period) {
+        std::unique_lock lock(mutex_);
+        return finished_.wait_for(lock, period, [this] { return done_; });
+    }
+
+    std::size_t Size() const { return requests_.size(); }
+    ScriptedOutcome<ScriptedRun>& Outcome(std::size_t i) { return outcomes_[i]; }
+    std::exception_ptr Failure(std::size_t i) const { return failures_[i]; }
+
+  private:
+    void Run() {
+        ForEachIndexInParallel(static_cast<int>(requests_.size()), WorkerThreadCount(),
+                               [this](int i) {
+                                   if (stopped_) {
+                                       return;
+                                   }
+                                   try {
+                                       outcomes_[i] = RunScripted(requests_[i], *files_);
+                                   } catch (...) {
+                                       failures_[i] = std::current_exception();
+                                   }
+                               });
+        const std::lock_guard lock(mutex_);
+        done_ = true;
+        finished_.notify_all();
+    }
+
+    // Kept by the batch, so that it outlives the process's own reference at exit.
+    const std::shared_ptr<KeptDataFiles> files_ = ProcessDataFiles();
+    const std::vector<ScriptedRequest> requests_;
+    std::vector<ScriptedOutcome<ScriptedRun>> outcomes_;
+    std::vector<std::exception_ptr> failures_;
+    std::atomic<bool> stopped_{false};
+    std::mutex mutex_;
+    std::condition_variable finished_;
+    bool done_ = false;
+    JoiningThread thread_;  // last: starts once the rest exists, and is joined first
+};
+
 namespace {
 
 // Conditions read and run at a time: enough to keep the cores busy, few enough to hold.
 constexpr std::size_t kBatchSize = 64;
-// How often the interpreter is asked for signals while a batch runs.
+// How often the interpreter is asked for signals while the caller waits for a batch.
 constexpr std::chrono::milliseconds kSignalCheckPeriod{20};
 
 // The Python exception now set, its message led by the condition's place when it is one of
 // the module's TypeError or ValueError (a wrong argument).
-py::error_already_set WithPlace(std::size_t index, const std::string& caller) {
+py::error_already_set WithPlace(const std::string& place) {
     py::error_already_set error;
     if (error.matches(PyExc_TypeError) || error.matches(PyExc_ValueError)) {
-        const std::string message = "condition " + std::to_string(index) + " of " + caller + ": " +
-                                    py::str(error.value()).cast<std::string>();
+        const std::string message = place + ": " + py::str(error.value()).cast<std::string>();
         PyErr_SetObject(error.type().ptr(), py::str(message).ptr());
         return py::error_already_set();
     }
     return error;
 }
 
-[[noreturn]] void RaiseWithNote(const py::object& exception, std::size_t index,
-                                const std::string& caller) {
+[[noreturn]] void RaiseWithNote(const py::object& exception, const std::string& place) {
     if (py::hasattr(exception, "add_note")) {  // from Python 3.11
-        exception.attr("add_note")("in condition " + std::to_string(index) + " of " + caller);
+        exception.attr("add_note")("in " + place);
     }
     Raise(exception);
 }
 
-constexpr const char* kImapDoc =
-    R"(compute(**c) for every dictionary c of the iterable, one Result at a time, in order.
-
-The conditions are read and computed a batch of 64 at a time over the cores, so a sweep of any
-length holds little. A condition that is refused raises the exception compute would raise when
-its turn comes, with a note giving its place, and ends the iteration; a wrong argument (an
-unknown key, a text for a number) raises TypeError or ValueError naming its place. Ctrl-C
-raises KeyboardInterrupt within about 0.1 s, leaving nothing running.)";
-
-constexpr const char* kComputeManyDoc =
-    R"(The list of compute(**c) for every dictionary c of the iterable, spread over the cores.
-
-Raises as imap does: the first condition refused, with a note giving its place. Ctrl-C raises
-KeyboardInterrupt within about 0.1 s, leaving nothing running.)";
-
 }  // namespace
 
-ResultStream::ResultStream(const py::iterable& conditions, std::string caller)
-    : source_(py::iter(conditions)), caller_(std::move(caller)) {}
+ResultStream::ResultStream(const py::handle& conditions, std::string caller, ResultKind kind)
+    : source_(py::iter(conditions)), caller_(std::move(caller)), kind_(kind) {}
 
-void ResultStream::ReadAndRunBatch() {
-    std::vector<ScriptedConditions> batch;
+ResultStream::ResultStream(ResultStream&&) noexcept = default;
+
+ResultStream::~ResultStream() = default;
+
+std::string ResultStream::PlaceOf(std::size_t index) const {
+    return "condition " + std::to_string(index) + " of " + caller_;
+}
+
+void ResultStream::Launch() {
+    if (exhausted_ || unreadable_) {
+        return;
+    }
+    std::vector<ScriptedRequest> batch;
     const std::size_t first = read_;
     while (batch.size() < kBatchSize && !unreadable_) {
-        const py::object item = py::reinterpret_steal<py::object>(PyIter_Next(source_.ptr()));
-        if (!item) {
-            if (PyErr_Occurred()) {
-                finished_ = true;
-                throw py::error_already_set();
-            }
-            break;
-        }
         try {
+            const py::object item = py::reinterpret_steal<py::object>(PyIter_Next(source_.ptr()));
+            if (!item) {
+                if (PyErr_Occurred()) {
+                    throw py::error_already_set();
+                }
+                exhausted_ = true;
+                break;
+            }
             batch.push_back(ReadConditions(ConditionArgumentsOf(item)));
         } catch (py::builtin_exception& error) {
             error.set_error();
-            unreadable_ = WithPlace(read_, caller_);
+            unreadable_ = WithPlace(PlaceOf(read_));
         } catch (py::error_already_set& error) {
-            // A wrong argument waits for its turn; anything else (Ctrl-C) goes at once.
-            if (!error.matches(PyExc_TypeError) && !error.matches(PyExc_ValueError)) {
+            // An error of the iterable or of a condition waits for its turn; Ctrl-C and the
+            // like, which are no Exception, go at once.
+            if (!error.matches(PyExc_Exception)) {
                 finished_ = true;
                 throw;
             }
             error.restore();
-            unreadable_ = WithPlace(read_, caller_);
+            unreadable_ = WithPlace(PlaceOf(read_));
         }
         ++read_;
     }
+    if (!batch.empty()) {
+        running_ = std::make_unique<BatchRun>(std::move(batch));
+        runningFirst_ = first;
+    }
+}
 
-    std::vector<ScriptedOutcome<ScriptedRun>> outcomes(batch.size());
-    std::vector<std::exception_ptr> failures(batch.size());
+void ResultStream::Collect() {
     bool interrupted = false;
     {
         py::gil_scoped_release release;
-        for (const ScriptedConditions& request : batch) {
-            if (!tables_.contains(request.DataFolder)) {
-                tables_.emplace(request.DataFolder, LoadScriptedAttenuation(request.DataFolder));
+        while (!running_->WaitFor(kSignalCheckPeriod)) {
+            py::gil_scoped_acquire acquire;
+            if (PyErr_CheckSignals() != 0) {
+                interrupted = true;
+                break;
             }
         }
-        interrupted = ForEachIndexInParallelUnless(
-            static_cast<int>(batch.size()), WorkerThreadCount(),
-            [&](int i) {
-                try {
-                    const auto& table = tables_.at(batch[i].DataFolder);
-                    if (const auto* problem = std::get_if<ScriptedFileProblem>(&table)) {
-                        outcomes[i] = *problem;
-                    } else {
-                        outcomes[i] = RunScripted(batch[i], std::get<AttenuationTable>(table));
-                    }
-                } catch (...) {
-                    failures[i] = std::current_exception();
-                }
-            },
-            [] {
-                py::gil_scoped_acquire acquire;
-                return PyErr_CheckSignals() != 0;
-            },
-            kSignalCheckPeriod);
+        if (interrupted) {
+            running_.reset();
+        }
     }
     if (interrupted) {
         finished_ = true;
         throw py::error_already_set();
     }
-    for (std::size_t i = 0; i < batch.size(); ++i) {
-        if (failures[i]) {
-            finished_ = true;
-            std::rethrow_exception(failures[i]);
-        }
-        pending_.push_back({first + i, std::move(outcomes[i])});
+    for (std::size_t i = 0; i < running_->Size(); ++i) {
+        pending_.push_back(
+            {runningFirst_ + i, std::move(running_->Outcome(i)), running_->Failure(i)});
     }
+    running_.reset();
 }
 
 py::object ResultStream::Next() {
     if (!finished_ && pending_.empty()) {
-        ReadAndRunBatch();
+        if (!running_) {
+            Launch();
+        }
+        if (running_) {
+            Collect();
+            Launch();  // the next batch, computed while the caller works on this one
+        }
     }
     if (pending_.empty()) {
         finished_ = true;
@@ -149,45 +196,40 @@ py::object ResultStream::Next() {
     }
     Pending next = std::move(pending_.front());
     pending_.pop_front();
+    if (next.Failure) {
+        finished_ = true;
+        std::rethrow_exception(next.Failure);
+    }
     const py::object exception = ExceptionOf(next.Outcome);
     if (!exception.is_none()) {
         finished_ = true;
         pending_.clear();
         unreadable_.reset();
-        RaiseWithNote(exception, next.Index, caller_);
+        running_.reset();
+        RaiseWithNote(exception, PlaceOf(next.Index));
     }
     const ScriptedRun& run = std::get<ScriptedRun>(next.Outcome);
-    WarnOfCorrection(run);
-    return py::cast(ResultOf(run));
+    WarnOfCorrection(run, PlaceOf(next.Index));
+    return maker_.Make(run, kind_);
 }
 
-void WarnOfCorrection(const ScriptedRun& run) {
+void WarnOfCorrection(const ScriptedRun& run, const std::string& place) {
     if (run.CorrectedTubeVoltageKv) {
-        Warn(TubeVoltageCorrectedMessage(*run.CorrectedTubeVoltageKv));
+        const std::string message = TubeVoltageCorrectedMessage(*run.CorrectedTubeVoltageKv);
+        Warn(place.empty() ? message : place + ": " + message);
     }
 }
 
 void DefineRuns(py::module_& module) {
-    py::class_<ResultStream>(module, "_ResultStream")
+    py::class_<ResultStream>(module, "ResultStream",
+                             "The iterator of imap and compute_many; see tubeline.imap.")
+        .def(py::init([](const py::object& conditions, std::string caller, bool figuresOnly) {
+                 return ResultStream(conditions, std::move(caller),
+                                     figuresOnly ? ResultKind::FiguresOnly : ResultKind::Whole);
+             }),
+             py::arg("conditions"), py::arg("caller"), py::arg("figures_only"))
         .def("__iter__", [](py::object self) { return self; })
         .def("__next__", &ResultStream::Next);
-    module.def(
-        "imap", [](const py::iterable& conditions) { return ResultStream(conditions, "imap"); },
-        py::arg("conditions"), kImapDoc);
-    module.def(
-        "compute_many",
-        [](const py::iterable& conditions) {
-            ResultStream stream(conditions, "compute_many");
-            py::list results;
-            while (true) {
-                try {
-                    results.append(stream.Next());
-                } catch (const py::stop_iteration&) {
-                    return results;
-                }
-            }
-        },
-        py::arg("conditions"), kComputeManyDoc);
 }
 
 }  // namespace tubeline::python

@@ -5,37 +5,32 @@
 #include <optional>
 #include <string>
 #include <variant>
-#include <vector>
 
 #include "model/beam_quality_figures.h"
-#include "model/condition_fields.h"
-#include "model/condition_names.h"
+#include "model/beam_request.h"
 #include "model/match_request.h"
 #include "texts/result_texts.h"
 
 namespace tubeline {
 
-// Calculations as a script asks for them: the calculate command's conditions as numbers rather
-// than field texts, corrected and refused by the same rules, and the results as numbers. Plain
-// C++, so that what the Python module adds to a run can be told from the run itself.
+// Calculations as a script asks for them: the model's BeamRequest with the conditions and the
+// filter thicknesses as numbers, corrected and refused by the calculate command's rules, and the
+// results as numbers. Plain C++, so that what the Python module adds to a run can be told from
+// the run itself.
 
-struct ScriptedFilter {
-    std::filesystem::path MaterialFile;
-    double ThicknessMm = 0;
+struct ScriptedRequest {
+    BeamRequest Beam;  // Conditions hold ConditionValues, each filter's ThicknessMm a double
+    std::filesystem::path DataFolder;  // holds Att_Coeff2020.dat; empty for the working folder
 };
 
-struct ScriptedConditions {
-    SpectrumModel Model = kDefaultModel;
-    ConditionValues Values;
-    RectificationMode Rectification = kDefaultRectification;
-    std::vector<ScriptedFilter> Filters;  // in slot order
-    std::filesystem::path DataFolder;     // holds Att_Coeff2020.dat; empty for the working folder
-};
+// The conditions and a filter's thickness of a scripted request.
+const ConditionValues& ValuesOf(const ScriptedRequest& request);
+double ThicknessMmOf(const FilterRequest& filter);
 
 // A completed run.
 struct ScriptedRun {
-    // The conditions it was computed with: the request's, the tube voltage as corrected.
-    ScriptedConditions Conditions;
+    // The request it was computed with, the tube voltage as corrected.
+    ScriptedRequest Conditions;
     // Set when the tube voltage was corrected into 30..150 kV.
     std::optional<double> CorrectedTubeVoltageKv;
     std::shared_ptr<const SpectrumTable> Spectra;
@@ -45,9 +40,11 @@ struct ScriptedRun {
 };
 
 // Refused as the window refuses it: a condition, a filter, a run or a match. The message is the
-// window's.
+// window's; Field and Reason say the same to a program (see scripted_refusal.h).
 struct ScriptedRejection {
     std::string Message;
+    std::optional<std::string> Field;  // "kv", "filters[2]", "target" ...; none for the whole beam
+    std::string Reason;                // "negative", "below_minimum" ...
 };
 
 // The attenuation table or a material file could not be used.
@@ -64,11 +61,10 @@ using ScriptedOutcome = std::variant<Result, ScriptedRejection, ScriptedFileProb
 std::variant<AttenuationTable, ScriptedFileProblem> LoadScriptedAttenuation(
     const std::filesystem::path& dataFolder);
 
-// One run, reading the attenuation table of request.DataFolder first as tubeline-calc does.
-ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedConditions& request);
-// The same with that table already read.
-ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedConditions& request,
-                                         const AttenuationTable& attenuation);
+// One run with the attenuation table of request.DataFolder, the filters' files read by `read`.
+ScriptedOutcome<ScriptedRun> RunScripted(const ScriptedRequest& request,
+                                         const AttenuationTable& attenuation,
+                                         const MaterialReader& read = LoadMaterialFile);
 
 // A reached target: the thickness of the matched filter and the run of the beam with it.
 struct ScriptedMatch {
@@ -79,7 +75,9 @@ struct ScriptedMatch {
 // The thickness in mm of the matched filter that gives the beam centre the target first
 // half-value layer (mm Al), and that beam; every outcome other than a reached target is a
 // rejection. The tube voltage's correction is the run's.
-ScriptedOutcome<ScriptedMatch> MatchScripted(const ScriptedConditions& request, double targetMmAl,
-                                             const VariedFilter& varied);
+ScriptedOutcome<ScriptedMatch> MatchScripted(const ScriptedRequest& request, double targetMmAl,
+                                             const VariedFilter& varied,
+                                             const AttenuationTable& attenuation,
+                                             const MaterialReader& read = LoadMaterialFile);
 
 }  // namespace tubeline
