@@ -228,6 +228,11 @@ TEST_F(WindowSession, TheOptionsWearTheFocusMark) {
     QWidget& option = *QApplication::focusWidget();
     const QImage image = option.grab().toImage();
     EXPECT_GT(testing::CountColour(image, image.rect(), testing::kFocusMarkColour), 50);
+    // Around the caption, clear of the circle.
+    const int circle = option.style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
+    EXPECT_EQ(
+        testing::CountColour(image, QRect(0, 0, circle, image.height()), testing::kFocusMarkColour),
+        0);
 }
 
 TEST_F(WindowSession, InEnglishEveryCaptionFitsAndMessagesFollow) {
