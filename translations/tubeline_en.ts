@@ -497,8 +497,8 @@ energy
         <translation>At most three filters can be set. Release them first</translation>
     </message>
     <message>
-        <source>材質名「%1」の文字「%2」は Shift-JIS で書けないため、このフィルターはスペクトルデータに保存できません。材質ファイルの 1 行目を直して下さい</source>
-        <translation>The character &quot;%2&quot; of the material name &quot;%1&quot; cannot be written in Shift-JIS, so this filter could not be saved with the spectrum data. Please correct line 1 of the material file</translation>
+        <source>材質名「%1」の文字「%2」は Shift-JIS で書けず、名前をスペクトルデータに書けないため、このフィルターは使えません。材質ファイルの 1 行目を直して下さい</source>
+        <translation>This filter cannot be used: the character “%2” of its material name “%1” cannot be written in Shift-JIS, in which the name goes into the spectrum data. Please correct line 1 of the material file</translation>
     </message>
     <message>
         <source>目標の半価層 %1 mm Al は、%2 を加えない線質の半価層 %3 mm Al より小さいため、フィルタを加えても届きません</source>
@@ -653,8 +653,8 @@ energy
         <translation>The tube voltage was set to %1 kV (the range is %2 to %3 kV)</translation>
     </message>
     <message>
-        <source>材質名「%1」は表計算ソフトで数式として読まれるため、このフィルターはスペクトルデータに保存できません。材質ファイルの 1 行目を =、+、-、@ 以外の文字で始めて下さい</source>
-        <translation>The material name “%1” would be read as a formula by a spreadsheet, so this filter could not be saved with the spectrum data. Please begin line 1 of the material file with a character other than =, +, - or @</translation>
+        <source>材質名「%1」はスペクトルデータを開く表計算ソフトに数式として読まれるため、このフィルターは使えません。材質ファイルの 1 行目を =、+、-、@ 以外の文字で始めて下さい</source>
+        <translation>This filter cannot be used: a spreadsheet opening the spectrum data would read its material name “%1” as a formula. Please begin line 1 of the material file with a character other than =, +, - or @</translation>
     </message>
     <message>
         <source>フィルタを加えなくても半価層が探索の範囲（%1 mm Al）を超えています</source>
