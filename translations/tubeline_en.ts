@@ -113,6 +113,14 @@ energy
         <source>計算点 模式図</source>
         <translation>Calculation points: schematic</translation>
     </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source> 計算点 模式図</source>
+        <translation> Geometry</translation>
+    </message>
 </context>
 <context>
     <name>GeometrySchematic</name>
@@ -139,6 +147,29 @@ energy
     <message>
         <source>計算点</source>
         <translation>Calc. points</translation>
+    </message>
+</context>
+<context>
+    <name>Graph</name>
+    <message>
+        <source>#%1 %2 %3°&#x3000;%4 kV&#x3000;%5&#x3000;%6</source>
+        <translation>#%1 %2 %3°, %4 kV, %5, %6</translation>
+    </message>
+    <message>
+        <source>%1 keV の相対値&#x3000;%2</source>
+        <translation>At %1 keV, relative: %2</translation>
+    </message>
+    <message>
+        <source>グラフで比べられるのは %1 つの計算までのため、最も古い計算を外しました</source>
+        <translation>The graph compares up to %1 runs: the oldest has been taken off</translation>
+    </message>
+    <message>
+        <source>グラフには %1 つの計算が描かれています。保存するのは、グラフに描かれていない最後の計算のスペクトルだけです</source>
+        <translation>Runs on the graph: %1. The file holds the spectra of the last run only, which is not drawn</translation>
+    </message>
+    <message>
+        <source>グラフには %1 つの計算が描かれています。保存するのは最後の計算 #%2 のスペクトルだけです</source>
+        <translation>Runs on the graph: %1. The file holds the spectra of the last run, #%2, only</translation>
     </message>
 </context>
 <context>
@@ -281,10 +312,6 @@ energy
     <message>
         <source>  --- bye ---  </source>
         <translation>Exit (--- bye ---)</translation>
-    </message>
-    <message>
-        <source>%1 keV&#x3000;相対値 %2</source>
-        <translation>%1 keV, relative value %2</translation>
     </message>
 </context>
 <context>
@@ -497,10 +524,6 @@ energy
         <translation>At most three filters can be set. Release them first</translation>
     </message>
     <message>
-        <source>材質名「%1」の文字「%2」は Shift-JIS で書けず、名前をスペクトルデータに書けないため、このフィルターは使えません。材質ファイルの 1 行目を直して下さい</source>
-        <translation>This filter cannot be used: the character “%2” of its material name “%1” cannot be written in Shift-JIS, in which the name goes into the spectrum data. Please correct line 1 of the material file</translation>
-    </message>
-    <message>
         <source>目標の半価層 %1 mm Al は、%2 を加えない線質の半価層 %3 mm Al より小さいため、フィルタを加えても届きません</source>
         <translation>The target half-value layer of %1 mm Al is below the %3 mm Al of the beam without %2, so no added filter reaches it</translation>
     </message>
@@ -653,10 +676,6 @@ energy
         <translation>The tube voltage was set to %1 kV (the range is %2 to %3 kV)</translation>
     </message>
     <message>
-        <source>材質名「%1」はスペクトルデータを開く表計算ソフトに数式として読まれるため、このフィルターは使えません。材質ファイルの 1 行目を =、+、-、@ 以外の文字で始めて下さい</source>
-        <translation>This filter cannot be used: a spreadsheet opening the spectrum data would read its material name “%1” as a formula. Please begin line 1 of the material file with a character other than =, +, - or @</translation>
-    </message>
-    <message>
         <source>フィルタを加えなくても半価層が探索の範囲（%1 mm Al）を超えています</source>
         <translation>Even without the filter the HVL is beyond the search range (%1 mm Al)</translation>
     </message>
@@ -667,6 +686,14 @@ energy
     <message>
         <source>ファイル %1 はすでにあります。置き換えますか？</source>
         <translation>The file %1 exists already. Replace it?</translation>
+    </message>
+    <message>
+        <source>材質名「%1」の文字「%2」は Shift-JIS で書けず、名前をスペクトルデータに書けないため、このフィルターは使えません。材質ファイルの 1 行目を直して下さい</source>
+        <translation>This filter cannot be used: the character “%2” of its material name “%1” cannot be written in Shift-JIS, in which the name goes into the spectrum data. Please correct line 1 of the material file</translation>
+    </message>
+    <message>
+        <source>材質名「%1」はスペクトルデータを開く表計算ソフトに数式として読まれるため、このフィルターは使えません。材質ファイルの 1 行目を =、+、-、@ 以外の文字で始めて下さい</source>
+        <translation>This filter cannot be used: a spreadsheet opening the spectrum data would read its material name “%1” as a formula. Please begin line 1 of the material file with a character other than =, +, - or @</translation>
     </message>
 </context>
 <context>

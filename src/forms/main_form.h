@@ -52,6 +52,8 @@ class MainForm : public QWidget, public MainFormView {
 
   private:
     void Calculate();
+    // What the drawn curves read at the pointer's energy, under the graph.
+    void ShowPointerReading(std::optional<PlotReading> reading);
     void ShowGeometry();
     void OpenGraphImageDialog();
     void OpenSpectrumDataDialog();

@@ -2,7 +2,6 @@
 
 #include "model/beam_quality.h"
 #include "model/number_format.h"
-#include "translation.h"
 
 namespace tubeline {
 namespace {
@@ -26,14 +25,6 @@ std::string HalfValueLayerLine(const BeamQualityTexts& texts) {
 
 std::string FluencePerExposureLine(const BeamQualityTexts& texts) {
     return Line(kFluencePerExposureCaption, texts.FluencePerExposure, kFluencePerExposureUnit);
-}
-
-std::string PointerReadingText(double energyKeV, double relative) {
-    constexpr int kEnergyDecimals = 1;
-    constexpr int kRelativeDecimals = 3;
-    return Substitute(
-        Tr("MainForm", "%1 keV　相対値 %2"),
-        {FormatFixed(energyKeV, kEnergyDecimals), FormatFixed(relative, kRelativeDecimals)});
 }
 
 }  // namespace tubeline

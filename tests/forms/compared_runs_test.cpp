@@ -11,6 +11,19 @@ namespace {
 
 class ComparedRunsTest : public testing::MainFormLogicFixture {
   protected:
+    // "条件変更", a new tube voltage, "スペクトル計算".
+    void CalculateAt(const char* kv) {
+        logic_.EditConditions();
+        logic_.Fields().TubeVoltage = kv;
+        logic_.Calculate();
+    }
+    std::vector<std::string> Legends() const {
+        std::vector<std::string> legends;
+        for (const GraphedRun& run : logic_.Graph().ToDraw()) {
+            legends.push_back(run.Legend.toStdString());
+        }
+        return legends;
+    }
     // The SHA-256 of the bitmap the graph image dialog would save now.
     std::string SavedBitmapDigest() {
         const std::filesystem::path file = folder_ / "graph.bmp";
@@ -46,6 +59,49 @@ TEST_F(ComparedRunsTest, OneRunIsDrawnAsItAlwaysWas) {
     logic_.ChooseVerticalAxis(VerticalAxis::AirKerma);
     EXPECT_EQ(SavedBitmapDigest(),
               "6da5770138de09efa7417fb4ba7e051a5bb1c65496165e4e04ac41bbd410bc7e");
+}
+
+// Runs pile up until the graph is cleared, each once and named by its conditions; the angle
+// buttons draw the last run's curves, and the oldest run gives way to a seventh.
+TEST_F(ComparedRunsTest, RunsPileUpUntilClearedEachNamedOnce) {
+    logic_.ChooseModel(SpectrumModel::Tucker);
+    logic_.Calculate();
+    logic_.ToggleAngle(1);
+    CalculateAt("30");
+    logic_.Calculate();  // the locked conditions again: the same run
+    EXPECT_EQ(Legends(), (std::vector<std::string>{"#1 Tucker 12°　100 kV　定電圧　2.5 mm Al",
+                                                   "#2 Tucker 12°　30 kV　定電圧　2.5 mm Al"}));
+    EXPECT_EQ(logic_.LastRunPlaceOnGraph(), 2);
+    const std::vector<GraphedRun> drawn = logic_.Graph().ToDraw();
+    EXPECT_EQ(drawn[0].Angles, (std::vector<int>{6, 1}));
+    EXPECT_EQ(drawn[1].Angles, (std::vector<int>{6}));
+
+    // The -10° button acts on the 30 kV run; its mark stays while the 100 kV run's curve does.
+    logic_.ToggleAngle(1);
+    logic_.ToggleAngle(1);
+    EXPECT_EQ(logic_.Graph().ToDraw()[1].Angles, (std::vector<int>{6}));
+    EXPECT_TRUE(logic_.Controls().LegendVisible[1]);
+    // A run whose every curve is taken off leaves the graph and the legend.
+    logic_.ToggleAngle(6);
+    EXPECT_EQ(logic_.RunsOnGraph(), 1);
+    EXPECT_EQ(logic_.LastRunPlaceOnGraph(), 0);
+
+    for (const char* kv : {"40", "50", "60", "70", "80", "90"}) {
+        CalculateAt(kv);
+    }
+    EXPECT_EQ(logic_.RunsOnGraph(), 6);
+    EXPECT_EQ(Legends().front(), "#1 Tucker 12°　40 kV　定電圧　2.5 mm Al");
+    EXPECT_EQ(logic_.Controls().GraphNote,
+              "グラフで比べられるのは 6 つの計算までのため、最も古い計算を外しました");
+
+    // "Clear" empties the graph; an angle button then draws the last run alone.
+    logic_.Clear();
+    EXPECT_EQ(logic_.RunsOnGraph(), 0);
+    EXPECT_TRUE(logic_.Controls().GraphNote.empty());
+    logic_.ToggleAngle(11);
+    EXPECT_EQ(Legends(), std::vector<std::string>{"#1 Tucker 12°　90 kV　定電圧　2.5 mm Al"});
+    logic_.Reset();
+    EXPECT_EQ(logic_.RunsOnGraph(), 0);
 }
 
 }  // namespace

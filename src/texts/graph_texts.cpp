@@ -1,0 +1,101 @@
+#include "graph_texts.h"
+
+#include "beam_quality_report.h"
+#include "material_names.h"
+#include "messages.h"
+#include "model/filter_slots.h"
+#include "model/number_format.h"
+#include "model/physics_constants.h"
+#include "translation.h"
+
+namespace tubeline {
+namespace {
+
+constexpr int kRelativeDecimals = 3;
+constexpr int kEnergyDecimals = 1;
+
+std::string ModelName(SpectrumModel model) {
+    return model == SpectrumModel::Tucker ? "Tucker" : "Birch";
+}
+
+std::string Layer(const std::string& millimetres, const std::string& material) {
+    return millimetres + " mm " + material;
+}
+
+// Inherent filtration first, then the added aluminium and copper where there are any, then each
+// filter of any material.
+std::string FiltrationInShort(const IrradiationConditions& conditions,
+                              const MaterialFilter& filters) {
+    const auto millimetres = [](double centimetres) {
+        return FormatGeneral(centimetres * kCentimetresToMillimetres);
+    };
+    std::string text = Layer(millimetres(conditions.InherentFiltration), "Al");
+    if (conditions.AluminiumFilter != 0) {
+        text += " + " + Layer(millimetres(conditions.AluminiumFilter), "Al");
+    }
+    if (conditions.CopperFilter != 0) {
+        text += " + " + Layer(millimetres(conditions.CopperFilter), "Cu");
+    }
+    for (int slot = 1; slot <= filters.FilterCount; ++slot) {
+        text += " + " + Layer(FilterThicknessText(filters, slot),
+                              MaterialDisplayName(filters.FilterName[slot]));
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string RunLegendText(int place, const IrradiationConditions& conditions,
+                          const MaterialFilter& filters) {
+    return Substitute(
+        Tr("Graph", "#%1 %2 %3°　%4 kV　%5　%6"),
+        {std::to_string(place), ModelName(conditions.ModelChoice),
+         FormatGeneral(conditions.TargetAngle), FormatGeneral(conditions.TubeVoltage),
+         RectificationCaption(conditions.Rectification), FiltrationInShort(conditions, filters)});
+}
+
+std::string PointerReadingText(double energyKeV, const std::vector<RunReading>& runs,
+                               std::string_view runSeparator) {
+    const std::string energy = FormatFixed(energyKeV, kEnergyDecimals);
+    std::string values;
+    for (const RunReading& run : runs) {
+        if (run.Curves.empty()) {
+            continue;
+        }
+        if (!values.empty()) {
+            values += runSeparator;
+        }
+        if (run.Place > 0) {
+            values += "#" + std::to_string(run.Place) + " ";
+        }
+        for (std::size_t i = 0; i < run.Curves.size(); ++i) {
+            values += (i == 0 ? "" : ", ") + AngleCaption(run.Curves[i].AngleIndex) + " " +
+                      FormatFixed(run.Curves[i].Relative, kRelativeDecimals);
+        }
+    }
+    if (values.empty()) {
+        return energy + " keV";
+    }
+    return Substitute(Tr("Graph", "%1 keV の相対値　%2"), {energy, values});
+}
+
+std::string OldestRunLeftNote(std::size_t mostRuns) {
+    return Substitute(
+        Tr("Graph", "グラフで比べられるのは %1 つの計算までのため、最も古い計算を外しました"),
+        {std::to_string(mostRuns)});
+}
+
+std::string LastRunOnlyNote(int runsOnGraph, int lastRunPlace) {
+    if (lastRunPlace == 0) {
+        return Substitute(Tr("Graph",
+                             "グラフには %1 つの計算が描かれています。保存するのは、グラフに"
+                             "描かれていない最後の計算のスペクトルだけです"),
+                          {std::to_string(runsOnGraph)});
+    }
+    return Substitute(Tr("Graph",
+                         "グラフには %1 つの計算が描かれています。保存するのは最後の計算 #%2 "
+                         "のスペクトルだけです"),
+                      {std::to_string(runsOnGraph), std::to_string(lastRunPlace)});
+}
+
+}  // namespace tubeline
