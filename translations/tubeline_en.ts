@@ -2,6 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>About</name>
+    <message>
+        <source>診断用Ｘ線管（タングステンターゲット）から出る光子スペクトルを、Tucker または Birch の式で、線束中心 ± 10° の 11 方向について計算します。</source>
+        <translation>Calculates the photon spectra leaving a diagnostic X-ray tube with a tungsten target, with Tucker&apos;s or Birch&apos;s formula, in 11 directions within ±10° of the beam centre.</translation>
+    </message>
+    <message>
+        <source>バージョン %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>ライセンス: MIT ライセンス。全文はソースの LICENSE、インストールした場合は share/doc/tubeline/copyright にあります。</source>
+        <translation>Licence: MIT. The full text is in LICENSE in the source, and in share/doc/tubeline/copyright where installed.</translation>
+    </message>
+    <message>
+        <source>データの出所: 減弱係数と質量エネルギー吸収係数、材質ファイルは xraylib のデータから計算したもので、xraylib の BSD 3 条項ライセンスに従います。表の構成とそれ以外はこのプロジェクトのもの（MIT）です。詳しくはソースの data/README.md、インストールした場合は share/doc/tubeline/data-files.md にあります。</source>
+        <translation>Data: the attenuation and energy-absorption coefficients and the material files are computed from xraylib&apos;s data, under xraylib&apos;s three-clause BSD licence; the tables&apos; layout and everything else are this project&apos;s own (MIT). The details are in data/README.md in the source, and in share/doc/tubeline/data-files.md where installed.</translation>
+    </message>
+    <message>
+        <source>検証: 測定されたビーム（PTB）との比較と IEC 61267 の RQR 線質は、ソースの docs/validation.md にあります。</source>
+        <translation>Validation: the comparison with beams measured by PTB and the RQR qualities of IEC 61267 are in docs/validation.md in the source.</translation>
+    </message>
+</context>
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>このプログラムについて</source>
+        <translation>About Tubeline</translation>
+    </message>
+</context>
+<context>
     <name>BeamQualityWindow</name>
     <message>
         <source>第1半価層
@@ -771,6 +805,10 @@ energy
     <message>
         <source>  Tubeline</source>
         <translation>Tubeline</translation>
+    </message>
+    <message>
+        <source>このプログラムについて</source>
+        <translation>About Tubeline</translation>
     </message>
 </context>
 </TS>

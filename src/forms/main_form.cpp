@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QShortcut>
 #include <vector>
 
 #include "graph/palette.h"
@@ -273,6 +274,8 @@ void MainForm::ConnectCommands() {
     onClick(beamQualityButton_, [this] { OpenBeamQualityWindow(); });
     onClick(releaseFiltersButton_, [this] { logic_.ReleaseFilters(); });
     onClick(exitButton_, [this] { Exit(); });
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { ShowAbout(); });
     for (int a = 1; a <= kAngleCount; ++a) {
         onClick(AngleButton(a), [this, a] { logic_.ToggleAngle(a); });
     }
@@ -450,6 +453,13 @@ void MainForm::OpenBeamQualityWindow() {
         beamQualityWindow_ = std::make_unique<BeamQualityWindow>(logic_, messages_);
     }
     beamQualityWindow_->Open();
+}
+
+void MainForm::ShowAbout() {
+    if (!aboutWindow_) {
+        aboutWindow_ = std::make_unique<AboutWindow>();
+    }
+    aboutWindow_->ShowInFront();
 }
 
 void MainForm::Exit() {

@@ -15,6 +15,7 @@
 
 #include "model/attenuation_table_file.h"
 #include "model/number_format.h"
+#include "model/program_version.h"
 #include "support/focus_mark_colour.h"
 #include "support/image_probe.h"
 #include "support/recording_operator.h"
@@ -324,6 +325,31 @@ TEST_F(WindowSession, MessageBoxButtonsSpeakJapanese) {
     EXPECT_FALSE(messages.Confirm("置き換えますか？"));
     SpeakQtLanguage(Language::English);
     EXPECT_EQ(buttons, (QStringList{QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)")}));
+}
+
+// "このプログラムについて", from the start window's button or F1 in the main window, in the
+// window's language: the version, the licence, the data's sources and where the validation is.
+TEST_F(WindowSession, AboutNamesVersionLicenceDataAndValidation) {
+    const auto aboutText = [this](Language language) {
+        SpeakWindowLanguage(language);
+        WindowProgram program(messages_, end_, folder_.Path());
+        EXPECT_TRUE(program.Load());
+        program.StartWindow().show();
+        Button(program.StartWindow(), "aboutButton").click();
+        const QString text = Find<QLabel>(VisibleWindow("AboutWindow"), "paragraphs").text();
+        VisibleWindow("AboutWindow").hide();
+        return text.toStdString();
+    };
+    const std::string english = aboutText(Language::English);
+    const std::string japanese = aboutText(Language::Japanese);
+    const std::string version(kProgramVersion);
+    EXPECT_NE(japanese.find("バージョン " + version), std::string::npos);
+    EXPECT_NE(english.find("Version " + version), std::string::npos);
+    for (const std::string& text : {japanese, english}) {
+        for (const char* fact : {"MIT", "xraylib", "BSD", "docs/validation.md"}) {
+            EXPECT_NE(text.find(fact), std::string::npos) << fact << " in\n" << text;
+        }
+    }
 }
 
 TEST_F(WindowSession, RejectionShowsTheWarningAndResetsTheAngleField) {
