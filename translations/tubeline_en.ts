@@ -186,10 +186,6 @@ energy
 <context>
     <name>Graph</name>
     <message>
-        <source>#%1 %2 %3°&#x3000;%4 kV&#x3000;%5&#x3000;%6</source>
-        <translation>#%1 %2 %3°, %4 kV, %5, %6</translation>
-    </message>
-    <message>
         <source>%1 keV の相対値&#x3000;%2</source>
         <translation>At %1 keV, relative: %2</translation>
     </message>
@@ -204,6 +200,22 @@ energy
     <message>
         <source>グラフには %1 つの計算が描かれています。保存するのは最後の計算 #%2 のスペクトルだけです</source>
         <translation>Runs on the graph: %1. The file holds the spectra of the last run, #%2, only</translation>
+    </message>
+    <message>
+        <source>三相12ピーク</source>
+        <translation>12-pulse</translation>
+    </message>
+    <message>
+        <source>単相全波</source>
+        <translation>1-phase</translation>
+    </message>
+    <message>
+        <source>定電圧</source>
+        <translation>CP</translation>
+    </message>
+    <message>
+        <source>#%1 %2 %3°、%4 kV、%5、%6</source>
+        <translation>#%1 %2 %3°, %4 kV, %5, %6</translation>
     </message>
 </context>
 <context>

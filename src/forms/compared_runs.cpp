@@ -99,9 +99,12 @@ std::vector<GraphedRun> ComparedRuns::ToDraw() const {
     std::vector<GraphedRun> runs;
     for (std::size_t i = 0; i < shown_.size(); ++i) {
         const RunOnGraph& run = shown_[i].Run;
-        runs.push_back({run.Spectra, shown_[i].Angles,
-                        QString::fromStdString(
-                            RunLegendText(static_cast<int>(i) + 1, run.Conditions, run.Filters))});
+        QStringList legend;
+        for (const std::string& piece :
+             RunLegendText(static_cast<int>(i) + 1, run.Conditions, run.Filters)) {
+            legend << QString::fromStdString(piece);
+        }
+        runs.push_back({run.Spectra, shown_[i].Angles, legend});
     }
     return runs;
 }

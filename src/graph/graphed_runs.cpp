@@ -29,23 +29,47 @@ constexpr double kSampleGap = 6 * kUnitsAcross;
 struct LegendLayout {
     QRectF Box;
     double RowHeight = 0;
-    std::vector<QString> Entries;  // shortened where the plot is too narrow for them
+    // Each run's lines: its entry broken between pieces where the plot is too narrow for it,
+    // and a piece still too wide shortened.
+    std::vector<QStringList> Entries;
 };
+
+QStringList LegendLines(const QStringList& pieces, double widest) {
+    QStringList lines;
+    QString line;
+    for (const QString& piece : pieces) {
+        if (!line.isEmpty() && GraphCanvas::LegendTextSize(line + piece).width() > widest) {
+            lines << line;
+            line = piece.trimmed();
+        } else {
+            line += piece;
+        }
+    }
+    lines << line;
+    for (QString& each : lines) {
+        each = GraphCanvas::ElidedLegendText(each, widest);
+    }
+    return lines;
+}
 
 LegendLayout LayOutLegend(const std::vector<GraphedRun>& runs) {
     LegendLayout layout;
     const double widest = (kPlotRight - kPlotLeft) - 2 * kMarginAcross - 2 * kPaddingAcross -
                           kSampleLength - kSampleGap;
     double textWidth = 0;
+    int rows = 0;
     for (const GraphedRun& run : runs) {
-        const QString entry = GraphCanvas::ElidedLegendText(run.Legend, widest);
-        const QSizeF size = GraphCanvas::LegendTextSize(entry);
-        textWidth = std::max(textWidth, size.width());
-        layout.RowHeight = std::max(layout.RowHeight, size.height());
-        layout.Entries.push_back(entry);
+        const QStringList lines = LegendLines(run.Legend, widest);
+        for (const QString& line : lines) {
+            const QSizeF size = GraphCanvas::LegendTextSize(line);
+            textWidth = std::max(textWidth, size.width());
+            layout.RowHeight = std::max(layout.RowHeight, size.height());
+        }
+        rows += static_cast<int>(lines.size());
+        layout.Entries.push_back(lines);
     }
     layout.Box.setSize({2 * kPaddingAcross + kSampleLength + kSampleGap + textWidth,
-                        2 * kPaddingDown + layout.RowHeight * static_cast<double>(runs.size())});
+                        2 * kPaddingDown + layout.RowHeight * rows});
     return layout;
 }
 
@@ -81,13 +105,17 @@ void DrawLegend(GraphCanvas& canvas, VerticalAxis verticalAxis,
     canvas.FilledRectangle(box.topLeft(), box.bottomRight(), kWhite);
     canvas.Rectangle(box.topLeft(), box.bottomRight(), kBlack);
     canvas.SetPenWidth(2);
+    const double sampleLeft = box.left() + kPaddingAcross;
+    const double textLeft = sampleLeft + kSampleLength + kSampleGap;
+    double top = box.top() + kPaddingDown;
     for (std::size_t place = 0; place < runs.size(); ++place) {
-        const double top = box.top() + kPaddingDown + layout.RowHeight * static_cast<double>(place);
-        const double sampleLeft = box.left() + kPaddingAcross;
         const double middle = top + layout.RowHeight / 2;
         canvas.Polyline({{sampleLeft, middle}, {sampleLeft + kSampleLength, middle}}, kBlack,
                         RunLineStyle(place));
-        canvas.LegendText({sampleLeft + kSampleLength + kSampleGap, top}, layout.Entries[place]);
+        for (const QString& line : layout.Entries[place]) {
+            canvas.LegendText({textLeft, top}, line);
+            top += layout.RowHeight;
+        }
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <memory>
 #include <vector>
@@ -12,11 +12,11 @@
 namespace tubeline {
 
 // One run on the graph: its spectra, the angles whose curves are drawn (in the order drawn) and
-// the entry that names it in the legend.
+// the entry that names it in the legend, in pieces between which it may go on on a new line.
 struct GraphedRun {
     std::shared_ptr<const SpectrumTable> Spectra;
     std::vector<int> Angles;
-    QString Legend;
+    QStringList Legend;
 };
 
 // How many runs one graph tells apart: one line style each.

@@ -2,7 +2,6 @@
 
 #include "beam_quality_report.h"
 #include "material_names.h"
-#include "messages.h"
 #include "model/filter_slots.h"
 #include "model/number_format.h"
 #include "model/physics_constants.h"
@@ -18,40 +17,49 @@ std::string ModelName(SpectrumModel model) {
     return model == SpectrumModel::Tucker ? "Tucker" : "Birch";
 }
 
+// The rectification as short as the legend needs it: the Japanese names are short already.
+std::string RectificationInShort(RectificationMode rectification) {
+    switch (rectification) {
+        case RectificationMode::ThreePhaseTwelvePulse:
+            return Tr("Graph", "三相12ピーク");
+        case RectificationMode::SinglePhaseFullWave:
+            return Tr("Graph", "単相全波");
+        case RectificationMode::ConstantPotential:
+            break;
+    }
+    return Tr("Graph", "定電圧");
+}
+
 std::string Layer(const std::string& millimetres, const std::string& material) {
     return millimetres + " mm " + material;
 }
 
-// Inherent filtration first, then the added aluminium and copper where there are any, then each
-// filter of any material.
-std::string FiltrationInShort(const IrradiationConditions& conditions,
-                              const MaterialFilter& filters) {
+}  // namespace
+
+std::vector<std::string> RunLegendText(int place, const IrradiationConditions& conditions,
+                                       const MaterialFilter& filters) {
     const auto millimetres = [](double centimetres) {
         return FormatGeneral(centimetres * kCentimetresToMillimetres);
     };
-    std::string text = Layer(millimetres(conditions.InherentFiltration), "Al");
+    // Inherent filtration with the beam, then the added aluminium and copper where there are
+    // any, then each filter of any material.
+    std::vector<std::string> pieces{
+        Substitute(Tr("Graph", "#%1 %2 %3°、%4 kV、%5、%6"),
+                   {std::to_string(place), ModelName(conditions.ModelChoice),
+                    FormatGeneral(conditions.TargetAngle), FormatGeneral(conditions.TubeVoltage),
+                    RectificationInShort(conditions.Rectification),
+                    Layer(millimetres(conditions.InherentFiltration), "Al")})};
     if (conditions.AluminiumFilter != 0) {
-        text += " + " + Layer(millimetres(conditions.AluminiumFilter), "Al");
+        pieces.push_back(" + " + Layer(millimetres(conditions.AluminiumFilter), "Al"));
     }
     if (conditions.CopperFilter != 0) {
-        text += " + " + Layer(millimetres(conditions.CopperFilter), "Cu");
+        pieces.push_back(" + " + Layer(millimetres(conditions.CopperFilter), "Cu"));
     }
     for (int slot = 1; slot <= filters.FilterCount; ++slot) {
-        text += " + " + Layer(FilterThicknessText(filters, slot),
-                              MaterialDisplayName(filters.FilterName[slot]));
+        pieces.push_back(" + " + Layer(FilterThicknessText(filters, slot),
+                                       MaterialDisplayName(filters.FilterName[slot])));
     }
-    return text;
-}
-
-}  // namespace
-
-std::string RunLegendText(int place, const IrradiationConditions& conditions,
-                          const MaterialFilter& filters) {
-    return Substitute(
-        Tr("Graph", "#%1 %2 %3°　%4 kV　%5　%6"),
-        {std::to_string(place), ModelName(conditions.ModelChoice),
-         FormatGeneral(conditions.TargetAngle), FormatGeneral(conditions.TubeVoltage),
-         RectificationCaption(conditions.Rectification), FiltrationInShort(conditions, filters)});
+    return pieces;
 }
 
 std::string PointerReadingText(double energyKeV, const std::vector<RunReading>& runs,

@@ -14,9 +14,11 @@ namespace tubeline {
 
 // A run's legend entry: its place on the graph (1 first) and its conditions in short, the model
 // and the target angle, the tube voltage, the rectification and every layer of the filtration
-// with its thickness: "#2 Tucker 12°　80 kV　定電圧　2.5 mm Al + 0.1 mm Cu + 1 mm Be".
-std::string RunLegendText(int place, const IrradiationConditions& conditions,
-                          const MaterialFilter& filters);
+// with its thickness: "#2 Tucker 12°、80 kV、定電圧、2.5 mm Al + 0.1 mm Cu + 1 mm Be". In
+// pieces, each after the first with the " + " that joins it, so that a long entry can go on on
+// another line between two layers.
+std::vector<std::string> RunLegendText(int place, const IrradiationConditions& conditions,
+                                       const MaterialFilter& filters);
 
 // The value of one drawn curve at the pointer's energy.
 struct CurveReading {

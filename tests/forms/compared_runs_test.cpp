@@ -20,7 +20,7 @@ class ComparedRunsTest : public testing::MainFormLogicFixture {
     std::vector<std::string> Legends() const {
         std::vector<std::string> legends;
         for (const GraphedRun& run : logic_.Graph().ToDraw()) {
-            legends.push_back(run.Legend.toStdString());
+            legends.push_back(run.Legend.join(QString()).toStdString());
         }
         return legends;
     }
@@ -69,8 +69,8 @@ TEST_F(ComparedRunsTest, RunsPileUpUntilClearedEachNamedOnce) {
     logic_.ToggleAngle(1);
     CalculateAt("30");
     logic_.Calculate();  // the locked conditions again: the same run
-    EXPECT_EQ(Legends(), (std::vector<std::string>{"#1 Tucker 12°　100 kV　定電圧　2.5 mm Al",
-                                                   "#2 Tucker 12°　30 kV　定電圧　2.5 mm Al"}));
+    EXPECT_EQ(Legends(), (std::vector<std::string>{"#1 Tucker 12°、100 kV、定電圧、2.5 mm Al",
+                                                   "#2 Tucker 12°、30 kV、定電圧、2.5 mm Al"}));
     EXPECT_EQ(logic_.LastRunPlaceOnGraph(), 2);
     const std::vector<GraphedRun> drawn = logic_.Graph().ToDraw();
     EXPECT_EQ(drawn[0].Angles, (std::vector<int>{6, 1}));
@@ -90,7 +90,7 @@ TEST_F(ComparedRunsTest, RunsPileUpUntilClearedEachNamedOnce) {
         CalculateAt(kv);
     }
     EXPECT_EQ(logic_.RunsOnGraph(), 6);
-    EXPECT_EQ(Legends().front(), "#1 Tucker 12°　40 kV　定電圧　2.5 mm Al");
+    EXPECT_EQ(Legends().front(), "#1 Tucker 12°、40 kV、定電圧、2.5 mm Al");
     EXPECT_EQ(logic_.Controls().GraphNote,
               "グラフで比べられるのは 6 つの計算までのため、最も古い計算を外しました");
 
@@ -99,7 +99,7 @@ TEST_F(ComparedRunsTest, RunsPileUpUntilClearedEachNamedOnce) {
     EXPECT_EQ(logic_.RunsOnGraph(), 0);
     EXPECT_TRUE(logic_.Controls().GraphNote.empty());
     logic_.ToggleAngle(11);
-    EXPECT_EQ(Legends(), std::vector<std::string>{"#1 Tucker 12°　90 kV　定電圧　2.5 mm Al"});
+    EXPECT_EQ(Legends(), std::vector<std::string>{"#1 Tucker 12°、90 kV、定電圧、2.5 mm Al"});
     logic_.Reset();
     EXPECT_EQ(logic_.RunsOnGraph(), 0);
 }

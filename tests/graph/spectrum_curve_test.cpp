@@ -94,9 +94,9 @@ TEST(PaintGraphedRuns, LaterRunsAreDashedAndNamedInTheLegend) {
         PaintGraphedRuns(canvas, VerticalAxis::PhotonFluence, runs);
         return canvas.Image();
     };
-    const QImage alone = paint({{soft, {6}, QStringLiteral("#1")}});
-    const QImage second =
-        paint({{hard, {11}, QStringLiteral("#1 100 kV")}, {soft, {6}, QStringLiteral("#2 30 kV")}});
+    const QImage alone = paint({{soft, {6}, QStringList{QStringLiteral("#1")}}});
+    const QImage second = paint({{hard, {11}, QStringList{QStringLiteral("#1 100 kV")}},
+                                 {soft, {6}, QStringList{QStringLiteral("#2 30 kV")}}});
     // The soft beam's curve lies left of 30 keV, clear of the hard one's in black.
     const QRect softCurve(PixelColumnOf(0), 0, PixelColumnOf(30) - PixelColumnOf(0), 420);
     const int solid = CountColour(alone, softCurve, kRed);

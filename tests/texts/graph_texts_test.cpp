@@ -12,23 +12,25 @@ namespace {
 // The legend names a run by everything that makes its beam: model and target angle, tube
 // voltage, rectification and each layer of filtration in mm, the added ones only where set.
 TEST(RunLegendText, NamesTheBeamInShort) {
+    using Pieces = std::vector<std::string>;
     IrradiationConditions plain{
         SpectrumModel::Tucker, 100, 12, 0.25, 0, 0, RectificationMode::ConstantPotential};
     EXPECT_EQ(RunLegendText(1, plain, MaterialFilter{}),
-              "#1 Tucker 12°　100 kV　定電圧　2.5 mm Al");
+              Pieces{"#1 Tucker 12°、100 kV、定電圧、2.5 mm Al"});
 
+    // A long entry may go on on a new line between two layers.
     const IrradiationConditions filtered{
         SpectrumModel::Birch, 80, 16, 0.25, 0.1, 0.01, RectificationMode::SinglePhaseFullWave};
     MaterialFilter filters;
     ASSERT_FALSE(AddFilterFromFile(filters, testing::DataFolder() / "Be.ele", "1"));
     ASSERT_FALSE(AddFilterFromFile(filters, testing::DataFolder() / "Water.mix", "10"));
-    EXPECT_EQ(
-        RunLegendText(2, filtered, filters),
-        "#2 Birch 16°　80 kV　単相全波　2.5 mm Al + 1 mm Al + 0.1 mm Cu + 1 mm Be + 10 mm 水");
+    EXPECT_EQ(RunLegendText(2, filtered, filters),
+              (Pieces{"#2 Birch 16°、80 kV、単相全波、2.5 mm Al", " + 1 mm Al", " + 0.1 mm Cu",
+                      " + 1 mm Be", " + 10 mm 水"}));
     const testing::EnglishSpoken inEnglish;
     EXPECT_EQ(RunLegendText(2, filtered, filters),
-              "#2 Birch 16°, 80 kV, Single-phase full-wave, 2.5 mm Al + 1 mm Al + 0.1 mm Cu + "
-              "1 mm Be + 10 mm Water");
+              (Pieces{"#2 Birch 16°, 80 kV, 1-phase, 2.5 mm Al", " + 1 mm Al", " + 0.1 mm Cu",
+                      " + 1 mm Be", " + 10 mm Water"}));
 }
 
 // Every drawn curve is read at the pointer's energy, named by angle, and by run once the graph
