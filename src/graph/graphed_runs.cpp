@@ -91,7 +91,7 @@ int HiddenPoints(const QRectF& box, VerticalAxis verticalAxis,
 
 void DrawLegend(GraphCanvas& canvas, VerticalAxis verticalAxis,
                 const std::vector<GraphedRun>& runs) {
-    LegendLayout layout = LayOutLegend(runs);
+    const LegendLayout layout = LayOutLegend(runs);
     QRectF upperRight = layout.Box;
     upperRight.moveTopRight({kPlotRight - kMarginAcross, kPlotTop + kMarginDown});
     QRectF upperLeft = layout.Box;
