@@ -2,6 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>About</name>
+    <message>
+        <source>診断用Ｘ線管（タングステンターゲット）から出る光子スペクトルを、Tucker または Birch の式で、線束中心 ± 10° の 11 方向について計算します。</source>
+        <translation>Calculates the photon spectra leaving a diagnostic X-ray tube with a tungsten target, with Tucker&apos;s or Birch&apos;s formula, in 11 directions within ±10° of the beam centre.</translation>
+    </message>
+    <message>
+        <source>バージョン %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>ライセンス: MIT ライセンス。全文はソースの LICENSE、インストールした場合は share/doc/tubeline/copyright にあります。</source>
+        <translation>Licence: MIT. The full text is in LICENSE in the source, and in share/doc/tubeline/copyright where installed.</translation>
+    </message>
+    <message>
+        <source>データの出所: 減弱係数と質量エネルギー吸収係数、材質ファイルは xraylib のデータから計算したもので、xraylib の BSD 3 条項ライセンスに従います。表の構成とそれ以外はこのプロジェクトのもの（MIT）です。詳しくはソースの data/README.md、インストールした場合は share/doc/tubeline/data-files.md にあります。</source>
+        <translation>Data: the attenuation and energy-absorption coefficients and the material files are computed from xraylib&apos;s data, under xraylib&apos;s three-clause BSD licence; the tables&apos; layout and everything else are this project&apos;s own (MIT). The details are in data/README.md in the source, and in share/doc/tubeline/data-files.md where installed.</translation>
+    </message>
+    <message>
+        <source>検証: 測定されたビーム（PTB）との比較と IEC 61267 の RQR 線質は、ソースの docs/validation.md にあります。</source>
+        <translation>Validation: the comparison with beams measured by PTB and the RQR qualities of IEC 61267 are in docs/validation.md in the source.</translation>
+    </message>
+</context>
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>このプログラムについて</source>
+        <translation>About Tubeline</translation>
+    </message>
+</context>
+<context>
     <name>BeamQualityWindow</name>
     <message>
         <source>第1半価層
@@ -126,6 +160,14 @@ air kerma</translation>
         <source>計算点 模式図</source>
         <translation>Calculation points: schematic</translation>
     </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source> 計算点 模式図</source>
+        <translation> Geometry</translation>
+    </message>
 </context>
 <context>
     <name>GeometrySchematic</name>
@@ -152,6 +194,41 @@ air kerma</translation>
     <message>
         <source>計算点</source>
         <translation>Calc. points</translation>
+    </message>
+</context>
+<context>
+    <name>Graph</name>
+    <message>
+        <source>%1 keV の相対値&#x3000;%2</source>
+        <translation>At %1 keV, relative: %2</translation>
+    </message>
+    <message>
+        <source>グラフで比べられるのは %1 つの計算までのため、最も古い計算を外しました</source>
+        <translation>The graph compares up to %1 runs: the oldest has been taken off</translation>
+    </message>
+    <message>
+        <source>グラフには %1 つの計算が描かれています。保存するのは、グラフに描かれていない最後の計算のスペクトルだけです</source>
+        <translation>Runs on the graph: %1. The file holds the spectra of the last run only, which is not drawn</translation>
+    </message>
+    <message>
+        <source>グラフには %1 つの計算が描かれています。保存するのは最後の計算 #%2 のスペクトルだけです</source>
+        <translation>Runs on the graph: %1. The file holds the spectra of the last run, #%2, only</translation>
+    </message>
+    <message>
+        <source>三相12ピーク</source>
+        <translation>12-pulse</translation>
+    </message>
+    <message>
+        <source>単相全波</source>
+        <translation>1-phase</translation>
+    </message>
+    <message>
+        <source>定電圧</source>
+        <translation>CP</translation>
+    </message>
+    <message>
+        <source>#%1 %2 %3°、%4 kV、%5、%6</source>
+        <translation>#%1 %2 %3°, %4 kV, %5, %6</translation>
     </message>
 </context>
 <context>
@@ -294,10 +371,6 @@ air kerma</translation>
     <message>
         <source>  --- bye ---  </source>
         <translation>Exit (--- bye ---)</translation>
-    </message>
-    <message>
-        <source>%1 keV&#x3000;相対値 %2</source>
-        <translation>%1 keV, relative value %2</translation>
     </message>
 </context>
 <context>
@@ -510,10 +583,6 @@ air kerma</translation>
         <translation>At most three filters can be set. Release them first</translation>
     </message>
     <message>
-        <source>材質名「%1」の文字「%2」は Shift-JIS で書けないため、このフィルターはスペクトルデータに保存できません。材質ファイルの 1 行目を直して下さい</source>
-        <translation>The character &quot;%2&quot; of the material name &quot;%1&quot; cannot be written in Shift-JIS, so this filter could not be saved with the spectrum data. Please correct line 1 of the material file</translation>
-    </message>
-    <message>
         <source>目標の半価層 %1 mm Al は、%2 を加えない線質の半価層 %3 mm Al より小さいため、フィルタを加えても届きません</source>
         <translation>The target half-value layer of %1 mm Al is below the %3 mm Al of the beam without %2, so no added filter reaches it</translation>
     </message>
@@ -666,10 +735,6 @@ air kerma</translation>
         <translation>The tube voltage was set to %1 kV (the range is %2 to %3 kV)</translation>
     </message>
     <message>
-        <source>材質名「%1」は表計算ソフトで数式として読まれるため、このフィルターはスペクトルデータに保存できません。材質ファイルの 1 行目を =、+、-、@ 以外の文字で始めて下さい</source>
-        <translation>The material name “%1” would be read as a formula by a spreadsheet, so this filter could not be saved with the spectrum data. Please begin line 1 of the material file with a character other than =, +, - or @</translation>
-    </message>
-    <message>
         <source>フィルタを加えなくても半価層が探索の範囲（%1 mm Al）を超えています</source>
         <translation>Even without the filter the HVL is beyond the search range (%1 mm Al)</translation>
     </message>
@@ -680,6 +745,14 @@ air kerma</translation>
     <message>
         <source>ファイル %1 はすでにあります。置き換えますか？</source>
         <translation>The file %1 exists already. Replace it?</translation>
+    </message>
+    <message>
+        <source>材質名「%1」の文字「%2」は Shift-JIS で書けず、名前をスペクトルデータに書けないため、このフィルターは使えません。材質ファイルの 1 行目を直して下さい</source>
+        <translation>This filter cannot be used: the character “%2” of its material name “%1” cannot be written in Shift-JIS, in which the name goes into the spectrum data. Please correct line 1 of the material file</translation>
+    </message>
+    <message>
+        <source>材質名「%1」はスペクトルデータを開く表計算ソフトに数式として読まれるため、このフィルターは使えません。材質ファイルの 1 行目を =、+、-、@ 以外の文字で始めて下さい</source>
+        <translation>This filter cannot be used: a spreadsheet opening the spectrum data would read its material name “%1” as a formula. Please begin line 1 of the material file with a character other than =, +, - or @</translation>
     </message>
 </context>
 <context>
@@ -757,6 +830,10 @@ air kerma</translation>
     <message>
         <source>  Tubeline</source>
         <translation>Tubeline</translation>
+    </message>
+    <message>
+        <source>このプログラムについて</source>
+        <translation>About Tubeline</translation>
     </message>
 </context>
 </TS>

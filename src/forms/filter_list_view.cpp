@@ -1,6 +1,7 @@
 #include "filter_list_view.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/form_widgets.h"
 
@@ -14,6 +15,7 @@ constexpr double kNameX = 2;
 constexpr double kThicknessX = 60;
 constexpr double kLineSpacing = 12;
 constexpr double kFirstLineY = 2;
+constexpr double kColumnGap = 6;  // pixels between a name and the thickness column
 
 }  // namespace
 
@@ -25,6 +27,11 @@ FilterListView::FilterListView(QWidget* parent) : QWidget(parent) {
 void FilterListView::SetLines(const std::vector<FilterListLine>& lines) {
     if (lines != lines_) {
         lines_ = lines;
+        QStringList whole;
+        for (const FilterListLine& line : lines_) {
+            whole << QString::fromStdString(line.Name + " " + line.Thickness);
+        }
+        setToolTip(whole.join(QLatin1Char('\n')));
         update();
     }
 }
@@ -32,13 +39,32 @@ void FilterListView::SetLines(const std::vector<FilterListLine>& lines) {
 void FilterListView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(Qt::black);
+    const QFontMetricsF metrics(font());
     const int ascent = QFontMetrics(font()).ascent();
+    const double nameX = kNameX * kPixelsPerUnitAcross;
+    // The thickness column stands where it always has, further right where a name (an English
+    // one, say) needs the room, and never so far that a thickness is cut off; a name that is
+    // still too long is shortened with "…".
+    double widestName = 0;
+    double widestThickness = 0;
+    for (const FilterListLine& line : lines_) {
+        widestName =
+            std::max(widestName, metrics.horizontalAdvance(QString::fromStdString(line.Name)));
+        widestThickness = std::max(
+            widestThickness, metrics.horizontalAdvance(QString::fromStdString(line.Thickness)));
+    }
+    const double thicknessX =
+        std::min(std::max(kThicknessX * kPixelsPerUnitAcross, nameX + widestName + kColumnGap),
+                 width() - widestThickness - nameX);
+    const double nameWidth = thicknessX - kColumnGap - nameX;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const double top =
             (kFirstLineY + kLineSpacing * static_cast<double>(i)) * kPixelsPerUnitDown;
-        painter.drawText(QPointF(kNameX * kPixelsPerUnitAcross, top + ascent),
-                         QString::fromStdString(lines_[i].Name));
-        painter.drawText(QPointF(kThicknessX * kPixelsPerUnitAcross, top + ascent),
+        const double baseline = top + ascent;
+        painter.drawText(
+            QPointF(nameX, baseline),
+            metrics.elidedText(QString::fromStdString(lines_[i].Name), Qt::ElideRight, nameWidth));
+        painter.drawText(QPointF(thicknessX, baseline),
                          QString::fromStdString(lines_[i].Thickness));
     }
 }

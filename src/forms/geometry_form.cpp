@@ -7,11 +7,9 @@
 namespace tubeline {
 
 GeometryForm::GeometryForm()
-    : heading_(tr("計算点 模式図"), this),
-      schematic_(this),
-      closeButton_(QStringLiteral("Close"), this) {
+    : heading_(tr("計算点 模式図"), this), schematic_(this), closeButton_(tr("閉じる"), this) {
     setObjectName(QStringLiteral("GeometryForm"));
-    setWindowTitle(QStringLiteral(" Geometry"));
+    setWindowTitle(tr(" 計算点 模式図"));
     setFont(InterfaceFont(9));
     setFixedSize(Pixels(8100), Pixels(8655));
     heading_.setFont(InterfaceFont(12));

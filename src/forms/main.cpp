@@ -10,6 +10,7 @@
 #include "places/file_places.h"
 #include "model/program_version.h"
 #include "program_end.h"
+#include "texts/translation.h"
 #include "ui/focus_mark_style.h"
 #include "ui/qt_operator_messages.h"
 #include "ui/window_language.h"
@@ -100,6 +101,10 @@ int main(int argc, char** argv) {
     }
     if (!tubeline::SpeakWindowLanguage(*language)) {
         std::cerr << "tubeline: the English texts could not be installed; it speaks Japanese\n";
+    }
+    if (!tubeline::SpeakQtLanguage(tubeline::SpokenLanguage())) {
+        std::cerr << "tubeline: Qt's Japanese translations (qtbase_ja.qm, Debian's "
+                     "qt6-translations-l10n) were not found; Qt's own buttons speak English\n";
     }
     // Ties the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tubeline.Tubeline"));

@@ -2,12 +2,14 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QShortcut>
 #include <vector>
 
 #include "graph/palette.h"
 #include "graph/plot_geometry.h"
 #include "icons.h"
 #include "texts/condition_messages.h"
+#include "texts/graph_texts.h"
 #include "texts/result_texts.h"
 #include "ui/keys.h"
 #include "ui/twips.h"
@@ -106,13 +108,12 @@ MainForm::MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessage
 void MainForm::LayOutGraphColumn() {
     graphView_.setObjectName(QStringLiteral("graphView"));
     graphView_.setGeometry(TwipsRect(240, 240, 10935, 6375));
-    // Under the graph, not in its picture: what the pointer reads, and notes on the conditions.
-    PlaceLabel(pointerReading_, "pointerReading", 240, 6675, 4200, 300);
-    PlaceLabel(conditionsNote_, "conditionsNote", 4560, 6675, 6615, 300);
+    // Under the graph, not in its picture: what the curves read at the pointer, then notes on
+    // the conditions and the runs compared.
+    PlaceLabel(pointerReading_, "pointerReading", 240, 6645, 10935, 210);
+    PlaceLabel(conditionsNote_, "conditionsNote", 240, 6855, 10935, 210);
     graphView_.OnPointer = [this](std::optional<PlotReading> reading) {
-        pointerReading_.setText(reading ? QString::fromStdString(PointerReadingText(
-                                              reading->EnergyKeV, reading->Relative))
-                                        : QString());
+        ShowPointerReading(reading);
     };
     PlaceLabel(drawHeading_, "drawHeading", 11760, 360);
     for (int a = 1; a <= kAngleCount; ++a) {
@@ -259,7 +260,12 @@ void MainForm::ConnectCommands() {
     };
     onClick(calculateButton_, [this] { Calculate(); });
     onClick(resetButton_, [this] { logic_.Reset(); });
-    onClick(editConditionsButton_, [this] { logic_.EditConditions(); });
+    onClick(editConditionsButton_, [this] {
+        logic_.EditConditions();
+        // Where the conditions begin, not on the next command the button's disabling reaches.
+        tubeVoltageField_.setFocus();
+        tubeVoltageField_.selectAll();
+    });
     onClick(clearButton_, [this] { logic_.Clear(); });
     onClick(showGeometryButton_, [this] { ShowGeometry(); });
     onClick(saveGraphImageButton_, [this] { OpenGraphImageDialog(); });
@@ -268,6 +274,8 @@ void MainForm::ConnectCommands() {
     onClick(beamQualityButton_, [this] { OpenBeamQualityWindow(); });
     onClick(releaseFiltersButton_, [this] { logic_.ReleaseFilters(); });
     onClick(exitButton_, [this] { Exit(); });
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { ShowAbout(); });
     for (int a = 1; a <= kAngleCount; ++a) {
         onClick(AngleButton(a), [this, a] { logic_.ToggleAngle(a); });
     }
@@ -347,7 +355,10 @@ void MainForm::Refresh() {
     airKermaOption_.setChecked(logic_.VerticalAxisMode() == VerticalAxis::AirKerma);
     energyFluenceOption_.setChecked(logic_.VerticalAxisMode() == VerticalAxis::EnergyFluence);
 
-    conditionsNote_.setText(QString::fromStdString(c.ConditionsNote));
+    const std::string note = c.ConditionsNote.empty() || c.GraphNote.empty()
+                                 ? c.ConditionsNote + c.GraphNote
+                                 : c.ConditionsNote + "　" + c.GraphNote;
+    conditionsNote_.setText(QString::fromStdString(note));
     setFilterButton_.setEnabled(enabled.SetFilter);
     releaseFiltersButton_.setEnabled(enabled.ReleaseFilters);
     filterListView_.SetLines(c.FilterList);
@@ -363,6 +374,27 @@ void MainForm::Refresh() {
     SetTextKeepingCursor(halfValueLayerField_, c.HalfValueLayer);
     SetTextKeepingCursor(fluencePerExposureField_, c.FluencePerExposure);
     graphView_.update();
+    if (spectrumDataDialog_ && spectrumDataDialog_->isVisible()) {
+        spectrumDataDialog_->ShowWhatIsLeftOut();
+    }
+}
+
+void MainForm::ShowPointerReading(std::optional<PlotReading> reading) {
+    if (!reading) {
+        pointerReading_.clear();
+        graphView_.setToolTip(QString());
+        return;
+    }
+    const std::vector<RunReading> runs =
+        logic_.Graph().ReadingsAt(reading->EnergyKeV, logic_.VerticalAxisMode());
+    const QString line = QString::fromStdString(PointerReadingText(reading->EnergyKeV, runs));
+    const QString shown =
+        pointerReading_.fontMetrics().elidedText(line, Qt::ElideRight, pointerReading_.width());
+    pointerReading_.setText(shown);
+    // What does not fit on the line is there in full, a run a line, when the pointer rests.
+    graphView_.setToolTip(
+        shown == line ? QString()
+                      : QString::fromStdString(PointerReadingText(reading->EnergyKeV, runs, "\n")));
 }
 
 void MainForm::ProcessPendingEvents() {
@@ -423,6 +455,13 @@ void MainForm::OpenBeamQualityWindow() {
     beamQualityWindow_->Open();
 }
 
+void MainForm::ShowAbout() {
+    if (!aboutWindow_) {
+        aboutWindow_ = std::make_unique<AboutWindow>();
+    }
+    aboutWindow_->ShowInFront();
+}
+
 void MainForm::Exit() {
     if (logic_.RunInProgress()) {
         exitRequested_ = true;
@@ -449,37 +488,25 @@ void MainForm::showEvent(QShowEvent* event) {
 }
 
 void MainForm::SetKeyboardOrder() {
-    // Tab follows the layout: the upper band from left to right (the angle buttons down their
-    // column, "Clear", the result column), then the lower band from left to right (the axis
-    // options, the rectification, the fields, the filter panel, the commands, the exit).
-    std::vector<QWidget*> order;
+    // Tab reads the conditions panel first, from left to right (the axis and rectification
+    // options, the fields with "条件変更" under them, the filter panel, the commands), then the
+    // graph's column (the angle buttons down it, "Clear"), the result column, the geometry view
+    // and the exit.
+    std::vector<QWidget*> order{&photonFluenceOption_,     &energyFluenceOption_,
+                                &airKermaOption_,          &constantPotentialOption_,
+                                &threePhaseOption_,        &singlePhaseOption_,
+                                &tubeVoltageField_,        &targetAngleField_,
+                                &inherentFiltrationField_, &aluminiumFilterField_,
+                                &copperFilterField_,       &editConditionsButton_,
+                                &setFilterButton_,         &releaseFiltersButton_,
+                                &calculateButton_,         &resetButton_,
+                                &saveSpectrumDataButton_,  &saveGraphImageButton_};
     for (QPushButton& button : angleButtons_) {
         order.push_back(&button);
     }
-    for (QWidget* control : std::initializer_list<QWidget*>{&clearButton_,
-                                                            &beamQualityButton_,
-                                                            &halfValueLayerField_,
-                                                            &fluencePerExposureField_,
-                                                            &showGeometryButton_,
-                                                            &photonFluenceOption_,
-                                                            &energyFluenceOption_,
-                                                            &airKermaOption_,
-                                                            &constantPotentialOption_,
-                                                            &threePhaseOption_,
-                                                            &singlePhaseOption_,
-                                                            &tubeVoltageField_,
-                                                            &targetAngleField_,
-                                                            &inherentFiltrationField_,
-                                                            &aluminiumFilterField_,
-                                                            &copperFilterField_,
-                                                            &setFilterButton_,
-                                                            &releaseFiltersButton_,
-                                                            &calculateButton_,
-                                                            &resetButton_,
-                                                            &editConditionsButton_,
-                                                            &saveSpectrumDataButton_,
-                                                            &saveGraphImageButton_,
-                                                            &exitButton_}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             &clearButton_, &beamQualityButton_, &halfValueLayerField_, &fluencePerExposureField_,
+             &showGeometryButton_, &exitButton_}) {
         order.push_back(control);
     }
     SetTabOrder(order);

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "about_window.h"
 #include "beam_quality_window.h"
 #include "filter_dialog.h"
 #include "filter_list_view.h"
@@ -39,6 +40,9 @@ class MainForm : public QWidget, public MainFormView {
     // Colours the legend marks after their curves; the start window does this when it loads.
     void SetLegendColours();
 
+    // "このプログラムについて", from either window: F1, or the start window's button.
+    void ShowAbout();
+
     // Both exit commands: the table file goes if it is still this program's, then the program
     // ends. Asked for while a run lets events through, it waits for the run to end.
     void Exit();
@@ -52,6 +56,8 @@ class MainForm : public QWidget, public MainFormView {
 
   private:
     void Calculate();
+    // What the drawn curves read at the pointer's energy, under the graph.
+    void ShowPointerReading(std::optional<PlotReading> reading);
     void ShowGeometry();
     void OpenGraphImageDialog();
     void OpenSpectrumDataDialog();
@@ -80,6 +86,7 @@ class MainForm : public QWidget, public MainFormView {
     std::unique_ptr<SpectrumDataDialog> spectrumDataDialog_;
     std::unique_ptr<FilterDialog> filterDialog_;
     std::unique_ptr<BeamQualityWindow> beamQualityWindow_;
+    std::unique_ptr<AboutWindow> aboutWindow_;
 
     GraphView graphView_;
     QLabel pointerReading_;

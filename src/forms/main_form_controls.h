@@ -41,8 +41,10 @@ struct MainFormControls {
     std::string ModelCaption;  // the shadowed model caption
 
     ConditionTexts Fields;
-    // Under the fields: what became of a value, such as a corrected tube voltage.
+    // Under the graph: what became of a value, such as a corrected tube voltage, and what became
+    // of the runs compared, such as the oldest taken off.
     std::string ConditionsNote;
+    std::string GraphNote;
     std::vector<FilterListLine> FilterList;  // one line per filter set
 
     // The angles whose curves are drawn, by AngleIndex (slot 0 unused).

@@ -1,19 +1,19 @@
 #include "main_form_logic.h"
 
-#include <algorithm>
-
 #include "graph/graph_frame.h"
+#include "base/file_io.h"
+#include "graph/graphed_runs.h"
 #include "graph/palette.h"
 #include "graph/plot_geometry.h"
 #include "graph/spectrum_curve.h"
-#include "base/file_io.h"
 #include "model/filter_slots.h"
 #include "model/spectrum_model.h"
 #include "model/spectrum_table_file.h"
-#include "texts/file_messages.h"
 #include "texts/condition_messages.h"
-#include "texts/run_messages.h"
+#include "texts/file_messages.h"
+#include "texts/graph_texts.h"
 #include "texts/notice_messages.h"
+#include "texts/run_messages.h"
 #include "texts/result_texts.h"
 #include "texts/translation.h"
 
@@ -93,8 +93,9 @@ void MainFormLogic::SetDefaultFieldTexts() {
 
 void MainFormLogic::ClearGraph() {
     PaintGraphFrame(canvas_, verticalAxis_);
-    drawnAngles_.clear();
+    graph_.Clear();
     controls_.LegendVisible.fill(false);
+    controls_.GraphNote.clear();
 }
 
 void MainFormLogic::ReleaseFilterSlots() {
@@ -168,9 +169,9 @@ void MainFormLogic::Calculate() {
 void MainFormLogic::ShowRun(const ModelRun& run) {
     state_.Spectra = *run.Spectra;
     state_.Quality = run.Quality;
-    lastRun_ =
-        CompletedRun{ExportedRun{state_.Conditions, state_.Filters, run.TableText},
-                     ComputeAngleFigures(state_.Spectra, state_.Attenuation), controls_.Fields};
+    lastRun_ = CompletedRun{ExportedRun{state_.Conditions, state_.Filters, run.TableText},
+                            ComputeAngleFigures(state_.Spectra, state_.Attenuation),
+                            controls_.Fields, run.Spectra};
     std::optional<FileProblem> tableProblem;
     try {
         ReplaceFileContents(tableFile_, run.TableText);
@@ -180,7 +181,9 @@ void MainFormLogic::ShowRun(const ModelRun& run) {
     }
     view_.Refresh();
     view_.ProcessPendingEvents();
-    DrawAngle(kCentralAngleIndex);
+    const bool oldestLeft = graph_.ShowRun(lastRun_->OnGraph());
+    RedrawGraph();
+    controls_.GraphNote = oldestLeft ? OldestRunLeftNote(kMostGraphedRuns) : std::string();
     view_.Refresh();
     view_.ProcessPendingEvents();
     const BeamQualityTexts texts = ResultTexts(state_.Quality);
@@ -237,33 +240,24 @@ void MainFormLogic::EditConditions() {
     view_.Refresh();
 }
 
-void MainFormLogic::DrawAngle(int angleIndex) {
-    DrawSpectrumCurve(canvas_, state_.Spectra, verticalAxis_, angleIndex,
-                      AngleCurveColour(angleIndex));
-    drawnAngles_.push_back(angleIndex);
-    controls_.LegendVisible[angleIndex] = true;
-}
-
 void MainFormLogic::ToggleAngle(int angleIndex) {
-    if (running_ || !States().AngleButtons) {
+    if (running_ || !States().AngleButtons || !lastRun_) {
         return;
     }
-    const auto drawn = std::find(drawnAngles_.begin(), drawnAngles_.end(), angleIndex);
-    if (drawn == drawnAngles_.end()) {
-        DrawAngle(angleIndex);
-    } else {
-        drawnAngles_.erase(drawn);
-        RedrawGraph();
-    }
+    graph_.ToggleAngle(lastRun_->OnGraph(), angleIndex);
+    RedrawGraph();
     view_.Refresh();
 }
 
 void MainFormLogic::RedrawGraph() {
-    const std::vector<int> angles = drawnAngles_;
-    ClearGraph();
-    for (const int angle : angles) {
-        DrawAngle(angle);
+    PaintGraphedRuns(canvas_, verticalAxis_, graph_.ToDraw());
+    for (int a = 1; a <= kAngleCount; ++a) {
+        controls_.LegendVisible[a] = graph_.AngleDrawn(a);
     }
+}
+
+int MainFormLogic::LastRunPlaceOnGraph() const {
+    return lastRun_ ? graph_.PlaceOf(lastRun_->OnGraph()).value_or(0) : 0;
 }
 
 void MainFormLogic::ChooseVerticalAxis(VerticalAxis axis) {
@@ -272,7 +266,7 @@ void MainFormLogic::ChooseVerticalAxis(VerticalAxis axis) {
     }
     verticalAxis_ = axis;
     // Curves drawn in another mode are drawn again in this one.
-    if (drawnAngles_.empty()) {
+    if (graph_.Empty()) {
         RepaintAxisTitle(canvas_, axis);
     } else {
         RedrawGraph();

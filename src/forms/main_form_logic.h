@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "compared_runs.h"
 #include "export_source.h"
 #include "graph/graph_canvas.h"
 #include "graph/vertical_axis.h"
@@ -52,7 +53,8 @@ class MainFormLogic : public ExportSource {
     void Reset();           // "リセット"
     void Clear();           // "Clear"
     void EditConditions();  // "条件変更": the conditions open again as they are
-    // An angle button: draws the angle's curve, or takes it off the graph when it is drawn.
+    // An angle button: draws the angle's curve of the last completed run, or takes it off the
+    // graph when it is drawn.
     void ToggleAngle(int angleIndex);
     void ChooseVerticalAxis(VerticalAxis axis);
     void ChooseRectification(RectificationMode rectification);
@@ -80,28 +82,34 @@ class MainFormLogic : public ExportSource {
     bool HasCompletedRun() const { return lastRun_.has_value(); }
 
     const ExportedRun* LastRun() const override { return lastRun_ ? &lastRun_->Export : nullptr; }
+    int RunsOnGraph() const override { return static_cast<int>(graph_.Count()); }
+    int LastRunPlaceOnGraph() const override;
+    // The runs the graph shows, with the curves drawn of each.
+    const ComparedRuns& Graph() const { return graph_; }
     // The figures of the eleven angles of the last completed run; nothing before the first.
     const AngleFigures* LastRunFigures() const { return lastRun_ ? &lastRun_->Figures : nullptr; }
     bool RunInProgress() const override { return running_; }
 
   private:
-    // What a completed run leaves: its export, its figures and the field texts it read.
+    // What a completed run leaves: its export, its figures, the field texts it read and its
+    // spectra.
     struct CompletedRun {
         ExportedRun Export;
         AngleFigures Figures;
         ConditionTexts Fields;
+        std::shared_ptr<const SpectrumTable> Spectra;
+        RunOnGraph OnGraph() const { return {Export.Conditions, Export.Filters, Spectra}; }
     };
 
     // An empty graph, default conditions without filters, the photon-fluence axis, Editing.
     void PrepareMainForm();
     void SetDefaultFieldTexts();
-    // The empty graph in the current mode, no curve drawn.
+    // The empty graph in the current mode, no run on it.
     void ClearGraph();
     void ReleaseFilterSlots();
     // The filter list, a line for each slot set.
     void ShowFilterList();
-    void DrawAngle(int angleIndex);
-    // The frame and every curve drawn, again, in the current mode.
+    // The frame, every run's curves and the legend, again, in the current mode.
     void RedrawGraph();
     void ShowRun(const ModelRun& run);
     void RestoreRunConditions(const CompletedRun& run, const std::string& aluminiumMm);
@@ -115,8 +123,7 @@ class MainFormLogic : public ExportSource {
     MainFormControls controls_;
     MainFormPhase phase_ = MainFormPhase::Editing;
     VerticalAxis verticalAxis_ = VerticalAxis::PhotonFluence;
-    // The angles whose curves are drawn, in the order drawn.
-    std::vector<int> drawnAngles_;
+    ComparedRuns graph_;
     bool running_ = false;
     std::optional<CompletedRun> lastRun_;
     // The table text this program last wrote to the table file, if any.

@@ -2,6 +2,7 @@
 
 #include "export/spectrum_export.h"
 #include "texts/file_messages.h"
+#include "texts/graph_texts.h"
 #include "texts/notice_messages.h"
 #include "ui/form_widgets.h"
 #include "ui/keys.h"
@@ -15,6 +16,7 @@ SpectrumDataDialog::SpectrumDataDialog(const ExportSource& source, OperatorMessa
       messages_(messages),
       explanation_(tr("計算した光子数スペクトルデータを csv 形式でファイルに保存します"), this),
       previewHeading_(tr("ファイルに保存する内容"), this),
+      lastRunOnlyNote_(this),
       previewSubtitle_(QStringLiteral("( Relative  photon fluence spectra data )"), this),
       previewList_(this),
       folderHeading_(tr("保存フォルダを指定して下さい"), this),
@@ -35,6 +37,11 @@ SpectrumDataDialog::SpectrumDataDialog(const ExportSource& source, OperatorMessa
     PlaceLabel(explanation_, "explanation", 240, 180);
     PlaceLabel(previewHeading_, "previewHeading", 240, 660);
     PlaceLabel(previewSubtitle_, "previewSubtitle", 240, 960);
+    // Beside the preview's headings, which leave the right half of its width free.
+    PlaceLabel(lastRunOnlyNote_, "lastRunOnlyNote", 3960, 630, 4800, 600);
+    lastRunOnlyNote_.setWordWrap(true);
+    lastRunOnlyNote_.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lastRunOnlyNote_.setStyleSheet(QStringLiteral("color: #c00000;"));
     Place(previewList_, "previewList", {240, 1260, 8520, 6600});
     previewList_.setFont(QFont(QStringLiteral("IPAGothic"), 9));
     PlaceLabel(folderHeading_, "folderHeading", 9120, 660);
@@ -70,6 +77,7 @@ void SpectrumDataDialog::Open() {
 
 void SpectrumDataDialog::FillPreview() {
     const ExportedRun* run = source_.LastRun();
+    ShowWhatIsLeftOut();
     previewList_.clear();
     if (run == nullptr) {
         return;
@@ -77,6 +85,14 @@ void SpectrumDataDialog::FillPreview() {
     for (const std::string& line : SpectrumExportLines(*run)) {
         previewList_.addItem(QString::fromStdString(line));
     }
+}
+
+void SpectrumDataDialog::ShowWhatIsLeftOut() {
+    const int runs = source_.RunsOnGraph();
+    const int place = source_.LastRunPlaceOnGraph();
+    const bool othersShown = runs > (place > 0 ? 1 : 0);
+    lastRunOnlyNote_.setText(othersShown ? QString::fromStdString(LastRunOnlyNote(runs, place))
+                                         : QString());
 }
 
 void SpectrumDataDialog::Save() {

@@ -28,6 +28,9 @@ class SpectrumDataDialog : public SecondaryWindow {
     void Open();
     // Shows the last run's lines; a run that completes while the dialog is open calls it.
     void FillPreview();
+    // Says that the file holds the last run only, when the graph shows others; the main window
+    // calls it whenever the graph changes while the dialog is open.
+    void ShowWhatIsLeftOut();
 
   private:
     void Save();
@@ -36,6 +39,7 @@ class SpectrumDataDialog : public SecondaryWindow {
     OperatorMessages& messages_;
     QLabel explanation_;
     QLabel previewHeading_;
+    QLabel lastRunOnlyNote_;
     QLabel previewSubtitle_;
     QListWidget previewList_;
     QLabel folderHeading_;

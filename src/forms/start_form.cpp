@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <QShortcut>
 
 #include "start_picture.h"
 #include "ui/form_widgets.h"
@@ -29,6 +30,7 @@ StartForm::StartForm(MainForm& mainForm)
       pictureCaption_(QStringLiteral("Falkirk Wheel in Scotland"), this),
       tuckerButton_(tr("Tucker の式で計算"), this),
       birchButton_(tr("Birch の式で計算"), this),
+      aboutButton_(tr("このプログラムについて"), this),
       exitButton_(tr("終了"), this) {
     setObjectName(QStringLiteral("StartForm"));
     setWindowTitle(tr("  Tubeline"));
@@ -65,13 +67,18 @@ StartForm::StartForm(MainForm& mainForm)
 
     Place(tuckerButton_, "tuckerButton", {9840, 5520, 2880, 615});
     Place(birchButton_, "birchButton", {9840, 6300, 2880, 615});
+    // Between the models and the exit, a little apart from both.
+    Place(aboutButton_, "aboutButton", {9840, 7050, 2880, 435});
     Place(exitButton_, "exitButton", {9840, 7620, 2880, 495});
     connect(&tuckerButton_, &QPushButton::clicked, this,
             [this] { ChooseModel(SpectrumModel::Tucker); });
     connect(&birchButton_, &QPushButton::clicked, this,
             [this] { ChooseModel(SpectrumModel::Birch); });
     connect(&exitButton_, &QPushButton::clicked, this, [this] { Exit(); });
-    PressOnEnter({&tuckerButton_, &birchButton_, &exitButton_});
+    connect(&aboutButton_, &QPushButton::clicked, this, [this] { mainForm_.ShowAbout(); });
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            [this] { mainForm_.ShowAbout(); });
+    PressOnEnter({&tuckerButton_, &birchButton_, &aboutButton_, &exitButton_});
 }
 
 void StartForm::showEvent(QShowEvent* event) {

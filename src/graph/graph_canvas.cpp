@@ -1,6 +1,8 @@
 #include "graph_canvas.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QPolygon>
 #include <cmath>
 
 #include "palette.h"
@@ -10,9 +12,41 @@ namespace {
 
 // Times New Roman 15.75 pt, or its metric-compatible substitute: 21 pixels at 96 dpi.
 constexpr int kFontPixels = 21;
+// The legend's entries, small enough for six of them to leave most of the plot free.
+constexpr int kLegendFontPixels = 14;
+
+constexpr double kUnitsPerPixelAcross = GraphCanvas::kWidthUnits / GraphCanvas::kWidthPixels;
+constexpr double kUnitsPerPixelDown = GraphCanvas::kHeightUnits / GraphCanvas::kHeightPixels;
 
 int Scaled(int pixels, double scale) {
     return static_cast<int>(std::lround(pixels * scale));
+}
+
+QFont GraphFont(int pixels, double scale) {
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setPixelSize(Scaled(pixels, scale));
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+// Dash and gap lengths in pen widths; every pattern starts with a dash long enough to show
+// the colour of its curve.
+QList<qreal> DashPattern(LineStyle style) {
+    switch (style) {
+        case LineStyle::Dashed:
+            return {4, 2};
+        case LineStyle::Dotted:
+            return {1.5, 1.5};
+        case LineStyle::DashDot:
+            return {5, 2, 1.5, 2};
+        case LineStyle::LongDash:
+            return {9, 3};
+        case LineStyle::DashDotDot:
+            return {5, 2, 1.5, 2, 1.5, 2};
+        case LineStyle::Solid:
+            break;
+    }
+    return {};
 }
 
 QPoint PixelAt(QPointF units, double scale) {
@@ -27,11 +61,10 @@ QPoint PixelAt(QPointF units, double scale) {
 GraphCanvas::Surface::Surface(double scale)
     : Scale(scale),
       Image(Scaled(kWidthPixels, scale), Scaled(kHeightPixels, scale), QImage::Format_RGB32),
-      Font(QStringLiteral("Liberation Serif")) {
+      Font(GraphFont(kFontPixels, scale)),
+      SmallFont(GraphFont(kLegendFontPixels, scale)) {
     Image.setDevicePixelRatio(scale);
     Image.fill(PaletteColour(kWhite));
-    Font.setPixelSize(Scaled(kFontPixels, scale));
-    Font.setStyleHint(QFont::Serif);
 }
 
 QPoint GraphCanvas::Surface::Pixel(QPointF units) const {
@@ -72,9 +105,23 @@ void GraphCanvas::Surface::Draw(const Operation& operation) {
             painter.fillRect(QRect(pixel.x() - before, pixel.y() - before, width, width), colour);
             break;
         }
+        case Kind::Polyline: {
+            QPen pen(colour, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+            if (operation.Style != LineStyle::Solid) {
+                pen.setDashPattern(DashPattern(operation.Style));
+            }
+            painter.setPen(pen);
+            QPolygon pixels;
+            for (const QPointF& point : operation.Points) {
+                pixels << Pixel(point);
+            }
+            painter.drawPolyline(pixels);
+            break;
+        }
         case Kind::Text:
+        case Kind::LegendText:
             painter.setRenderHint(QPainter::TextAntialiasing, true);
-            painter.setFont(Font);
+            painter.setFont(operation.What == Kind::Text ? Font : SmallFont);
             painter.setPen(PaletteColour(kBlack));
             painter.drawText(QRect(Pixel(operation.From), Image.size()),
                              Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, operation.Words);
@@ -125,16 +172,16 @@ void GraphCanvas::Clear() {
     }
     operations_.clear();
     // The pen width is a setting, not a drawing: it outlives the clear.
-    Apply({Operation::Kind::PenWidth, {}, {}, penWidth, {}});
+    Apply({.What = Operation::Kind::PenWidth, .Value = penWidth});
     current_ = {};
 }
 
 void GraphCanvas::SetPenWidth(int pixels) {
-    Apply({Operation::Kind::PenWidth, {}, {}, pixels, {}});
+    Apply({.What = Operation::Kind::PenWidth, .Value = pixels});
 }
 
 void GraphCanvas::Line(QPointF from, QPointF to, int colour) {
-    Apply({Operation::Kind::Line, from, to, colour, {}});
+    Apply({.What = Operation::Kind::Line, .From = from, .To = to, .Value = colour});
     current_ = to;
 }
 
@@ -143,22 +190,48 @@ void GraphCanvas::LineTo(QPointF to, int colour) {
 }
 
 void GraphCanvas::Rectangle(QPointF corner, QPointF opposite, int colour) {
-    Apply({Operation::Kind::Rectangle, corner, opposite, colour, {}});
+    Apply({.What = Operation::Kind::Rectangle, .From = corner, .To = opposite, .Value = colour});
     current_ = opposite;
 }
 
 void GraphCanvas::FilledRectangle(QPointF corner, QPointF opposite, int colour) {
-    Apply({Operation::Kind::FilledRectangle, corner, opposite, colour, {}});
+    Apply({.What = Operation::Kind::FilledRectangle,
+           .From = corner,
+           .To = opposite,
+           .Value = colour});
     current_ = opposite;
 }
 
 void GraphCanvas::Point(QPointF at, int colour) {
-    Apply({Operation::Kind::Point, at, {}, colour, {}});
+    Apply({.What = Operation::Kind::Point, .From = at, .Value = colour});
     current_ = at;
 }
 
+void GraphCanvas::Polyline(const std::vector<QPointF>& points, int colour, LineStyle style) {
+    if (points.empty()) {
+        return;
+    }
+    Apply({.What = Operation::Kind::Polyline, .Value = colour, .Points = points, .Style = style});
+    current_ = points.back();
+}
+
 void GraphCanvas::Text(QPointF topLeft, const QString& text) {
-    Apply({Operation::Kind::Text, topLeft, {}, 0, text});
+    Apply({.What = Operation::Kind::Text, .From = topLeft, .Words = text});
+}
+
+void GraphCanvas::LegendText(QPointF topLeft, const QString& text) {
+    Apply({.What = Operation::Kind::LegendText, .From = topLeft, .Words = text});
+}
+
+QSizeF GraphCanvas::LegendTextSize(const QString& text) {
+    const QFontMetricsF metrics(GraphFont(kLegendFontPixels, 1));
+    return {metrics.horizontalAdvance(text) * kUnitsPerPixelAcross,
+            metrics.height() * kUnitsPerPixelDown};
+}
+
+QString GraphCanvas::ElidedLegendText(const QString& text, double widthUnits) {
+    const QFontMetricsF metrics(GraphFont(kLegendFontPixels, 1));
+    return metrics.elidedText(text, Qt::ElideRight, widthUnits / kUnitsPerPixelAcross);
 }
 
 }  // namespace tubeline

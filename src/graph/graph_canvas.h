@@ -3,11 +3,15 @@
 #include <QFont>
 #include <QImage>
 #include <QPointF>
+#include <QSizeF>
 #include <QString>
 #include <optional>
 #include <vector>
 
 namespace tubeline {
+
+// How a polyline is stroked: solid, or one of the dash patterns that tell compared runs apart.
+enum class LineStyle { Solid, Dashed, Dotted, DashDot, LongDash, DashDotDot };
 
 // The graph area's persistent image, drawn in graph units: x from 0 (left) to 6000 (right),
 // y from 0 (top) to 2500 (bottom). Whatever is drawn stays until Clear. Image() is the
@@ -31,8 +35,18 @@ class GraphCanvas {
     void Rectangle(QPointF corner, QPointF opposite, int colour);
     void FilledRectangle(QPointF corner, QPointF opposite, int colour);
     void Point(QPointF at, int colour);
+    // One stroke through the points, so that a dash pattern runs on along it; the last point
+    // becomes the current point.
+    void Polyline(const std::vector<QPointF>& points, int colour, LineStyle style);
     // Black text in the graph font, the top-left of its first character cell at topLeft.
     void Text(QPointF topLeft, const QString& text);
+    // Black text in the legend's smaller font.
+    void LegendText(QPointF topLeft, const QString& text);
+
+    // The size of a text in the legend font, and a text shortened with "…" to a width, in
+    // graph units.
+    static QSizeF LegendTextSize(const QString& text);
+    static QString ElidedLegendText(const QString& text, double widthUnits);
 
     const QImage& Image() const { return exported_.Image; }
     // The drawing at `devicePixelRatio` device pixels per pixel, its ratio set accordingly;
@@ -46,11 +60,23 @@ class GraphCanvas {
   private:
     // One drawing operation as given, to be drawn again at another resolution.
     struct Operation {
-        enum class Kind { PenWidth, Line, Rectangle, FilledRectangle, Point, Text };
+        enum class Kind {
+            PenWidth,
+            Line,
+            Rectangle,
+            FilledRectangle,
+            Point,
+            Polyline,
+            Text,
+            LegendText
+        };
         Kind What;
-        QPointF From, To;
+        QPointF From{};
+        QPointF To{};
         int Value = 0;  // colour, or the pen width
-        QString Words;
+        QString Words{};
+        std::vector<QPointF> Points{};
+        LineStyle Style = LineStyle::Solid;
     };
     // The drawing at one resolution.
     struct Surface {
@@ -60,6 +86,7 @@ class GraphCanvas {
         double Scale;
         QImage Image;
         QFont Font;
+        QFont SmallFont;
         int PenWidth = 1;
     };
 

@@ -28,12 +28,4 @@ std::string FluencePerExposureLine(const BeamQualityTexts& texts) {
     return Line(kFluencePerExposureCaption, texts.FluencePerExposure, kFluencePerExposureUnit);
 }
 
-std::string PointerReadingText(double energyKeV, double relative) {
-    constexpr int kEnergyDecimals = 1;
-    constexpr int kRelativeDecimals = 3;
-    return Substitute(
-        Tr("MainForm", "%1 keV　相対値 %2"),
-        {FormatFixed(energyKeV, kEnergyDecimals), FormatFixed(relative, kRelativeDecimals)});
-}
-
 }  // namespace tubeline

@@ -28,7 +28,4 @@ BeamQualityTexts ResultTexts(const BeamQuality& quality);
 std::string HalfValueLayerLine(const BeamQualityTexts& texts);
 std::string FluencePerExposureLine(const BeamQualityTexts& texts);
 
-// What the graph reads under the pointer: the photon energy and the relative value.
-std::string PointerReadingText(double energyKeV, double relative);
-
 }  // namespace tubeline

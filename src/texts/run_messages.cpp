@@ -46,16 +46,16 @@ std::string FilterRefusalMessage(const FilterRefusal& refusal) {
             [](const FilterRefusal::NameNotShiftJis& cause) {
                 return Substitute(Tr("Messages",
                                      "材質名「%1」の文字「%2」は Shift-JIS "
-                                     "で書けないため、このフィルターはスペクトルデータに保存できま"
-                                     "せん。材質ファイルの 1 行目を直して下さい"),
+                                     "で書けず、名前をスペクトルデータに書けないため、このフィル"
+                                     "ターは使えません。材質ファイルの 1 行目を直して下さい"),
                                   {cause.Name, cause.Character});
             },
             [](const FilterRefusal::NameLikeFormula& cause) {
                 return Substitute(
                     Tr("Messages",
-                       "材質名「%1」は表計算ソフトで数式として読まれるため、"
-                       "このフィルターはスペクトルデータに保存できません。材質ファイルの"
-                       " 1 行目を =、+、-、@ 以外の文字で始めて下さい"),
+                       "材質名「%1」はスペクトルデータを開く表計算ソフトに数式として読まれる"
+                       "ため、このフィルターは使えません。材質ファイルの 1 行目を =、+、-、@ "
+                       "以外の文字で始めて下さい"),
                     {Excerpt(cause.Name)});
             },
             [](const MaterialFileProblem& cause) { return MaterialFileMessage(cause); },

@@ -26,15 +26,19 @@ void WrappedRadioButton::paintEvent(QPaintEvent*) {
     option.text.clear();
     const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, this);
     const int spacing = style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, this);
-    option.rect = QRect(0, 0, indicator, fontMetrics().height());
+    // Room above the first line for the focus mark, as a one-line option leaves it.
+    option.rect = QRect(0, kFocusMarkReach, indicator, fontMetrics().height());
     painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
-    const QRect textArea = rect().adjusted(indicator + spacing, 0, 0, 0);
+    const QRect textArea = rect().adjusted(indicator + spacing, kFocusMarkReach, 0, 0);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    QRect drawn;
     painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop,
-                     WrappedLines(text(), fontMetrics(), textArea.width()).join(QLatin1Char('\n')));
+                     WrappedLines(text(), fontMetrics(), textArea.width()).join(QLatin1Char('\n')),
+                     &drawn);
     if (hasFocus()) {
-        DrawFocusMark(painter, rect());
+        // Around the lines the caption takes, however many: not an empty second line.
+        DrawFocusMarkAround(painter, drawn);
     }
 }
 

@@ -1,6 +1,8 @@
 #include "window_language.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include "texts/translation.h"
@@ -34,6 +36,19 @@ bool SpeakWindowLanguage(Language language) {
     }
     SpeakLanguage(Language::Japanese);
     return language == Language::Japanese;
+}
+
+bool SpeakQtLanguage(Language language) {
+    // Lives as long as the application that uses it.
+    static QTranslator japanese;
+    QCoreApplication::removeTranslator(&japanese);
+    if (language != Language::Japanese) {
+        return true;
+    }
+    // qtbase_ja.qm holds the texts of Qt's widgets and of the platform's standard buttons.
+    return japanese.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+           QCoreApplication::installTranslator(&japanese);
 }
 
 }  // namespace tubeline

@@ -10,4 +10,10 @@ namespace tubeline {
 // would not take the catalogue; the windows and the messages then speak Japanese.
 bool SpeakWindowLanguage(Language language);
 
+// Makes Qt's own texts (the buttons of a message box, a field's context menu) speak the
+// language too, from Qt's translations as Debian installs them (qt6-translations-l10n); they are
+// written in English, which needs none. False when the translations cannot be read: Qt's own
+// texts then stay English.
+bool SpeakQtLanguage(Language language);
+
 }  // namespace tubeline

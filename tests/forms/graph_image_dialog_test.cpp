@@ -7,6 +7,8 @@
 #include "base/save_locations.h"
 #include "graph/graph_frame.h"
 #include "save_dialog_fixture.h"
+#include "support/focus_mark_colour.h"
+#include "support/image_probe.h"
 
 namespace tubeline {
 namespace {
@@ -140,6 +142,15 @@ TEST_F(GraphImageDialogTest, KeyboardAloneSavesAndEscapeCancels) {
     EXPECT_EQ(dialog_->focusWidget(), &OkButton());
     QTest::keyClick(&OkButton(), Qt::Key_Return);
     EXPECT_TRUE(fs::exists(folder_ / "keys.bmp"));
+
+    // The file list shows it has the keyboard.
+    dialog_->Open();
+    FileList& files = Find<FileList>("fileList");
+    QApplication::setActiveWindow(dialog_.get());
+    files.setFocus();
+    const QImage focused = files.grab().toImage();
+    EXPECT_GT(testing::CountColour(focused, focused.rect(), testing::kFocusMarkColour),
+              focused.width() + focused.height());
 
     dialog_->Open();
     QTest::keyClick(&NameField(), Qt::Key_Escape);

@@ -15,13 +15,19 @@
 
 namespace tubeline::testing {
 
-// The run to export and whether a run is under way, as the main window would say.
+// The run to export, whether a run is under way and what the graph shows, as the main window
+// would say.
 class FakeExportSource : public ExportSource {
   public:
     const ExportedRun* LastRun() const override { return Run ? &*Run : nullptr; }
     bool RunInProgress() const override { return Running; }
+    int RunsOnGraph() const override { return Runs; }
+    int LastRunPlaceOnGraph() const override { return LastRunPlace; }
     std::optional<ExportedRun> Run;
     bool Running = false;
+    // The graph shows the run alone unless a test says otherwise.
+    int Runs = 1;
+    int LastRunPlace = 1;
 };
 
 // What the tests of both save dialogs share: a scratch folder to save into, the messages an

@@ -44,6 +44,26 @@ TEST_F(SpectrumDataDialogTest, PreviewShowsEveryLineOfTheFile) {
     EXPECT_EQ(preview.item(0)->text(), "三相12ピーク");
 }
 
+// The file holds the last run only: the dialog says so when the graph shows others too.
+TEST_F(SpectrumDataDialogTest, SaysWhenTheGraphShowsMoreThanTheFileHolds) {
+    dialog_->Open();
+    const QLabel& note = Find<QLabel>("lastRunOnlyNote");
+    EXPECT_TRUE(note.text().isEmpty());
+    source_.Runs = 3;
+    source_.LastRunPlace = 3;
+    dialog_->ShowWhatIsLeftOut();
+    EXPECT_EQ(note.text().toStdString(),
+              "グラフには 3 つの計算が描かれています。保存するのは最後の計算 #3 "
+              "のスペクトルだけです");
+    // The last run's own curves taken off, an earlier run alone on the graph.
+    source_.Runs = 1;
+    source_.LastRunPlace = 0;
+    dialog_->ShowWhatIsLeftOut();
+    EXPECT_EQ(note.text().toStdString(),
+              "グラフには 1 つの計算が描かれています。保存するのは、グラフに描かれていない最後の"
+              "計算のスペクトルだけです");
+}
+
 TEST_F(SpectrumDataDialogTest, SavesShiftJisWithCrLfAndConfirms) {
     SaveAs(QStringLiteral("abc"));
     const fs::path saved = folder_ / "abc.csv";

@@ -5,12 +5,17 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 
 #include "model/attenuation_table_file.h"
+#include "base/number_format.h"
+#include "model/program_version.h"
 #include "support/focus_mark_colour.h"
 #include "support/image_probe.h"
 #include "support/recording_operator.h"
@@ -18,6 +23,7 @@
 #include "support/widget_lookup.h"
 #include "texts/notice_messages.h"
 #include "ui/folder_lists.h"
+#include "ui/qt_operator_messages.h"
 #include "ui/window_language.h"
 
 namespace tubeline {
@@ -195,8 +201,15 @@ TEST_F(WindowSession, TheKeyboardAloneChoosesAModelAndCalculates) {
     EXPECT_FALSE(Find<QLineEdit>(mainWindow, "halfValueLayerField").text().isEmpty());
     EXPECT_TRUE(Button(mainWindow, "saveSpectrumDataButton").isEnabled());
 
-    // "条件変更" opens the conditions as they are; Enter in a field calculates at once.
+    // After the commands, Tab goes on to the graph's column.
+    Button(mainWindow, "saveGraphImageButton").setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &Button(mainWindow, "angleButton1"));
+
+    // "条件変更" opens the conditions as they are, at the tube voltage, so that the next Enter
+    // calculates rather than opens a save dialog; Enter in a field calculates at once.
     QTest::keyClick(&Button(mainWindow, "editConditionsButton"), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), &Find<QLineEdit>(mainWindow, "tubeVoltageField"));
     QLineEdit& aluminium = Find<QLineEdit>(mainWindow, "aluminiumFilterField");
     ASSERT_TRUE(aluminium.isEnabled());
     EXPECT_EQ(Find<QLineEdit>(mainWindow, "tubeVoltageField").text(), "100");
@@ -228,6 +241,11 @@ TEST_F(WindowSession, TheOptionsWearTheFocusMark) {
     QWidget& option = *QApplication::focusWidget();
     const QImage image = option.grab().toImage();
     EXPECT_GT(testing::CountColour(image, image.rect(), testing::kFocusMarkColour), 50);
+    // Around the caption, clear of the circle.
+    const int circle = option.style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
+    EXPECT_EQ(
+        testing::CountColour(image, QRect(0, 0, circle, image.height()), testing::kFocusMarkColour),
+        0);
 }
 
 TEST_F(WindowSession, InEnglishEveryCaptionFitsAndMessagesFollow) {
@@ -259,6 +277,81 @@ TEST_F(WindowSession, InEnglishEveryCaptionFitsAndMessagesFollow) {
     EXPECT_EQ(NoticeMessage(Notice::NoFileName), "ファイル名を入力して下さい");
 }
 
+// Under the graph, the pointer's energy reads every drawn curve, named by run and angle.
+TEST_F(WindowSession, ThePointerReadsEveryDrawnCurve) {
+    WindowProgram program(messages_, end_, folder_.Path());
+    ASSERT_TRUE(program.Load());
+    Button(program.StartWindow(), "tuckerButton").click();
+    MainForm& mainWindow = program.MainWindow();
+    Button(mainWindow, "calculateButton").click();
+    Button(mainWindow, "angleButton1").click();
+    const SpectrumTable hard = program.State().Spectra;
+    Button(mainWindow, "editConditionsButton").click();
+    QLineEdit& voltage = Find<QLineEdit>(mainWindow, "tubeVoltageField");
+    voltage.selectAll();
+    QTest::keyClicks(&voltage, QStringLiteral("60"));
+    Button(mainWindow, "calculateButton").click();
+    const SpectrumTable soft = program.State().Spectra;
+
+    // The pointer's pixel at 59.9 keV lies on the step of the 60-keV bin (59.75 to 60.25 keV).
+    QWidget& graph = Find<QWidget>(mainWindow, "graphView");
+    const QPoint pixel = GraphCanvas::ToPixel({1000 + 30 * 60, 1000}) + QPoint(2, 2);
+    QMouseEvent move(QEvent::MouseMove, pixel, graph.mapToGlobal(pixel), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&graph, &move);
+    constexpr int kBin = 120;
+    const auto relative = [](const SpectrumTable& spectra, int angle) {
+        return FormatFixed(spectra.PhotonSpectrum[angle][kBin] / spectra.SpectrumPeak, 3);
+    };
+    EXPECT_EQ(Find<QLabel>(mainWindow, "pointerReading").text().toStdString(),
+              "59.9 keV の相対値　#1 0° " + relative(hard, 6) + ", -10° " + relative(hard, 1) +
+                  "; #2 0° " + relative(soft, 6));
+    EXPECT_EQ(relative(soft, 6), "0.000") << "beyond the 60-kV beam's end";
+}
+
+// Qt's own buttons speak the window's language too.
+TEST_F(WindowSession, MessageBoxButtonsSpeakJapanese) {
+    ASSERT_TRUE(SpeakQtLanguage(Language::Japanese));
+    QStringList buttons;
+    QTimer::singleShot(0, [&buttons] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (const QMessageBox::StandardButton button : {QMessageBox::Yes, QMessageBox::No}) {
+            buttons << box->button(button)->text();
+        }
+        box->button(QMessageBox::No)->click();
+    });
+    QtOperatorMessages messages;
+    EXPECT_FALSE(messages.Confirm("置き換えますか？"));
+    SpeakQtLanguage(Language::English);
+    EXPECT_EQ(buttons, (QStringList{QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)")}));
+}
+
+// "このプログラムについて", from the start window's button or F1 in the main window, in the
+// window's language: the version, the licence, the data's sources and where the validation is.
+TEST_F(WindowSession, AboutNamesVersionLicenceDataAndValidation) {
+    const auto aboutText = [this](Language language) {
+        SpeakWindowLanguage(language);
+        WindowProgram program(messages_, end_, folder_.Path());
+        EXPECT_TRUE(program.Load());
+        program.StartWindow().show();
+        Button(program.StartWindow(), "aboutButton").click();
+        const QString text = Find<QLabel>(VisibleWindow("AboutWindow"), "paragraphs").text();
+        VisibleWindow("AboutWindow").hide();
+        return text.toStdString();
+    };
+    const std::string english = aboutText(Language::English);
+    const std::string japanese = aboutText(Language::Japanese);
+    const std::string version(kProgramVersion);
+    EXPECT_NE(japanese.find("バージョン " + version), std::string::npos);
+    EXPECT_NE(english.find("Version " + version), std::string::npos);
+    for (const std::string& text : {japanese, english}) {
+        for (const char* fact : {"MIT", "xraylib", "BSD", "docs/validation.md"}) {
+            EXPECT_NE(text.find(fact), std::string::npos) << fact << " in\n" << text;
+        }
+    }
+}
+
 TEST_F(WindowSession, RejectionShowsTheWarningAndResetsTheAngleField) {
     WindowProgram program(messages_, end_, folder_.Path());
     ASSERT_TRUE(program.Load());
@@ -286,7 +379,8 @@ TEST_F(WindowSession, GeometryWindowShowsAndHides) {
     }
     ASSERT_NE(geometryWindow, nullptr);
     EXPECT_TRUE(geometryWindow->isVisible());
-    EXPECT_EQ(geometryWindow->windowTitle(), " Geometry");
+    EXPECT_EQ(geometryWindow->windowTitle(), " 計算点 模式図");
+    EXPECT_EQ(Button(*geometryWindow, "closeButton").text(), "閉じる");
     Button(*geometryWindow, "closeButton").click();
     EXPECT_FALSE(geometryWindow->isVisible());
     Button(program.MainWindow(), "showGeometryButton").click();

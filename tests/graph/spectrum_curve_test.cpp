@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "graph/graph_frame.h"
+#include "graph/graphed_runs.h"
 #include "graph/palette.h"
 #include "model/spectrum_model.h"
 #include "support/image_probe.h"
@@ -80,6 +81,43 @@ TEST(DrawSpectrumCurve, RedrawingTheSameCurveChangesNothing) {
     DrawSpectrumCurve(canvas, spectra, VerticalAxis::AirKerma, 4, 5);
     EXPECT_EQ(once, canvas.Image());
     EXPECT_GT(CountColour(once, once.rect(), PaletteColour(5)), 100);
+}
+
+// From the second run on, a run's curves keep their angle's colour but are dashed, and a legend
+// inside the plot names every run, so that the picture saved tells the runs apart.
+TEST(PaintGraphedRuns, LaterRunsAreDashedAndNamedInTheLegend) {
+    const auto beam = [](double kv) { return std::make_shared<SpectrumTable>(RunAt(kv)); };
+    const auto hard = beam(100);
+    const auto soft = beam(30);
+    const auto paint = [](const std::vector<GraphedRun>& runs) {
+        GraphCanvas canvas;
+        PaintGraphedRuns(canvas, VerticalAxis::PhotonFluence, runs);
+        return canvas.Image();
+    };
+    const QImage alone = paint({{soft, {6}, QStringList{QStringLiteral("#1")}}});
+    const QImage second = paint({{hard, {11}, QStringList{QStringLiteral("#1 100 kV")}},
+                                 {soft, {6}, QStringList{QStringLiteral("#2 30 kV")}}});
+    // The soft beam's curve lies left of 30 keV, clear of the hard one's in black.
+    const QRect softCurve(PixelColumnOf(0), 0, PixelColumnOf(30) - PixelColumnOf(0), 420);
+    const int solid = CountColour(alone, softCurve, kRed);
+    const int dashed = CountColour(second, softCurve, kRed);
+    EXPECT_GT(dashed, solid / 3);
+    EXPECT_LT(dashed, solid * 9 / 10);
+
+    // The legend stands in the upper right, which both curves leave free: its white box hides
+    // the grid line at 140 keV, and its words are black.
+    const auto region = [](double fromKeV, double toKeV, double top, double bottom) {
+        return QRect(PixelColumnOf(fromKeV), PixelRowOf(top),
+                     PixelColumnOf(toKeV) - PixelColumnOf(fromKeV),
+                     PixelRowOf(bottom) - PixelRowOf(top));
+    };
+    const QRect gridLine = region(138, 142, 0.95, 0.9);
+    const QColor grey = PaletteColour(kGrey);
+    EXPECT_GT(CountColour(alone, gridLine, grey), 5);
+    EXPECT_EQ(CountColour(second, gridLine, grey), 0);
+    const QRect words = region(115, 149, 0.97, 0.86);
+    EXPECT_EQ(CountColour(alone, words, Qt::black), 0);
+    EXPECT_GT(CountColour(second, words, Qt::black), 30);
 }
 
 }  // namespace

@@ -105,8 +105,8 @@ TEST(AddFilterFromFile, ARefusedFileOrThicknessChangesNothing) {
     EXPECT_NE(messageOf(folder / "None.ele", "1").find("を読めません"), std::string::npos);
     EXPECT_EQ(messageOf(folder / "Emoji.mix", "1"),
               "材質名「Water 💧」の文字「💧」は Shift-JIS "
-              "で書けないため、このフィルターはスペクトルデータに保存できません。材質ファイルの 1 "
-              "行目を直して下さい [file]");
+              "で書けず、名前をスペクトルデータに書けないため、このフィルターは使えません。材質"
+              "ファイルの 1 行目を直して下さい [file]");
     EXPECT_EQ(messageOf(DataFolder() / "Pb.ele", "1e999"),
               "フィルターの厚さの値が数値の範囲を超えています");
     EXPECT_EQ(messageOf(DataFolder() / "Pb.ele", ""), "フィルターの厚さを入力して下さい。");
@@ -120,8 +120,8 @@ TEST(AddFilterFromFile, ARefusedFileOrThicknessChangesNothing) {
                    start + std::string("WEBSERVICE(\"x\")") + water.substr(water.find('\n')));
         EXPECT_EQ(messageOf(folder / "Formula.mix", "1"),
                   "材質名「" + std::string(start) +
-                      "WEBSERVICE(\"x\")」は表計算ソフトで数式として読まれるため、このフィルター"
-                      "はスペクトルデータに保存できません。材質ファイルの 1 行目を =、+、-、@ "
+                      "WEBSERVICE(\"x\")」はスペクトルデータを開く表計算ソフトに数式として読"
+                      "まれるため、このフィルターは使えません。材質ファイルの 1 行目を =、+、-、@ "
                       "以外の文字で始めて下さい [file]");
     }
     // A thickness given as a number: NaN is refused like a number beyond the double range, a

@@ -1,0 +1,28 @@
+#include "about_texts.h"
+
+#include "model/program_version.h"
+#include "translation.h"
+
+namespace tubeline {
+
+std::vector<std::string> AboutParagraphs() {
+    return {
+        Tr("About",
+           "診断用Ｘ線管（タングステンターゲット）から出る光子スペクトルを、Tucker または Birch "
+           "の式で、線束中心 ± 10° の 11 方向について計算します。"),
+        Substitute(Tr("About", "バージョン %1"), {std::string(kProgramVersion)}),
+        Tr("About",
+           "ライセンス: MIT ライセンス。全文はソースの LICENSE、インストールした場合は "
+           "share/doc/tubeline/copyright にあります。"),
+        Tr("About",
+           "データの出所: 減弱係数と質量エネルギー吸収係数、材質ファイルは xraylib "
+           "のデータから計算したもので、xraylib の BSD 3 条項ライセンスに従います。表の構成と"
+           "それ以外はこのプロジェクトのもの（MIT）です。詳しくはソースの data/README.md、"
+           "インストールした場合は share/doc/tubeline/data-files.md にあります。"),
+        Tr("About",
+           "検証: 測定されたビーム（PTB）との比較と IEC 61267 の RQR 線質は、ソースの "
+           "docs/validation.md にあります。"),
+    };
+}
+
+}  // namespace tubeline
