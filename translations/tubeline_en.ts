@@ -20,8 +20,8 @@
         <translation>Data: the attenuation and energy-absorption coefficients and the material files are computed from xraylib&apos;s data, under xraylib&apos;s three-clause BSD licence; the tables&apos; layout and everything else are this project&apos;s own (MIT). The details are in data/README.md in the source, and in share/doc/tubeline/data-files.md where installed.</translation>
     </message>
     <message>
-        <source>検証: 測定されたビーム（PTB）との比較と IEC 61267 の RQR 線質は、ソースの docs/validation.md にあります。</source>
-        <translation>Validation: the comparison with beams measured by PTB and the RQR qualities of IEC 61267 are in docs/validation.md in the source.</translation>
+        <source>検証: 測定されたビーム（PTB）との比較と IEC 61267 の RQR 線質は、ソースの docs/validation.md、インストールした場合は share/doc/tubeline/validation.md にあります。</source>
+        <translation>Validation: the comparison with beams measured by PTB and the RQR qualities of IEC 61267 are in docs/validation.md in the source, and in share/doc/tubeline/validation.md where installed.</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,13 @@
 #include "about_texts.h"
 
+#include <utility>
+
 #include "model/program_version.h"
 #include "translation.h"
 
 namespace tubeline {
 
-std::vector<std::string> AboutParagraphs() {
+AboutTexts AboutTextsNow() {
     return {
         Tr("About",
            "診断用Ｘ線管（タングステンターゲット）から出る光子スペクトルを、Tucker または Birch "
@@ -21,8 +23,15 @@ std::vector<std::string> AboutParagraphs() {
            "インストールした場合は share/doc/tubeline/data-files.md にあります。"),
         Tr("About",
            "検証: 測定されたビーム（PTB）との比較と IEC 61267 の RQR 線質は、ソースの "
-           "docs/validation.md にあります。"),
+           "docs/validation.md、インストールした場合は share/doc/tubeline/validation.md "
+           "にあります。"),
     };
+}
+
+std::vector<std::string> AboutParagraphs() {
+    AboutTexts about = AboutTextsNow();
+    return {std::move(about.Description), std::move(about.Version), std::move(about.Licence),
+            std::move(about.DataSources), std::move(about.Validation)};
 }
 
 }  // namespace tubeline

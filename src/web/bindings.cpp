@@ -13,6 +13,7 @@
 #include "model/energy_grid.h"
 #include "model/program_version.h"
 #include "page_captions.h"
+#include "texts/about_texts.h"
 #include "page_session.h"
 #include "texts/beam_quality_report.h"
 #include "texts/language.h"
@@ -251,6 +252,11 @@ val Captions() {
     captions.set("figureColumns", columns);
     captions.set("copied", NoticeMessage(Notice::BeamQualityTableCopied));
     captions.set("noMaterial", NoticeMessage(Notice::NoMaterialChosen));
+    const AboutTexts about = AboutTextsNow();
+    captions.set("aboutDescription", about.Description);
+    captions.set("aboutLicence", about.Licence);
+    captions.set("aboutDataSources", about.DataSources);
+    captions.set("aboutValidation", about.Validation);
     for (const DesktopCaption& caption : kDesktopCaptions) {
         captions.set(caption.Key, Tr(caption.Context, caption.Source));
     }

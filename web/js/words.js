@@ -25,10 +25,6 @@ export const pageWords = {
     matched: (name, mm) => `${name} 付加フィルタを ${mm} mm にしました`,
     footer: "計算はすべてこのブラウザの中で行われ、何も送信されません。",
     about: "Tubeline について",
-    licence: "MIT ライセンスのフリーソフトウェアです。",
-    dataSources: "減弱係数・エネルギー吸収係数の表と材質ファイルは、このプロジェクトのツールで" +
-      " xraylib の断面積（BSD 3 条項ライセンス）から計算したものです。",
-    validation: "計算結果の検証（ソースの中）：",
     oneFile: "このページを1つのファイルとして保存（ネットワークなしで、どのコンピューターでも開けます）",
     updated: "新しい版が届きました。",
     reload: "再読み込み",
@@ -55,10 +51,6 @@ export const pageWords = {
     matched: (name, mm) => `Added ${name} set to ${mm} mm`,
     footer: "Everything is computed in this browser; nothing is sent anywhere.",
     about: "About Tubeline",
-    licence: "Free software under the MIT licence.",
-    dataSources: "The attenuation and energy-absorption table and the material files were " +
-      "computed by the project's own tools from xraylib's cross sections (BSD 3-clause licence).",
-    validation: "How the results are checked (in the source):",
     oneFile: "Save this page as one file (opens on any computer, with no network)",
     updated: "A new version has arrived.",
     reload: "Reload",
