@@ -272,11 +272,21 @@ export class SpectrumGraph {
     this.setCursor(bin);
   }
 
+  // curves: the module's curves() of the fields' conditions.
+  showCurves(curves) {
+    this.curves = curves;
+    this.stale = false;
+    this.caption();
+    this.setCursor(this.cursorBin);
+  }
+
   // Curves of other conditions than the fields': dashed, and said so.
   setStale(stale) {
-    this.stale = stale;
-    this.caption();
-    this.draw();
+    if (stale !== this.stale) {
+      this.stale = stale;
+      this.caption();
+      this.draw();
+    }
   }
 
   caption() {

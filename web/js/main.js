@@ -64,15 +64,16 @@ class Page {
   // Runs the fields' conditions and shows the results, or every refusal, each beside the field
   // that caused it; the last results then stay, marked as not those of the fields. The figures
   // of every angle take longer than the rest: unless asked for at once, they follow after the
-  // results and the graph are drawn.
-  calculateNow(figuresAtOnce = false) {
+  // results and the graph are drawn. `computed`: the module's result of the fields, if it has
+  // just given it.
+  calculateNow(figuresAtOnce = false, computed = null) {
     clearTimeout(this.timer);
     const { conditions, rows } = this.conditions.request();
     keepConditions({ ...this.conditions.saved(), lang: this.language }, this.grid.conditionNames);
     this.conditions.clearFlags();
     this.results.clearMessages();
     $("target").removeAttribute("aria-invalid");
-    const result = this.module.calculate(conditions);
+    const result = computed ?? this.module.calculate(conditions);
     if (result.kvNote) {
       this.conditions.correct("kv", result.kvNote);
     }
@@ -84,9 +85,7 @@ class Page {
       return;
     }
     this.results.showBeam(result);
-    this.graph.setStale(false);
-    this.graph.curves = this.module.curves();
-    this.graph.setCursor(this.graph.cursorBin);
+    this.graph.showCurves(this.module.curves());
     clearTimeout(this.figuresTimer);
     if (figuresAtOnce) {
       this.showFigures();
@@ -226,7 +225,8 @@ async function start() {
   const conditions = conditionsFromQuery(location.search, conditionNames, filterSlots) ??
     rememberedConditions() ?? {};
   page.speak(languages.includes(conditions.lang) ? conditions.lang : browserLanguage());
-  restoreConditions(page.conditions, page.module, page.words, page.language, conditions);
+  const restored = restoreConditions(page.conditions, page.module, page.words, page.language,
+    conditions);
   page.listen();
   showAbout(page.module.version());
   if (!oneFilePage) {
@@ -238,7 +238,7 @@ async function start() {
   $("loading").hidden = true;
   $("page").hidden = false;
   $("footer").hidden = false;
-  page.calculateNow(true);
+  page.calculateNow(true, restored);
   document.body.dataset.ready = "true";
   performance.mark("tubeline-ready");
 }

@@ -9,7 +9,8 @@ import { languages } from "./language.js";
 // compute: three passes at most.
 const passes = 3;
 
-// form: the page's ConditionsForm; module: the calculator; words, language: the page's.
+// form: the page's ConditionsForm; module: the calculator; words, language: the page's. Returns
+// the module's result of the conditions as restored (calculate()'s), which the page shows.
 export function restoreConditions(form, module, words, language, conditions) {
   const note = (place, text) => form.showRestored(place, text, language);
   const choices = [["lang", languages], ["model", models], ["rectification", rectifications]];
@@ -23,7 +24,7 @@ export function restoreConditions(form, module, words, language, conditions) {
     const { conditions: request, rows } = form.request();
     const result = module.calculate(request);
     if (result.ok) {
-      return;
+      return result;
     }
     const droppedRows = new Map();  // row -> its messages
     for (const refusal of result.refusals) {
@@ -44,4 +45,5 @@ export function restoreConditions(form, module, words, language, conditions) {
       note("filters", texts.join(" "));
     }
   }
+  return null;
 }

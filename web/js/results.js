@@ -70,7 +70,7 @@ export class ResultsView {
   // text Copy gives); columns: the module's captions of its columns.
   showFigures(table, columns) {
     const head = document.createElement("tr");
-    head.append(document.createElement("th"));
+    head.append(document.createElement("td"));
     for (const caption of columns) {
       const cell = document.createElement("th");
       cell.scope = "col";
