@@ -139,6 +139,7 @@ test("the page's states in Chromium", async (t) => {
     await retype(page, "#kv", "");
     await page.keyboard.press("Backspace");
     await expectText(page, "#kv-message", await messageOf({ ...defaults, kv: "" }));
+    await page.waitForFunction(() => /[?&]kv=(&|$)/.test(location.search));
     await page.reload();
     await page.waitForSelector("body[data-ready=true]");
     await expectResults(page, defaults);
@@ -152,7 +153,10 @@ test("the page's states in Chromium", async (t) => {
     await page.waitForFunction(() => document.activeElement?.id === "filter1-thickness");
     await page.keyboard.type("1");
     await expectResults(page, filtered);
-    assert.match(page.url(), /[?&]filter=MyAl\.ele:1(&|$)/);
+    const address = /[?&]filter=MyAl\.ele:1(&|$)/;
+    await page.waitForFunction((pattern) => new RegExp(pattern).test(location.href), {},
+      address.source).catch(() => {});
+    assert.match(page.url(), address);
     // Opened again, the page no longer has the file: the row says so, the rest computes.
     for (const open of [() => page.reload(), () => page.goto(fileUrl("?filter=MyAl.ele:1&lang=en"))]) {
       await open();

@@ -25,6 +25,7 @@ class Page {
     this.captions = null;
     this.timer = null;
     this.figuresTimer = null;
+    this.keepTimer = null;
     this.conditions = new ConditionsForm(this.grid, (model) => this.module.defaults(model),
       (now) => (now ? this.calculateNow() : this.scheduleCalculation()));
     this.results = new ResultsView(this.grid);
@@ -63,17 +64,16 @@ class Page {
 
   // Runs the fields' conditions and shows the results, or every refusal, each beside the field
   // that caused it; the last results then stay, marked as not those of the fields. The figures
-  // of every angle take longer than the rest: unless asked for at once, they follow after the
-  // results and the graph are drawn. `computed`: the module's result of the fields, if it has
-  // just given it.
-  calculateNow(figuresAtOnce = false, computed = null) {
+  // of every angle take longer than the rest: they follow after the results and the graph are
+  // drawn. `computed`: what the module has just given of the fields, { result, figures }.
+  calculateNow(computed = null) {
     clearTimeout(this.timer);
     const { conditions, rows } = this.conditions.request();
-    keepConditions({ ...this.conditions.saved(), lang: this.language }, this.grid.conditionNames);
+    this.keepConditions();
     this.conditions.clearFlags();
     this.results.clearMessages();
     $("target").removeAttribute("aria-invalid");
-    const result = computed ?? this.module.calculate(conditions);
+    const result = computed?.result ?? this.module.calculate(conditions);
     if (result.kvNote) {
       this.conditions.correct("kv", result.kvNote);
     }
@@ -87,15 +87,23 @@ class Page {
     this.results.showBeam(result);
     this.graph.showCurves(this.module.curves());
     clearTimeout(this.figuresTimer);
-    if (figuresAtOnce) {
-      this.showFigures();
+    if (computed?.figures) {
+      this.showFigures(computed.figures);
     } else {
-      this.figuresTimer = setTimeout(() => this.showFigures());
+      this.figuresTimer = setTimeout(() => this.showFigures(this.module.figureTable()));
     }
   }
 
-  showFigures() {
-    this.results.showFigures(this.module.figureTable(), this.captions.figureColumns);
+  showFigures(table) {
+    this.results.showFigures(table, this.captions.figureColumns);
+  }
+
+  // The conditions into the address and the browser's storage, after the results are shown
+  // (writing them takes a while in some browsers).
+  keepConditions() {
+    const saved = { ...this.conditions.saved(), lang: this.language };
+    clearTimeout(this.keepTimer);
+    this.keepTimer = setTimeout(() => keepConditions(saved, this.grid.conditionNames));
   }
 
   setStale(stale) {
@@ -207,6 +215,8 @@ function loadingLanguage() {
   return languages.includes(asked) ? asked : browserLanguage();
 }
 
+const nextTask = () => new Promise((resolve) => setTimeout(resolve));
+
 async function start() {
   const language = loadingLanguage();
   const words = pageWords[language];
@@ -220,13 +230,20 @@ async function start() {
       : words.loadFailed;
     throw error;
   }
+  // The page is made in short tasks, so that it is never long unresponsive; nothing of it shows
+  // until it is whole.
+  await nextTask();
   const page = new Page(calculator);
   const { conditionNames, filterSlots } = page.grid;
   const conditions = conditionsFromQuery(location.search, conditionNames, filterSlots) ??
     rememberedConditions() ?? {};
+  await nextTask();
   page.speak(languages.includes(conditions.lang) ? conditions.lang : browserLanguage());
-  const restored = restoreConditions(page.conditions, page.module, page.words, page.language,
+  await nextTask();
+  const result = restoreConditions(page.conditions, page.module, page.words, page.language,
     conditions);
+  await nextTask();
+  const figures = result && page.module.figureTable();
   page.listen();
   showAbout(page.module.version());
   if (!oneFilePage) {
@@ -238,7 +255,7 @@ async function start() {
   $("loading").hidden = true;
   $("page").hidden = false;
   $("footer").hidden = false;
-  page.calculateNow(true, restored);
+  page.calculateNow({ result, figures });
   document.body.dataset.ready = "true";
   performance.mark("tubeline-ready");
 }
