@@ -94,14 +94,26 @@ val RefusedAnswer(const PageRefusal& refusal) {
 }
 
 // What C++ below throws beyond every refusal it words (memory running out, say) comes back as
-// a message of the results, so that the page goes on.
-template <class Work>
-val Guarded(const Work& work) {
+// a refusal of the results, answered by `refuse`, so that the page goes on.
+template <class Work, class Refuse = val (*)(const PageRefusal&)>
+val Guarded(const Work& work, Refuse refuse = RefusedAnswer) {
     try {
         return work();
     } catch (const std::exception& error) {
-        return RefusedAnswer({{PagePlace::Kind::Results}, error.what()});
+        return refuse({{PagePlace::Kind::Results}, error.what()});
     }
+}
+
+// { ok: false, refusals: [{ place, message, ... }] }.
+val RefusalsAnswer(const std::vector<PageRefusal>& refusals) {
+    val list = val::array();
+    for (const PageRefusal& refusal : refusals) {
+        list.call<void>("push", RefusalObject(refusal));
+    }
+    val object = val::object();
+    object.set("ok", false);
+    object.set("refusals", list);
+    return object;
 }
 
 // { ok: true, hvl, fluence } or { ok: false, refusals: [{ place, message, ... }] }, with kvNote
@@ -110,12 +122,7 @@ val CalculateFields(const val& fields) {
     const PageCalculation calculation = Session().Calculate(RequestOf(fields));
     val object = val::object();
     if (const auto* refusals = std::get_if<std::vector<PageRefusal>>(&calculation.Outcome)) {
-        val list = val::array();
-        for (const PageRefusal& refusal : *refusals) {
-            list.call<void>("push", RefusalObject(refusal));
-        }
-        object.set("ok", false);
-        object.set("refusals", list);
+        object = RefusalsAnswer(*refusals);
     } else {
         const PageResult& result = std::get<PageResult>(calculation.Outcome);
         object.set("ok", true);
@@ -129,7 +136,8 @@ val CalculateFields(const val& fields) {
 }
 
 val Calculate(const val& fields) {
-    return Guarded([&] { return CalculateFields(fields); });
+    return Guarded([&] { return CalculateFields(fields); },
+                   [](const PageRefusal& refusal) { return RefusalsAnswer({refusal}); });
 }
 
 // The graph's curves of the last run, each relative to its own peak as the desktop graph draws

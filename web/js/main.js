@@ -144,6 +144,7 @@ class Page {
       return;
     }
     $(varied).value = result.thickness;
+    this.conditions.clearRestored(varied);
     this.calculateNow();
     $("match-note").textContent = this.words.matched(result.name, result.thickness);
   }
