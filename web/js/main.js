@@ -1,7 +1,8 @@
 // Start-up: loads the calculator, builds the page from the module's grid and captions, restores
 // the conditions (from the address, else as last left; what cannot be used falls back to the
-// default), ties every control to its work and only then shows the page. Every result text, refusal and file comes from the module (the same C++
-// as tubeline-calc); the page only places them.
+// default), ties every control to its work and only then shows the page. Every result text,
+// refusal and file comes from the module (the same C++ as tubeline-calc); the page only places
+// them.
 import { conditionsFromQuery, keepConditions, rememberedConditions } from "./address.js";
 import { loadCalculator, oneFilePage } from "./calculator.js";
 import { ConditionsForm } from "./conditions.js";

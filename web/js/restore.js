@@ -29,7 +29,8 @@ export function restoreConditions(form, module, words, language, conditions) {
     const droppedRows = new Map();  // row -> its messages
     for (const refusal of result.refusals) {
       if (form.names.includes(refusal.place)) {
-        note(refusal.place, `${refusal.message} ${words.restoredField(form.showDefault(refusal.place))}`);
+        const value = form.showDefault(refusal.place);
+        note(refusal.place, `${refusal.message} ${words.restoredField(value)}`);
       } else if (refusal.place === "filter") {
         const row = rows[refusal.filter];
         droppedRows.set(row, [...(droppedRows.get(row) ?? []), refusal.message]);
