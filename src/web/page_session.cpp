@@ -35,13 +35,15 @@ PageRefusal RefusalOf(const BeamRefusal& refusal, std::size_t refusedFilterSlot)
 void AddFilterRefusals(const std::vector<FilterRequest>& filters,
                        std::vector<PageRefusal>& refusals) {
     for (std::size_t slot = 0; slot < filters.size(); ++slot) {
+        const auto refuse = [&](const FilterRefusal& refusal) {
+            refusals.push_back({FilterPlace(refusal, slot), FilterRefusalMessage(refusal)});
+        };
         const FilterRequest& filter = filters[slot];
-        std::vector<FilterRefusal> found;
         const auto* typed = std::get_if<std::string>(&filter.ThicknessMm);
         const std::variant<double, FilterRefusal> thickness =
             typed ? ReadFilterThickness(*typed) : std::get<double>(filter.ThicknessMm);
         if (const auto* refusal = std::get_if<FilterRefusal>(&thickness)) {
-            found.push_back(*refusal);
+            refuse(*refusal);
         }
         if (filter.MaterialFile.empty()) {
             refusals.push_back({{PagePlace::Kind::FilterMaterial, ConditionField::TubeVoltage,
@@ -49,15 +51,12 @@ void AddFilterRefusals(const std::vector<FilterRequest>& filters,
                                 NoticeMessage(Notice::NoMaterialChosen)});
         } else if (const auto material = ReadFilterMaterial(filter.MaterialFile);
                    const auto* refusal = std::get_if<FilterRefusal>(&material)) {
-            found.push_back(*refusal);
+            refuse(*refusal);
         }
         if (const auto* thicknessMm = std::get_if<double>(&thickness)) {
             if (const auto refusal = CheckFilterThickness(*thicknessMm)) {
-                found.push_back(*refusal);
+                refuse(*refusal);
             }
-        }
-        for (const FilterRefusal& refusal : found) {
-            refusals.push_back({FilterPlace(refusal, slot), FilterRefusalMessage(refusal)});
         }
     }
 }

@@ -123,18 +123,18 @@ export class FilterRows {
     this.captionRows();
   }
 
-  // A new row (null when every slot is taken); filter.file a file name, as an address gives it.
-  add(filter = { file: "", thickness: "" }) {
+  // A new row (null when every slot is taken); file a file name, as an address gives it.
+  add({ file = "", thickness = "" } = {}) {
     if (this.rows().length >= this.slots) {
       return null;
     }
     const row = this.makeRow();
-    const path = filter.file ? this.materialPath(filter.file) : "";
-    row.missingName = path === null ? filter.file : null;
+    const path = file ? this.materialPath(String(file)) : "";
+    row.missingName = path === null ? String(file) : null;
     this.box.append(row);
     this.renumber();
     this.fillMaterials(row, path ?? "");
-    this.thickness(row).value = filter.thickness;
+    this.thickness(row).value = thickness;
     return row;
   }
 
