@@ -61,6 +61,16 @@ std::variant<double, FilterRefusal> ReadFilterThickness(std::string_view thickne
     return thickness.Value;
 }
 
+std::optional<FilterRefusal> CheckFilterThickness(double thicknessMm) {
+    if (!std::isfinite(thicknessMm)) {
+        return FilterRefusal{FilterRefusal::ThicknessOutOfRange{}};
+    }
+    if (thicknessMm < 0) {
+        return FilterRefusal{FilterRefusal::ThicknessNegative{}};
+    }
+    return std::nullopt;
+}
+
 std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
                                                const std::filesystem::path& materialFile,
                                                std::string_view thicknessText,
@@ -82,11 +92,8 @@ std::optional<FilterRefusal> AddFilterFromFile(MaterialFilter& filters,
     if (const auto* refusal = std::get_if<FilterRefusal>(&material)) {
         return *refusal;
     }
-    if (!std::isfinite(thicknessMm)) {
-        return FilterRefusal{FilterRefusal::ThicknessOutOfRange{}};
-    }
-    if (thicknessMm < 0) {
-        return FilterRefusal{FilterRefusal::ThicknessNegative{}};
+    if (const auto refusal = CheckFilterThickness(thicknessMm)) {
+        return *refusal;
     }
     AddFilter(filters, std::get<MaterialFile>(material), thicknessMm);
     return std::nullopt;

@@ -63,6 +63,9 @@ std::variant<MaterialFile, FilterRefusal> ReadFilterMaterial(
 // A thickness typed in mm: one number as a whole, or why it is refused (missing, not a number).
 std::variant<double, FilterRefusal> ReadFilterThickness(std::string_view thicknessText);
 
+// Why a thickness in mm cannot make a filter: not finite, or below zero.
+std::optional<FilterRefusal> CheckFilterThickness(double thicknessMm);
+
 // What the dialog's OK does once a file is chosen: checks that a thickness was typed, reads the
 // material file, reads the thickness as one number in mm and adds the filter. Any refusal adds
 // nothing.

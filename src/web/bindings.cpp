@@ -61,16 +61,22 @@ BeamRequest RequestOf(const val& fields) {
     return request;
 }
 
+// { place, message }: place a condition field's name, "filter" (with filter, the row from 0,
+// and part, "material" or "thickness"), "results" or "target".
 val RefusalObject(const PageRefusal& refusal) {
     val object = val::object();
-    object.set("ok", false);
     object.set("message", refusal.Message);
     switch (refusal.Place.Where) {
         case PagePlace::Kind::Condition:
             object.set("place", std::string(ConditionFieldName(refusal.Place.Field)));
             break;
-        case PagePlace::Kind::Filter:
-            object.set("place", "filter" + std::to_string(refusal.Place.FilterIndex + 1));
+        case PagePlace::Kind::FilterMaterial:
+        case PagePlace::Kind::FilterThickness:
+            object.set("place", std::string("filter"));
+            object.set("filter", refusal.Place.FilterIndex);
+            object.set("part", std::string(refusal.Place.Where == PagePlace::Kind::FilterMaterial
+                                               ? "material"
+                                               : "thickness"));
             break;
         case PagePlace::Kind::Results:
             object.set("place", std::string("results"));
@@ -82,35 +88,58 @@ val RefusalObject(const PageRefusal& refusal) {
     return object;
 }
 
+// A refusal as an answer: { ok: false, place, message, ... }.
+val RefusedAnswer(const PageRefusal& refusal) {
+    val object = RefusalObject(refusal);
+    object.set("ok", false);
+    return object;
+}
+
 // What C++ below throws beyond every refusal it words (memory running out, say) comes back as
-// a message of the results, so that the page goes on.
-template <class Work>
-val Guarded(const Work& work) {
+// a refusal of the results, answered by `refuse`, so that the page goes on.
+template <class Work, class Refuse = val (*)(const PageRefusal&)>
+val Guarded(const Work& work, Refuse refuse = RefusedAnswer) {
     try {
         return work();
     } catch (const std::exception& error) {
-        return RefusalObject({{PagePlace::Kind::Results}, error.what()});
+        return refuse({{PagePlace::Kind::Results}, error.what()});
     }
 }
 
-val CalculateFields(const val& fields) {
-    const auto outcome = Session().Calculate(RequestOf(fields));
-    if (const auto* refusal = std::get_if<PageRefusal>(&outcome)) {
-        return RefusalObject(*refusal);
+// { ok: false, refusals: [{ place, message, ... }] }.
+val RefusalsAnswer(const std::vector<PageRefusal>& refusals) {
+    val list = val::array();
+    for (const PageRefusal& refusal : refusals) {
+        list.call<void>("push", RefusalObject(refusal));
     }
-    const PageResult& result = std::get<PageResult>(outcome);
     val object = val::object();
-    object.set("ok", true);
-    object.set("hvl", result.HalfValueLayerLine);
-    object.set("fluence", result.FluencePerExposureLine);
-    if (result.TubeVoltageNote) {
-        object.set("kvNote", *result.TubeVoltageNote);
+    object.set("ok", false);
+    object.set("refusals", list);
+    return object;
+}
+
+// { ok: true, hvl, fluence } or { ok: false, refusals: [{ place, message, ... }] }, with kvNote
+// when the tube voltage was corrected.
+val CalculateFields(const val& fields) {
+    const PageCalculation calculation = Session().Calculate(RequestOf(fields));
+    val object = val::object();
+    if (const auto* refusals = std::get_if<std::vector<PageRefusal>>(&calculation.Outcome)) {
+        object = RefusalsAnswer(*refusals);
+    } else {
+        const PageResult& result = std::get<PageResult>(calculation.Outcome);
+        object.set("ok", true);
+        object.set("hvl", result.HalfValueLayerLine);
+        object.set("fluence", result.FluencePerExposureLine);
+    }
+    if (calculation.TubeVoltageNote) {
+        object.set("kvNote", *calculation.TubeVoltageNote);
     }
     return object;
 }
 
 val Calculate(const val& fields) {
-    return Guarded([&] { return CalculateFields(fields); });
+    return Guarded([&] { return CalculateFields(fields); },
+                   [](const PageRefusal& refusal) { return RefusalsAnswer({refusal}); });
 }
 
 // The graph's curves of the last run, each relative to its own peak as the desktop graph draws
@@ -177,7 +206,7 @@ val MatchFields(const val& fields, const std::string& targetText, const std::str
     const AddedFilter added = AddedFilterNamed(varied).value_or(AddedFilter::Aluminium);
     const auto outcome = Session().Match(RequestOf(fields), targetText, added);
     if (const auto* refusal = std::get_if<PageRefusal>(&outcome)) {
-        return RefusalObject(*refusal);
+        return RefusedAnswer(*refusal);
     }
     val object = val::object();
     object.set("ok", true);
@@ -205,16 +234,25 @@ val ShippedMaterials() {
     return list;
 }
 
+val MaterialRefusal(const std::string& message) {
+    val object = val::object();
+    object.set("ok", false);
+    object.set("message", message);
+    return object;
+}
+
+// bytes: a Uint8Array, copied into the module only when it is not plainly too large.
 val OpenMaterial(const std::string& fileName, const val& bytes) {
+    if (const auto oversize =
+            Session().OversizeMaterialFile(fileName, bytes["length"].as<std::size_t>())) {
+        return MaterialRefusal(*oversize);
+    }
     const std::vector<unsigned char> content =
         emscripten::convertJSArrayToNumberVector<unsigned char>(bytes);
     const auto opened =
         Session().OpenMaterialFile(fileName, std::string(content.begin(), content.end()));
     if (const auto* refusal = std::get_if<std::string>(&opened)) {
-        val object = val::object();
-        object.set("ok", false);
-        object.set("message", *refusal);
-        return object;
+        return MaterialRefusal(*refusal);
     }
     val object = MaterialObject(std::get<PageMaterial>(opened));
     object.set("ok", true);
@@ -251,7 +289,6 @@ val Captions() {
     }
     captions.set("figureColumns", columns);
     captions.set("copied", NoticeMessage(Notice::BeamQualityTableCopied));
-    captions.set("noMaterial", NoticeMessage(Notice::NoMaterialChosen));
     const AboutTexts about = AboutTextsNow();
     captions.set("aboutDescription", about.Description);
     captions.set("aboutLicence", about.Licence);
@@ -264,7 +301,8 @@ val Captions() {
 }
 
 // The shape of what the page lays out: the condition fields' names, the filter rows, the
-// energy bins of each curve and the angles (0-based, the beam centre's among them).
+// energy bins of each curve, the angles (0-based, the beam centre's among them) and the largest
+// material file read.
 val Grid() {
     val names = val::array();
     for (const ConditionField field : kConditionFields) {
@@ -277,6 +315,7 @@ val Grid() {
     grid.set("binWidthKeV", kEnergyStepKeV);
     grid.set("angleCount", kAngleCount);
     grid.set("centralAngle", kCentralAngleIndex - 1);
+    grid.set("materialFileByteLimit", static_cast<double>(kMaterialFileByteLimit));
     return grid;
 }
 

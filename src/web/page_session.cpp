@@ -1,5 +1,6 @@
 #include "page_session.h"
 
+#include <cerrno>
 #include <fstream>
 
 #include "export/spectrum_export.h"
@@ -11,20 +12,81 @@
 #include "texts/condition_messages.h"
 #include "texts/run_messages.h"
 #include "texts/match_messages.h"
+#include "texts/notice_messages.h"
 #include "texts/result_texts.h"
 
 namespace tubeline {
 namespace {
 
+PagePlace FilterPlace(const FilterRefusal& refusal, std::size_t slot) {
+    return {
+        refusal.FileRefused() ? PagePlace::Kind::FilterMaterial : PagePlace::Kind::FilterThickness,
+        ConditionField::TubeVoltage, static_cast<int>(slot)};
+}
+
 PageRefusal RefusalOf(const BeamRefusal& refusal, std::size_t refusedFilterSlot) {
     PagePlace place;
     if (const auto* condition = std::get_if<ConditionRejection>(&refusal)) {
         place = {PagePlace::Kind::Condition, condition->Field, 0};
-    } else if (std::holds_alternative<FilterRefusal>(refusal)) {
-        place = {PagePlace::Kind::Filter, ConditionField::TubeVoltage,
-                 static_cast<int>(refusedFilterSlot)};
+    } else if (const auto* filter = std::get_if<FilterRefusal>(&refusal)) {
+        place = FilterPlace(*filter, refusedFilterSlot);
     }
     return {place, BeamRefusalMessage(refusal)};
+}
+
+// Each filter's material and thickness on its own: a thickness not typed or not a number, the
+// file, then a thickness that no filter can have, as a filter is added.
+void AddFilterRefusals(const std::vector<FilterRequest>& filters,
+                       std::vector<PageRefusal>& refusals) {
+    for (std::size_t slot = 0; slot < filters.size(); ++slot) {
+        const auto refuse = [&](const FilterRefusal& refusal) {
+            refusals.push_back({FilterPlace(refusal, slot), FilterRefusalMessage(refusal)});
+        };
+        const FilterRequest& filter = filters[slot];
+        const auto* typed = std::get_if<std::string>(&filter.ThicknessMm);
+        const std::variant<double, FilterRefusal> thickness =
+            typed ? ReadFilterThickness(*typed) : std::get<double>(filter.ThicknessMm);
+        if (const auto* refusal = std::get_if<FilterRefusal>(&thickness)) {
+            refuse(*refusal);
+        }
+        if (filter.MaterialFile.empty()) {
+            refusals.push_back({{PagePlace::Kind::FilterMaterial, ConditionField::TubeVoltage,
+                                 static_cast<int>(slot)},
+                                NoticeMessage(Notice::NoMaterialChosen)});
+        } else if (const auto material = ReadFilterMaterial(filter.MaterialFile);
+                   const auto* refusal = std::get_if<FilterRefusal>(&material)) {
+            refuse(*refusal);
+        }
+        if (const auto* thicknessMm = std::get_if<double>(&thickness)) {
+            if (const auto refusal = CheckFilterThickness(*thicknessMm)) {
+                refuse(*refusal);
+            }
+        }
+    }
+}
+
+// Each condition field on its own, the others at the model's defaults. Returns the tube voltage
+// as corrected, if it was.
+std::optional<double> AddConditionRefusals(const BeamRequest& request,
+                                           std::vector<PageRefusal>& refusals) {
+    IrradiationConditions stored;
+    stored.ModelChoice = request.Model;
+    stored.Rectification = request.Rectification;
+    const auto& typed = std::get<ConditionTexts>(request.Conditions);
+    std::optional<double> correctedKv;
+    for (const ConditionField field : kConditionFields) {
+        ConditionTexts alone = DefaultConditionTexts(request.Model);
+        TextOf(alone, field) = TextOf(typed, field);
+        const CheckedConditions checked = CheckConditionFields(alone, stored);
+        if (checked.TubeVoltageCorrected) {
+            correctedKv = checked.Conditions.TubeVoltage;
+        }
+        if (checked.Rejection) {
+            refusals.push_back({{PagePlace::Kind::Condition, field, 0},
+                                ConditionRejectionMessage(*checked.Rejection)});
+        }
+    }
+    return correctedKv;
 }
 
 }  // namespace
@@ -44,31 +106,56 @@ std::vector<PageMaterial> PageSession::ShippedMaterials() const {
     return materials;
 }
 
+std::filesystem::path PageSession::UserFile(const std::string& fileName) const {
+    // Only the name's last part, so that the file stays in the user's folder.
+    return userFolder_ / std::filesystem::path(fileName).filename().string();
+}
+
+std::optional<std::string> PageSession::OversizeMaterialFile(const std::string& fileName,
+                                                             std::size_t byteCount) const {
+    if (byteCount <= kMaterialFileByteLimit) {
+        return std::nullopt;
+    }
+    return MaterialFileMessage(
+        {UserFile(fileName).string(), FileProblem{UserFile(fileName), EFBIG}});
+}
+
 std::variant<PageMaterial, std::string> PageSession::OpenMaterialFile(
     const std::string& fileName, const std::string& bytes) const {
-    // Only the name's last part, so that the file stays in the user's folder.
-    const std::filesystem::path path =
-        userFolder_ / std::filesystem::path(fileName).filename().string();
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-    const std::variant<MaterialFile, FilterRefusal> material = ReadFilterMaterial(path);
+    const std::filesystem::path path = UserFile(fileName);
+    const std::variant<MaterialFile, FilterRefusal> material =
+        ReadFilterMaterial(path, [&bytes](const std::filesystem::path& file) {
+            return ParseMaterialFile(bytes, file.string());
+        });
     if (const auto* refusal = std::get_if<FilterRefusal>(&material)) {
         return FilterRefusalMessage(*refusal);
     }
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
     return PageMaterial{path.string(), MaterialDisplayName(std::get<MaterialFile>(material).Name)};
 }
 
-std::variant<PageResult, PageRefusal> PageSession::Calculate(const BeamRequest& request) {
-    BeamRun run = RunBeam(request, attenuation_);
-    if (const auto* refusal = std::get_if<BeamRefusal>(&run.Outcome)) {
-        return RefusalOf(*refusal, run.RefusedFilterSlot);
+PageCalculation PageSession::Calculate(const BeamRequest& request) {
+    std::vector<PageRefusal> refusals;
+    AddFilterRefusals(request.Filters, refusals);
+    const std::optional<double> correctedKv = AddConditionRefusals(request, refusals);
+    PageCalculation calculation;
+    if (correctedKv) {
+        calculation.TubeVoltageNote = TubeVoltageCorrectedMessage(*correctedKv);
     }
-    lastRun_ = std::get<ComputedBeam>(std::move(run.Outcome));
-    const BeamQualityTexts texts = ResultTexts(lastRun_->Run.Quality);
-    PageResult result{HalfValueLayerLine(texts), FluencePerExposureLine(texts), std::nullopt};
-    if (run.CorrectedTubeVoltageKv) {
-        result.TubeVoltageNote = TubeVoltageCorrectedMessage(*run.CorrectedTubeVoltageKv);
+    if (refusals.empty()) {
+        BeamRun run = RunBeam(request, attenuation_);
+        if (const auto* refusal = std::get_if<BeamRefusal>(&run.Outcome)) {
+            refusals.push_back(RefusalOf(*refusal, run.RefusedFilterSlot));
+        } else {
+            lastRun_ = std::get<ComputedBeam>(std::move(run.Outcome));
+            const BeamQualityTexts texts = ResultTexts(lastRun_->Run.Quality);
+            calculation.Outcome =
+                PageResult{HalfValueLayerLine(texts), FluencePerExposureLine(texts)};
+            return calculation;
+        }
     }
-    return result;
+    calculation.Outcome = std::move(refusals);
+    return calculation;
 }
 
 const std::string& PageSession::TableText() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -16,10 +17,11 @@ namespace tubeline {
 // the shipped materials and of those the user opened, and the last completed run. Plain C++;
 // bindings.cpp hands it to JavaScript.
 
-// Where a refusal belongs on the page: a condition field, a filter row (0-based), the results
-// as a whole (a run that gave nothing usable), or the target of a match.
+// Where a refusal belongs on the page: a condition field, a filter row's material or thickness
+// (the row from 0), the results as a whole (a run that gave nothing usable), or the target of a
+// match.
 struct PagePlace {
-    enum class Kind { Condition, Filter, Results, Target };
+    enum class Kind { Condition, FilterMaterial, FilterThickness, Results, Target };
     Kind Where = Kind::Results;
     ConditionField Field = ConditionField::TubeVoltage;
     int FilterIndex = 0;
@@ -30,13 +32,24 @@ struct PageRefusal {
     std::string Message;
 };
 
-// A completed calculation as the page shows it.
+// A completed calculation's two lines as the page shows them.
 struct PageResult {
     std::string HalfValueLayerLine;
     std::string FluencePerExposureLine;
-    // Said when the tube voltage was corrected into 30..150 kV.
+};
+
+// What a calculation gives the page: the result, or every refusal of the fields at once (each
+// field and each filter's material and thickness checked on its own, in the order tubeline-calc
+// meets them), or the refusal of the beam as a whole.
+struct PageCalculation {
+    std::variant<PageResult, std::vector<PageRefusal>> Outcome;
+    // Said when the tube voltage was corrected into 30..150 kV, refused or not.
     std::optional<std::string> TubeVoltageNote;
 };
+
+// The largest material file the page reads, in bytes. A file of the most rows a material file
+// has (120 of six numbers) takes about 7 KiB; one larger than this is plainly not a material file.
+inline constexpr std::size_t kMaterialFileByteLimit = 64 * 1024;
 
 struct PageMaterial {
     std::string File;  // the path to give a filter
@@ -57,12 +70,17 @@ class PageSession {
 
     std::vector<PageMaterial> ShippedMaterials() const;
 
-    // Keeps a material file the user opened, under its own name, and reads it as a filter
-    // would: its path, or the refusal of the filter dialog.
+    // The refusal of a material file larger than kMaterialFileByteLimit, before its bytes are
+    // read: the desktop's message of a file too large.
+    std::optional<std::string> OversizeMaterialFile(const std::string& fileName,
+                                                    std::size_t byteCount) const;
+
+    // Reads a material file the user opened as a filter would and keeps it under its own name:
+    // its path, or the refusal of the filter dialog (a file kept before under that name stays).
     std::variant<PageMaterial, std::string> OpenMaterialFile(const std::string& fileName,
                                                              const std::string& bytes) const;
 
-    std::variant<PageResult, PageRefusal> Calculate(const BeamRequest& request);
+    PageCalculation Calculate(const BeamRequest& request);
 
     // Of the last completed run (empty before one): the table file's text, the spectrum export
     // as the desktop writes it (or why it cannot be), and the beam-quality figures.
@@ -77,6 +95,8 @@ class PageSession {
                                                  const std::string& targetText, AddedFilter varied);
 
   private:
+    std::filesystem::path UserFile(const std::string& fileName) const;
+
     std::filesystem::path dataFolder_;
     std::filesystem::path userFolder_;
     AttenuationTable attenuation_;

@@ -63,7 +63,7 @@ async function compareAll(module, conditions) {
     const result = module.calculate(moduleRequest(condition));
     if (calculator.failed) {
       assert.equal(result.ok, false, label);
-      assert.equal(result.message, calculator.message, label);
+      assert.equal(result.refusals[0].message, calculator.message, label);
       return;
     }
     assert.deepEqual([result.hvl, result.fluence], calculator.lines, label);
@@ -88,23 +88,53 @@ test("the module prints what tubeline-calc prints", async (t) => {
   });
 });
 
-test("refusals are tubeline-calc's messages", async () => {
+// Where the module puts a refusal, as one text: "kv", "results", "filter 1 material".
+const placeOf = (refusal) => [refusal.place, refusal.filter, refusal.part].filter((x) => x !== undefined)
+  .join(" ");
+
+// tubeline-calc's message with a material file's place in the module's file system.
+async function calculatorMessage(condition) {
+  const calculator = await runCalculator(condition);
+  assert.equal(calculator.failed, true, JSON.stringify(condition));
+  return condition.filters.reduce((message, { file }) =>
+    message.replace(path.join(dataFolder, file), `/data/${file}`), calculator.message);
+}
+
+test("refusals are tubeline-calc's messages, every field's at once", async () => {
   const module = await loadModule();
   const cases = [
     [{ angle: "5" }, "angle"], [{ angle: "90" }, "angle"], [{ kv: "abc" }, "kv"],
     [{ inherent: "" }, "inherent"], [{ al: "-1" }, "al"], [{ cu: "1e400" }, "cu"],
     [{ inherent: "1e5" }, "results"],
-    [{ filters: [{ file: "Pb.ele", thickness: "-0.1" }] }, "filter1"],
+    [{ filters: [{ file: "Pb.ele", thickness: "-0.1" }] }, "filter 0 thickness"],
     [{ filters: [{ file: "Al.ele", thickness: "1" }, { file: "Pb.ele", thickness: "" }] },
-      "filter2"],
+      "filter 1 thickness"],
+    [{ filters: [{ file: "None.ele", thickness: "1" }] }, "filter 0 material"],
   ];
   for (const [change, place] of cases) {
     const condition = { ...defaultCondition, ...change };
-    const calculator = await runCalculator(condition);
     const result = module.calculate(moduleRequest(condition));
-    assert.equal(calculator.failed, true, JSON.stringify(change));
-    assert.deepEqual([result.ok, result.place, result.message], [false, place, calculator.message]);
+    assert.deepEqual([result.ok, result.refusals.map(placeOf)], [false, [place]]);
+    assert.equal(result.refusals[0].message, await calculatorMessage(condition));
   }
+  // Each refused on its own, in the order tubeline-calc meets them (its message first): a filter's
+  // thickness typed, its file, a thickness no filter has; then the fields in order.
+  const alone = [
+    ["filter 0 thickness", { filters: [{ file: "Al.ele", thickness: "x" }] }],
+    ["filter 0 material", { filters: [{ file: "None.ele", thickness: "1" }] }],
+    ["filter 1 thickness", { filters: [{ file: "Pb.ele", thickness: "-1" }] }],
+    ["kv", { kv: "abc" }],
+    ["angle", { angle: "5" }],
+  ];
+  const several = { ...defaultCondition, kv: "abc", angle: "5",
+    filters: [{ file: "None.ele", thickness: "x" }, { file: "Pb.ele", thickness: "-1" }] };
+  const result = module.calculate(moduleRequest(several));
+  assert.deepEqual(result.refusals.map(placeOf), alone.map(([place]) => place));
+  for (const [i, [, change]] of alone.entries()) {
+    assert.equal(result.refusals[i].message,
+      await calculatorMessage({ ...defaultCondition, ...change }), placeOf(result.refusals[i]));
+  }
+  assert.equal(result.refusals[0].message, await calculatorMessage(several));
 });
 
 test("matching a target HVL gives tubeline-calc's thickness and messages", async () => {
@@ -156,4 +186,20 @@ test("a material's name is written in Windows' Shift-JIS or refused as the deskt
   } finally {
     fs.rmSync(folder, { recursive: true, force: true });
   }
+});
+
+test("a material file plainly too large is refused unread; a refused file replaces none", async () => {
+  const module = await loadModule();
+  const { materialFileByteLimit } = module.grid();
+  const aluminium = fs.readFileSync(path.join(dataFolder, "Al.ele"));
+  // Aluminium's rows and blanks after them (which no one reads) up to `size` bytes.
+  const padded = (size) => Buffer.concat([aluminium, Buffer.alloc(size - aluminium.length, " ")]);
+  const opened = module.openMaterialFile("Mine.ele", padded(materialFileByteLimit));
+  assert.equal(opened.ok, true, opened.message);
+  assert.deepEqual(module.openMaterialFile("Mine.ele", padded(materialFileByteLimit + 1)),
+    { ok: false, message: "材質ファイル /user/Mine.ele を読めません（ファイルの大きさが上限を超えます）。" });
+  assert.equal(module.openMaterialFile("Mine.ele", Buffer.from("Mine\n1\n")).ok, false);
+  const filtered = (file) => module.calculate({ ...moduleRequest(defaultCondition),
+    filters: [{ file, thickness: "1" }] });
+  assert.deepEqual(filtered(opened.file), filtered("/data/Al.ele"));
 });

@@ -48,8 +48,11 @@ test("the page in Chromium", async (t) => {
     await page.keyboard.press("ArrowRight");
     await expectResults(page, { ...defaults, model: "birch", kv: "80", angle: "14", al: "1.5",
       rectification: "2" });
-    // The conditions went into the address.
-    assert.match(page.url(), /model=birch&kv=80&angle=14&inherent=2.5&al=%EF%BC%91/);
+    // The conditions went into the address (once the results were shown).
+    const address = /model=birch&kv=80&angle=14&inherent=2.5&al=%EF%BC%91/;
+    await page.waitForFunction((pattern) => new RegExp(pattern).test(location.href), {},
+      address.source).catch(() => {});
+    assert.match(page.url(), address);
     await page.close();
   });
 

@@ -1,6 +1,7 @@
 // A static server of a folder on a free port of the loopback address (or the port given), with
 // the types a browser wants for the site's files, for the page's tests and its benchmark; with
-// `compress`, gzip-compressed as a web server would send them.
+// `compress`, compressed as a web server would send them: gzip, or with "br" Brotli (at its
+// highest quality, as a site's files are compressed ahead) where the browser takes it.
 "use strict";
 
 const fs = require("node:fs");
@@ -15,6 +16,16 @@ const types = {
 
 // folder() names the folder to serve at each request, so that a test can switch versions.
 function serveFolder(folder, { port = 0, compress = false } = {}) {
+  // Brotli at its highest quality takes seconds for the WebAssembly: each file once.
+  const compressed = new Map();
+  const brotli = (file) => {
+    const key = `${file} ${fs.statSync(file).mtimeMs}`;
+    if (!compressed.has(key)) {
+      compressed.set(key, zlib.brotliCompressSync(fs.readFileSync(file),
+        { params: { [zlib.constants.BROTLI_PARAM_QUALITY]: zlib.constants.BROTLI_MAX_QUALITY } }));
+    }
+    return compressed.get(key);
+  };
   const server = http.createServer((request, response) => {
     const root = folder();
     const name = new URL(request.url, "http://localhost").pathname.replace(/\/$/, "/index.html");
@@ -24,7 +35,13 @@ function serveFolder(folder, { port = 0, compress = false } = {}) {
       return;
     }
     const type = types[path.extname(file)] ?? "application/octet-stream";
-    if (compress && type !== "image/png" && /\bgzip\b/.test(request.headers["accept-encoding"] ?? "")) {
+    const accepted = request.headers["accept-encoding"] ?? "";
+    if (compress === "br" && type !== "image/png" && /\bbr\b/.test(accepted)) {
+      response.writeHead(200, { "Content-Type": type, "Content-Encoding": "br" });
+      response.end(brotli(file));
+      return;
+    }
+    if (compress && type !== "image/png" && /\bgzip\b/.test(accepted)) {
       response.writeHead(200, { "Content-Type": type, "Content-Encoding": "gzip" });
       response.end(zlib.gzipSync(fs.readFileSync(file)));
       return;

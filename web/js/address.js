@@ -1,8 +1,17 @@
 // The conditions in the page's address, with the command line's names, and remembered between
 // visits: ?model=birch&kv=80&angle=14&inherent=2.5&al=1&cu=0.1&rectification=2&filter=Air.mix:950&lang=en
-// `names` are the five condition fields' (the module's grid().conditionNames).
+// `names` are the five condition fields' (the module's grid().conditionNames). A filter is
+// "Name.ele:mm", its material by its file name: a shipped one, or one opened in the page.
 
 const storageKey = "tubeline.conditions";
+
+// Addresses and remembered states of earlier versions name a material by its place in the
+// module's file system ("/data/Cu.ele"); the file name is what they meant.
+const modulePlace = /^\/(data|user)\/([^/]+)$/;
+
+function fileName(file) {
+  return String(file ?? "").replace(modulePlace, "$2");
+}
 
 // The conditions of an address's query, or null when it names none.
 export function conditionsFromQuery(query, names, filterSlots) {
@@ -20,29 +29,32 @@ export function conditionsFromQuery(query, names, filterSlots) {
   for (const filter of params.getAll("filter").slice(0, filterSlots)) {
     // The last ":" ends the file name, as for tubeline-calc --filter.
     const colon = filter.lastIndexOf(":");
-    conditions.filters.push(colon < 0 ? { file: filter, thickness: "" }
-      : { file: filter.slice(0, colon), thickness: filter.slice(colon + 1) });
+    conditions.filters.push(colon < 0 ? { file: fileName(filter), thickness: "" }
+      : { file: fileName(filter.slice(0, colon)), thickness: filter.slice(colon + 1) });
   }
   return conditions;
 }
 
+// A query's value as people read it: ":" left as it is (a query may hold it), all else that
+// needs it escaped.
+const queryValue = (text) => encodeURIComponent(text).replace(/%3A/gi, ":");
+
 function queryOf(conditions, names) {
-  const params = new URLSearchParams();
-  params.set("model", conditions.model);
-  for (const name of names) {
-    params.set(name, conditions[name]);
-  }
-  params.set("rectification", conditions.rectification);
-  for (const filter of conditions.filters) {
-    params.append("filter", `${filter.file}:${filter.thickness}`);
-  }
-  params.set("lang", conditions.lang);
-  return "?" + params.toString();
+  const pairs = [["model", conditions.model], ...names.map((name) => [name, conditions[name]]),
+    ["rectification", conditions.rectification],
+    ...conditions.filters.map((filter) => ["filter", `${filter.file}:${filter.thickness}`]),
+    ["lang", conditions.lang]];
+  return "?" + pairs.map(([name, value]) => `${name}=${queryValue(value)}`).join("&");
 }
 
+// The conditions left at the last visit, material files by name, or null.
 export function rememberedConditions() {
   try {
-    return JSON.parse(localStorage.getItem(storageKey));
+    const conditions = JSON.parse(localStorage.getItem(storageKey));
+    for (const filter of conditions?.filters ?? []) {
+      filter.file = fileName(filter.file);
+    }
+    return conditions;
   } catch {
     return null;
   }

@@ -1,11 +1,15 @@
 // The conditions: the model, the condition fields (one for each of the module's names), the
 // rectification and the filter rows; what they say as a whole, and the refusals and notes shown
-// beside each field.
+// beside each field. A note on what was restored (from the address or the last visit) stays until
+// its control is changed.
 import { $ } from "./dom.js";
 import { FilterRows } from "./filters.js";
 
 // The unit beside each field; the target angle's is the desktop's word for degrees.
 const fieldUnits = { kv: "kV", inherent: "mm Al", al: "mm", cu: "mm" };
+
+export const models = ["tucker", "birch"];
+export const rectifications = ["1", "2", "3"];
 
 const checkedValue = (name) => document.querySelector(`input[name=${name}]:checked`)?.value;
 
@@ -15,21 +19,28 @@ export class ConditionsForm {
   constructor(grid, defaults, changed) {
     this.names = grid.conditionNames;
     this.defaults = defaults;
-    this.filters = new FilterRows($("filter-rows"), $("add-filter"), grid.filterSlots, changed);
+    const edited = (place) => (now) => {
+      this.clearRestored(place);
+      this.clearRestored("conditions");
+      changed(now);
+    };
+    this.filters = new FilterRows($("filter-rows"), $("add-filter"), grid.filterSlots,
+      edited("filters"));
     for (const name of this.names) {
       const row = document.createElement("div");
       row.className = "field";
       row.innerHTML = `<label for="${name}" id="${name}-caption"></label>` +
         `<input id="${name}" type="text" inputmode="decimal" autocomplete="off" size="9" ` +
-        `aria-describedby="${name}-message ${name}-note">` +
+        `aria-describedby="${name}-message ${name}-note ${name}-restored">` +
         `<span class="unit" id="${name}-unit"></span>` +
         `<p class="message" id="${name}-message" role="alert"></p>` +
-        `<p class="note" id="${name}-note"></p>`;
+        `<p class="note corrected" id="${name}-note" role="status"></p>` +
+        `<p class="note restored" id="${name}-restored"></p>`;
       $("fields").append(row);
-      $(name).addEventListener("input", () => changed(false));
+      $(name).addEventListener("input", () => edited(name)(false));
     }
     for (const input of document.querySelectorAll("input[name=rectification]")) {
-      input.addEventListener("change", () => changed(true));
+      input.addEventListener("change", () => edited("rectification")(true));
     }
     // A model keeps the conditions typed, except a target angle left at the other model's default.
     for (const input of document.querySelectorAll("input[name=model]")) {
@@ -38,64 +49,89 @@ export class ConditionsForm {
         if ($("angle").value.trim() === defaults(other).angle) {
           $("angle").value = defaults(input.value).angle;
         }
-        changed(true);
+        edited("model")(true);
       });
     }
   }
 
-  // { model, rectification, filters: [{ file, thickness }], and each field's text }
-  read() {
-    const conditions = {
-      model: checkedValue("model"),
-      rectification: checkedValue("rectification"),
-      filters: this.filters.read(),
+  choices() {
+    return { model: checkedValue("model"), rectification: checkedValue("rectification") };
+  }
+
+  fieldTexts() {
+    return Object.fromEntries(this.names.map((name) => [name, $(name).value]));
+  }
+
+  // What the module computes: { conditions: { model, rectification, each field's text, filters:
+  // [{ file, thickness }] }, rows }, rows[i] the element of filter i.
+  request() {
+    const inUse = this.filters.inUse();
+    return {
+      conditions: { ...this.choices(), ...this.fieldTexts(), filters: inUse.map((f) => f.filter) },
+      rows: inUse.map((f) => f.row),
     };
-    for (const name of this.names) {
-      conditions[name] = $(name).value;
-    }
-    return conditions;
+  }
+
+  // The conditions as an address names them.
+  saved() {
+    return { ...this.choices(), ...this.fieldTexts(), filters: this.filters.saved() };
   }
 
   // Shows conditions as read from an address or remembered: what is missing takes the model's
-  // default, a model or rectification that is not one the first.
+  // default, a model or rectification that is not one the default.
   show(conditions) {
-    const model = conditions.model === "birch" ? "birch" : "tucker";
+    const model = models.includes(conditions.model) ? conditions.model : models[0];
     const defaults = this.defaults(model);
     document.querySelector(`input[name=model][value=${model}]`).checked = true;
-    const rectification = ["1", "2", "3"].includes(String(conditions.rectification))
-      ? String(conditions.rectification) : "1";
+    const rectification = rectifications.includes(String(conditions.rectification))
+      ? String(conditions.rectification) : rectifications[0];
     document.querySelector(`input[name=rectification][value="${rectification}"]`).checked = true;
     for (const name of this.names) {
       $(name).value = conditions[name] ?? defaults[name];
     }
-    this.filters.show(conditions.filters || []);
+    this.filters.show(Array.isArray(conditions.filters) ? conditions.filters : []);
+  }
+
+  // The model's default of a field, shown in it.
+  showDefault(name) {
+    const value = this.defaults(this.choices().model)[name];
+    $(name).value = value;
+    return value;
   }
 
   clearFlags() {
-    for (const element of document.querySelectorAll("#conditions .message")) {
-      element.textContent = "";
-    }
-    for (const element of document.querySelectorAll("#conditions [aria-invalid]")) {
-      element.removeAttribute("aria-invalid");
-    }
     for (const name of this.names) {
+      $(`${name}-message`).textContent = "";
       $(`${name}-note`).textContent = "";
+      $(name).removeAttribute("aria-invalid");
+      $(name).classList.remove("corrected");
     }
+    this.filters.clearFlags();
   }
 
-  // Whether `place` (a field's name or filterN) is one of the form's.
-  has(place) {
-    return $(`${place}-message`)?.closest("#conditions") != null;
+  // A refusal beside the field that caused it.
+  flag(name, message) {
+    $(`${name}-message`).textContent = message;
+    $(name).setAttribute("aria-invalid", "true");
   }
 
-  // A refusal beside the field or filter row that caused it.
-  flag(place, message) {
-    $(`${place}-message`).textContent = message;
-    ($(place) ?? $(`${place}-thickness`))?.setAttribute("aria-invalid", "true");
+  // A field whose value the calculation corrected (the tube voltage into its range), with the
+  // desktop's message.
+  correct(name, message) {
+    $(`${name}-note`).textContent = message;
+    $(name).classList.add("corrected");
   }
 
-  note(name, text) {
-    $(`${name}-note`).textContent = text;
+  // A note on what was restored, on a field, "model", "rectification", "filters" or "conditions"
+  // (the form as a whole), in the language it was written in.
+  showRestored(place, text, language) {
+    const note = $(`${place}-restored`);
+    note.textContent = text;
+    note.lang = language;
+  }
+
+  clearRestored(place) {
+    $(`${place}-restored`).textContent = "";
   }
 
   // captions: the module's, in the page's language; shipped: the shipped materials so named.

@@ -1,12 +1,35 @@
 // The graph of the emission angles: each angle's curve on its own, one of three vertical axes,
-// the desktop graph's colours, the energy and value under the pointer (or the keyboard's cursor),
-// redrawn at the size of its box.
+// the desktop graph's colours (darkened where they are too light to see on the background), the
+// energy and value under the pointer or the keyboard's cursor, redrawn at the size of its box.
+// Curves that are not those of the fields are drawn dashed.
 
 // The desktop graph draws each curve from its second bin on.
 const firstDrawnBin = 2;
 // Where the keyboard's cursor starts, and its step with Shift.
 const keyboardStartKeV = 50;
 const keyboardLongStepKeV = 10;
+// The least contrast of a curve with the background that people can see (WCAG's for graphics),
+// aimed at with a little to spare for rounding to whole levels.
+const curveContrast = 3.05;
+
+// WCAG's relative luminance of a colour's linear levels, and its contrast between two.
+const linear = (level) => (level <= 0.04045 ? level / 12.92 : ((level + 0.055) / 1.055) ** 2.4);
+const gamma = (level) => (level <= 0.0031308 ? 12.92 * level : 1.055 * level ** (1 / 2.4) - 0.055);
+const luminance = ([r, g, b]) => 0.2126 * r + 0.7152 * g + 0.0722 * b;
+const levelsOf = (hex) => [1, 3, 5].map((i) => linear(parseInt(hex.slice(i, i + 2), 16) / 255));
+const hexOf = (levels) => "#" + levels.map((level) =>
+  Math.floor(gamma(level) * 255).toString(16).padStart(2, "0")).join("");
+
+// `hex` as it is, or darkened (its linear levels scaled down alike, so that its hue stays) until
+// it stands out against `background` by curveContrast.
+export function visibleOn(background, hex) {
+  const levels = levelsOf(hex);
+  const wanted = (luminance(levelsOf(background)) + 0.05) / curveContrast - 0.05;
+  if (luminance(levels) <= wanted) {
+    return hex;
+  }
+  return hexOf(levels.map((level) => level * wanted / luminance(levels)));
+}
 
 export class SpectrumGraph {
   // colours: the desktop graph's, from the module (graphColours()): each angle's curve, -10
@@ -15,7 +38,8 @@ export class SpectrumGraph {
   constructor(canvas, readout, colours, grid) {
     this.canvas = canvas;
     this.readout = readout;
-    this.colours = colours;
+    this.colours = { ...colours,
+      angles: colours.angles.map((colour) => visibleOn(colours.white, colour)) };
     this.binCount = grid.binCount;
     this.binWidthKeV = grid.binWidthKeV;
     this.topEnergyKeV = grid.binCount * grid.binWidthKeV;
@@ -25,6 +49,9 @@ export class SpectrumGraph {
     this.axis = "photon";
     this.visible = Array.from({ length: grid.angleCount }, (_, i) => i === grid.centralAngle);
     this.cursorBin = null;
+    // The curve the keyboard's cursor reads (↑ and ↓ choose it); the pointer reads the nearest.
+    this.cursorAngle = null;
+    this.stale = false;
     this.words = null;
     this.angleCaptions = [];
     canvas.tabIndex = 0;
@@ -128,6 +155,7 @@ export class SpectrumGraph {
     const width = this.binWidthKeV;
     context.strokeStyle = this.colours.angles[index];
     context.lineWidth = index === this.centralAngle ? 2 : 1.5;
+    context.setLineDash(this.stale ? [6, 4] : []);
     context.beginPath();
     context.moveTo(this.xOf(width * (firstDrawnBin - 0.5), area), area.bottom);
     for (let bin = firstDrawnBin; bin <= heights.length; ++bin) {
@@ -136,6 +164,7 @@ export class SpectrumGraph {
       context.lineTo(this.xOf(width * (bin + 0.5), area), y);
     }
     context.stroke();
+    context.setLineDash([]);
   }
 
   drawCursor(context, area) {
@@ -157,10 +186,20 @@ export class SpectrumGraph {
     context.fill();
   }
 
-  // The shown curve nearest the cursor's height at the cursor's bin.
+  shownAngles() {
+    return this.visible.flatMap((shown, index) => (shown ? [index] : []));
+  }
+
+  // The curve the keyboard chose, else the shown curve nearest the cursor's height at the
+  // cursor's bin.
   cursorPoint() {
     if (this.cursorBin === null || !this.curves) {
       return null;
+    }
+    const point = (index) => ({ index, value: this.heights(index)[this.cursorBin - 1],
+      bin: this.cursorBin });
+    if (this.visible[this.cursorAngle]) {
+      return point(this.cursorAngle);
     }
     let best = null;
     this.visible.forEach((shown, index) => {
@@ -198,20 +237,63 @@ export class SpectrumGraph {
     }
     const keV = this.topEnergyKeV * (x - area.left) / (area.right - area.left);
     const bin = this.clampBin(Math.round(keV / this.binWidthKeV));
+    this.cursorAngle = null;
     this.setCursor(bin, (area.bottom - y) / (area.bottom - area.top));
   }
 
-  // Left and right move the cursor by a bin (with Shift by 10 keV), Home and End to the ends.
+  // Left and right move the cursor by a bin (with Shift by 10 keV), Home and End to the ends;
+  // up and down read the shown curve before or after the one read, in the angles' order.
   moveCursor(event) {
     const steps = { ArrowLeft: -1, ArrowRight: 1, Home: -Infinity, End: Infinity };
-    if (!(event.key in steps) || !this.curves) {
+    const angleSteps = { ArrowUp: -1, ArrowDown: 1 };
+    if (!(event.key in steps || event.key in angleSteps) || !this.curves) {
       return;
     }
     event.preventDefault();
+    if (event.key in angleSteps) {
+      this.chooseAngle(angleSteps[event.key]);
+      return;
+    }
     const step = steps[event.key] *
       (event.shiftKey ? Math.round(keyboardLongStepKeV / this.binWidthKeV) : 1);
     const from = this.cursorBin ?? Math.round(keyboardStartKeV / this.binWidthKeV);
     this.setCursor(this.clampBin(from + step));
+  }
+
+  chooseAngle(step) {
+    const shown = this.shownAngles();
+    if (!shown.length) {
+      return;
+    }
+    const bin = this.cursorBin ?? Math.round(keyboardStartKeV / this.binWidthKeV);
+    const at = shown.indexOf(this.cursorPoint()?.index);
+    const next = at < 0 ? 0 : Math.min(shown.length - 1, Math.max(0, at + step));
+    this.cursorAngle = shown[next];
+    this.setCursor(bin);
+  }
+
+  // curves: the module's curves() of the fields' conditions.
+  showCurves(curves) {
+    this.curves = curves;
+    this.stale = false;
+    this.caption();
+    this.setCursor(this.cursorBin);
+  }
+
+  // Curves of other conditions than the fields': dashed, and said so.
+  setStale(stale) {
+    if (stale !== this.stale) {
+      this.stale = stale;
+      this.caption();
+      this.draw();
+    }
+  }
+
+  caption() {
+    if (this.words) {
+      this.canvas.setAttribute("aria-label", this.stale
+        ? `${this.words.graph} (${this.words.staleShort})` : this.words.graph);
+    }
   }
 
   clampBin(bin) {

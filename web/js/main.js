@@ -1,7 +1,8 @@
 // Start-up: loads the calculator, builds the page from the module's grid and captions, restores
-// the conditions (from the address, else as last left), ties every control to its work and only
-// then shows the page. Every result text, refusal and file comes from the module (the same C++
-// as tubeline-calc); the page only places them.
+// the conditions (from the address, else as last left; what cannot be used falls back to the
+// default), ties every control to its work and only then shows the page. Every result text,
+// refusal and file comes from the module (the same C++ as tubeline-calc); the page only places
+// them.
 import { conditionsFromQuery, keepConditions, rememberedConditions } from "./address.js";
 import { loadCalculator, oneFilePage } from "./calculator.js";
 import { ConditionsForm } from "./conditions.js";
@@ -11,6 +12,7 @@ import { browserLanguage, captionPage, languages } from "./language.js";
 import { Matcher } from "./matching.js";
 import { keepOffline } from "./offline.js";
 import { ResultsView, downloadGraphPng } from "./results.js";
+import { restoreConditions } from "./restore.js";
 import { pageWords } from "./words.js";
 
 const recalculationDelayMs = 200;
@@ -24,6 +26,7 @@ class Page {
     this.captions = null;
     this.timer = null;
     this.figuresTimer = null;
+    this.keepTimer = null;
     this.conditions = new ConditionsForm(this.grid, (model) => this.module.defaults(model),
       (now) => (now ? this.calculateNow() : this.scheduleCalculation()));
     this.results = new ResultsView(this.grid);
@@ -43,14 +46,16 @@ class Page {
     for (const id of ["copy-message", "match-note", "target-message"]) {
       $(id).textContent = "";
     }
+    this.results.showStaleNotes();
     this.graph.words = this.words;
     this.graph.angleCaptions = this.captions.angles;
+    this.graph.caption();
     showAngleToggles($("angle-toggles"), this.graph);
-    $("graph").setAttribute("aria-label", this.words.graph);
   }
 
+  // The conditions as the module takes them.
   fields() {
-    return { ...this.conditions.read(), lang: this.language };
+    return this.conditions.request().conditions;
   }
 
   scheduleCalculation() {
@@ -58,56 +63,64 @@ class Page {
     this.timer = setTimeout(() => this.calculateNow(), recalculationDelayMs);
   }
 
-  // Runs the fields' conditions and shows the results, or the refusal beside its field. The
-  // figures of every angle take longer than the rest: unless asked for at once, they follow
-  // after the results and the graph are drawn.
-  calculateNow(figuresAtOnce = false) {
+  // Runs the fields' conditions and shows the results, or every refusal, each beside the field
+  // that caused it; the last results then stay, marked as not those of the fields. The figures
+  // of every angle take longer than the rest: they follow after the results and the graph are
+  // drawn. `computed`: what the module has just given of the fields, { result, figures }.
+  calculateNow(computed = null) {
     clearTimeout(this.timer);
-    const conditions = this.fields();
-    keepConditions(conditions, this.grid.conditionNames);
+    const { conditions, rows } = this.conditions.request();
+    this.keepConditions();
     this.conditions.clearFlags();
     this.results.clearMessages();
     $("target").removeAttribute("aria-invalid");
-    const missing = conditions.filters.findIndex((f) => !f.file);
-    if (missing >= 0) {
-      this.refuse(`filter${missing + 1}`, this.captions.noMaterial);
-      return;
-    }
-    const result = this.module.calculate(conditions);
-    if (!result.ok) {
-      this.refuse(result.place, result.message);
-      return;
-    }
+    const result = computed?.result ?? this.module.calculate(conditions);
     if (result.kvNote) {
-      this.conditions.note("kv", result.kvNote);
+      this.conditions.correct("kv", result.kvNote);
+    }
+    if (!result.ok) {
+      for (const refusal of result.refusals) {
+        this.showRefusal(refusal, rows);
+      }
+      this.setStale(true);
+      return;
     }
     this.results.showBeam(result);
-    this.graph.curves = this.module.curves();
-    this.graph.setCursor(this.graph.cursorBin);
+    this.graph.showCurves(this.module.curves());
     clearTimeout(this.figuresTimer);
-    if (figuresAtOnce) {
-      this.showFigures();
+    if (computed?.figures) {
+      this.showFigures(computed.figures);
     } else {
-      this.figuresTimer = setTimeout(() => this.showFigures());
+      this.figuresTimer = setTimeout(() => this.showFigures(this.module.figureTable()));
     }
   }
 
-  showFigures() {
-    this.results.showFigures(this.module.figureTable(), this.captions.figureColumns);
+  showFigures(table) {
+    this.results.showFigures(table, this.captions.figureColumns);
   }
 
-  // A refusal beside the field that caused it, else with the results; the last results stay,
-  // marked as not those of the fields.
-  refuse(place, message) {
-    this.showRefusal(place, message);
-    this.results.setStale(true);
+  // The conditions into the address and the browser's storage, after the results are shown
+  // (writing them takes a while in some browsers).
+  keepConditions() {
+    const saved = { ...this.conditions.saved(), lang: this.language };
+    clearTimeout(this.keepTimer);
+    this.keepTimer = setTimeout(() => keepConditions(saved, this.grid.conditionNames));
   }
 
-  showRefusal(place, message) {
+  setStale(stale) {
+    this.results.setStale(stale);
+    this.graph.setStale(this.results.stale);
+  }
+
+  // A refusal beside the field that caused it, else with the results; rows: the elements of
+  // the filters the module was given.
+  showRefusal({ place, message, filter, part }, rows) {
     if (place === "target") {
       $("target-message").textContent = message;
       $("target").setAttribute("aria-invalid", "true");
-    } else if (this.conditions.has(place)) {
+    } else if (place === "filter") {
+      this.conditions.filters.flag(rows[filter], part, message);
+    } else if (this.conditions.names.includes(place)) {
       this.conditions.flag(place, message);
     } else {
       this.results.showMessage(message);
@@ -121,27 +134,32 @@ class Page {
     $("match-note").textContent = "";
     $("target").removeAttribute("aria-invalid");
     const varied = $("match-with").value;
-    const asked = [this.fields(), $("target").value, varied];
+    const { conditions, rows } = this.conditions.request();
+    const asked = [conditions, $("target").value, varied];
     const result = await this.matcher.match(this.language, ...asked);
     if (JSON.stringify(asked) !== JSON.stringify([this.fields(), $("target").value, varied])) {
       return;
     }
     if (!result.ok) {
-      this.showRefusal(result.place, result.message);
+      this.showRefusal(result, rows);
       return;
     }
     $(varied).value = result.thickness;
+    this.conditions.clearRestored(varied);
     this.calculateNow();
     $("match-note").textContent = this.words.matched(result.name, result.thickness);
   }
 
+  // A material file from disk: read no further than the module reads one (a larger file is
+  // refused unread), and kept by the module and the matching worker.
   async openMaterialFile(input) {
     const file = input.files[0];
     input.value = "";
     if (!file) {
       return;
     }
-    const bytes = new Uint8Array(await file.arrayBuffer());
+    const bytes = new Uint8Array(await file.slice(0, this.grid.materialFileByteLimit + 1)
+      .arrayBuffer());
     const opened = this.module.openMaterialFile(file.name, bytes);
     $("material-file-message").textContent = opened.ok ? "" : opened.message;
     if (!opened.ok) {
@@ -155,7 +173,6 @@ class Page {
   listen() {
     $("add-filter").addEventListener("click", () => {
       this.conditions.filters.add()?.querySelector("select").focus();
-      this.calculateNow();
     });
     $("material-file").addEventListener("change", (event) => this.openMaterialFile(event.target));
     $("download-csv").addEventListener("click", () => this.results.downloadCsv(this.module));
@@ -176,6 +193,7 @@ class Page {
     }
     for (const language of languages) {
       $(`lang-${language}`).addEventListener("click", () => {
+        this.conditions.clearRestored("lang");
         this.speak(language);
         this.calculateNow();
       });
@@ -199,6 +217,8 @@ function loadingLanguage() {
   return languages.includes(asked) ? asked : browserLanguage();
 }
 
+const nextTask = () => new Promise((resolve) => setTimeout(resolve));
+
 async function start() {
   const language = loadingLanguage();
   const words = pageWords[language];
@@ -212,12 +232,20 @@ async function start() {
       : words.loadFailed;
     throw error;
   }
+  // The page is made in short tasks, so that it is never long unresponsive; nothing of it shows
+  // until it is whole.
+  await nextTask();
   const page = new Page(calculator);
   const { conditionNames, filterSlots } = page.grid;
   const conditions = conditionsFromQuery(location.search, conditionNames, filterSlots) ??
     rememberedConditions() ?? {};
+  await nextTask();
   page.speak(languages.includes(conditions.lang) ? conditions.lang : browserLanguage());
-  page.conditions.show(conditions);
+  await nextTask();
+  const result = restoreConditions(page.conditions, page.module, page.words, page.language,
+    conditions);
+  await nextTask();
+  const figures = result && page.module.figureTable();
   page.listen();
   showAbout(page.module.version());
   if (!oneFilePage) {
@@ -229,7 +257,7 @@ async function start() {
   $("loading").hidden = true;
   $("page").hidden = false;
   $("footer").hidden = false;
-  page.calculateNow(true);
+  page.calculateNow({ result, figures });
   document.body.dataset.ready = "true";
   performance.mark("tubeline-ready");
 }

@@ -1,37 +1,59 @@
-// The results of a beam: the two lines at the beam centre, the beam-quality table of every angle,
-// whether they still match the fields, and the commands on them (the downloads and Copy).
+// The results of a beam: the two lines at the beam centre (and their compact copy at the top of
+// a phone's screen), the beam-quality table of every angle, whether they still match the fields,
+// and the commands on them (the downloads and Copy). Results that no longer match the fields are
+// marked wherever they show, and nothing is copied or saved of them.
 import { $, saveFile } from "./dom.js";
 
-const commands = ["download-csv", "download-table", "download-png", "copy-table", "match"];
+// Of the results shown: offered only while they match the fields.
+const resultCommands = ["download-csv", "download-table", "download-png", "copy-table"];
+// Of the fields: offered once the page has results.
+const fieldCommands = ["match"];
+// Where results show, each marked when they no longer match the fields.
+const resultPlaces = ["results", "summary", "graph-section", "quality"];
 
 export class ResultsView {
   constructor(grid) {
     this.centralAngle = grid.centralAngle;
     this.hasResult = false;
+    this.stale = false;
     this.tsv = "";
     this.words = null;
-    this.enableCommands(false);
+    this.enableCommands();
   }
 
   // beam: { hvl, fluence }, the module's lines (calculate()).
   showBeam(beam) {
-    $("hvl").textContent = beam.hvl;
-    $("fluence").textContent = beam.fluence;
+    for (const [line, text] of [["hvl", beam.hvl], ["fluence", beam.fluence]]) {
+      $(line).textContent = text;
+      $(`summary-${line}`).textContent = text;
+    }
     this.hasResult = true;
     this.setStale(false);
-    this.enableCommands(true);
   }
 
   // Marks the results shown as not those of the fields (once there are results).
   setStale(stale) {
-    const marked = stale && this.hasResult;
-    $("results").classList.toggle("stale", marked);
-    $("stale-note").textContent = marked ? this.words.stale : "";
+    this.stale = stale && this.hasResult;
+    for (const place of resultPlaces) {
+      $(place).classList.toggle("stale", this.stale);
+    }
+    this.showStaleNotes();
+    this.enableCommands();
   }
 
-  enableCommands(enabled) {
-    for (const id of commands) {
-      $(id).disabled = !enabled;
+  showStaleNotes() {
+    $("stale-note").textContent = this.stale ? this.words.stale : "";
+    for (const note of document.querySelectorAll(".stale-mark")) {
+      note.textContent = this.stale ? this.words.staleShort : "";
+    }
+  }
+
+  enableCommands() {
+    for (const id of resultCommands) {
+      $(id).disabled = !this.hasResult || this.stale;
+    }
+    for (const id of fieldCommands) {
+      $(id).disabled = !this.hasResult;
     }
   }
 
@@ -48,7 +70,7 @@ export class ResultsView {
   // text Copy gives); columns: the module's captions of its columns.
   showFigures(table, columns) {
     const head = document.createElement("tr");
-    head.append(document.createElement("th"));
+    head.append(document.createElement("td"));
     for (const caption of columns) {
       const cell = document.createElement("th");
       cell.scope = "col";
