@@ -9,7 +9,7 @@
 #include "base/file_io.h"
 #include "model/material_file_reader.h"
 #include "base/number_format.h"
-#include "texts/messages.h"
+#include "texts/file_messages.h"
 
 namespace tubeline::tools {
 namespace {
