@@ -6,12 +6,12 @@
 #include "model/attenuation_table_file.h"
 #include "model/match_request.h"
 #include "model/material_folders.h"
-#include "texts/material_names.h"
-#include "texts/file_messages.h"
 #include "texts/condition_messages.h"
-#include "texts/run_messages.h"
+#include "texts/file_messages.h"
 #include "texts/match_messages.h"
+#include "texts/material_names.h"
 #include "texts/result_texts.h"
+#include "texts/run_messages.h"
 
 namespace tubeline {
 namespace {
@@ -64,9 +64,15 @@ std::variant<PageResult, PageRefusal> PageSession::Calculate(const BeamRequest& 
     }
     lastRun_ = std::get<ComputedBeam>(std::move(run.Outcome));
     const BeamQualityTexts texts = ResultTexts(lastRun_->Run.Quality);
-    PageResult result{HalfValueLayerLine(texts), FluencePerExposureLine(texts), std::nullopt};
+    PageResult result{HalfValueLayerLine(texts), FluencePerExposureLine(texts), std::nullopt, {}};
     if (run.CorrectedTubeVoltageKv) {
         result.TubeVoltageNote = TubeVoltageCorrectedMessage(*run.CorrectedTubeVoltageKv);
+    }
+    const SpectrumTable& spectra = *lastRun_->Run.Spectra;
+    if (spectra.AbsoluteOutput) {
+        if (const auto figures = ComputeBeamCentreFigures(spectra, attenuation_)) {
+            result.AbsoluteOutputLines = AbsoluteOutputLines(*figures, *spectra.AbsoluteOutput);
+        }
     }
     return result;
 }

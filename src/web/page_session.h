@@ -36,6 +36,8 @@ struct PageResult {
     std::string FluencePerExposureLine;
     // Said when the tube voltage was corrected into 30..150 kV.
     std::optional<std::string> TubeVoltageNote;
+    // The absolute output's lines, for a model that has one (AbsoluteOutputLines).
+    std::vector<std::string> AbsoluteOutputLines;
 };
 
 struct PageMaterial {
