@@ -11,8 +11,8 @@
 //      (physics-peer-shapes.tsv);
 //   3. the radiative stopping power of tungsten that the cross-section table implies,
 //      N_A / A * integral of k dsigma/dk dk over 0 < k < T, for comparison with NIST ESTAR's.
-// The beams run through the finished model (RunBeam, as tubeline-calc --model physics), their
-// figures are the program's beam-quality figures.
+// The beams run through the finished model (ComputeChosenModel, as every run of the programs),
+// their figures are the program's beam-quality figures.
 //
 //   tubeline_physics_study            (built with -DTUBELINE_BUILD_BENCH=ON)
 
@@ -28,9 +28,10 @@
 
 #include "model/attenuation_table_file.h"
 #include "model/beam_quality_figures.h"
-#include "model/beam_request.h"
+#include "model/filter_slots.h"
 #include "model/physics_constants.h"
 #include "model/physics_target_data.h"
+#include "model/spectrum_model.h"
 
 namespace tubeline::bench {
 namespace {
@@ -85,23 +86,27 @@ class Study {
   public:
     Study() : attenuation_(LoadAttenuationTable(kData / kAttenuationTableFileName)) {}
 
-    // The beam through the finished model, as tubeline-calc --model physics computes it.
+    // The beam through the finished model (ComputeChosenModel, as every run computes it), with
+    // the conditions set directly: the peer's 10-degree targets lie below the 12 degrees the
+    // programs accept.
     Figures Compute(const Beam& beam) const {
-        BeamRequest request;
-        request.Model = SpectrumModel::Physics;
-        request.Conditions = ConditionValues{beam.Kv, beam.TargetAngle, 0, beam.AlMm, beam.CuMm};
+        IrradiationConditions conditions;
+        conditions.ModelChoice = SpectrumModel::Physics;
+        static_cast<ConditionValues&>(conditions) = {beam.Kv, beam.TargetAngle, 0, beam.AlMm,
+                                                     beam.CuMm};
+        MaterialFilter filters;
         if (beam.BeMm > 0) {
-            request.Filters.push_back({kData / "Be.ele", beam.BeMm});
+            AddFilterFromFile(filters, kData / "Be.ele", beam.BeMm);
         }
         if (beam.AirMm > 0) {
-            request.Filters.push_back({kData / "Air.mix", beam.AirMm});
+            AddFilterFromFile(filters, kData / "Air.mix", beam.AirMm);
         }
-        const BeamRun run = RunBeam(request, attenuation_);
-        const ComputedBeam& computed = std::get<ComputedBeam>(run.Outcome);
+        const RunOutcome run = ComputeChosenModel({conditions, attenuation_, filters});
+        const SpectrumTable& spectra = *std::get<ModelRun>(run).Spectra;
         const int angle = kCentralAngleIndex + static_cast<int>(beam.EmissionAngle / 2);
         Figures figures;
-        figures.Photons = computed.Run.Spectra->PhotonSpectrum[angle];
-        const auto quality = ComputeAngleFigures(*computed.Run.Spectra, attenuation_)[angle];
+        figures.Photons = spectra.PhotonSpectrum[angle];
+        const auto quality = ComputeAngleFigures(spectra, attenuation_)[angle];
         if (quality) {
             figures.Hvl1 = quality->HalfValueLayerMm.value_or(NAN);
             figures.Hvl2 = quality->SecondHalfValueLayerMm.value_or(NAN);
