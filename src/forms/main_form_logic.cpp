@@ -15,22 +15,9 @@
 #include "texts/run_messages.h"
 #include "texts/notice_messages.h"
 #include "texts/result_texts.h"
-#include "texts/translation.h"
 
 namespace tubeline {
 namespace {
-
-struct ModelTexts {
-    std::string Caption;
-    std::string ModelCaption;
-};
-
-ModelTexts TextsOf(SpectrumModel model) {
-    if (model == SpectrumModel::Tucker) {
-        return {Tr("MainForm", "Diagnostic X-ray Spectrum by the Tucker's formula"), "by Tucker"};
-    }
-    return {Tr("MainForm", "Diagnostic X-ray Spectrum by the Birch's formula"), "by Birch"};
-}
 
 // Marks a run as under way for as long as it lasts, however it ends.
 class RunGuard {
@@ -56,10 +43,10 @@ MainFormLogic::MainFormLogic(CalculationState& state, GraphCanvas& canvas,
       tableFile_(workingFolder / kSpectrumTableFileName) {}
 
 void MainFormLogic::ChooseModel(SpectrumModel model) {
-    ModelTexts texts = TextsOf(model);
+    ModelTitle title = ModelTitleOf(model);
     state_.Conditions.ModelChoice = model;
-    controls_.Caption = std::move(texts.Caption);
-    controls_.ModelCaption = std::move(texts.ModelCaption);
+    controls_.Caption = std::move(title.Caption);
+    controls_.ModelCaption = std::move(title.Label);
     PrepareMainForm();
     controls_.Fields.TargetAngle = DefaultConditionTexts(model).TargetAngle;
     view_.Refresh();

@@ -21,7 +21,7 @@ _Figures = Mapping[str, float | None]
 class _Conditions(TypedDict, total=False):
     """compute's arguments, as compute_many, imap and match_hvl take them."""
 
-    model: Literal["tucker", "birch"]
+    model: Literal["tucker", "birch", "physics"]
     kv: _Number
     angle: _Number | None
     inherent: _Number
@@ -45,7 +45,7 @@ class Result:
     """The spectra and figures of one calculation. Picklable; arrays and mappings read-only."""
 
     @property
-    def model(self) -> Literal["tucker", "birch"]: ...
+    def model(self) -> Literal["tucker", "birch", "physics"]: ...
     @property
     def conditions(self) -> Mapping[str, Any]:
         """compute's arguments as used: kv as corrected, the model's angle for None, each
@@ -76,8 +76,11 @@ class Result:
         """Beam-quality figures of the 0-degree beam: hvl1_mm_al, hvl2_mm_al,
         homogeneity_coefficient, hvl1_mm_cu, mean_energy_kev, kerma_weighted_mean_energy_kev,
         effective_energy_kev, fluence_per_exposure (photons per mm2 per 1 C/kg),
-        water_to_air_kerma_ratio, soft_tissue_to_air_kerma_ratio; None for a figure that was
-        not found."""
+        water_to_air_kerma_ratio, soft_tissue_to_air_kerma_ratio, and for the physics model
+        its absolute output: air_kerma_ugy_per_mas_at_1m, fluence_per_mm2_per_mas_at_1m (photons
+        per mm2 per mAs), air_kerma_ugy_per_mas_at_distance (at 1000 mm, output factor 1); None
+        for a figure that was not found, and for the absolute output of Tucker's and Birch's
+        models."""
     @property
     def per_angle(self) -> tuple[_Figures, ...]:
         """The figures of the eleven angles, -10 degrees first."""
@@ -108,7 +111,7 @@ class Material(NamedTuple):
     density_g_cm3: float
 
 def compute(
-    model: Literal["tucker", "birch"] = "tucker",
+    model: Literal["tucker", "birch", "physics"] = "tucker",
     kv: _Number = 100.0,
     angle: _Number | None = None,
     inherent: _Number = 2.5,
