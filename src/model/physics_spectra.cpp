@@ -41,10 +41,14 @@ void ComputePhysicsSpectra(const ModelInputs& inputs, const PhysicsSourceTerm& s
         }
     }
     const Waveform waveform = SampleWaveform(conditions.Rectification, conditions.TubeVoltage);
+    // The samples rise in voltage and their work with it: the highest are handed out first, so
+    // that the threads finish together.
     std::vector<std::vector<TargetEmission>> emissions(waveform.Count);
     ForEachIndexInParallel(
-        waveform.Count, std::min(WorkerThreadCount(), waveform.Count),
-        [&](int n) { emissions[n] = source.Emission(waveform.Samples[n].Voltage, takeOffAngles); });
+        waveform.Count, std::min(WorkerThreadCount(), waveform.Count), [&](int i) {
+            const int n = waveform.Count - 1 - i;
+            emissions[n] = source.Emission(waveform.Samples[n].Voltage, takeOffAngles);
+        });
     if (!emissions.back().empty()) {
         const TargetEmission& last = emissions.back().back();
         for (int j = 1; j <= kEnergyBinCount; ++j) {
