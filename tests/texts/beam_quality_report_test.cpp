@@ -112,5 +112,16 @@ TEST(BeamQualityReport, ConditionsInThreeLinesWithTheModel) {
     EXPECT_NE(english[2].find("Air = 950 mm"), std::string::npos) << english[2];
 }
 
+// A model with an absolute output names where it is wanted.
+TEST(BeamQualityReport, ThePhysicsModelsConditionsHaveTheDistanceAndOutputFactor) {
+    IrradiationConditions conditions{{100, 12, 2.5, 0, 0},
+                                     SpectrumModel::Physics,
+                                     RectificationMode::ConstantPotential,
+                                     {1500, 0.8}};
+    EXPECT_EQ(ConditionSummary(conditions, MaterialFilter{})[0],
+              "物理モデル　定電圧　管電圧 = 100 kV　ターゲット角度 = 12 度　距離 = 1500 "
+              "mm　出力係数 = 0.8");
+}
+
 }  // namespace
 }  // namespace tubeline
