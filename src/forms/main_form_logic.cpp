@@ -2,19 +2,19 @@
 
 #include <algorithm>
 
+#include "base/file_io.h"
 #include "graph/graph_frame.h"
 #include "graph/palette.h"
 #include "graph/plot_geometry.h"
 #include "graph/spectrum_curve.h"
-#include "base/file_io.h"
 #include "model/filter_slots.h"
 #include "model/spectrum_model.h"
 #include "model/spectrum_table_file.h"
-#include "texts/file_messages.h"
 #include "texts/condition_messages.h"
-#include "texts/run_messages.h"
+#include "texts/file_messages.h"
 #include "texts/notice_messages.h"
 #include "texts/result_texts.h"
+#include "texts/run_messages.h"
 
 namespace tubeline {
 namespace {
@@ -141,10 +141,12 @@ void MainFormLogic::Calculate() {
     const RunGuard guard(running_);
     const RunOutcome outcome =
         ComputeChosenModel({state_.Conditions, state_.Attenuation, state_.Filters});
-    if (const auto* refusal = std::get_if<RunRefusal>(&outcome)) {
+    if (!std::holds_alternative<ModelRun>(outcome)) {
         state_.Conditions = before;
         view_.Refresh();
-        messages_.Warning(RunRefusalMessage(*refusal));
+        const auto* refusal = std::get_if<RunRefusal>(&outcome);
+        messages_.Warning(refusal ? RunRefusalMessage(*refusal)
+                                  : ModelDataMessage(std::get<ModelDataRefusal>(outcome)));
         return;
     }
     ShowRun(std::get<ModelRun>(outcome));
