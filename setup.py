@@ -2,9 +2,9 @@
 
 Setuptools drives CMake: it configures a build of the module alone (no windows, no tests) for
 the interpreter running pip, builds it with two jobs, and puts the package folder (the Python
-half, the extension, the stubs and py.typed) and the shipped data (the attenuation table and
-the materials, in tubeline/data) into the wheel. The CMake build stays in build/python-package/,
-so a second install only relinks.
+half, the extension, the stubs and py.typed) and the shipped data (the attenuation table, the
+physics model's tables and lines, and the materials, in tubeline/data) into the wheel. The CMake
+build stays in build/python-package/, so a second install only relinks.
 """
 
 import pathlib
@@ -45,7 +45,8 @@ class CMakeBuild(build_ext):
                 shutil.copy2(file, package / file.name)
         data = package / "data"
         data.mkdir(exist_ok=True)
-        for pattern in ("Att_Coeff2020.dat", "*.ele", "*.mix"):
+        for pattern in ("Att_Coeff2020.dat", "TungstenTarget.bin", "TungstenLines.txt", "*.ele",
+                        "*.mix"):
             for file in (SOURCE / "data").glob(pattern):
                 shutil.copy2(file, data / file.name)
 

@@ -1,5 +1,6 @@
 // The model runs that the page times (scripts/bench-web), natively on one thread as the page
-// has one: the default conditions and the worst case, 150 kV single-phase. Nothing is written.
+// has one: the default conditions and the worst case, 150 kV single-phase, of Tucker's model and
+// of the physics model. Nothing is written.
 // With --baseline_version the runs use the last version of the hot loop this processor runs
 // (SSE2 on x86-64: two doubles a register, as WebAssembly SIMD has) instead of the widest.
 
@@ -21,14 +22,16 @@ namespace {
 
 constexpr std::string_view kBaselineFlag = "--baseline_version";
 
-void RunModel(benchmark::State& loop, double tubeVoltageKv, RectificationMode rectification) {
+void RunModel(benchmark::State& loop, SpectrumModel model, double tubeVoltageKv,
+              RectificationMode rectification) {
     // What a loop's own threads are told: every run inside stays on this thread.
     tInParallelLoop = true;
     const AttenuationTable attenuation =
         LoadAttenuationTable(std::filesystem::path(TUBELINE_DATA_DIR) / kAttenuationTableFileName);
-    ConditionValues values = DefaultConditionValues(kDefaultModel);
+    ConditionValues values = DefaultConditionValues(model);
     values.TubeVoltage = tubeVoltageKv;
     IrradiationConditions start;
+    start.ModelChoice = model;
     start.Rectification = rectification;
     const IrradiationConditions conditions = CheckConditionValues(values, start).Conditions;
     const MaterialFilter noFilters;
@@ -37,9 +40,15 @@ void RunModel(benchmark::State& loop, double tubeVoltageKv, RectificationMode re
     }
 }
 
-BENCHMARK_CAPTURE(RunModel, defaults, 100, RectificationMode::ConstantPotential)
+BENCHMARK_CAPTURE(RunModel, defaults, kDefaultModel, 100, RectificationMode::ConstantPotential)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(RunModel, worst, 150, RectificationMode::SinglePhaseFullWave)
+BENCHMARK_CAPTURE(RunModel, worst, kDefaultModel, 150, RectificationMode::SinglePhaseFullWave)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RunModel, physics_defaults, SpectrumModel::Physics, 100,
+                  RectificationMode::ConstantPotential)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RunModel, physics_worst, SpectrumModel::Physics, 150,
+                  RectificationMode::SinglePhaseFullWave)
     ->Unit(benchmark::kMillisecond);
 
 // Removes the baseline flag from the arguments the benchmark library left; whether it was there.

@@ -1,7 +1,8 @@
 // The physics model held against measurement and against its peer, printed as Markdown tables:
 //   1. PTB's measured beams (tools/reference/ptb-dos-34-hvl.tsv) as scripts/validate sets them
-//      up: a 20-degree target, constant potential, the beryllium window and 950 mm of air as
-//      filters of data/Be.ele and data/Air.mix, the aluminium as added aluminium; computed HVL1
+//      up: a 20-degree target, constant potential, no inherent filtration, the beryllium window
+//      and 950 mm of air as filters of data/Be.ele and data/Air.mix, the aluminium as added
+//      aluminium; computed HVL1
 //      and HVL2 against the measured, and the mean and standard deviation of the differences
 //      for RQR 2-10 and RQA 2-9;
 //   2. the peer's beams (tools/reference/physics-peer-beams.tsv): HVL1, HVL2, mean energy and air
@@ -10,8 +11,8 @@
 //      (physics-peer-shapes.tsv);
 //   3. the radiative stopping power of tungsten that the cross-section table implies,
 //      N_A / A * integral of k dsigma/dk dk over 0 < k < T, for comparison with NIST ESTAR's.
-// The spectra come from the physics source term through PhysicsSpectraPerMas, the half-value
-// layers and mean energies from the program's beam-quality figures.
+// The beams run through the finished model (ComputeChosenModel, as every run of the programs),
+// their figures are the program's beam-quality figures.
 //
 //   tubeline_physics_study            (built with -DTUBELINE_BUILD_BENCH=ON)
 
@@ -28,9 +29,9 @@
 #include "model/attenuation_table_file.h"
 #include "model/beam_quality_figures.h"
 #include "model/filter_slots.h"
-#include "model/material_file_reader.h"
-#include "model/physics_beam.h"
 #include "model/physics_constants.h"
+#include "model/physics_target_data.h"
+#include "model/spectrum_model.h"
 
 namespace tubeline::bench {
 namespace {
@@ -83,47 +84,44 @@ struct Figures {
 
 class Study {
   public:
-    Study()
-        : attenuation_(LoadAttenuationTable(kData / kAttenuationTableFileName)),
-          source_(LoadTungstenTargetTables(kData / kTungstenTargetFileName),
-                  LoadTungstenLines(kData / kTungstenLinesFileName), attenuation_.MuTarget),
-          beryllium_(LoadMaterialFile(kData / "Be.ele")),
-          air_(LoadMaterialFile(kData / "Air.mix")) {}
+    Study() : attenuation_(LoadAttenuationTable(kData / kAttenuationTableFileName)) {}
 
+    // The beam through the finished model (ComputeChosenModel, as every run computes it), with
+    // the conditions set directly: the peer's 10-degree targets lie below the 12 degrees the
+    // programs accept.
     Figures Compute(const Beam& beam) const {
         IrradiationConditions conditions;
-        conditions.TubeVoltage = beam.Kv;
-        conditions.TargetAngle = beam.TargetAngle;
-        conditions.AluminiumFilter = beam.AlMm;
-        conditions.CopperFilter = beam.CuMm;
+        conditions.ModelChoice = SpectrumModel::Physics;
+        static_cast<ConditionValues&>(conditions) = {beam.Kv, beam.TargetAngle, 0, beam.AlMm,
+                                                     beam.CuMm};
         MaterialFilter filters;
         if (beam.BeMm > 0) {
-            AddFilter(filters, beryllium_, beam.BeMm);
+            AddFilterFromFile(filters, kData / "Be.ele", beam.BeMm);
         }
         if (beam.AirMm > 0) {
-            AddFilter(filters, air_, beam.AirMm);
+            AddFilterFromFile(filters, kData / "Air.mix", beam.AirMm);
         }
-        const AngleEnergyArray spectra =
-            PhysicsSpectraPerMas(source_, {conditions, attenuation_, filters});
+        const RunOutcome run = ComputeChosenModel({conditions, attenuation_, filters});
+        const SpectrumTable& spectra = *std::get<ModelRun>(run).Spectra;
         const int angle = kCentralAngleIndex + static_cast<int>(beam.EmissionAngle / 2);
         Figures figures;
-        figures.Photons = spectra[angle];
-        const auto quality = ComputeBeamQualityFigures(figures.Photons, attenuation_);
+        figures.Photons = spectra.PhotonSpectrum[angle];
+        const auto quality = ComputeAngleFigures(spectra, attenuation_)[angle];
         if (quality) {
             figures.Hvl1 = quality->HalfValueLayerMm.value_or(NAN);
             figures.Hvl2 = quality->SecondHalfValueLayerMm.value_or(NAN);
             figures.MeanEnergy = quality->MeanEnergyKeV;
+            figures.KermaMicrogray = quality->AirKermaPerMasAt1mMicrogray.value_or(NAN);
         }
-        figures.KermaMicrogray = AirKermaMicrogray(figures.Photons, attenuation_.MuEnAir);
         return figures;
     }
 
-    const BremsstrahlungCrossSection& CrossSection() const { return source_.CrossSection(); }
+    const BremsstrahlungCrossSection& CrossSection() const {
+        return std::get<const PhysicsSourceTerm*>(PhysicsSourceOf(attenuation_))->CrossSection();
+    }
 
   private:
     AttenuationTable attenuation_;
-    PhysicsSourceTerm source_;
-    MaterialFile beryllium_, air_;
 };
 
 double Percent(double computed, double reference) {

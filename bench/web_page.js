@@ -1,6 +1,7 @@
 // Measures the page in headless Chromium (see scripts/bench-web): the module's run at the
-// default conditions and in the worst case (150 kV single-phase), with WebAssembly SIMD and
-// without, beside the native build's baseline version on one core; the page's whole update on a
+// default conditions and in the worst case (150 kV single-phase), of Tucker's model and of the
+// physics model (with the ratio of the two), with WebAssembly SIMD and without, beside the
+// native build's baseline version on one core; the page's whole update on a
 // change (run, curves, drawing); how long the page stops while the worker matches a target HVL,
 // until the answer comes, and how long matching would stop it on the page itself; the time from
 // opening to the first result of the one-file page from file:// and of the served site, also as
@@ -20,12 +21,21 @@ const { siteFolder, oneFilePage } = require("../tests/web/site.js");
 const { defaultCondition } = require("../tests/web/conditions.js");
 const { serveFolder, stopServer } = require("../tests/web/server.js");
 
+const worstCondition = { ...defaultCondition, rectification: "3", kv: "150" };
 const cases = {
   defaults: defaultCondition,
-  worst: { ...defaultCondition, rectification: "3", kv: "150" },
+  worst: worstCondition,
+  physicsDefaults: { ...defaultCondition, model: "physics" },
+  physicsWorst: { ...worstCondition, model: "physics" },
 };
-const nativeNames = { defaults: "RunModel/defaults", worst: "RunModel/worst" };
-const goalsMs = { defaults: 16, worst: 50, firstResult: 1000 };
+// The page's own fields choose Tucker's model; its update is timed for that model's cases.
+const updateCases = { defaults: cases.defaults, worst: cases.worst };
+// Each physics case beside the Tucker case of the same conditions.
+const tuckerCaseOf = { physicsDefaults: "defaults", physicsWorst: "worst" };
+const nativeNames = { defaults: "RunModel/defaults", worst: "RunModel/worst",
+  physicsDefaults: "RunModel/physics_defaults", physicsWorst: "RunModel/physics_worst" };
+const goalsMs = { defaults: 16, worst: 50, physicsDefaults: 16, physicsWorst: 50,
+  firstResult: 1000 };
 const goalSiteBytes = 1.5e6;
 const goalOneFileBytes = 2e6;
 const repetitions = 40;
@@ -88,7 +98,7 @@ async function updateTimes(page) {
       times[name] = each.sort((a, b) => a - b)[Math.floor(each.length / 2)];
     }
     return times;
-  }, cases, 10);
+  }, updateCases, 10);
 }
 
 // The longest the page stops while a target HVL is matched in the worker (the gaps between
@@ -219,8 +229,10 @@ async function main() {
     const native = nativeRuns ? nativeTimes(nativeRuns) : null;
 
     for (const name of Object.keys(cases)) {
+      const tucker = tuckerCaseOf[name];
       console.log(`${name}: a run ${ms(simd[name])} (${goal(simd[name], goalsMs[name])} of ` +
-        `${goalsMs[name]} ms); the page's whole update ${ms(update[name])}`);
+        `${goalsMs[name]} ms)` + (tucker ? `, ${(simd[name] / simd[tucker]).toFixed(2)}x ` +
+        `Tucker's ${tucker} run` : `; the page's whole update ${ms(update[name])}`));
       if (plain) {
         console.log(`  without WebAssembly SIMD ${ms(plain[name])} (SIMD: ` +
           `${(plain[name] / simd[name]).toFixed(2)}x faster)`);

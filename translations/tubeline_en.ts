@@ -134,6 +134,24 @@ air kerma</translation>
         <source>表をタブ区切りの文字としてクリップボードに入れます（表計算ソフトに貼り付けられます）</source>
         <translation>Puts the table on the clipboard as tab-separated text (to paste into a spreadsheet)</translation>
     </message>
+    <message>
+        <source>空気カーマ／mAs
+1 m (µGy)</source>
+        <translation>Air kerma / mAs
+at 1 m (µGy)</translation>
+    </message>
+    <message>
+        <source>フルエンス／mAs
+1 m (Photons / mm²)</source>
+        <translation>Fluence / mAs
+at 1 m (Photons / mm²)</translation>
+    </message>
+    <message>
+        <source>空気カーマ／mAs
+距離・出力係数 (µGy)</source>
+        <translation>Air kerma / mAs
+at distance × factor (µGy)</translation>
+    </message>
 </context>
 <context>
     <name>FilterDialog</name>
@@ -371,6 +389,14 @@ air kerma</translation>
     <message>
         <source>  --- bye ---  </source>
         <translation>Exit (--- bye ---)</translation>
+    </message>
+    <message>
+        <source>%1 keV&#x3000;相対値 %2</source>
+        <translation>%1 keV, relative value %2</translation>
+    </message>
+    <message>
+        <source>Tubeline — 物理モデル</source>
+        <translation>Tubeline — Physics model</translation>
     </message>
 </context>
 <context>
@@ -753,6 +779,82 @@ air kerma</translation>
     <message>
         <source>材質名「%1」はスペクトルデータを開く表計算ソフトに数式として読まれるため、このフィルターは使えません。材質ファイルの 1 行目を =、+、-、@ 以外の文字で始めて下さい</source>
         <translation>This filter cannot be used: a spreadsheet opening the spectrum data would read its material name “%1” as a formula. Please begin line 1 of the material file with a character other than =, +, - or @</translation>
+    </message>
+    <message>
+        <source>距離</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>出力係数</source>
+        <translation>Output factor</translation>
+    </message>
+    <message>
+        <source>物理モデル</source>
+        <translation>Physics model</translation>
+    </message>
+    <message>
+        <source>&#x3000;距離 = %1 mm&#x3000;出力係数 = %2</source>
+        <translation>&#x3000;Distance = %1 mm&#x3000;Output factor = %2</translation>
+    </message>
+    <message>
+        <source>ターゲットの表の形式ではありません</source>
+        <translation>not tables of the target in this format</translation>
+    </message>
+    <message>
+        <source>配列 %1 の途中で終わっています</source>
+        <translation>it ends inside the array %1</translation>
+    </message>
+    <message>
+        <source>配列 %1 の位置に %2 があります</source>
+        <translation>%2 where the array %1 belongs</translation>
+    </message>
+    <message>
+        <source>配列 %1 の大きさ %2 が合いません</source>
+        <translation>the array %1 has the wrong size %2</translation>
+    </message>
+    <message>
+        <source>配列 %1 の %2 番目の値 %3 は使えません</source>
+        <translation>value %3 at position %2 of the array %1 is out of range</translation>
+    </message>
+    <message>
+        <source>配列 %1 は %2 keV までしかなく、%3 keV まで必要です</source>
+        <translation>the array %1 ends at %2 keV; %3 keV are needed</translation>
+    </message>
+    <message>
+        <source>最後の配列の後に %1 バイト余分にあります</source>
+        <translation>%1 more bytes after the last array</translation>
+    </message>
+    <message>
+        <source>%1 番目の線の第 %2 項目がありません</source>
+        <translation>line record %1 has no field %2</translation>
+    </message>
+    <message>
+        <source>%1 行目の殻「%2」は K、L1、L2、L3 のどれでもありません</source>
+        <translation>the shell “%2” on line %1 is none of K, L1, L2, L3</translation>
+    </message>
+    <message>
+        <source>%1 行目の第 %2 項目「%3」は範囲内の数値ではありません</source>
+        <translation>field %2 on line %1, “%3”, is not a number in range</translation>
+    </message>
+    <message>
+        <source>殻 %1 の線の割合の和 %2 が 1 を超えています</source>
+        <translation>the shares of the lines of shell %1 add up to %2, more than 1</translation>
+    </message>
+    <message>
+        <source>線がひとつもありません</source>
+        <translation>no lines at all</translation>
+    </message>
+    <message>
+        <source>物理モデルのデータファイル %1 を使えません（%2）。Tucker と Birch の式は計算できます。</source>
+        <translation>The physics model&apos;s data file %1 cannot be used (%2). Tucker&apos;s and Birch&apos;s formulas still compute.</translation>
+    </message>
+    <message>
+        <source>%1のスペクトルは相対値のため、絶対出力（mAs あたりの空気カーマ）はありません</source>
+        <translation>%1 gives relative spectra: it has no absolute output (air kerma per mAs)</translation>
+    </message>
+    <message>
+        <source>%1の値は 0 より大きい数にして下さい</source>
+        <translation>%1 must be a number above 0</translation>
     </message>
 </context>
 <context>

@@ -10,18 +10,18 @@
 #include <variant>
 #include <vector>
 
+#include "base/file_io.h"
+#include "base/float_chars.h"
+#include "base/parallel_for.h"
+#include "batch_messages.h"
 #include "calculator.h"
 #include "csv_records.h"
 #include "export/beam_quality_fields.h"
 #include "model/beam_quality_figures.h"
 #include "model/beam_request.h"
 #include "model/condition_names.h"
-#include "base/file_io.h"
-#include "base/float_chars.h"
-#include "base/parallel_for.h"
 #include "progress_bar.h"
 #include "texts/run_messages.h"
-#include "batch_messages.h"
 
 namespace tubeline {
 namespace {
@@ -40,12 +40,15 @@ enum BatchColumn : std::size_t {
     kAluminium,
     kCopper,
     kRectification,
+    kDistance,
+    kOutputFactor,
     kFirstFilter,
 };
 
-// The column of each ConditionField.
+// The column of each ConditionField and of each OutputField.
 constexpr BatchColumn kFieldColumns[] = {kTubeVoltage, kTargetAngle, kInherentFiltration,
                                          kAluminium, kCopper};
+constexpr BatchColumn kOutputColumns[] = {kDistance, kOutputFactor};
 
 // Each input column's place in kBatchColumns.
 using Header = std::vector<std::size_t>;
@@ -108,6 +111,13 @@ RowArguments ArgumentsOfRow(const Header& header, const std::vector<std::string>
         }
     }
     beam.Conditions = typed;
+    OutputTexts output = DefaultOutputTexts();
+    for (const OutputField field : kOutputFields) {
+        if (const auto& cell = cells[kOutputColumns[static_cast<std::size_t>(field)]]) {
+            TextOf(output, field) = *cell;
+        }
+    }
+    beam.Output = output;
     for (std::size_t file = kFirstFilter; file < kBatchColumns.size(); file += 2) {
         const std::optional<std::string>& thickness = cells[file + 1];
         if (cells[file]) {
@@ -172,7 +182,7 @@ RowResult ComputeRow(const RowArguments& row, const AttenuationTable& attenuatio
         return {std::nullopt, BeamRefusalMessage(*refusal)};
     }
     const ModelRun& computed = std::get<ComputedBeam>(run.Outcome).Run;
-    return {ComputeBeamQualityFigures(computed.Spectra->CentralSpectrum, attenuation), {}};
+    return {ComputeBeamCentreFigures(*computed.Spectra, attenuation), {}};
 }
 
 void WriteHeader(std::ostream& out, const std::vector<std::string>& names) {

@@ -18,9 +18,10 @@ namespace tubeline {
 
 // The columns a batch file may name, any of them in any order. A column left out, or a cell
 // left empty, takes the value tubeline-calc takes without that option.
-inline constexpr std::array<std::string_view, 13> kBatchColumns{
-    "model",   "kv",         "angle",   "inherent",   "al",      "cu",         "rectification",
-    "filter1", "thickness1", "filter2", "thickness2", "filter3", "thickness3",
+inline constexpr std::array<std::string_view, 15> kBatchColumns{
+    "model",         "kv",       "angle",         "inherent", "al",         "cu",
+    "rectification", "distance", "output-factor", "filter1",  "thickness1", "filter2",
+    "thickness2",    "filter3",  "thickness3",
 };
 
 // The column names cannot be used; nothing was computed. The message is for people.

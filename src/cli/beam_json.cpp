@@ -25,6 +25,8 @@ Json ConditionsJson(const PreparedBeam& beam) {
         {"aluminium_mm", values.AluminiumFilter},
         {"copper_mm", values.CopperFilter},
         {"rectification", RectificationNumber(beam.Conditions.Rectification)},
+        {"distance_mm", values.Output.DistanceMm},
+        {"output_factor", values.Output.OutputFactor},
     };
 }
 

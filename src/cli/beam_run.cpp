@@ -7,8 +7,9 @@ namespace tubeline {
 
 BeamFailure FailureOf(const BeamRefusal& refusal) {
     const auto* filter = std::get_if<FilterRefusal>(&refusal);
-    return {BeamRefusalMessage(refusal),
-            filter && filter->FileRefused() ? kExitFileError : kExitUsageOrRejected};
+    const bool fileRefused =
+        (filter && filter->FileRefused()) || std::holds_alternative<ModelDataRefusal>(refusal);
+    return {BeamRefusalMessage(refusal), fileRefused ? kExitFileError : kExitUsageOrRejected};
 }
 
 }  // namespace tubeline

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <ostream>
 
+#include "base/file_io.h"
 #include "batch_run.h"
 #include "beam_json.h"
 #include "beam_run.h"
@@ -13,11 +14,10 @@
 #include "export/spectrum_export.h"
 #include "match_command.h"
 #include "model/attenuation_table_file.h"
-#include "base/file_io.h"
-#include "places/file_places.h"
 #include "model/program_version.h"
-#include "texts/file_messages.h"
+#include "places/file_places.h"
 #include "texts/condition_messages.h"
+#include "texts/file_messages.h"
 #include "texts/result_texts.h"
 #include "texts/translation.h"
 
@@ -58,6 +58,14 @@ void PrintResults(const CalculatorArguments& parsed, const BeamRequest& beam,
     }
     const BeamQualityTexts texts = ResultTexts(computed.Run.Quality);
     out << HalfValueLayerLine(texts) << '\n' << FluencePerExposureLine(texts) << '\n';
+    if (computed.Run.Spectra->AbsoluteOutput) {
+        const std::optional<BeamQualityFigures> figures =
+            ComputeBeamCentreFigures(*computed.Run.Spectra, attenuation);
+        for (const std::string& line : AbsoluteOutputLines(figures.value_or(BeamQualityFigures{}),
+                                                           *computed.Run.Spectra->AbsoluteOutput)) {
+            out << line << '\n';
+        }
+    }
 }
 
 // A single run of `beam`: the results, then the table file and the export if asked for. With
@@ -73,6 +81,9 @@ int CalculateBeam(const CalculatorArguments& parsed, const BeamRequest& beam,
         return Fail(err, FailureOf(*refusal));
     }
     const ComputedBeam& computed = std::get<ComputedBeam>(run.Outcome);
+    if (parsed.OutputGiven && !computed.Run.Spectra->AbsoluteOutput) {
+        Report(err, NoAbsoluteOutputMessage(computed.Beam.Conditions.ModelChoice));
+    }
     PrintResults(parsed, beam, computed, attenuation, matched, out);
     if (parsed.TableFile) {
         try {

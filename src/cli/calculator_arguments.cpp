@@ -12,22 +12,30 @@ namespace tubeline {
 
 namespace {
 
-// %1..%8 are the limits and defaults of the model.
+// %1..%9 are the limits and defaults of the models; the output factor's default is written out.
+static_assert(kDefaultOutput.OutputFactor == 1);
 constexpr std::string_view kUsagePattern =
     R"(Usage: tubeline-calc [OPTION]...
        tubeline-calc --batch FILE|- [--data DIR]
 Computes the X-ray spectra of a tungsten-target tube and prints the first half-value
-layer and the photon fluence per unit exposure at the beam centre.
+layer and the photon fluence per unit exposure at the beam centre, and for the
+physics model its air kerma and photon fluence per mAs.
 
-  --model tucker|birch      spectrum model (default tucker)
+  --model tucker|birch|physics
+                            spectrum model (default tucker); physics gives absolute
+                            spectra, per mAs
   --kv KV                   tube voltage, corrected into %1..%2 (default %3)
   --angle DEG               target angle, %4 or more and below %5
-                            (default %6 for tucker, %7 for birch)
+                            (default %6 for tucker and physics, %7 for birch)
   --inherent MM             inherent filtration, mm Al equivalent (default %8)
   --al MM                   added aluminium filter, mm (default 0)
   --cu MM                   added copper filter, mm (default 0)
   --rectification 1|2|3     1 constant potential, 2 three-phase 12-pulse,
                             3 single-phase full-wave (default 1)
+  --distance MM             physics: where the air kerma per mAs is wanted, mm from
+                            the focus (default %9)
+  --output-factor F         physics: the tube's air kerma over the model's, applied
+                            to the air kerma at --distance (default 1)
   --data DIR                folder holding Att_Coeff2020.dat (default: $TUBELINE_DATA
                             when set, else the working folder if it holds the file,
                             else the installed data)
@@ -37,7 +45,7 @@ layer and the photon fluence per unit exposure at the beam centre.
                             ends the file name)
   --csv FILE                also write the spectrum data export to FILE, exactly as the
                             window's "スペクトルデータ保存" writes it (Shift-JIS, CR LF)
-  --format text|json        text: the two result lines (default); json: one JSON object
+  --format text|json        text: the result lines (default); json: one JSON object
                             with the conditions, the filters and every beam-quality
                             figure of the beam centre and of the eleven angles
   --match-hvl MM            find the filter that gives a first half-value layer of MM
@@ -79,6 +87,22 @@ std::optional<ConditionField> FieldOfOption(std::string_view option) {
     return option.starts_with("--") ? ConditionFieldNamed(option.substr(2)) : std::nullopt;
 }
 
+std::optional<OutputField> OutputFieldOfOption(std::string_view option) {
+    return option.starts_with("--") ? OutputFieldNamed(option.substr(2)) : std::nullopt;
+}
+
+// "tucker, birch or physics".
+std::string ModelNames() {
+    std::string names;
+    for (std::size_t i = 0; i < kSpectrumModels.size(); ++i) {
+        names += (i == 0                            ? ""
+                  : i + 1 == kSpectrumModels.size() ? " or "
+                                                    : ", ") +
+                 std::string(SpectrumModelName(kSpectrumModels[i]));
+    }
+    return names;
+}
+
 // A batch takes every condition from its file.
 constexpr std::string_view kOptionsWithBatch[] = {"--batch", "--data", "--lang"};
 
@@ -93,13 +117,14 @@ std::string CalculatorUsage() {
          FormatGeneral(kTargetAngleLimitDegrees),
          FormatGeneral(DefaultTargetAngle(SpectrumModel::Tucker)),
          FormatGeneral(DefaultTargetAngle(SpectrumModel::Birch)),
-         FormatGeneral(tucker.InherentFiltration)});
+         FormatGeneral(tucker.InherentFiltration), FormatGeneral(kDefaultOutput.DistanceMm)});
 }
 
 CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> arguments) {
     CalculatorArguments parsed;
     // Each field as given; the others take the defaults of the model.
     std::map<ConditionField, std::string> fields;
+    OutputTexts output = DefaultOutputTexts();
     std::optional<std::string> variedFilter;
     std::vector<std::string> given;
     CommandLineReader reader(arguments);
@@ -118,11 +143,14 @@ CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> a
             const std::string model = reader.Value();
             const std::optional<SpectrumModel> named = SpectrumModelNamed(model);
             if (!named) {
-                throw UsageError("--model must be tucker or birch, not '" + model + "'");
+                throw UsageError("--model must be " + ModelNames() + ", not '" + model + "'");
             }
             parsed.Beam.Model = *named;
         } else if (const auto field = FieldOfOption(option)) {
             fields[*field] = reader.Value();
+        } else if (const auto outputField = OutputFieldOfOption(option)) {
+            TextOf(output, *outputField) = reader.Value();
+            parsed.OutputGiven = true;
         } else if (option == "--rectification") {
             const std::string number = reader.Value();
             const std::optional<RectificationMode> mode = RectificationNumbered(number);
@@ -172,6 +200,7 @@ CalculatorArguments ParseCalculatorArguments(std::span<const std::string_view> a
         TextOf(texts, field) = text;
     }
     parsed.Beam.Conditions = texts;
+    parsed.Beam.Output = output;
     if (variedFilter) {
         if (!parsed.Match) {
             throw UsageError("--match-with goes only with --match-hvl");

@@ -26,6 +26,8 @@ struct MatchArguments {
 struct CalculatorArguments {
     // The conditions as typed; those not given take the defaults of the model.
     BeamRequest Beam;
+    // --distance or --output-factor was given.
+    bool OutputGiven = false;
     // --data; without it the working folder, or the installed data when only that holds the
     // table.
     std::optional<std::filesystem::path> DataFolder;

@@ -36,8 +36,11 @@ std::variant<MatchedFilter, BeamFailure> MatchFilter(const MatchArguments& match
     }
     const VariedFilterMatch& matched = std::get<VariedFilterMatch>(found);
     if (!matched.Rounded) {
+        const auto* refused = std::get_if<HalfValueLayerMatchRefused>(&matched.Found);
+        const bool dataRefused =
+            refused && std::holds_alternative<ModelDataRefusal>(refused->Cause);
         return BeamFailure{HalfValueLayerMatchMessage(matched.Found, targetMm, matched.FilterName),
-                           kExitUsageOrRejected};
+                           dataRefused ? kExitFileError : kExitUsageOrRejected};
     }
     return MatchedFilter{matched.FilterName, matched.Rounded->Text, matched.Rounded->Mm};
 }

@@ -16,7 +16,11 @@ struct BeamQualityField {
     std::optional<double> (*Value)(const BeamQualityFigures& figures);
 };
 
-// In the order scripted outputs list them.
-extern const std::array<BeamQualityField, 10> kBeamQualityFields;
+// In the order scripted outputs list them: first the kQualityFigureCount figures of the beam's
+// quality, then its absolute output, empty for a model without one.
+inline constexpr std::size_t kQualityFigureCount = 10;
+inline constexpr std::size_t kAbsoluteOutputFigureCount = 3;
+extern const std::array<BeamQualityField, kQualityFigureCount + kAbsoluteOutputFigureCount>
+    kBeamQualityFields;
 
 }  // namespace tubeline

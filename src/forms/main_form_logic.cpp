@@ -1,7 +1,9 @@
 #include "main_form_logic.h"
 
-#include "graph/graph_frame.h"
+#include <algorithm>
+
 #include "base/file_io.h"
+#include "graph/graph_frame.h"
 #include "graph/graphed_runs.h"
 #include "graph/palette.h"
 #include "graph/plot_geometry.h"
@@ -13,24 +15,11 @@
 #include "texts/file_messages.h"
 #include "texts/graph_texts.h"
 #include "texts/notice_messages.h"
-#include "texts/run_messages.h"
 #include "texts/result_texts.h"
-#include "texts/translation.h"
+#include "texts/run_messages.h"
 
 namespace tubeline {
 namespace {
-
-struct ModelTexts {
-    std::string Caption;
-    std::string ModelCaption;
-};
-
-ModelTexts TextsOf(SpectrumModel model) {
-    if (model == SpectrumModel::Tucker) {
-        return {Tr("MainForm", "Diagnostic X-ray Spectrum by the Tucker's formula"), "by Tucker"};
-    }
-    return {Tr("MainForm", "Diagnostic X-ray Spectrum by the Birch's formula"), "by Birch"};
-}
 
 // Marks a run as under way for as long as it lasts, however it ends.
 class RunGuard {
@@ -56,10 +45,10 @@ MainFormLogic::MainFormLogic(CalculationState& state, GraphCanvas& canvas,
       tableFile_(workingFolder / kSpectrumTableFileName) {}
 
 void MainFormLogic::ChooseModel(SpectrumModel model) {
-    ModelTexts texts = TextsOf(model);
+    ModelTitle title = ModelTitleOf(model);
     state_.Conditions.ModelChoice = model;
-    controls_.Caption = std::move(texts.Caption);
-    controls_.ModelCaption = std::move(texts.ModelCaption);
+    controls_.Caption = std::move(title.Caption);
+    controls_.ModelCaption = std::move(title.Label);
     PrepareMainForm();
     controls_.Fields.TargetAngle = DefaultConditionTexts(model).TargetAngle;
     view_.Refresh();
@@ -155,10 +144,12 @@ void MainFormLogic::Calculate() {
     const RunGuard guard(running_);
     const RunOutcome outcome =
         ComputeChosenModel({state_.Conditions, state_.Attenuation, state_.Filters});
-    if (const auto* refusal = std::get_if<RunRefusal>(&outcome)) {
+    if (!std::holds_alternative<ModelRun>(outcome)) {
         state_.Conditions = before;
         view_.Refresh();
-        messages_.Warning(RunRefusalMessage(*refusal));
+        const auto* refusal = std::get_if<RunRefusal>(&outcome);
+        messages_.Warning(refusal ? RunRefusalMessage(*refusal)
+                                  : ModelDataMessage(std::get<ModelDataRefusal>(outcome)));
         return;
     }
     ShowRun(std::get<ModelRun>(outcome));

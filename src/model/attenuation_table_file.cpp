@@ -4,6 +4,7 @@
 
 #include "base/file_io.h"
 #include "base/text_fields.h"
+#include "physics_target_data.h"
 
 namespace tubeline {
 
@@ -46,7 +47,10 @@ AttenuationTable LoadAttenuationTable(const std::filesystem::path& path) {
     } catch (const FileError& error) {
         throw AttenuationTableError({path.string(), error.Problem()});
     }
-    return ParseAttenuationTable(text, path.string());
+    AttenuationTable table = ParseAttenuationTable(text, path.string());
+    table.PhysicsTarget =
+        std::make_shared<const PhysicsTargetData>(path.parent_path(), table.MuTarget);
+    return table;
 }
 
 }  // namespace tubeline

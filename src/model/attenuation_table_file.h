@@ -6,8 +6,8 @@
 #include <string_view>
 #include <variant>
 
-#include "calculation_state.h"
 #include "base/file_io.h"
+#include "calculation_state.h"
 
 namespace tubeline {
 
@@ -47,10 +47,12 @@ class AttenuationTableError : public std::runtime_error {
     AttenuationTableProblem problem_;
 };
 
-// Reads the first 2100 fields of the file; whatever follows them is never looked at.
+// Reads the first 2100 fields of the file; whatever follows them is never looked at. The
+// physics model's data of the same folder come with it, to be read when that model first runs.
 AttenuationTable LoadAttenuationTable(const std::filesystem::path& path);
 
-// The same reading from text already in memory; fileName only labels the messages.
+// The same reading from text already in memory, without the physics model's data; fileName only
+// labels the messages.
 AttenuationTable ParseAttenuationTable(std::string_view text, std::string_view fileName);
 
 }  // namespace tubeline

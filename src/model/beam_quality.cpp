@@ -43,6 +43,17 @@ double FluencePerExposureOf(std::span<const double> photons, std::span<const dou
     return kPerCm2ToPerMm2 * (kRoentgenPerCoulombPerKg / exposure) * total;
 }
 
+double AirKermaMicrogray(std::span<const double> photonsPerMm2, std::span<const double> energiesKeV,
+                         std::span<const double> muEnAir) {
+    constexpr double kMicrograyPerKermaUnit = 1e2;  // the kerma unit is 1e-4 Gy
+    double kerma = 0;
+    for (std::size_t i = 0; i < photonsPerMm2.size(); ++i) {
+        kerma += kKermaPerKeVCm2PerGram * photonsPerMm2[i] / kPerCm2ToPerMm2 * energiesKeV[i] *
+                 muEnAir[i];
+    }
+    return kMicrograyPerKermaUnit * kerma;
+}
+
 std::optional<BeamQuality> ComputeBeamQuality(const EnergyArray& centralSpectrum,
                                               const AttenuationTable& attenuation) {
     const std::optional<KermaShares> shares = KermaSharesOf(centralSpectrum, attenuation.MuEnAir);

@@ -44,6 +44,11 @@ double FluencePerExposureOf(const EnergyArray& spectrum, const EnergyArray& muEn
 double FluencePerExposureOf(std::span<const double> photons, std::span<const double> energiesKeV,
                             std::span<const double> muEnAir);
 
+// The air kerma in microgray of lines of photons per mm2 at energies (keV), air's mu_en/rho
+// (cm2/g) at each.
+double AirKermaMicrogray(std::span<const double> photonsPerMm2, std::span<const double> energiesKeV,
+                         std::span<const double> muEnAir);
+
 // The first bin the fluence per exposure and the mean energies count: 1 keV, above the lowest.
 inline constexpr int kFirstFluenceBin = 2;
 // Bins kFirstFluenceBin .. top of an array on the energy grid.

@@ -76,6 +76,35 @@ std::optional<BeamQualityFigures> FiguresOf(const EnergyArray& spectrum,
     return figures;
 }
 
+// The absolute output of a spectrum in photons per bin per mm2 per mAs on the plane
+// kAbsolutePlaneDistanceMm from the focus, wanted at output.DistanceMm.
+void SetAbsoluteOutput(const EnergyArray& spectrum, const AttenuationTable& attenuation,
+                       const OutputValues& output, BeamQualityFigures& figures) {
+    const std::span<const double> photons = FluenceBins(spectrum, kEnergyBinCount);
+    double fluence = 0;
+    for (const double count : photons) {
+        fluence += count;
+    }
+    const double kerma = AirKermaMicrogray(photons, FluenceBins(kBinEnergiesKeV, kEnergyBinCount),
+                                           FluenceBins(attenuation.MuEnAir, kEnergyBinCount));
+    const double inverseSquare = std::pow(kAbsolutePlaneDistanceMm / output.DistanceMm, 2);
+    figures.FluencePerMasAt1m = fluence;
+    figures.AirKermaPerMasAt1mMicrogray = kerma;
+    figures.AirKermaPerMasAtDistanceMicrogray = output.OutputFactor * kerma * inverseSquare;
+}
+
+// The figures of one angle's spectrum of a run.
+std::optional<BeamQualityFigures> RunFiguresOf(const SpectrumTable& spectra, int angleIndex,
+                                               const AttenuationTable& attenuation,
+                                               const SearchSteps& steps) {
+    const EnergyArray& spectrum = spectra.PhotonSpectrum[angleIndex];
+    std::optional<BeamQualityFigures> figures = FiguresOf(spectrum, attenuation, steps);
+    if (figures && spectra.AbsoluteOutput) {
+        SetAbsoluteOutput(spectrum, attenuation, *spectra.AbsoluteOutput, *figures);
+    }
+    return figures;
+}
+
 }  // namespace
 
 MeanEnergies MeanEnergiesOf(std::span<const double> photons, std::span<const double> energiesKeV,
@@ -121,12 +150,17 @@ std::optional<BeamQualityFigures> ComputeBeamQualityFigures(const EnergyArray& s
     return FiguresOf(spectrum, attenuation, SearchStepsOf(attenuation));
 }
 
+std::optional<BeamQualityFigures> ComputeBeamCentreFigures(const SpectrumTable& spectra,
+                                                           const AttenuationTable& attenuation) {
+    return RunFiguresOf(spectra, kCentralAngleIndex, attenuation, SearchStepsOf(attenuation));
+}
+
 AngleFigures ComputeAngleFigures(const SpectrumTable& spectra,
                                  const AttenuationTable& attenuation) {
     const SearchSteps steps = SearchStepsOf(attenuation);
     AngleFigures figures;
     for (int a = 1; a <= kAngleCount; ++a) {
-        figures[a] = FiguresOf(spectra.PhotonSpectrum[a], attenuation, steps);
+        figures[a] = RunFiguresOf(spectra, a, attenuation, steps);
     }
     return figures;
 }

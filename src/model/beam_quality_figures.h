@@ -23,16 +23,27 @@ struct BeamQualityFigures {
     // The kerma in water and in soft tissue over the air kerma, for the same photons.
     std::optional<double> WaterToAirKermaRatio;
     std::optional<double> SoftTissueToAirKermaRatio;
+    // Of a model with an absolute scale only, per mAs: the air kerma (microgray) and the photons
+    // per mm2 on the plane 1 m from the focus as the model gives them, and the air kerma
+    // (microgray) on the plane at the conditions' distance times their output factor.
+    std::optional<double> AirKermaPerMasAt1mMicrogray;
+    std::optional<double> FluencePerMasAt1m;
+    std::optional<double> AirKermaPerMasAtDistanceMicrogray;
 
     bool operator==(const BeamQualityFigures&) const = default;
 };
 
-// The figures of one spectrum. The first half-value layer and the fluence per exposure are
-// those of ComputeBeamQuality bit for bit. Nothing comes back when ComputeBeamQuality gives
-// nothing (no air kerma from 5.5 keV up, a half-value layer or fluence per exposure that is not
-// a finite number), nor when a mean energy is not finite.
+// The figures of one spectrum, without an absolute output. The first half-value layer and the
+// fluence per exposure are those of ComputeBeamQuality bit for bit. Nothing comes back when
+// ComputeBeamQuality gives nothing (no air kerma from 5.5 keV up, a half-value layer or fluence
+// per exposure that is not a finite number), nor when a mean energy is not finite.
 std::optional<BeamQualityFigures> ComputeBeamQualityFigures(const EnergyArray& spectrum,
                                                             const AttenuationTable& attenuation);
+
+// The figures of a run's central spectrum, with its absolute output where the model has one:
+// those of ComputeAngleFigures at the beam centre.
+std::optional<BeamQualityFigures> ComputeBeamCentreFigures(const SpectrumTable& spectra,
+                                                           const AttenuationTable& attenuation);
 
 // The building blocks of the figures that spectra on other grids share (see
 // supplied_spectrum_figures.h).
@@ -64,8 +75,9 @@ std::optional<double> KermaRatioToAir(std::span<const double> photons,
 std::optional<double> EffectiveEnergyKeV(double halfValueLayerMm, const EnergyArray& muAluminium,
                                          int top);
 
-// Figures of the eleven emission angles, indexed by AngleIndex (slot 0 unused and empty);
-// the beam centre, index 6, is that of the central spectrum.
+// Figures of the eleven emission angles, indexed by AngleIndex (slot 0 unused and empty), with
+// the absolute output where the model has one; the beam centre, index 6, is that of the central
+// spectrum.
 using AngleFigures = std::array<std::optional<BeamQualityFigures>, kAngleCount + 1>;
 AngleFigures ComputeAngleFigures(const SpectrumTable& spectra, const AttenuationTable& attenuation);
 

@@ -25,6 +25,13 @@ CheckedValues Checked(const BeamRequest& request, const IrradiationConditions& s
     return CheckConditionValues(std::get<ConditionValues>(request.Conditions), stored);
 }
 
+std::variant<OutputValues, OutputRejection> CheckedOutput(const BeamRequest& request) {
+    if (const auto* texts = std::get_if<OutputTexts>(&request.Output)) {
+        return CheckOutputFields(*texts);
+    }
+    return CheckOutputValues(std::get<OutputValues>(request.Output));
+}
+
 }  // namespace
 
 BeamPreparation PrepareBeam(const BeamRequest& request, const MaterialReader& read) {
@@ -43,6 +50,11 @@ BeamPreparation PrepareBeam(const BeamRequest& request, const MaterialReader& re
         return {corrected, *checked.Rejection};
     }
     beam.Conditions = checked.Conditions;
+    const auto output = CheckedOutput(request);
+    if (const auto* rejection = std::get_if<OutputRejection>(&output)) {
+        return {corrected, *rejection};
+    }
+    beam.Conditions.Output = std::get<OutputValues>(output);
     return {corrected, std::move(beam)};
 }
 
@@ -57,6 +69,9 @@ BeamRun RunBeam(const BeamRequest& request, const AttenuationTable& attenuation,
     RunOutcome run = ComputeChosenModel({beam.Conditions, attenuation, beam.Filters});
     if (const auto* refusal = std::get_if<RunRefusal>(&run)) {
         return {preparation.CorrectedTubeVoltageKv, *refusal};
+    }
+    if (auto* refusal = std::get_if<ModelDataRefusal>(&run)) {
+        return {preparation.CorrectedTubeVoltageKv, std::move(*refusal)};
     }
     return {preparation.CorrectedTubeVoltageKv,
             ComputedBeam{std::move(beam), std::get<ModelRun>(std::move(run))}};

@@ -9,6 +9,7 @@
 #include "calculation_state.h"
 #include "condition_fields.h"
 #include "filter_slots.h"
+#include "output_conditions.h"
 #include "spectrum_model.h"
 
 namespace tubeline {
@@ -28,17 +29,21 @@ struct BeamRequest {
     RectificationMode Rectification = kDefaultRectification;
     std::variant<ConditionTexts, ConditionValues> Conditions = DefaultConditionTexts(kDefaultModel);
     std::vector<FilterRequest> Filters;  // in slot order
+    // Where the absolute output is wanted, for a model that has one.
+    std::variant<OutputTexts, OutputValues> Output = DefaultOutputTexts();
 };
 
 // A request as the model's records hold it, ready to run: the conditions as checked (the tube
-// voltage as corrected) and the filters as read.
+// voltage as corrected, the distance and output factor among them) and the filters as read.
 struct PreparedBeam {
     IrradiationConditions Conditions;
     MaterialFilter Filters;
 };
 
-// Why a beam gave no results: a condition, a filter or the run itself was refused.
-using BeamRefusal = std::variant<ConditionRejection, FilterRefusal, RunRefusal>;
+// Why a beam gave no results: a condition, a filter, the distance or output factor, the run
+// itself or the model's data was refused.
+using BeamRefusal =
+    std::variant<ConditionRejection, FilterRefusal, RunRefusal, ModelDataRefusal, OutputRejection>;
 
 struct BeamPreparation {
     // Set when the tube voltage was corrected into 30..150 kV, even when a later check refused
@@ -50,7 +55,8 @@ struct BeamPreparation {
 };
 
 // Adds the filters (their files read by `read`) and then checks the conditions, as a window
-// session does before its calculate command runs a model.
+// session does before its calculate command runs a model, and then the distance and output
+// factor.
 BeamPreparation PrepareBeam(const BeamRequest& request,
                             const MaterialReader& read = LoadMaterialFile);
 

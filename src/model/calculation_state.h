@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -8,8 +9,9 @@
 
 namespace tubeline {
 
-// The two published models: Tucker, Barnes and Chakraborty; Birch and Marshall.
-enum class SpectrumModel { Tucker = 1, Birch = 2 };
+// The two published models, Tucker, Barnes and Chakraborty and Birch and Marshall, whose spectra
+// are relative; and the physics model, whose spectra are absolute (per mAs).
+enum class SpectrumModel { Tucker = 1, Birch = 2, Physics = 3 };
 
 // How the generator rectifies the tube voltage; the numbers are those the operator knows them by.
 enum class RectificationMode {
@@ -32,13 +34,30 @@ struct FiveConditions {
 using ConditionValues = FiveConditions<double>;
 using ConditionTexts = FiveConditions<std::string>;
 
-// The operator's inputs: the five conditions as checked, in the units typed, with the model and
-// the rectification. Lengths become cm only where an attenuation coefficient in 1/cm meets them
-// (Centimetres).
+// Where the air kerma per mAs of a model with an absolute scale is wanted, and how the tube's
+// output compares with the model's: conditions beside the five, which a relative spectrum does
+// not need.
+template <class Field>
+struct OutputConditions {
+    Field DistanceMm{};    // from the focus, along the central ray
+    Field OutputFactor{};  // the tube's air kerma over the model's
+    bool operator==(const OutputConditions&) const = default;
+};
+using OutputValues = OutputConditions<double>;
+using OutputTexts = OutputConditions<std::string>;
+
+inline constexpr OutputValues kDefaultOutput{1000, 1};
+
+// The operator's inputs: the five conditions as checked, in the units typed, with the model,
+// the rectification and where its output is wanted. Lengths become cm only where an attenuation
+// coefficient in 1/cm meets them (Centimetres).
 struct IrradiationConditions : ConditionValues {
     SpectrumModel ModelChoice = SpectrumModel::Tucker;
     RectificationMode Rectification = RectificationMode::ConstantPotential;
+    OutputValues Output = kDefaultOutput;
 };
+
+class PhysicsTargetData;
 
 // Read-only after start-up; one value per EnergyIndex 1..300.
 struct AttenuationTable {
@@ -50,12 +69,18 @@ struct AttenuationTable {
     EnergyArray MuEnAir{};
     EnergyArray MuEnWater{};
     EnergyArray MuEnSoftTissue{};
+    // The physics model's data of the same folder, read when the model first runs; shared by
+    // the copies of the table. None for a table that did not come from a folder.
+    std::shared_ptr<const PhysicsTargetData> PhysicsTarget;
 };
+
+// The plane of a model's absolute spectra: perpendicular to the central ray, 1 m from the focus.
+inline constexpr double kAbsolutePlaneDistanceMm = 1000;
 
 // Results of the last model run.
 struct SpectrumTable {
     EnergyArray SampleSpectrum{};              // one waveform sample, before filtration
-    AngleEnergyArray PhotonSpectrum{};         // photons per 0.5-keV bin, absolute model units
+    AngleEnergyArray PhotonSpectrum{};         // photons per 0.5-keV bin, in the model's units
     AngleArray AnglePeak{};                    // largest PhotonSpectrum[a][j] over j
     double SpectrumPeak = 0;                   // largest AnglePeak over the angles
     AngleEnergyArray EnergyFluenceSpectrum{};  // E * PhotonSpectrum, peak 1
@@ -63,6 +88,10 @@ struct SpectrumTable {
     AngleEnergyArray KermaSpectrum{};  // E * MuEnAir * PhotonSpectrum, peak 1
     double KermaPeak = 0;
     EnergyArray CentralSpectrum{};  // PhotonSpectrum of the central ray
+    // Set by a model with an absolute scale, whose PhotonSpectrum is then in photons per 0.5-keV
+    // bin per mm2 per mAs on the plane kAbsolutePlaneDistanceMm from the focus: where the run's
+    // output is wanted.
+    std::optional<OutputValues> AbsoluteOutput;
 };
 
 inline constexpr int kFilterSlotCount = 3;

@@ -114,6 +114,7 @@ CheckedValues Check(const std::array<FieldReading, kConditionFields.size()>& rea
 double DefaultTargetAngle(SpectrumModel model) {
     switch (model) {
         case SpectrumModel::Tucker:
+        case SpectrumModel::Physics:
             return 12;
         case SpectrumModel::Birch:
             break;

@@ -18,7 +18,8 @@ inline constexpr double kTargetAngleLimitDegrees = 90;  // not reached
 // inherent filtration, no added filters, constant potential.
 inline constexpr SpectrumModel kDefaultModel = SpectrumModel::Tucker;
 inline constexpr RectificationMode kDefaultRectification = RectificationMode::ConstantPotential;
-// The target angle a model starts with: 12 degrees for Tucker, 16 for Birch.
+// The target angle a model starts with: 12 degrees for Tucker and the physics model, 16 for
+// Birch.
 double DefaultTargetAngle(SpectrumModel model);
 ConditionValues DefaultConditionValues(SpectrumModel model);
 // The same values as the fields show them: "100", "12", "2.5", "0", "0".

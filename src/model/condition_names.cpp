@@ -21,13 +21,15 @@ std::string_view SpectrumModelName(SpectrumModel model) {
         case SpectrumModel::Tucker:
             return "tucker";
         case SpectrumModel::Birch:
+            return "birch";
+        case SpectrumModel::Physics:
             break;
     }
-    return "birch";
+    return "physics";
 }
 
 std::optional<SpectrumModel> SpectrumModelNamed(std::string_view name) {
-    for (const SpectrumModel model : {SpectrumModel::Tucker, SpectrumModel::Birch}) {
+    for (const SpectrumModel model : kSpectrumModels) {
         if (SameIgnoringCase(name, SpectrumModelName(model))) {
             return model;
         }

@@ -12,7 +12,10 @@ namespace tubeline {
 // The names by which scripts, files and people give the choices of a calculation. Names read by
 // the programs are matched in any case.
 
-// The models: "tucker" and "birch".
+// The models in the order of their numbers.
+inline constexpr std::array<SpectrumModel, 3> kSpectrumModels = {
+    SpectrumModel::Tucker, SpectrumModel::Birch, SpectrumModel::Physics};
+// The models: "tucker", "birch" and "physics".
 std::string_view SpectrumModelName(SpectrumModel model);
 std::optional<SpectrumModel> SpectrumModelNamed(std::string_view name);
 

@@ -38,6 +38,11 @@ class TrialRuns {
           attenuation_(inputs.Attenuation),
           setThickness_(std::move(setThickness)) {}
 
+    // Why the model cannot run at all, before any trial.
+    std::optional<ModelDataRefusal> DataRefusal() const {
+        return ModelDataRefusalOf({conditions_, attenuation_, filters_});
+    }
+
     Trial Run(double thicknessMm) {
         setThickness_(thicknessMm, conditions_, filters_);
         const ModelInputs inputs{conditions_, attenuation_, filters_};
@@ -96,6 +101,9 @@ HalfValueLayerMatch Search(TrialRuns& runs, double targetMm, double limitMm) {
     }
     if (!(targetMm > 0)) {
         return Refused{Refused::TargetNotPositive{}};
+    }
+    if (std::optional<ModelDataRefusal> refusal = runs.DataRefusal()) {
+        return Refused{std::move(*refusal)};
     }
     Trial shortOf = runs.Run(0);
     if (shortOf.Refusal) {

@@ -8,6 +8,7 @@
 #include "condition_names.h"
 #include "filter_slots.h"
 #include "material_file_reader.h"
+#include "physics_target_data.h"
 #include "spectrum_pipeline.h"
 #include "spectrum_refusal.h"
 
@@ -44,7 +45,7 @@ struct HalfValueLayerBeyondRange {
 };
 // No search: the target is missing, not a number, beyond the double range or not positive, no
 // filter slot is free, the beam without the varied filter has a layer beyond the beam quality's
-// search, or gives no usable spectrum.
+// search, or gives no usable spectrum, or the model's data cannot be used.
 struct HalfValueLayerMatchRefused {
     struct TargetMissing {};
     struct TargetNotANumber {
@@ -55,7 +56,7 @@ struct HalfValueLayerMatchRefused {
     struct NoFreeSlot {};
     struct UnfilteredBeyondSearch {};
     std::variant<TargetMissing, TargetNotANumber, TargetOutOfRange, TargetNotPositive, NoFreeSlot,
-                 UnfilteredBeyondSearch, RunRefusal>
+                 UnfilteredBeyondSearch, RunRefusal, ModelDataRefusal>
         Cause;
 };
 

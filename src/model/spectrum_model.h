@@ -1,10 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <variant>
 
 #include "beam_quality.h"
 #include "calculation_state.h"
+#include "physics_target_data.h"
 #include "spectrum_pipeline.h"
 #include "spectrum_refusal.h"
 
@@ -18,8 +20,8 @@ struct ModelRun {
     std::string TableText;  // the table file's text, byte for byte
 };
 
-// A completed run, or why the run gave nothing usable.
-using RunOutcome = std::variant<ModelRun, RunRefusal>;
+// A completed run, or why the run gave nothing usable: its spectra, or the model's data.
+using RunOutcome = std::variant<ModelRun, RunRefusal, ModelDataRefusal>;
 
 // One model run from checked conditions (see CheckConditionFields): the spectra of the eleven
 // angles, the beam quality of the central ray and the table file's text. Nothing is written or
@@ -29,8 +31,13 @@ RunOutcome ComputeBirchSpectra(const ModelInputs& inputs);
 // The model of Conditions.ModelChoice.
 RunOutcome ComputeChosenModel(const ModelInputs& inputs);
 
-// The spectra alone, of the model of Conditions.ModelChoice: the one place where the two models
-// part.
+// Why the model of Conditions.ModelChoice cannot run on the data of inputs.Attenuation: the
+// physics model's files missing or damaged. Nothing for a model that can (Tucker's and Birch's
+// always can).
+std::optional<ModelDataRefusal> ModelDataRefusalOf(const ModelInputs& inputs);
+
+// The spectra alone, of the model of Conditions.ModelChoice: the one place where the models
+// part. Throws TungstenTargetError or TungstenLinesError where ModelDataRefusalOf refuses.
 void ComputeChosenSpectra(const ModelInputs& inputs, SpectrumTable& spectra);
 
 }  // namespace tubeline

@@ -204,7 +204,14 @@ void ComputeSpectra(const ModelInputs& inputs, SpectrumTable& spectra) {
             spectrum[j] = spectrum[j] / waveform.Count;
         }
         ApplyFiltration(inputs, geometry[a], spectrum);
-        spectra.AnglePeak[a] = LargestOf(spectrum, 2, 2 * conditions.TubeVoltage);
+    }
+    FinishSpectra(inputs, spectra);
+}
+
+void FinishSpectra(const ModelInputs& inputs, SpectrumTable& spectra) {
+    for (int a = 1; a <= kAngleCount; ++a) {
+        spectra.AnglePeak[a] =
+            LargestOf(spectra.PhotonSpectrum[a], 2, 2 * inputs.Conditions.TubeVoltage);
     }
     // Every bin is this run's own, so that no earlier run's high-energy bins reach the beam
     // quality.

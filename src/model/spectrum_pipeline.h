@@ -21,4 +21,9 @@ struct ModelInputs {
 template <class Term>
 void ComputeSpectra(const ModelInputs& inputs, SpectrumTable& spectra);
 
+// What every model does once its photons per bin have reached the plane of each angle
+// (PhotonSpectrum): the peak of each angle and of all, the central spectrum, and the energy
+// fluence and air kerma spectra normalised over all angles.
+void FinishSpectra(const ModelInputs& inputs, SpectrumTable& spectra);
+
 }  // namespace tubeline

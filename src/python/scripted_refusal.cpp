@@ -4,8 +4,9 @@
 #include <string>
 
 #include "model/condition_names.h"
-#include "texts/run_messages.h"
+#include "texts/file_messages.h"
 #include "texts/match_messages.h"
+#include "texts/run_messages.h"
 
 namespace tubeline {
 namespace {
@@ -68,6 +69,39 @@ std::string ReasonOf(const FilterRefusal& refusal, const FilterRequest* given) {
         refusal.Cause);
 }
 
+std::string ReasonOf(const OutputRejection& rejection) {
+    using Kind = OutputRejection::Kind;
+    switch (rejection.Reason) {
+        case Kind::Empty:
+            return "missing";
+        case Kind::NotANumber:
+            return "not_a_number";
+        case Kind::OutOfRange:
+            return "beyond_range";
+        case Kind::NotPositive:
+            break;
+    }
+    return "not_positive";
+}
+
+// The script names of the output conditions, as compute takes them.
+std::string ScriptNameOf(OutputField field) {
+    return field == OutputField::Distance ? "distance_mm" : "output_factor";
+}
+
+// The physics model's data files: the file that could not be used, and errno when the system
+// refused to read it.
+ScriptedFileProblem ScriptedFileProblemOf(const ModelDataRefusal& refusal) {
+    const std::string message = ModelDataMessage(refusal);
+    return std::visit(
+        [&](const auto& problem) {
+            const auto* system = std::get_if<FileProblem>(&problem.Cause);
+            return ScriptedFileProblem{
+                problem.File, system ? std::optional(system->ErrorNumber) : std::nullopt, message};
+        },
+        refusal.Problem);
+}
+
 }  // namespace
 
 ScriptedFileProblem ScriptedFileProblemOf(const FilterRefusal& refusal) {
@@ -104,6 +138,13 @@ ScriptedRefusal ScriptedRefusalOf(const BeamRefusal& refusal, const ScriptedRequ
             },
             [&](RunRefusal run) -> ScriptedRefusal {
                 return ScriptedRejection{message, std::nullopt, ReasonOf(run)};
+            },
+            [&](const ModelDataRefusal& data) -> ScriptedRefusal {
+                return ScriptedFileProblemOf(data);
+            },
+            [&](const OutputRejection& rejection) -> ScriptedRefusal {
+                return ScriptedRejection{message, ScriptNameOf(rejection.Field),
+                                         ReasonOf(rejection)};
             },
         },
         refusal);
@@ -143,6 +184,7 @@ ScriptedRejection ScriptedRejectionOf(const HalfValueLayerMatch& match, double t
                             return onBeam("unfiltered_beyond_search");
                         },
                         [&](RunRefusal run) { return onBeam(ReasonOf(run)); },
+                        [&](const ModelDataRefusal&) { return onBeam("model_data"); },
                     },
                     refused.Cause);
             },

@@ -44,6 +44,50 @@ std::string ConditionRejectionMessage(const ConditionRejection& rejection) {
     return OutOfRangeMessage(caption);
 }
 
+std::string OutputCaption(OutputField field) {
+    return field == OutputField::Distance ? Tr("Messages", "距離") : Tr("Messages", "出力係数");
+}
+
+std::string OutputRejectionMessage(const OutputRejection& rejection) {
+    const std::string caption = OutputCaption(rejection.Field);
+    switch (rejection.Reason) {
+        case OutputRejection::Kind::Empty:
+            return MissingValueMessage(caption);
+        case OutputRejection::Kind::NotANumber:
+            return NotANumberMessage(caption, rejection.Text);
+        case OutputRejection::Kind::NotPositive:
+            return NotPositiveMessage(caption);
+        case OutputRejection::Kind::OutOfRange:
+            break;
+    }
+    return OutOfRangeMessage(caption);
+}
+
+std::string ModelCaption(SpectrumModel model) {
+    switch (model) {
+        case SpectrumModel::Tucker:
+            return Tr("Messages", "Tucker の式");
+        case SpectrumModel::Birch:
+            return Tr("Messages", "Birch の式");
+        case SpectrumModel::Physics:
+            break;
+    }
+    return Tr("Messages", "物理モデル");
+}
+
+ModelTitle ModelTitleOf(SpectrumModel model) {
+    switch (model) {
+        case SpectrumModel::Tucker:
+            return {Tr("MainForm", "Diagnostic X-ray Spectrum by the Tucker's formula"),
+                    "by Tucker"};
+        case SpectrumModel::Birch:
+            return {Tr("MainForm", "Diagnostic X-ray Spectrum by the Birch's formula"), "by Birch"};
+        case SpectrumModel::Physics:
+            break;
+    }
+    return {Tr("MainForm", "Tubeline — 物理モデル"), "by physics"};
+}
+
 std::string TubeVoltageCorrectedMessage(double tubeVoltageKv) {
     return Substitute(Tr("Messages", "管電圧は %1 kV に直して計算します（%2 から %3 kV まで）"),
                       {NumberInMessage(tubeVoltageKv), NumberInMessage(kMinimumTubeVoltageKv),
@@ -56,9 +100,7 @@ std::string RectificationCaption(RectificationMode rectification) {
 
 std::vector<std::string> ConditionSummary(const IrradiationConditions& conditions,
                                           const MaterialFilter& filters) {
-    const std::string model = conditions.ModelChoice == SpectrumModel::Tucker
-                                  ? Tr("Messages", "Tucker の式")
-                                  : Tr("Messages", "Birch の式");
+    const std::string model = ModelCaption(conditions.ModelChoice);
     const std::string rectification = RectificationCaption(conditions.Rectification);
     std::string arbitrary = filters.FilterCount == 0 ? Tr("Messages", "任意フィルタ (-)")
                                                      : Tr("Messages", "任意フィルタ");
@@ -67,10 +109,16 @@ std::vector<std::string> ConditionSummary(const IrradiationConditions& condition
             Substitute(Tr("Messages", "　%1 = %2 mm"),
                        {MaterialDisplayName(filter.Name), FormatGeneral(filter.ThicknessMm)});
     }
+    std::string first = Substitute(Tr("Messages", "%1　%2　管電圧 = %3 kV　ターゲット角度 = %4 度"),
+                                   {model, rectification, FormatGeneral(conditions.TubeVoltage),
+                                    FormatGeneral(conditions.TargetAngle)});
+    if (HasAbsoluteOutput(conditions.ModelChoice)) {
+        first += Substitute(Tr("Messages", "　距離 = %1 mm　出力係数 = %2"),
+                            {FormatGeneral(conditions.Output.DistanceMm),
+                             FormatGeneral(conditions.Output.OutputFactor)});
+    }
     return {
-        Substitute(Tr("Messages", "%1　%2　管電圧 = %3 kV　ターゲット角度 = %4 度"),
-                   {model, rectification, FormatGeneral(conditions.TubeVoltage),
-                    FormatGeneral(conditions.TargetAngle)}),
+        std::move(first),
         Substitute(
             Tr("Messages", "固有ろ過 = %1 mm Al当量　Al フィルタ = %2 mm　Cu フィルタ = %3 mm"),
             {FormatGeneral(conditions.InherentFiltration),

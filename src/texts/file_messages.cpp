@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 #include "base/text_fields.h"
 #include "translation.h"
 #include "value_messages.h"
@@ -37,7 +38,99 @@ std::string MissingMaterialField(const MaterialFileProblem::EndsEarly& ends) {
                        NumberInMessage(ends.Missing.Field)});
 }
 
+// What is wrong with the target tables, for ModelDataMessage.
+std::string TargetTablesReason(const TungstenTargetProblem& problem) {
+    using Problem = TungstenTargetProblem;
+    return std::visit(
+        Overloaded{
+            [](const FileProblem& cause) { return FileProblemReason(cause); },
+            [](const Problem::NotTargetTables&) {
+                return Tr("Messages", "ターゲットの表の形式ではありません");
+            },
+            [](const Problem::EndsEarly& cause) {
+                return Substitute(Tr("Messages", "配列 %1 の途中で終わっています"), {cause.Array});
+            },
+            [](const Problem::UnexpectedArray& cause) {
+                return Substitute(Tr("Messages", "配列 %1 の位置に %2 があります"),
+                                  {cause.Expected, cause.Found});
+            },
+            [](const Problem::WrongShape& cause) {
+                std::string dimensions;
+                for (const std::size_t size : cause.Dimensions) {
+                    dimensions += (dimensions.empty() ? "" : " × ") + std::to_string(size);
+                }
+                return Substitute(Tr("Messages", "配列 %1 の大きさ %2 が合いません"),
+                                  {cause.Array, dimensions});
+            },
+            [](const Problem::BadValue& cause) {
+                return Substitute(
+                    Tr("Messages", "配列 %1 の %2 番目の値 %3 は使えません"),
+                    {cause.Array, std::to_string(cause.Index), NumberInMessage(cause.Value)});
+            },
+            [](const Problem::TooFewEnergies& cause) {
+                return Substitute(
+                    Tr("Messages", "配列 %1 は %2 keV までしかなく、%3 keV まで必要です"),
+                    {cause.Array, NumberInMessage(cause.HighestKeV),
+                     NumberInMessage(cause.NeededKeV)});
+            },
+            [](const Problem::TrailingBytes& cause) {
+                return Substitute(Tr("Messages", "最後の配列の後に %1 バイト余分にあります"),
+                                  {std::to_string(cause.Count)});
+            },
+        },
+        problem.Cause);
+}
+
+// What is wrong with the lines, for ModelDataMessage.
+std::string TungstenLinesReason(const TungstenLinesProblem& problem) {
+    using Problem = TungstenLinesProblem;
+    return std::visit(
+        Overloaded{
+            [](const FileProblem& cause) { return FileProblemReason(cause); },
+            [](const Problem::EndsEarly& cause) {
+                return Substitute(Tr("Messages", "%1 番目の線の第 %2 項目がありません"),
+                                  {NumberInMessage(cause.Record), NumberInMessage(cause.Field)});
+            },
+            [](const Problem::UnknownShell& cause) {
+                return Substitute(
+                    Tr("Messages", "%1 行目の殻「%2」は K、L1、L2、L3 のどれでもありません"),
+                    {NumberInMessage(cause.Line), Excerpt(cause.Text)});
+            },
+            [](const Problem::BadNumber& cause) {
+                return Substitute(
+                    Tr("Messages", "%1 行目の第 %2 項目「%3」は範囲内の数値ではありません"),
+                    {NumberInMessage(cause.Line), NumberInMessage(cause.Field),
+                     Excerpt(cause.Text)});
+            },
+            [](const Problem::SharesAboveOne& cause) {
+                constexpr const char* kShellNames[] = {"K", "L1", "L2", "L3"};
+                return Substitute(
+                    Tr("Messages", "殻 %1 の線の割合の和 %2 が 1 を超えています"),
+                    {kShellNames[static_cast<int>(cause.Shell)], NumberInMessage(cause.Sum)});
+            },
+            [](const Problem::NoLines&) { return Tr("Messages", "線がひとつもありません"); },
+        },
+        problem.Cause);
+}
+
 }  // namespace
+
+std::string ModelDataMessage(const ModelDataRefusal& refusal) {
+    const auto [file, reason] =
+        std::visit(Overloaded{
+                       [](const TungstenTargetProblem& problem) {
+                           return std::pair(problem.File, TargetTablesReason(problem));
+                       },
+                       [](const TungstenLinesProblem& problem) {
+                           return std::pair(problem.File, TungstenLinesReason(problem));
+                       },
+                   },
+                   refusal.Problem);
+    return Substitute(Tr("Messages",
+                         "物理モデルのデータファイル %1 を使えません（%2）。"
+                         "Tucker と Birch の式は計算できます。"),
+                      {file, reason});
+}
 
 std::string FileProblemReason(const FileProblem& problem) {
     if (problem.ReadOnlyFile()) {

@@ -6,6 +6,7 @@
 #include "export/spectrum_export.h"
 #include "model/attenuation_table_file.h"
 #include "model/material_file_reader.h"
+#include "model/physics_target_data.h"
 
 namespace tubeline {
 
@@ -17,6 +18,9 @@ std::string FileProblemReason(const FileProblem& problem);
 std::string AttenuationTableMessage(const AttenuationTableProblem& problem);
 
 std::string MaterialFileMessage(const MaterialFileProblem& problem);
+
+// The physics model's target tables or lines could not be used.
+std::string ModelDataMessage(const ModelDataRefusal& refusal);
 
 // A completed run whose table file could not be written.
 std::string TableFileMessage(const FileProblem& problem);

@@ -1,6 +1,7 @@
 #include "match_messages.h"
 
 #include "base/number_format.h"
+#include "file_messages.h"
 #include "model/beam_quality.h"
 #include "result_texts.h"
 #include "run_messages.h"
@@ -60,6 +61,7 @@ std::string HalfValueLayerMatchMessage(const HalfValueLayerMatch& match, double 
                                               {NumberInMessage(kHalfValueLayerSearchLimitMm)});
                         },
                         [](RunRefusal run) { return RunRefusalMessage(run); },
+                        [](const ModelDataRefusal& data) { return ModelDataMessage(data); },
                     },
                     refused.Cause);
             },

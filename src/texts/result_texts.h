@@ -2,7 +2,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "model/beam_quality_figures.h"
 #include "model/calculation_state.h"
 
 namespace tubeline {
@@ -27,5 +29,17 @@ BeamQualityTexts ResultTexts(const BeamQuality& quality);
 // "Half Value Layer = 3.26 mm Al" and "Fluence / 1[C/kg] = 6.842E+11 Photons / mm2".
 std::string HalfValueLayerLine(const BeamQualityTexts& texts);
 std::string FluencePerExposureLine(const BeamQualityTexts& texts);
+
+// The absolute output of the beam centre, for a model that has one, as tubeline-calc prints it
+// after the two lines above, in their style (English in every language):
+//   "Air Kerma / 1 mAs at 1 m = 82.60 µGy" (two decimals),
+//   "Fluence / 1 mAs at 1 m = 3.101E+06 Photons / mm2",
+//   "Air Kerma / 1 mAs at 1500 mm, output factor 0.8 = 29.37 µGy".
+// None for figures without an absolute output.
+std::vector<std::string> AbsoluteOutputLines(const BeamQualityFigures& figures,
+                                             const OutputValues& output);
+
+// Why a model's figures hold no absolute output: its spectra are relative.
+std::string NoAbsoluteOutputMessage(SpectrumModel model);
 
 }  // namespace tubeline

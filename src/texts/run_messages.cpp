@@ -69,6 +69,8 @@ std::string BeamRefusalMessage(const BeamRefusal& refusal) {
             [](const ConditionRejection& cause) { return ConditionRejectionMessage(cause); },
             [](const FilterRefusal& cause) { return FilterRefusalMessage(cause); },
             [](RunRefusal cause) { return RunRefusalMessage(cause); },
+            [](const ModelDataRefusal& cause) { return ModelDataMessage(cause); },
+            [](const OutputRejection& cause) { return OutputRejectionMessage(cause); },
         },
         refusal);
 }

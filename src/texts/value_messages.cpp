@@ -33,6 +33,10 @@ std::string OutOfRangeMessage(const std::string& caption) {
     return Substitute(Tr("Messages", "%1の値が数値の範囲を超えています"), {caption});
 }
 
+std::string NotPositiveMessage(const std::string& caption) {
+    return Substitute(Tr("Messages", "%1の値は 0 より大きい数にして下さい"), {caption});
+}
+
 std::string NegativeThicknessMessage(const std::string& caption) {
     return Substitute(Tr("Messages", "%1の値が負です。厚さは 0 mm 以上にして下さい"), {caption});
 }

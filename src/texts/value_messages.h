@@ -20,6 +20,7 @@ std::string NotANumberMessage(const std::string& caption, std::string_view text)
 std::string MissingValueMessage(const std::string& caption);
 std::string OutOfRangeMessage(const std::string& caption);
 std::string NegativeThicknessMessage(const std::string& caption);
+std::string NotPositiveMessage(const std::string& caption);
 
 // The visitor of a variant's alternatives, one lambda each.
 template <class... Handlers>

@@ -11,13 +11,14 @@
 #include "model/condition_fields.h"
 #include "model/condition_names.h"
 #include "model/energy_grid.h"
+#include "model/output_conditions.h"
 #include "model/program_version.h"
 #include "page_captions.h"
-#include "texts/about_texts.h"
 #include "page_session.h"
+#include "texts/about_texts.h"
 #include "texts/beam_quality_report.h"
-#include "texts/language.h"
 #include "texts/condition_messages.h"
+#include "texts/language.h"
 #include "texts/notice_messages.h"
 #include "texts/translation.h"
 
@@ -40,8 +41,9 @@ std::string TextMember(const val& object, const std::string& name) {
     return member.isUndefined() || member.isNull() ? std::string() : member.as<std::string>();
 }
 
-// { model, rectification, kv, angle, inherent, al, cu, filters: [{ file, thickness }] }, the
-// conditions as typed.
+// { model, rectification, kv, angle, inherent, al, cu, distance, "output-factor",
+// filters: [{ file, thickness }] }, the conditions as typed; a distance or output factor left
+// out takes its default.
 BeamRequest RequestOf(const val& fields) {
     BeamRequest request;
     request.Model = SpectrumModelNamed(TextMember(fields, "model")).value_or(kDefaultModel);
@@ -52,6 +54,14 @@ BeamRequest RequestOf(const val& fields) {
         TextOf(texts, field) = TextMember(fields, std::string(ConditionFieldName(field)));
     }
     request.Conditions = texts;
+    OutputTexts output = DefaultOutputTexts();
+    for (const OutputField field : kOutputFields) {
+        const std::string name(OutputFieldName(field));
+        if (!fields[name].isUndefined()) {
+            TextOf(output, field) = TextMember(fields, name);
+        }
+    }
+    request.Output = output;
     const val filters = fields["filters"];
     const int count = filters.isUndefined() ? 0 : filters["length"].as<int>();
     for (int i = 0; i < count; ++i) {
@@ -118,8 +128,9 @@ val RefusalsAnswer(const std::vector<PageRefusal>& refusals) {
     return object;
 }
 
-// { ok: true, hvl, fluence } or { ok: false, refusals: [{ place, message, ... }] }, with kvNote
-// when the tube voltage was corrected.
+// { ok: true, hvl, fluence, output? } or { ok: false, refusals: [{ place, message, ... }] }, with
+// kvNote when the tube voltage was corrected; output holds the absolute output's lines of a model
+// that has one.
 val CalculateFields(const val& fields) {
     const PageCalculation calculation = Session().Calculate(RequestOf(fields));
     val object = val::object();
@@ -130,6 +141,13 @@ val CalculateFields(const val& fields) {
         object.set("ok", true);
         object.set("hvl", result.HalfValueLayerLine);
         object.set("fluence", result.FluencePerExposureLine);
+        if (!result.AbsoluteOutputLines.empty()) {
+            val lines = val::array();
+            for (const std::string& line : result.AbsoluteOutputLines) {
+                lines.call<void>("push", line);
+            }
+            object.set("output", lines);
+        }
     }
     if (calculation.TubeVoltageNote) {
         object.set("kvNote", *calculation.TubeVoltageNote);

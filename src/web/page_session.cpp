@@ -7,13 +7,13 @@
 #include "model/attenuation_table_file.h"
 #include "model/match_request.h"
 #include "model/material_folders.h"
-#include "texts/material_names.h"
-#include "texts/file_messages.h"
 #include "texts/condition_messages.h"
-#include "texts/run_messages.h"
+#include "texts/file_messages.h"
 #include "texts/match_messages.h"
+#include "texts/material_names.h"
 #include "texts/notice_messages.h"
 #include "texts/result_texts.h"
+#include "texts/run_messages.h"
 
 namespace tubeline {
 namespace {
@@ -149,8 +149,15 @@ PageCalculation PageSession::Calculate(const BeamRequest& request) {
         } else {
             lastRun_ = std::get<ComputedBeam>(std::move(run.Outcome));
             const BeamQualityTexts texts = ResultTexts(lastRun_->Run.Quality);
-            calculation.Outcome =
-                PageResult{HalfValueLayerLine(texts), FluencePerExposureLine(texts)};
+            PageResult result{HalfValueLayerLine(texts), FluencePerExposureLine(texts), {}};
+            const SpectrumTable& spectra = *lastRun_->Run.Spectra;
+            if (spectra.AbsoluteOutput) {
+                if (const auto figures = ComputeBeamCentreFigures(spectra, attenuation_)) {
+                    result.AbsoluteOutputLines =
+                        AbsoluteOutputLines(*figures, *spectra.AbsoluteOutput);
+                }
+            }
+            calculation.Outcome = std::move(result);
             return calculation;
         }
     }

@@ -36,6 +36,8 @@ struct PageRefusal {
 struct PageResult {
     std::string HalfValueLayerLine;
     std::string FluencePerExposureLine;
+    // The absolute output's lines, for a model that has one (AbsoluteOutputLines).
+    std::vector<std::string> AbsoluteOutputLines;
 };
 
 // What a calculation gives the page: the result, or every refusal of the fields at once (each

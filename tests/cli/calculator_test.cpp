@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "calculator_runs.h"
 #include "base/shift_jis.h"
+#include "calculator_runs.h"
 #include "model/spectrum_table_file.h"
 #include "support/test_data.h"
 
@@ -66,6 +66,10 @@ TEST(Calculator, ValuesFollowTheFieldRules) {
              {{"--match-hvl", "0.34.0"}, "目標の半価層の値「0.34.0」は数値ではありません"},
              {{"--match-hvl", "-2"}, "目標の半価層が正の数ではありません"},
              {{"--match-hvl", "1e400"}, "目標の半価層の値が数値の範囲を超えています"},
+             {{"--model", "physics", "--distance", "0"}, "距離の値は 0 より大きい数にして下さい"},
+             {{"--distance", "-500"}, "距離の値は 0 より大きい数にして下さい"},
+             {{"--output-factor", "0.8x"}, "出力係数の値「0.8x」は数値ではありません"},
+             {{"--output-factor", "1e999"}, "出力係数の値が数値の範囲を超えています"},
          }) {
         const Outcome refused = Calculate(arguments);
         EXPECT_EQ(refused.Code, 2) << message;
@@ -121,6 +125,37 @@ TEST(Calculator, MissingDataIsAFileError) {
     const Outcome outcome = Calculate({"--data", folder.Path().string()}, false);
     EXPECT_EQ(outcome.Code, 1);
     EXPECT_NE(outcome.Err.find("Att_Coeff2020.dat を読めません"), std::string::npos);
+
+    // Without the physics model's files only that model is refused.
+    std::filesystem::copy_file(DataFolder() / "Att_Coeff2020.dat", folder / "Att_Coeff2020.dat");
+    const Outcome physics =
+        Calculate({"--data", folder.Path().string(), "--model", "physics", "--lang", "en"}, false);
+    EXPECT_EQ(physics.Code, 1);
+    EXPECT_EQ(physics.Err, "tubeline-calc: The physics model's data file " +
+                               (folder / "TungstenTarget.bin").string() +
+                               " cannot be used (no such file or folder). Tucker's and Birch's "
+                               "formulas still compute.\n");
+    EXPECT_EQ(Calculate({"--data", folder.Path().string()}, false).Code, 0);
+}
+
+// The physics model adds its absolute output to the two lines; the other models have none and
+// say so when a distance or output factor is given.
+TEST(Calculator, OnlyThePhysicsModelHasAnAbsoluteOutput) {
+    const Outcome physics = Calculate({"--model", "physics"});
+    ASSERT_EQ(physics.Code, 0) << physics.Err;
+    EXPECT_EQ(physics.Err, "");
+    EXPECT_EQ(std::count(physics.Out.begin(), physics.Out.end(), '\n'), 5) << physics.Out;
+    EXPECT_NE(physics.Out.find("\nAir Kerma / 1 mAs at 1 m = "), std::string::npos);
+    EXPECT_NE(physics.Out.find(" µGy\nFluence / 1 mAs at 1 m = "), std::string::npos);
+    EXPECT_NE(physics.Out.find("\nAir Kerma / 1 mAs at 1000 mm, output factor 1 = "),
+              std::string::npos);
+
+    const Outcome tucker = Calculate({"--distance", "1500", "--lang", "en"});
+    EXPECT_EQ(tucker.Code, 0);
+    EXPECT_EQ(tucker.Out, Calculate({}).Out);
+    EXPECT_EQ(tucker.Err,
+              "tubeline-calc: Tucker's formula gives relative spectra: it has no absolute output "
+              "(air kerma per mAs)\n");
 }
 
 TEST(Calculator, TableIsWrittenOnlyWhenAsked) {

@@ -3,23 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <map>
 #include <numbers>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "model/beam_quality_figures.h"
 #include "model/bremsstrahlung_cross_section.h"
 #include "model/depth_integral.h"
 #include "model/emission_shape.h"
-#include "model/physics_beam.h"
+#include "peer_figures.h"
 #include "support/test_data.h"
 
 namespace tubeline {
 namespace {
+
+using testing::PeerRows;
 
 const PhysicsSourceTerm& ShippedSource() {
     static const PhysicsSourceTerm source(
@@ -31,34 +30,6 @@ const PhysicsSourceTerm& ShippedSource() {
 
 double Radians(double degrees) {
     return degrees * std::numbers::pi / 180;
-}
-
-// The rows of a table of the peer's figures in tools/reference: the header's columns by name.
-std::vector<std::map<std::string, double>> PeerRows(const std::string& name) {
-    std::ifstream file(std::filesystem::path(TUBELINE_REFERENCE_DIR) / name);
-    std::vector<std::string> header;
-    std::vector<std::map<std::string, double>> rows;
-    for (std::string line; std::getline(file, line);) {
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
-        std::istringstream cells(line);
-        std::vector<std::string> values;
-        for (std::string cell; std::getline(cells, cell, '\t');) {
-            values.push_back(cell);
-        }
-        if (header.empty()) {
-            header = values;
-            continue;
-        }
-        std::map<std::string, double> row;
-        for (std::size_t c = 0; c < header.size(); ++c) {
-            row[header[c]] = std::strtod(values.at(c).c_str(), nullptr);
-        }
-        rows.push_back(row);
-    }
-    EXPECT_FALSE(rows.empty()) << name;
-    return rows;
 }
 
 // The escaping part of a profile linear in depth, f = 1 + x, on a grid of four spacings, against
@@ -173,31 +144,6 @@ TEST(PhysicsSourceTerm, SmallerTakeOffAnglesGiveFewerAndHarderPhotons) {
         previousPhotons = photons;
         previousMean = mean;
     }
-}
-
-// A filtered beam per mAs at 1 m as the peer has it: a 12-degree target at 100 kV behind 2.5 mm
-// of aluminium.
-TEST(PhysicsSpectraPerMas, ABeamsHalfValueLayerAndAirKermaAreThePeers) {
-    IrradiationConditions conditions;
-    conditions.TubeVoltage = 100;
-    conditions.TargetAngle = 12;
-    conditions.AluminiumFilter = 2.5;
-    const AngleEnergyArray spectra = PhysicsSpectraPerMas(
-        ShippedSource(), {conditions, testing::ShippedAttenuation(), MaterialFilter{}});
-    const EnergyArray& central = spectra[kCentralAngleIndex];
-    const auto figures = ComputeBeamQualityFigures(central, testing::ShippedAttenuation());
-    ASSERT_TRUE(figures && figures->HalfValueLayerMm);
-    for (const auto& row : PeerRows("physics-peer-beams.tsv")) {
-        if (row.at("kv") == 100 && row.at("target_angle_deg") == 12 && row.at("al_mm") == 2.5 &&
-            row.at("cu_mm") == 0 && row.at("emission_angle_deg") == 0) {
-            EXPECT_NEAR(*figures->HalfValueLayerMm / row.at("hvl1_mm_al"), 1, 0.02);
-            EXPECT_NEAR(AirKermaMicrogray(central, testing::ShippedAttenuation().MuEnAir) /
-                            row.at("air_kerma_ugy_per_mas"),
-                        1, 0.03);
-            return;
-        }
-    }
-    ADD_FAILURE() << "the peer's figures have no such beam";
 }
 
 }  // namespace

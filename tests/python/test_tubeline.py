@@ -106,6 +106,25 @@ def test_results_are_those_of_tubeline_calc(options, arguments, tmp_path):
     assert not result.spectra.flags.writeable
 
 
+def test_the_physics_model_is_that_of_tubeline_calc(tmp_path):
+    """The same lines, table and figures; its absolute output as the command line prints it."""
+    options = ["--model", "physics", "--kv", "90", "--rectification", "2", "--al", "1"]
+    result = tubeline.compute(model="physics", kv=90, rectification=2, al=1, data_dir=DATA)
+    status, lines, _, table = calculator(options, tmp_path)
+    assert status == 0
+    assert lines[:2] == [f"Half Value Layer = {result.hvl_text} mm Al",
+                         f"Fluence / 1[C/kg] = {result.fluence_text} Photons / mm2"]
+    assert result.table_text().encode("ascii") == table
+    kerma = result.beam_centre["air_kerma_ugy_per_mas_at_1m"]
+    assert lines[2] == f"Air Kerma / 1 mAs at 1 m = {kerma:.2f} µGy"
+    assert result.beam_centre["air_kerma_ugy_per_mas_at_distance"] == kerma
+    spectra, figures = reference(options)
+    assert same_bits(result.spectra, spectra)
+    assert list(result.per_angle) == figures
+    # Tucker's and Birch's spectra are relative: no absolute output.
+    assert tubeline.compute(data_dir=DATA).beam_centre["air_kerma_ugy_per_mas_at_1m"] is None
+
+
 @pytest.mark.parametrize("arguments, options", [
     (dict(angle=11.99), ["--angle", "11.99"]),
     (dict(angle=90), ["--angle", "90"]),

@@ -47,6 +47,17 @@ TEST(BeamQualityReport, TsvHasTheScriptedNamesAndEveryDigit) {
     EXPECT_EQ(lines[2], "-8\t\t\t\t\t\t\t\t\t\t");
     EXPECT_EQ(Split(lines[6], '\t')[0], "0");
     EXPECT_EQ(Split(lines[11], '\t')[0], "10");
+
+    // A run with an absolute output has its three columns after the others.
+    angles[3]->AirKermaPerMasAt1mMicrogray = 82.5;
+    angles[3]->FluencePerMasAt1m = 1.5e6;
+    angles[3]->AirKermaPerMasAtDistanceMicrogray = 20.625;
+    const std::vector<std::string> absolute = Split(BeamQualityTsv(angles), '\n');
+    EXPECT_EQ(absolute[0], lines[0] +
+                               "\tair_kerma_ugy_per_mas_at_1m\tfluence_per_mm2_per_mas_at_1m"
+                               "\tair_kerma_ugy_per_mas_at_distance");
+    EXPECT_EQ(absolute[3], lines[3] + "\t82.5\t1500000\t20.625");
+    EXPECT_EQ(absolute[4], lines[4] + "\t\t\t");
 }
 
 TEST(BeamQualityReport, AbsentFiguresShowADash) {
@@ -63,6 +74,15 @@ TEST(BeamQualityReport, AbsentFiguresShowADash) {
     for (const std::string& cell : DisplayedFigures(std::nullopt)) {
         EXPECT_EQ(cell, "—");
     }
+    // A model without an absolute output shows none.
+    for (const std::string& cell : DisplayedAbsoluteOutput(figures)) {
+        EXPECT_EQ(cell, "—");
+    }
+    figures.AirKermaPerMasAt1mMicrogray = 82.556;
+    figures.FluencePerMasAt1m = 1.5046e6;
+    figures.AirKermaPerMasAtDistanceMicrogray = 20.6;
+    EXPECT_EQ(DisplayedAbsoluteOutput(figures),
+              (std::array<std::string, kAbsoluteOutputFigureCount>{"82.56", "1.505E+06", "20.60"}));
     EXPECT_EQ(AngleCaption(1), "-10°");
     EXPECT_EQ(AngleCaption(6), "0°");
     EXPECT_EQ(AngleCaption(11), "+10°");
@@ -90,6 +110,17 @@ TEST(BeamQualityReport, ConditionsInThreeLinesWithTheModel) {
     EXPECT_NE(english[0].find("Single-phase full-wave"), std::string::npos) << english[0];
     EXPECT_NE(english[2].find("Pb = 0.1 mm"), std::string::npos) << english[2];
     EXPECT_NE(english[2].find("Air = 950 mm"), std::string::npos) << english[2];
+}
+
+// A model with an absolute output names where it is wanted.
+TEST(BeamQualityReport, ThePhysicsModelsConditionsHaveTheDistanceAndOutputFactor) {
+    IrradiationConditions conditions{{100, 12, 2.5, 0, 0},
+                                     SpectrumModel::Physics,
+                                     RectificationMode::ConstantPotential,
+                                     {1500, 0.8}};
+    EXPECT_EQ(ConditionSummary(conditions, MaterialFilter{})[0],
+              "物理モデル　定電圧　管電圧 = 100 kV　ターゲット角度 = 12 度　距離 = 1500 "
+              "mm　出力係数 = 0.8");
 }
 
 }  // namespace

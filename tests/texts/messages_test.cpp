@@ -1,7 +1,8 @@
 #include "texts/condition_messages.h"
-#include "texts/run_messages.h"
+#include "texts/file_messages.h"
 #include "texts/match_messages.h"
 #include "texts/notice_messages.h"
+#include "texts/run_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -92,6 +93,24 @@ TEST(HalfValueLayerMatchMessage, SaysWhyNoThicknessWasFound) {
         HalfValueLayerMatchMessage(HalfValueLayerMatchRefused{RunRefusal::ZeroSpectra}, 3, "Al"),
         RunRefusalMessage(RunRefusal::ZeroSpectra));
     EXPECT_EQ(HalfValueLayerMatchMessage(HalfValueLayerReached{1, {}}, 3, "Al"), "");
+}
+
+// The refusal of the physics model's data names the file and what is wrong with it, in either
+// language.
+TEST(ModelDataMessage, NamesTheFileAndTheFault) {
+    const ModelDataRefusal tables{
+        TungstenTargetProblem{"data/TungstenTarget.bin",
+                              TungstenTargetProblem::TooFewEnergies{"chi_electron_kev", 100, 150}}};
+    EXPECT_EQ(ModelDataMessage(tables),
+              "物理モデルのデータファイル data/TungstenTarget.bin を使えません（配列 "
+              "chi_electron_kev は 100 keV までしかなく、150 keV まで必要です）。Tucker と Birch "
+              "の式は計算できます。");
+    const ModelDataRefusal lines{
+        TungstenLinesProblem{"TungstenLines.txt", TungstenLinesProblem::BadNumber{3, 4, "0.x"}}};
+    const testing::EnglishSpoken inEnglish;
+    EXPECT_EQ(ModelDataMessage(lines),
+              "The physics model's data file TungstenLines.txt cannot be used (field 4 on line 3, "
+              "“0.x”, is not a number in range). Tucker's and Birch's formulas still compute.");
 }
 
 TEST(LanguageOfLocale, JapaneseWhereTheLocaleIsJapaneseOrNamesNoLanguage) {

@@ -92,13 +92,19 @@ function calculatorArguments(condition) {
   for (const name of ["kv", "angle", "inherent", "al", "cu"]) {
     args.push(`--${name}`, condition[name]);
   }
+  // The physics model's distance and output factor, where the condition has them.
+  for (const name of ["distance", "output-factor"]) {
+    if (condition[name] !== undefined) {
+      args.push(`--${name}`, condition[name]);
+    }
+  }
   for (const filter of condition.filters) {
     args.push("--filter", `${path.join(dataFolder, filter.file)}:${filter.thickness}`);
   }
   return args;
 }
 
-// tubeline-calc's two lines (or its message), its table file and its export.
+// tubeline-calc's lines (or its message), its table file and its export.
 function runCalculator(condition, { match = null, lang = "ja" } = {}) {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), "tubeline-calc-"));
   const table = path.join(folder, "table.txt");

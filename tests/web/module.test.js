@@ -88,6 +88,30 @@ test("the module prints what tubeline-calc prints", async (t) => {
   });
 });
 
+test("the physics model prints what tubeline-calc prints, its absolute output included", async () => {
+  const module = await loadModule();
+  const physics = { ...defaultCondition, model: "physics" };
+  const conditions = [
+    physics,
+    { ...physics, rectification: "3", kv: "150", angle: "16", al: "1", cu: "0.1",
+      filters: [{ file: "Air.mix", thickness: "950" }] },
+    { ...physics, rectification: "2", kv: "60", angle: "20", inherent: "0",
+      distance: "1500", "output-factor": "0.8" },
+    { ...physics, distance: "0" },
+  ];
+  for (const condition of conditions) {
+    const calculator = await runCalculator(condition);
+    const result = module.calculate(moduleRequest(condition));
+    const label = JSON.stringify(condition);
+    if (calculator.failed) {
+      assert.deepEqual([result.ok, result.refusals[0].message], [false, calculator.message], label);
+      continue;
+    }
+    assert.deepEqual([result.hvl, result.fluence, ...result.output], calculator.lines, label);
+    lastDigitDifferences(calculator.table, Buffer.from(module.tableText(), "latin1"), label);
+  }
+});
+
 // Where the module puts a refusal, as one text: "kv", "results", "filter 1 material".
 const placeOf = (refusal) => [refusal.place, refusal.filter, refusal.part].filter((x) => x !== undefined)
   .join(" ");

@@ -27,7 +27,7 @@ __all__ = ["BeamFigures", "DataFileError", "HvlMatch", "InputRejected", "Materia
            "match_hvl", "materials", "set_language"]
 __version__: str = _native.VERSION
 
-Model = Literal["tucker", "birch"]
+Model = Literal["tucker", "birch", "physics"]
 Number = float | int | np.integer | np.floating
 PathLike = str | os.PathLike
 Filters = Iterable[tuple[PathLike, Number]]
@@ -50,11 +50,12 @@ def compute(model: Model = _DEFAULT["model"], kv: Number = _DEFAULT["kv"],
     """Computes the spectra of the eleven emission angles and their beam-quality figures.
 
     Args:
-        model: "tucker" (Tucker, Barnes and Chakraborty) or "birch" (Birch and Marshall).
+        model: "tucker" (Tucker, Barnes and Chakraborty), "birch" (Birch and Marshall) or
+            "physics" (from physics, with absolute spectra: per mm2 per mAs at 1 m).
         kv: tube voltage in kV; outside 30..150 it is set to the nearer limit with a
             TubelineWarning.
         angle: target angle in degrees, at least 12 and below 90; None for the model's default
-            (12 for Tucker, 16 for Birch).
+            (12 for Tucker and physics, 16 for Birch).
         inherent: inherent filtration in mm Al equivalent.
         al, cu: added aluminium and copper filters in mm.
         rectification: 1 constant potential, 2 three-phase 12-pulse, 3 single-phase full-wave.

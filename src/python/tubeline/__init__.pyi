@@ -13,7 +13,7 @@ import numpy.typing as npt
 
 __version__: str
 
-Model = Literal["tucker", "birch"]
+Model = Literal["tucker", "birch", "physics"]
 Number = float | int | np.integer[Any] | np.floating[Any]
 PathLike = str | os.PathLike[str]
 Filters = Iterable[tuple[PathLike, Number]]
@@ -59,7 +59,7 @@ class BeamFigures:
 
     @property
     def model(self) -> Model:
-        """"tucker" or "birch"."""
+        """"tucker", "birch" or "physics"."""
     @property
     def conditions(self) -> Mapping[str, Any]:
         """compute's arguments as used: kv as corrected, the model's angle for None, each
@@ -147,7 +147,7 @@ def compute(
     """Computes the spectra of the eleven emission angles and their beam-quality figures.
 
     kv: tube voltage in kV, set into 30..150 with a TubelineWarning; angle: target angle in
-    degrees, 12 to below 90, None for the model's default (12 Tucker, 16 Birch); inherent: mm Al
+    degrees, 12 to below 90, None for the model's default (12 Tucker and physics, 16 Birch); inherent: mm Al
     equivalent; al, cu: added filters in mm; rectification: 1 constant potential, 2 three-phase
     12-pulse, 3 single-phase full-wave; filters: up to three (material, thickness_mm), the
     material a file name or stem of materials() or a path; data_dir: folder of

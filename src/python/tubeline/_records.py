@@ -68,9 +68,9 @@ class BeamFigures:
         return all(_same(a, b) for a, b in zip(self._state(), other._state()))
 
     @property
-    def model(self) -> Literal["tucker", "birch"]:
-        """The model: "tucker" (Tucker, Barnes and Chakraborty) or "birch" (Birch and
-        Marshall)."""
+    def model(self) -> Literal["tucker", "birch", "physics"]:
+        """The model: "tucker" (Tucker, Barnes and Chakraborty), "birch" (Birch and Marshall)
+        or "physics" (from physics, with absolute spectra)."""
         return self._model  # type: ignore[return-value]
 
     @property
@@ -92,8 +92,11 @@ class BeamFigures:
         """The beam-quality figures of the 0-degree beam by name, read-only: hvl1_mm_al,
         hvl2_mm_al, homogeneity_coefficient, hvl1_mm_cu, mean_energy_kev,
         kerma_weighted_mean_energy_kev, effective_energy_kev, fluence_per_exposure (photons
-        per mm2 per 1 C/kg), water_to_air_kerma_ratio and soft_tissue_to_air_kerma_ratio; None
-        for a figure not found."""
+        per mm2 per 1 C/kg), water_to_air_kerma_ratio, soft_tissue_to_air_kerma_ratio, and for
+        the physics model its absolute output: air_kerma_ugy_per_mas_at_1m,
+        fluence_per_mm2_per_mas_at_1m (photons per mm2 per mAs) and
+        air_kerma_ugy_per_mas_at_distance; None for a figure not found, and for the absolute
+        output of Tucker's and Birch's relative spectra."""
         centre = _native.CENTRAL_ANGLE_INDEX
         return figure_mappings(self._angle_figures[centre:centre + 1])[0]
 
