@@ -71,14 +71,17 @@ BeamRequest RequestOf(const val& fields) {
     return request;
 }
 
-// { place, message }: place a condition field's name, "filter" (with filter, the row from 0,
-// and part, "material" or "thickness"), "results" or "target".
+// { place, message }: place a condition field's name, "distance" or "output-factor", "filter"
+// (with filter, the row from 0, and part, "material" or "thickness"), "results" or "target".
 val RefusalObject(const PageRefusal& refusal) {
     val object = val::object();
     object.set("message", refusal.Message);
     switch (refusal.Place.Where) {
         case PagePlace::Kind::Condition:
             object.set("place", std::string(ConditionFieldName(refusal.Place.Field)));
+            break;
+        case PagePlace::Kind::Output:
+            object.set("place", std::string(OutputFieldName(refusal.Place.Output)));
             break;
         case PagePlace::Kind::FilterMaterial:
         case PagePlace::Kind::FilterThickness:
@@ -201,10 +204,12 @@ val ExportFile() {
     return object;
 }
 
-// The beam-quality table of the last run: the rows as the desktop window shows them, and the
-// text its copy command puts on the clipboard.
+// The beam-quality table of the last run: the rows as the desktop window shows them, the
+// absolute output's cells after the quality's for a model that has one (absolute true), else
+// the note why there are none, and the text its copy command puts on the clipboard.
 val FigureTable() {
     const AngleFigures figures = Session().Figures();
+    const std::optional<std::string> note = Session().NoAbsoluteOutputNote();
     val rows = val::array();
     for (int a = 1; a <= kAngleCount; ++a) {
         val row = val::array();
@@ -212,10 +217,17 @@ val FigureTable() {
         for (const std::string& cell : DisplayedFigures(figures[a])) {
             row.call<void>("push", cell);
         }
+        if (!note) {
+            for (const std::string& cell : DisplayedAbsoluteOutput(figures[a])) {
+                row.call<void>("push", cell);
+            }
+        }
         rows.call<void>("push", row);
     }
     val table = val::object();
     table.set("rows", rows);
+    table.set("absolute", !note);
+    table.set("note", note.value_or(std::string()));
     table.set("tsv", BeamQualityTsv(figures));
     return table;
 }
@@ -291,6 +303,9 @@ val Captions() {
     for (const ConditionField field : kConditionFields) {
         captions.set(std::string(ConditionFieldName(field)), ConditionCaption(field));
     }
+    for (const OutputField field : kOutputFields) {
+        captions.set(std::string(OutputFieldName(field)), OutputCaption(field));
+    }
     val rectifications = val::array();
     for (const RectificationMode mode : kRectifications) {
         rectifications.call<void>("push", RectificationCaption(mode));
@@ -306,6 +321,11 @@ val Captions() {
         columns.call<void>("push", Tr("BeamQualityWindow", caption));
     }
     captions.set("figureColumns", columns);
+    val outputColumns = val::array();
+    for (const char* caption : kAbsoluteOutputCaptions) {
+        outputColumns.call<void>("push", Tr("BeamQualityWindow", caption));
+    }
+    captions.set("outputColumns", outputColumns);
     captions.set("copied", NoticeMessage(Notice::BeamQualityTableCopied));
     const AboutTexts about = AboutTextsNow();
     captions.set("aboutDescription", about.Description);
@@ -318,16 +338,28 @@ val Captions() {
     return captions;
 }
 
-// The shape of what the page lays out: the condition fields' names, the filter rows, the
-// energy bins of each curve, the angles (0-based, the beam centre's among them) and the largest
-// material file read.
+// The shape of what the page lays out: the condition fields' names, those of the absolute
+// output's conditions and the models that take them, the filter rows, the energy bins of each
+// curve, the angles (0-based, the beam centre's among them) and the largest material file read.
 val Grid() {
     val names = val::array();
     for (const ConditionField field : kConditionFields) {
         names.call<void>("push", std::string(ConditionFieldName(field)));
     }
+    val outputNames = val::array();
+    for (const OutputField field : kOutputFields) {
+        outputNames.call<void>("push", std::string(OutputFieldName(field)));
+    }
+    val absoluteModels = val::array();
+    for (const SpectrumModel model : kSpectrumModels) {
+        if (HasAbsoluteOutput(model)) {
+            absoluteModels.call<void>("push", std::string(SpectrumModelName(model)));
+        }
+    }
     val grid = val::object();
     grid.set("conditionNames", names);
+    grid.set("outputNames", outputNames);
+    grid.set("absoluteModels", absoluteModels);
     grid.set("filterSlots", kFilterSlotCount);
     grid.set("binCount", kEnergyBinCount);
     grid.set("binWidthKeV", kEnergyStepKeV);
@@ -341,13 +373,17 @@ std::string Version() {
     return std::string(kProgramVersion);
 }
 
-// The defaults of a model, as its fields show them.
+// The defaults of a model, as its fields show them, the distance and output factor among them.
 val Defaults(const std::string& model) {
     const ConditionTexts texts =
         DefaultConditionTexts(SpectrumModelNamed(model).value_or(kDefaultModel));
     val object = val::object();
     for (const ConditionField field : kConditionFields) {
         object.set(std::string(ConditionFieldName(field)), TextOf(texts, field));
+    }
+    const OutputTexts output = DefaultOutputTexts();
+    for (const OutputField field : kOutputFields) {
+        object.set(std::string(OutputFieldName(field)), TextOf(output, field));
     }
     return object;
 }

@@ -17,6 +17,7 @@ inline constexpr DesktopCaption kDesktopCaptions[] = {
     {"conditions", "MainForm", TUBELINE_TRANSLATABLE("MainForm", "照 射 条 件")},
     {"tucker", "Messages", TUBELINE_TRANSLATABLE("Messages", "Tucker の式")},
     {"birch", "Messages", TUBELINE_TRANSLATABLE("Messages", "Birch の式")},
+    {"physics", "Messages", TUBELINE_TRANSLATABLE("Messages", "物理モデル")},
     {"rectification", "MainForm", TUBELINE_TRANSLATABLE("MainForm", "整流方式")},
     {"degrees", "MainForm", TUBELINE_TRANSLATABLE("MainForm", "度")},
     {"filters", "MainForm", TUBELINE_TRANSLATABLE("MainForm", "任意材質フィルタ")},

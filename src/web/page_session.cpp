@@ -28,6 +28,8 @@ PageRefusal RefusalOf(const BeamRefusal& refusal, std::size_t refusedFilterSlot)
     PagePlace place;
     if (const auto* condition = std::get_if<ConditionRejection>(&refusal)) {
         place = {PagePlace::Kind::Condition, condition->Field, 0};
+    } else if (const auto* output = std::get_if<OutputRejection>(&refusal)) {
+        place = {PagePlace::Kind::Output, ConditionField::TubeVoltage, 0, output->Field};
     } else if (const auto* filter = std::get_if<FilterRefusal>(&refusal)) {
         place = FilterPlace(*filter, refusedFilterSlot);
     }
@@ -89,6 +91,24 @@ std::optional<double> AddConditionRefusals(const BeamRequest& request,
     return correctedKv;
 }
 
+// The distance and output factor each on its own, the other at its default, after the condition
+// fields as tubeline-calc checks them.
+void AddOutputRefusals(const BeamRequest& request, std::vector<PageRefusal>& refusals) {
+    const auto* typed = std::get_if<OutputTexts>(&request.Output);
+    if (typed == nullptr) {
+        return;
+    }
+    for (const OutputField field : kOutputFields) {
+        OutputTexts alone = DefaultOutputTexts();
+        TextOf(alone, field) = TextOf(*typed, field);
+        const auto checked = CheckOutputFields(alone);
+        if (const auto* rejection = std::get_if<OutputRejection>(&checked)) {
+            refusals.push_back({{PagePlace::Kind::Output, ConditionField::TubeVoltage, 0, field},
+                                OutputRejectionMessage(*rejection)});
+        }
+    }
+}
+
 }  // namespace
 
 PageSession::PageSession(std::filesystem::path dataFolder, std::filesystem::path userFolder)
@@ -138,6 +158,7 @@ PageCalculation PageSession::Calculate(const BeamRequest& request) {
     std::vector<PageRefusal> refusals;
     AddFilterRefusals(request.Filters, refusals);
     const std::optional<double> correctedKv = AddConditionRefusals(request, refusals);
+    AddOutputRefusals(request, refusals);
     PageCalculation calculation;
     if (correctedKv) {
         calculation.TubeVoltageNote = TubeVoltageCorrectedMessage(*correctedKv);
@@ -189,6 +210,13 @@ AngleFigures PageSession::Figures() const {
 
 const SpectrumTable* PageSession::Spectra() const {
     return lastRun_ ? lastRun_->Run.Spectra.get() : nullptr;
+}
+
+std::optional<std::string> PageSession::NoAbsoluteOutputNote() const {
+    if (!lastRun_ || lastRun_->Run.Spectra->AbsoluteOutput) {
+        return std::nullopt;
+    }
+    return NoAbsoluteOutputMessage(lastRun_->Beam.Conditions.ModelChoice);
 }
 
 std::variant<std::string, PageRefusal> PageSession::Match(const BeamRequest& request,

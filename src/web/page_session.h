@@ -17,14 +17,15 @@ namespace tubeline {
 // the shipped materials and of those the user opened, and the last completed run. Plain C++;
 // bindings.cpp hands it to JavaScript.
 
-// Where a refusal belongs on the page: a condition field, a filter row's material or thickness
-// (the row from 0), the results as a whole (a run that gave nothing usable), or the target of a
-// match.
+// Where a refusal belongs on the page: a condition field, the distance or output factor, a filter
+// row's material or thickness (the row from 0), the results as a whole (a run that gave nothing
+// usable), or the target of a match.
 struct PagePlace {
-    enum class Kind { Condition, FilterMaterial, FilterThickness, Results, Target };
+    enum class Kind { Condition, Output, FilterMaterial, FilterThickness, Results, Target };
     Kind Where = Kind::Results;
     ConditionField Field = ConditionField::TubeVoltage;
     int FilterIndex = 0;
+    OutputField Output = OutputField::Distance;
 };
 
 struct PageRefusal {
@@ -41,8 +42,8 @@ struct PageResult {
 };
 
 // What a calculation gives the page: the result, or every refusal of the fields at once (each
-// field and each filter's material and thickness checked on its own, in the order tubeline-calc
-// meets them), or the refusal of the beam as a whole.
+// field, the distance and output factor, and each filter's material and thickness checked on its
+// own, in the order tubeline-calc meets them), or the refusal of the beam as a whole.
 struct PageCalculation {
     std::variant<PageResult, std::vector<PageRefusal>> Outcome;
     // Said when the tube voltage was corrected into 30..150 kV, refused or not.
@@ -90,6 +91,9 @@ class PageSession {
     PageExport Export() const;
     AngleFigures Figures() const;
     const SpectrumTable* Spectra() const;
+    // Why the last run has no absolute output (its model's spectra are relative); nothing for a
+    // run that has one, or before a run.
+    std::optional<std::string> NoAbsoluteOutputNote() const;
 
     // The added aluminium or copper (mm, as its field takes it) that gives the beam of
     // `request` the target first half-value layer, as tubeline-calc --match-hvl rounds it.

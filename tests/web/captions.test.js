@@ -1,5 +1,5 @@
 // Every caption the page asks for by name resolves in both languages: the names in index.html
-// (data-caption, data-word) and in web/js (captions.x, words.x), and each condition field's.
+// (data-caption, data-word) and in web/js (captions.x, words.x), and each field's.
 // The module supplies each of its captions in both, in English from the catalogue (an unknown
 // catalogue key would come back as its Japanese); the page's own words exist in both. Run with
 // node --test after scripts/web.
@@ -35,7 +35,8 @@ test("every caption the page uses resolves in Japanese and English", async () =>
     module.setLanguage(language);
     texts[language] = module.captions();
   }
-  for (const name of [...captionNames, ...module.grid().conditionNames]) {
+  const { conditionNames, outputNames } = module.grid();
+  for (const name of [...captionNames, ...conditionNames, ...outputNames]) {
     for (const language of ["ja", "en"]) {
       const text = texts[language][name];
       for (const each of Array.isArray(text) ? text : [text]) {

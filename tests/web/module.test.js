@@ -97,16 +97,11 @@ test("the physics model prints what tubeline-calc prints, its absolute output in
       filters: [{ file: "Air.mix", thickness: "950" }] },
     { ...physics, rectification: "2", kv: "60", angle: "20", inherent: "0",
       distance: "1500", "output-factor": "0.8" },
-    { ...physics, distance: "0" },
   ];
   for (const condition of conditions) {
     const calculator = await runCalculator(condition);
     const result = module.calculate(moduleRequest(condition));
     const label = JSON.stringify(condition);
-    if (calculator.failed) {
-      assert.deepEqual([result.ok, result.refusals[0].message], [false, calculator.message], label);
-      continue;
-    }
     assert.deepEqual([result.hvl, result.fluence, ...result.output], calculator.lines, label);
     lastDigitDifferences(calculator.table, Buffer.from(module.tableText(), "latin1"), label);
   }
@@ -134,6 +129,7 @@ test("refusals are tubeline-calc's messages, every field's at once", async () =>
     [{ filters: [{ file: "Al.ele", thickness: "1" }, { file: "Pb.ele", thickness: "" }] },
       "filter 1 thickness"],
     [{ filters: [{ file: "None.ele", thickness: "1" }] }, "filter 0 material"],
+    [{ model: "physics", distance: "0" }, "distance"], [{ "output-factor": "" }, "output-factor"],
   ];
   for (const [change, place] of cases) {
     const condition = { ...defaultCondition, ...change };
@@ -142,15 +138,17 @@ test("refusals are tubeline-calc's messages, every field's at once", async () =>
     assert.equal(result.refusals[0].message, await calculatorMessage(condition));
   }
   // Each refused on its own, in the order tubeline-calc meets them (its message first): a filter's
-  // thickness typed, its file, a thickness no filter has; then the fields in order.
+  // thickness typed, its file, a thickness no filter has; then the fields in order, the distance
+  // and output factor last.
   const alone = [
     ["filter 0 thickness", { filters: [{ file: "Al.ele", thickness: "x" }] }],
     ["filter 0 material", { filters: [{ file: "None.ele", thickness: "1" }] }],
     ["filter 1 thickness", { filters: [{ file: "Pb.ele", thickness: "-1" }] }],
     ["kv", { kv: "abc" }],
     ["angle", { angle: "5" }],
+    ["distance", { distance: "x" }],
   ];
-  const several = { ...defaultCondition, kv: "abc", angle: "5",
+  const several = { ...defaultCondition, kv: "abc", angle: "5", distance: "x",
     filters: [{ file: "None.ele", thickness: "x" }, { file: "Pb.ele", thickness: "-1" }] };
   const result = module.calculate(moduleRequest(several));
   assert.deepEqual(result.refusals.map(placeOf), alone.map(([place]) => place));
