@@ -141,6 +141,35 @@ test("the page in Chromium", async (t) => {
     await page.close();
   });
 
+  await t.test("the physics model: tubeline-calc's absolute output, its fields refused and hidden", async () => {
+    const physics = { ...defaults, model: "physics", kv: "80", distance: "1500",
+      "output-factor": "0.8" };
+    const page = await openPage(browser,
+      fileUrl("?model=physics&kv=80&distance=1500&output-factor=0.8&lang=en"));
+    const calculator = await expectResults(page, physics, { lang: "en" });
+    const outputLines = () => page.$$eval("#output p", (lines) => lines.map((p) => p.textContent));
+    assert.deepEqual(await outputLines(), calculator.lines.slice(2));
+    // The beam centre's row ends with the air kerma at the distance, as the last line says it.
+    await page.waitForFunction(() => document.querySelectorAll("#figures td").length > 0);
+    const lastCell = await page.$eval("#figures tr.centre td:last-child", (e) => e.textContent);
+    assert.equal(calculator.lines[4].split(" = ")[1], `${lastCell} µGy`);
+    assert.equal(await textOf(page, "#output-note"), "");
+    await retype(page, "#distance", "0");
+    const refused = await runCalculator({ ...physics, distance: "0" }, { lang: "en" });
+    await expectRefusal(page, "distance", refused.message);
+    assert.equal(await page.$eval("#distance", (e) => e.getAttribute("aria-invalid")), "true");
+    assert.equal(await textOf(page, "#hvl"), calculator.lines[0]);
+    assert.deepEqual(await outputLines(), calculator.lines.slice(2));
+    // Birch's model: its own target angle, no distance, and the table says why it has no output.
+    await page.click("input[name=model][value=birch]");
+    const birch = { ...physics, model: "birch", angle: "16", distance: "1000" };
+    const relative = await expectResults(page, birch, { lang: "en" });
+    assert.equal(await page.$eval("#output-fields", (e) => e.hidden), true);
+    assert.deepEqual(await outputLines(), []);
+    await expectText(page, "#output-note", relative.message);
+    await page.close();
+  });
+
   await t.test("from file://, the address's conditions at a phone's width", async () => {
     const condition = { ...defaults, model: "birch", kv: "90", angle: "16", cu: "0.1",
       filters: [{ file: "Air.mix", thickness: "950" }] };

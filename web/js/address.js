@@ -1,6 +1,8 @@
 // The conditions in the page's address, with the command line's names, and remembered between
 // visits: ?model=birch&kv=80&angle=14&inherent=2.5&al=1&cu=0.1&rectification=2&filter=Air.mix:950&lang=en
-// `names` are the five condition fields' (the module's grid().conditionNames). A filter is
+// or ?model=physics&kv=80&…&distance=1500&output-factor=0.8&…
+// `names` are the fields' (the module's grid().conditionNames and outputNames); a field the
+// conditions do not hold (the distance of a relative model) is left out. A filter is
 // "Name.ele:mm", its material by its file name: a shipped one, or one opened in the page.
 
 const storageKey = "tubeline.conditions";
@@ -40,7 +42,8 @@ export function conditionsFromQuery(query, names, filterSlots) {
 const queryValue = (text) => encodeURIComponent(text).replace(/%3A/gi, ":");
 
 function queryOf(conditions, names) {
-  const pairs = [["model", conditions.model], ...names.map((name) => [name, conditions[name]]),
+  const pairs = [["model", conditions.model],
+    ...names.filter((name) => conditions[name] !== undefined).map((name) => [name, conditions[name]]),
     ["rectification", conditions.rectification],
     ...conditions.filters.map((filter) => ["filter", `${filter.file}:${filter.thickness}`]),
     ["lang", conditions.lang]];

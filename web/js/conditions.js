@@ -1,4 +1,5 @@
 // The conditions: the model, the condition fields (one for each of the module's names), the
+// distance and output factor of a model with an absolute output (shown for it alone), the
 // rectification and the filter rows; what they say as a whole, and the refusals and notes shown
 // beside each field. A note on what was restored (from the address or the last visit) stays until
 // its control is changed.
@@ -6,9 +7,10 @@ import { $ } from "./dom.js";
 import { FilterRows } from "./filters.js";
 
 // The unit beside each field; the target angle's is the desktop's word for degrees.
-const fieldUnits = { kv: "kV", inherent: "mm Al", al: "mm", cu: "mm" };
+const fieldUnits = { kv: "kV", inherent: "mm Al", al: "mm", cu: "mm", distance: "mm",
+  "output-factor": "" };
 
-export const models = ["tucker", "birch"];
+export const models = ["tucker", "birch", "physics"];
 export const rectifications = ["1", "2", "3"];
 
 const checkedValue = (name) => document.querySelector(`input[name=${name}]:checked`)?.value;
@@ -17,7 +19,10 @@ export class ConditionsForm {
   // grid: the module's (grid()); defaults(model): the fields as a model starts them; changed(now):
   // called on every edit, now false while a number is typed (the caller waits for a pause).
   constructor(grid, defaults, changed) {
-    this.names = grid.conditionNames;
+    // Every field's name, the distance's and output factor's last.
+    this.names = [...grid.conditionNames, ...grid.outputNames];
+    this.outputNames = grid.outputNames;
+    this.absoluteModels = grid.absoluteModels;
     this.defaults = defaults;
     const edited = (place) => (now) => {
       this.clearRestored(place);
@@ -36,19 +41,20 @@ export class ConditionsForm {
         `<p class="message" id="${name}-message" role="alert"></p>` +
         `<p class="note corrected" id="${name}-note" role="status"></p>` +
         `<p class="note restored" id="${name}-restored"></p>`;
-      $("fields").append(row);
+      $(this.outputNames.includes(name) ? "output-fields" : "fields").append(row);
       $(name).addEventListener("input", () => edited(name)(false));
     }
     for (const input of document.querySelectorAll("input[name=rectification]")) {
       input.addEventListener("change", () => edited("rectification")(true));
     }
-    // A model keeps the conditions typed, except a target angle left at the other model's default.
+    // A model keeps the conditions typed, except a target angle left at the last model's default.
+    this.shownModel = null;
     for (const input of document.querySelectorAll("input[name=model]")) {
       input.addEventListener("change", () => {
-        const other = input.value === "tucker" ? "birch" : "tucker";
-        if ($("angle").value.trim() === defaults(other).angle) {
+        if ($("angle").value.trim() === defaults(this.shownModel).angle) {
           $("angle").value = defaults(input.value).angle;
         }
+        this.showModelFields();
         edited("model")(true);
       });
     }
@@ -58,8 +64,22 @@ export class ConditionsForm {
     return { model: checkedValue("model"), rectification: checkedValue("rectification") };
   }
 
+  // Whether the chosen model has an absolute output, and so takes the distance and output factor.
+  takesOutput() {
+    return this.absoluteModels.includes(this.choices().model);
+  }
+
+  // The distance and output factor show for a model that takes them, and only then are they
+  // computed, refused and kept in the address.
+  showModelFields() {
+    this.shownModel = this.choices().model;
+    $("output-fields").hidden = !this.takesOutput();
+  }
+
   fieldTexts() {
-    return Object.fromEntries(this.names.map((name) => [name, $(name).value]));
+    const used = this.takesOutput() ? this.names
+      : this.names.filter((name) => !this.outputNames.includes(name));
+    return Object.fromEntries(used.map((name) => [name, $(name).value]));
   }
 
   // What the module computes: { conditions: { model, rectification, each field's text, filters:
@@ -89,6 +109,7 @@ export class ConditionsForm {
     for (const name of this.names) {
       $(name).value = conditions[name] ?? defaults[name];
     }
+    this.showModelFields();
     this.filters.show(Array.isArray(conditions.filters) ? conditions.filters : []);
   }
 

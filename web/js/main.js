@@ -96,7 +96,8 @@ class Page {
   }
 
   showFigures(table) {
-    this.results.showFigures(table, this.captions.figureColumns);
+    this.results.showFigures(table, [...this.captions.figureColumns,
+      ...(table.absolute ? this.captions.outputColumns : [])]);
   }
 
   // The conditions into the address and the browser's storage, after the results are shown
@@ -104,7 +105,7 @@ class Page {
   keepConditions() {
     const saved = { ...this.conditions.saved(), lang: this.language };
     clearTimeout(this.keepTimer);
-    this.keepTimer = setTimeout(() => keepConditions(saved, this.grid.conditionNames));
+    this.keepTimer = setTimeout(() => keepConditions(saved, this.conditions.names));
   }
 
   setStale(stale) {
@@ -236,8 +237,8 @@ async function start() {
   // until it is whole.
   await nextTask();
   const page = new Page(calculator);
-  const { conditionNames, filterSlots } = page.grid;
-  const conditions = conditionsFromQuery(location.search, conditionNames, filterSlots) ??
+  const conditions = conditionsFromQuery(location.search, page.conditions.names,
+    page.grid.filterSlots) ??
     rememberedConditions() ?? {};
   await nextTask();
   page.speak(languages.includes(conditions.lang) ? conditions.lang : browserLanguage());

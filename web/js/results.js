@@ -1,5 +1,6 @@
 // The results of a beam: the two lines at the beam centre (and their compact copy at the top of
-// a phone's screen), the beam-quality table of every angle, whether they still match the fields,
+// a phone's screen) and the absolute output's of a model that has one, the beam-quality table of
+// every angle (with the absolute output, or the note why a model has none), whether they still match the fields,
 // and the commands on them (the downloads and Copy). Results that no longer match the fields are
 // marked wherever they show, and nothing is copied or saved of them.
 import { $, saveFile } from "./dom.js";
@@ -21,12 +22,17 @@ export class ResultsView {
     this.enableCommands();
   }
 
-  // beam: { hvl, fluence }, the module's lines (calculate()).
+  // beam: { hvl, fluence, output? }, the module's lines (calculate()).
   showBeam(beam) {
     for (const [line, text] of [["hvl", beam.hvl], ["fluence", beam.fluence]]) {
       $(line).textContent = text;
       $(`summary-${line}`).textContent = text;
     }
+    $("output").replaceChildren(...(beam.output ?? []).map((text) => {
+      const line = document.createElement("p");
+      line.textContent = text;
+      return line;
+    }));
     this.hasResult = true;
     this.setStale(false);
   }
@@ -66,8 +72,9 @@ export class ResultsView {
     $("download-message").textContent = "";
   }
 
-  // table: the module's figureTable() (a row of texts for each angle and the tab-separated
-  // text Copy gives); columns: the module's captions of its columns.
+  // table: the module's figureTable() (a row of texts for each angle, the note why there is no
+  // absolute output and the tab-separated text Copy gives); columns: the module's captions of
+  // its columns.
   showFigures(table, columns) {
     const head = document.createElement("tr");
     head.append(document.createElement("td"));
@@ -91,6 +98,7 @@ export class ResultsView {
       return row;
     });
     $("figures").replaceChildren(head, ...rows);
+    $("output-note").textContent = table.note;
     this.tsv = table.tsv;
   }
 
