@@ -2,7 +2,7 @@
 // a phone's screen), the beam-quality table of every angle, whether they still match the fields,
 // and the commands on them (the downloads and Copy). Results that no longer match the fields are
 // marked wherever they show, and nothing is copied or saved of them.
-import { $, saveFile } from "./dom.js";
+import { $, copyText, saveFile } from "./dom.js";
 
 // Of the results shown: offered only while they match the fields.
 const resultCommands = ["download-csv", "download-table", "download-png", "copy-table"];
@@ -110,16 +110,7 @@ export class ResultsView {
 
   // copied: the module's word for it, shown once the table is on the clipboard.
   async copyTable(copied) {
-    try {
-      await navigator.clipboard.writeText(this.tsv);
-    } catch {
-      const area = document.createElement("textarea");
-      area.value = this.tsv;
-      document.body.append(area);
-      area.select();
-      document.execCommand("copy");
-      area.remove();
-    }
+    await copyText(this.tsv);
     $("copy-message").textContent = copied;
   }
 }
