@@ -155,22 +155,29 @@ export class Comparison {
     this.showLegend();
   }
 
-  // The graph's legend: each kept beam drawn, then the fields' beam, while beams are kept.
+  // The graph's legend, { colour, text }: each kept beam drawn, then the fields' beam; none
+  // while no beam is kept.
+  legend() {
+    const kept = this.curves().map(({ label, colour, beam }) =>
+      ({ colour, text: `${label} ${beam.conditions}` }));
+    if (!kept.length || !this.current) {
+      return kept;
+    }
+    return [...kept, { colour: this.liveColour, text: `${this.captions.current}: ${
+      this.stale ? this.words.staleShort : this.current.conditions}` }];
+  }
+
   showLegend() {
-    const entry = (colour, text) => {
+    const items = this.legend().map(({ colour, text }) => {
       const item = document.createElement("li");
       const mark = document.createElement("span");
       mark.className = "mark";
       item.style.setProperty("--colour", colour);
       item.append(mark, text);
       return item;
-    };
-    const kept = this.curves().map(({ label, colour, beam }) =>
-      entry(colour, `${label} ${beam.conditions}`));
-    const live = this.current ? [entry(this.liveColour, `${this.captions.current}: ${
-      this.stale ? this.words.staleShort : this.current.conditions}`)] : [];
-    $("graph-legend").replaceChildren(...kept, ...live);
-    $("graph-legend").hidden = kept.length === 0;
+    });
+    $("graph-legend").replaceChildren(...items);
+    $("graph-legend").hidden = items.length === 0;
   }
 
   // A kept beam's row with its colour, figures (or why there are none) and commands; the

@@ -241,6 +241,32 @@ export class SpectrumGraph {
     context.setLineDash([]);
   }
 
+  // Lines of { colour, text } from `top` down on the background, each after a mark in its
+  // colour.
+  drawLegend(context, entries, top, lineHeight) {
+    if (!entries.length) {
+      return;
+    }
+    const area = this.plotArea();
+    context.fillStyle = this.colours.white;
+    context.fillRect(0, top, area.width, entries.length * lineHeight + 8);
+    // From the frame's left edge, the font made smaller where the longest entry needs it.
+    const left = Math.min(area.left, 8);
+    const room = area.width - left - 24 - 4;
+    context.font = "12px sans-serif";
+    const widest = Math.max(...entries.map(({ text }) => context.measureText(text).width));
+    context.font = `${Math.max(8, Math.min(12, 12 * room / widest))}px sans-serif`;
+    context.textAlign = "left";
+    context.textBaseline = "middle";
+    entries.forEach(({ colour, text }, line) => {
+      const y = top + 4 + (line + 0.5) * lineHeight;
+      context.fillStyle = colour;
+      context.fillRect(left, y - 2, 18, 4);
+      context.fillStyle = this.colours.black;
+      context.fillText(text, left + 24, y);
+    });
+  }
+
   drawCursor(context, area) {
     const point = this.cursorPoint();
     if (!point) {

@@ -229,7 +229,8 @@ class Page {
     $("material-file").addEventListener("change", (event) => this.openMaterialFile(event.target));
     $("download-csv").addEventListener("click", () => this.results.downloadCsv(this.module));
     $("download-table").addEventListener("click", () => this.results.downloadTable(this.module));
-    $("download-png").addEventListener("click", () => downloadGraphPng(this.graph));
+    $("download-png").addEventListener("click", () =>
+      downloadGraphPng(this.graph, this.comparison.legend()));
     $("copy-table").addEventListener("click", () => this.results.copyTable(this.captions.copied));
     $("keep").addEventListener("click", () => this.comparison.keep(this.shownQuery));
     $("copy-compare").addEventListener("click", async () => {

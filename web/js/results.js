@@ -115,16 +115,23 @@ export class ResultsView {
   }
 }
 
-// The graph as a PNG at twice its size on the screen, without the cursor.
-export function downloadGraphPng(graph) {
+// The graph as a PNG at twice its size on the screen, without the cursor; legend: the entries
+// ({ colour, text }) of the beams compared, written under it, so that the picture says which
+// curve is which.
+const legendLineHeight = 18;
+
+export function downloadGraphPng(graph, legend) {
   const canvas = document.createElement("canvas");
   const area = graph.plotArea();
   const scale = 2;
+  const legendHeight = legend.length ? legend.length * legendLineHeight + 8 : 0;
   canvas.width = area.width * scale;
-  canvas.height = area.height * scale;
+  canvas.height = (area.height + legendHeight) * scale;
+  const context = canvas.getContext("2d");
   const saved = graph.cursorBin;
   graph.cursorBin = null;
-  graph.draw(canvas.getContext("2d"), scale);
+  graph.draw(context, scale);
   graph.cursorBin = saved;
+  graph.drawLegend(context, legend, area.height, legendLineHeight);
   canvas.toBlob((blob) => saveFile(blob, "spectrum.png", "image/png"), "image/png");
 }
