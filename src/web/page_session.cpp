@@ -102,6 +102,10 @@ PageComparedBeam ComparedBeamOf(const ComputedBeam& computed, const AttenuationT
     for (const std::size_t column : kComparedFigureColumns) {
         beam.Figures.push_back(cells[column]);
     }
+    // The first half-value layer as the result line gives it ("> 100.00" beyond the search),
+    // the same figure bit for bit.
+    static_assert(kComparedFigureColumns.front() == 0);
+    beam.Figures.front() = ResultTexts(computed.Run.Quality).HalfValueLayer;
     beam.RelativeCurves = RelativeCurves(spectra, kCentralAngleIndex, kCentralAngleIndex);
     if (const auto perKerma = CentralSpectraPerAirKerma(spectra, attenuation)) {
         for (const EnergyArray* curve :
