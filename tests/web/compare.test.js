@@ -1,5 +1,6 @@
 // Beams kept for comparison, in Debian's headless Chromium: an address's kept beams give their
-// rows with tubeline-calc's first half-value layers; keep, remove and make current by keyboard;
+// rows with tubeline-calc's first half-value layers, or why one cannot be computed; keep, remove
+// and make current by keyboard;
 // the comparison's CSV holds each beam's spectrum. Run with node --test after scripts/web and
 // scripts/build.
 "use strict";
@@ -31,8 +32,9 @@ function beamQuery(condition) {
   return params.toString();
 }
 
-const address = (beams) =>
-  fileUrl("?lang=en" + beams.map((beam) => `&keep=${encodeURIComponent(beamQuery(beam))}`).join(""));
+const address = (beams) => fileUrl("?lang=en" +
+  beams.map((beam) => `&keep=${encodeURIComponent(typeof beam === "string" ? beam
+    : beamQuery(beam))}`).join(""));
 
 // The kept beams' rows (not the fields'), each as its cells' texts.
 const keptRows = (page) => page.$$eval("#compare tr:not(.current)", (rows) =>
@@ -56,13 +58,16 @@ test("beams kept for comparison", async (t) => {
   });
 
   await t.test("an address's kept beams give rows with tubeline-calc's HVL1", async () => {
-    const page = await openPage(browser, address(keptBeams));
+    // A fourth beam names a material file this page has not opened.
+    const page = await openPage(browser, address([...keptBeams, "filter=Mine.ele:1"]));
     const rows = await keptRows(page);
-    assert.deepEqual(rows.map((row) => row[0]), ["#1", "#2", "#3"]);
+    assert.deepEqual(rows.map((row) => row[0]), ["#1", "#2", "#3", "#4"]);
     const calculated = await Promise.all(keptBeams.map((beam) => runCalculator(beam)));
-    assert.deepEqual(rows.map((row) => row[2]), calculated.map(({ lines }) => hvlOf(lines[0])));
+    assert.deepEqual(rows.slice(0, 3).map((row) => row[2]),
+      calculated.map(({ lines }) => hvlOf(lines[0])));
     assert.match(rows[1][1], /^Birch 16°, 100 kV/);
     assert.match(rows[2][1], / \+ 0\.1 mm Cu$/);
+    assert.match(rows[3][1], /^Mine\.ele is not open in this page/);
     await page.close();
   });
 
@@ -79,8 +84,9 @@ test("beams kept for comparison", async (t) => {
     await page.focus("#compare tr:nth-child(2) button:last-child");
     await page.keyboard.press("Space");
     rows = await keptRows(page);
-    assert.deepEqual(rows.map((row) => row[2]), [hvlOf((await runCalculator(keptBeams[1])).lines[0]),
-      hvlOf(await textOf(page, "#hvl"))]);
+    const birch = await runCalculator(keptBeams[1]);
+    assert.deepEqual(rows.map((row) => row[2]),
+      [hvlOf(birch.lines[0]), hvlOf(await textOf(page, "#hvl"))]);
     assert.equal(await page.evaluate(() => document.activeElement.getAttribute("aria-label")),
       "Remove #1");
 
@@ -111,7 +117,8 @@ test("beams kept for comparison", async (t) => {
     const { binCount, centralAngle } = module.grid();
     [...keptBeams, defaults].forEach((beam, column) => {
       assert.equal(module.calculate(moduleRequest(beam)).ok, true);
-      const curve = module.curves().subarray(centralAngle * binCount, (centralAngle + 1) * binCount);
+      const start = centralAngle * binCount;
+      const curve = module.curves().subarray(start, start + binCount);
       const parsed = records.slice(header + 1).map((record) => Number(record[column + 1]));
       assert.deepEqual(parsed, [...curve], `column ${column + 1}`);
     });

@@ -148,8 +148,8 @@ export class SpectrumGraph {
     if (this.scale === "peak") {
       return value.toFixed(1);
     }
-    return value === 0 || (this.top >= 0.01 && this.top < 1e4) ? String(Number(value.toPrecision(3)))
-      : value.toExponential(1);
+    const plain = value === 0 || (this.top >= 0.01 && this.top < 1e4);
+    return plain ? String(Number(value.toPrecision(3))) : value.toExponential(1);
   }
 
   // What the vertical axis counts: relative, or the unit per air kerma of the axis.
