@@ -205,7 +205,7 @@ at distance × factor (µGy)</translation>
     </message>
     <message>
         <source>入力欄</source>
-        <translation>Fields</translation>
+        <translation>Current</translation>
     </message>
     <message>
         <source>入力欄へ</source>

@@ -110,7 +110,7 @@ test("beams kept for comparison", async (t) => {
     assert.ok(bytes, "no CSV");
     const records = parseCsv(bytes.toString("utf8"));
     const header = records.findIndex((record) => record[0] === "Energy (keV)");
-    assert.deepEqual(records[header], ["Energy (keV)", "#1", "#2", "#3", "Fields"]);
+    assert.deepEqual(records[header], ["Energy (keV)", "#1", "#2", "#3", "Current"]);
     assert.equal(records.length - header - 1, 300);
     // Each beam's photon fluence at the beam centre as the graph of its own run draws it.
     const module = await loadSiteModule();
