@@ -154,6 +154,89 @@ at distance × factor (µGy)</translation>
     </message>
 </context>
 <context>
+    <name>Comparison</name>
+    <message>
+        <source>比較用に保持</source>
+        <translation>Keep for comparison</translation>
+    </message>
+    <message>
+        <source>ビームの比較</source>
+        <translation>Beams compared</translation>
+    </message>
+    <message>
+        <source>保持したビームと入力欄の条件の、線束中心での線質</source>
+        <translation>The quality at the beam centre of the kept beams and of the fields' conditions</translation>
+    </message>
+    <message>
+        <source>（最大 %1 本）</source>
+        <translation>(up to %1)</translation>
+    </message>
+    <message>
+        <source>曲線の大きさ</source>
+        <translation>Curve scale</translation>
+    </message>
+    <message>
+        <source>各曲線をそのピークで</source>
+        <translation>Each curve to its own peak</translation>
+    </message>
+    <message>
+        <source>線束中心の空気カーマ 1 µGy あたり</source>
+        <translation>Per µGy of air kerma at the beam centre</translation>
+    </message>
+    <message>
+        <source>光子 / (mm²・keV・µGy)</source>
+        <translation>photons / (mm² keV µGy)</translation>
+    </message>
+    <message>
+        <source>keV / (mm²・keV・µGy)</source>
+        <translation>keV / (mm² keV µGy)</translation>
+    </message>
+    <message>
+        <source>µGy / (keV・µGy)</source>
+        <translation>µGy / (keV µGy)</translation>
+    </message>
+    <message>
+        <source>ビーム</source>
+        <translation>Beam</translation>
+    </message>
+    <message>
+        <source>条件</source>
+        <translation>Conditions</translation>
+    </message>
+    <message>
+        <source>入力欄</source>
+        <translation>Current</translation>
+    </message>
+    <message>
+        <source>入力欄へ</source>
+        <translation>Make current</translation>
+    </message>
+    <message>
+        <source>#%1 の条件を入力欄へ</source>
+        <translation>Make #%1 current</translation>
+    </message>
+    <message>
+        <source>#%1 を削除</source>
+        <translation>Remove #%1</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>%1 がこのページで開かれていないため、このビームは計算できません。「材質ファイルを開く…」で開くと計算します</source>
+        <translation>%1 is not open in this page, so this beam cannot be computed; it is once the file is opened with “Open a material file…”</translation>
+    </message>
+    <message>
+        <source>比較スペクトル保存</source>
+        <translation>Save compared spectra</translation>
+    </message>
+    <message>
+        <source>比較したスペクトル（線束中心）</source>
+        <translation>Compared spectra (beam centre)</translation>
+    </message>
+</context>
+<context>
     <name>FilterDialog</name>
     <message>
         <source>フィルターの種類</source>
@@ -245,8 +328,8 @@ at distance × factor (µGy)</translation>
         <translation>CP</translation>
     </message>
     <message>
-        <source>#%1 %2 %3°、%4 kV、%5、%6</source>
-        <translation>#%1 %2 %3°, %4 kV, %5, %6</translation>
+        <source>%1 %2°、%3 kV、%4、%5</source>
+        <translation>%1 %2°, %3 kV, %4, %5</translation>
     </message>
 </context>
 <context>

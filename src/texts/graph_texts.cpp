@@ -13,7 +13,15 @@ constexpr int kRelativeDecimals = 3;
 constexpr int kEnergyDecimals = 1;
 
 std::string ModelName(SpectrumModel model) {
-    return model == SpectrumModel::Tucker ? "Tucker" : "Birch";
+    switch (model) {
+        case SpectrumModel::Tucker:
+            return "Tucker";
+        case SpectrumModel::Birch:
+            return "Birch";
+        case SpectrumModel::Physics:
+            break;
+    }
+    return "Physics";
 }
 
 // The rectification as short as the legend needs it: the Japanese names are short already.
@@ -35,16 +43,15 @@ std::string Layer(const std::string& millimetres, const std::string& material) {
 
 }  // namespace
 
-std::vector<std::string> RunLegendText(int place, const IrradiationConditions& conditions,
-                                       const MaterialFilter& filters) {
+std::vector<std::string> BeamInShort(const IrradiationConditions& conditions,
+                                     const MaterialFilter& filters) {
     // Inherent filtration with the beam, then the added aluminium and copper where there are
     // any, then each filter of any material.
-    std::vector<std::string> pieces{
-        Substitute(Tr("Graph", "#%1 %2 %3°、%4 kV、%5、%6"),
-                   {std::to_string(place), ModelName(conditions.ModelChoice),
-                    FormatGeneral(conditions.TargetAngle), FormatGeneral(conditions.TubeVoltage),
-                    RectificationInShort(conditions.Rectification),
-                    Layer(FormatGeneral(conditions.InherentFiltration), "Al")})};
+    std::vector<std::string> pieces{Substitute(
+        Tr("Graph", "%1 %2°、%3 kV、%4、%5"),
+        {ModelName(conditions.ModelChoice), FormatGeneral(conditions.TargetAngle),
+         FormatGeneral(conditions.TubeVoltage), RectificationInShort(conditions.Rectification),
+         Layer(FormatGeneral(conditions.InherentFiltration), "Al")})};
     if (conditions.AluminiumFilter != 0) {
         pieces.push_back(" + " + Layer(FormatGeneral(conditions.AluminiumFilter), "Al"));
     }
@@ -55,6 +62,13 @@ std::vector<std::string> RunLegendText(int place, const IrradiationConditions& c
         pieces.push_back(
             " + " + Layer(FormatGeneral(filter.ThicknessMm), MaterialDisplayName(filter.Name)));
     }
+    return pieces;
+}
+
+std::vector<std::string> RunLegendText(int place, const IrradiationConditions& conditions,
+                                       const MaterialFilter& filters) {
+    std::vector<std::string> pieces = BeamInShort(conditions, filters);
+    pieces.front() = "#" + std::to_string(place) + " " + pieces.front();
     return pieces;
 }
 

@@ -12,11 +12,15 @@ namespace tubeline {
 // What the graph says about the runs it shows: the legend, the pointer's readout and what an
 // export of the last run leaves out.
 
-// A run's legend entry: its place on the graph (1 first) and its conditions in short, the model
-// and the target angle, the tube voltage, the rectification and every layer of the filtration
-// with its thickness: "#2 Tucker 12°、80 kV、定電圧、2.5 mm Al + 0.1 mm Cu + 1 mm Be". In
-// pieces, each after the first with the " + " that joins it, so that a long entry can go on on
-// another line between two layers.
+// A beam's conditions in short: the model and the target angle, the tube voltage, the
+// rectification and every layer of the filtration with its thickness:
+// "Tucker 12°、80 kV、定電圧、2.5 mm Al + 0.1 mm Cu + 1 mm Be". In pieces, each after the
+// first with the " + " that joins it, so that a long entry can go on on another line between
+// two layers.
+std::vector<std::string> BeamInShort(const IrradiationConditions& conditions,
+                                     const MaterialFilter& filters);
+
+// A run's legend entry: its place on the graph (1 first) before its BeamInShort, "#2 Tucker …".
 std::vector<std::string> RunLegendText(int place, const IrradiationConditions& conditions,
                                        const MaterialFilter& filters);
 

@@ -17,6 +17,7 @@
 #include "page_session.h"
 #include "texts/about_texts.h"
 #include "texts/beam_quality_report.h"
+#include "texts/comparison_texts.h"
 #include "texts/condition_messages.h"
 #include "texts/language.h"
 #include "texts/notice_messages.h"
@@ -34,6 +35,11 @@ constexpr const char* kUserFolder = "/user";
 PageSession& Session() {
     static PageSession session(kDataFolder, kUserFolder);
     return session;
+}
+
+val NumberArray(const std::vector<double>& numbers) {
+    return val::global("Float64Array")
+        .call<val>("from", val(emscripten::typed_memory_view(numbers.size(), numbers.data())));
 }
 
 std::string TextMember(const val& object, const std::string& name) {
@@ -168,22 +174,42 @@ val Calculate(const val& fields) {
 // fluence, then of air kerma, in one array (empty before a run).
 val Curves() {
     const SpectrumTable* spectra = Session().Spectra();
-    std::vector<double> heights;
-    if (spectra != nullptr) {
-        heights.reserve(3 * kAngleCount * kEnergyBinCount);
-        for (const auto& [table, peak] :
-             {std::pair(&spectra->PhotonSpectrum, spectra->SpectrumPeak),
-              std::pair(&spectra->EnergyFluenceSpectrum, 1.0),
-              std::pair(&spectra->KermaSpectrum, 1.0)}) {
-            for (int a = 1; a <= kAngleCount; ++a) {
-                for (int j = 1; j <= kEnergyBinCount; ++j) {
-                    heights.push_back((*table)[a][j] / peak);
-                }
-            }
-        }
+    return NumberArray(spectra == nullptr ? std::vector<double>()
+                                          : RelativeCurves(*spectra, 1, kAngleCount));
+}
+
+// { ok: true, conditions, figures, relative, perAirKerma }: a beam as PageComparedBeam holds it,
+// the curves as Float64Arrays (perAirKerma empty for a beam without air kerma).
+val ComparedBeamObject(const PageComparedBeam& beam) {
+    val object = val::object();
+    object.set("ok", true);
+    object.set("conditions", beam.Conditions);
+    val figures = val::array();
+    for (const std::string& cell : beam.Figures) {
+        figures.call<void>("push", cell);
     }
-    return val::global("Float64Array")
-        .call<val>("from", val(emscripten::typed_memory_view(heights.size(), heights.data())));
+    object.set("figures", figures);
+    object.set("relative", NumberArray(beam.RelativeCurves));
+    object.set("perAirKerma", NumberArray(beam.PerAirKermaCurves));
+    return object;
+}
+
+// A beam for comparison, the fields as calculate() takes them, computed without becoming the
+// last run: ComparedBeamObject's answer, or { ok: false, message }.
+val CompareBeam(const val& fields) {
+    return Guarded([&] {
+        const auto compared = Session().CompareBeam(RequestOf(fields));
+        if (const auto* message = std::get_if<std::string>(&compared)) {
+            return RefusedAnswer({{PagePlace::Kind::Results}, *message});
+        }
+        return ComparedBeamObject(std::get<PageComparedBeam>(compared));
+    });
+}
+
+// The last run as compareBeam() gives a beam; null before a run.
+val CompareLastRun() {
+    const auto compared = Session().CompareLastRun();
+    return compared ? ComparedBeamObject(*compared) : val::null();
 }
 
 std::string TableText() {
@@ -335,6 +361,15 @@ val Captions() {
     for (const DesktopCaption& caption : kDesktopCaptions) {
         captions.set(caption.Key, Tr(caption.Context, caption.Source));
     }
+    val compared = val::array();
+    for (const std::size_t column : kComparedFigureColumns) {
+        compared.call<void>("push", Tr("BeamQualityWindow", kFigureColumnCaptions[column]));
+    }
+    captions.set("comparedColumns", compared);
+    for (const ComparisonCaption& caption : kComparisonCaptions) {
+        captions.set(caption.Key, Tr("Comparison", caption.Source));
+    }
+    captions.set("keptLimit", KeptBeamsLimitCaption());
     return captions;
 }
 
@@ -365,6 +400,7 @@ val Grid() {
     grid.set("binWidthKeV", kEnergyStepKeV);
     grid.set("angleCount", kAngleCount);
     grid.set("centralAngle", kCentralAngleIndex - 1);
+    grid.set("mostKeptBeams", static_cast<int>(kMostComparedBeams));
     grid.set("materialFileByteLimit", static_cast<double>(kMaterialFileByteLimit));
     return grid;
 }
@@ -409,6 +445,8 @@ val GraphColours() {
 EMSCRIPTEN_BINDINGS(tubeline) {
     emscripten::function("calculate", &tubeline::Calculate);
     emscripten::function("curves", &tubeline::Curves);
+    emscripten::function("compareBeam", &tubeline::CompareBeam);
+    emscripten::function("compareLastRun", &tubeline::CompareLastRun);
     emscripten::function("tableText", &tubeline::TableText);
     emscripten::function("exportFile", &tubeline::ExportFile);
     emscripten::function("figureTable", &tubeline::FigureTable);

@@ -7,8 +7,11 @@
 #include "model/attenuation_table_file.h"
 #include "model/match_request.h"
 #include "model/material_folders.h"
+#include "model/spectra_per_air_kerma.h"
+#include "texts/comparison_texts.h"
 #include "texts/condition_messages.h"
 #include "texts/file_messages.h"
+#include "texts/graph_texts.h"
 #include "texts/match_messages.h"
 #include "texts/material_names.h"
 #include "texts/notice_messages.h"
@@ -109,7 +112,47 @@ void AddOutputRefusals(const BeamRequest& request, std::vector<PageRefusal>& ref
     }
 }
 
+PageComparedBeam ComparedBeamOf(const ComputedBeam& computed, const AttenuationTable& attenuation) {
+    PageComparedBeam beam;
+    for (const std::string& piece : BeamInShort(computed.Beam.Conditions, computed.Beam.Filters)) {
+        beam.Conditions += piece;
+    }
+    const SpectrumTable& spectra = *computed.Run.Spectra;
+    const auto cells = DisplayedFigures(ComputeBeamCentreFigures(spectra, attenuation));
+    for (const std::size_t column : kComparedFigureColumns) {
+        beam.Figures.push_back(cells[column]);
+    }
+    // The first half-value layer as the result line gives it ("> 100.00" beyond the search),
+    // the same figure bit for bit.
+    static_assert(kComparedFigureColumns.front() == 0);
+    beam.Figures.front() = ResultTexts(computed.Run.Quality).HalfValueLayer;
+    beam.RelativeCurves = RelativeCurves(spectra, kCentralAngleIndex, kCentralAngleIndex);
+    if (const auto perKerma = CentralSpectraPerAirKerma(spectra, attenuation)) {
+        for (const EnergyArray* curve :
+             {&perKerma->PhotonsPerMm2, &perKerma->EnergyPerMm2, &perKerma->AirKermaShare}) {
+            beam.PerAirKermaCurves.insert(beam.PerAirKermaCurves.end(), curve->begin() + 1,
+                                          curve->end());
+        }
+    }
+    return beam;
+}
+
 }  // namespace
+
+std::vector<double> RelativeCurves(const SpectrumTable& spectra, int firstAngle, int lastAngle) {
+    std::vector<double> heights;
+    heights.reserve(3 * (lastAngle - firstAngle + 1) * kEnergyBinCount);
+    for (const auto& [table, peak] :
+         {std::pair(&spectra.PhotonSpectrum, spectra.SpectrumPeak),
+          std::pair(&spectra.EnergyFluenceSpectrum, 1.0), std::pair(&spectra.KermaSpectrum, 1.0)}) {
+        for (int a = firstAngle; a <= lastAngle; ++a) {
+            for (int j = 1; j <= kEnergyBinCount; ++j) {
+                heights.push_back((*table)[a][j] / peak);
+            }
+        }
+    }
+    return heights;
+}
 
 PageSession::PageSession(std::filesystem::path dataFolder, std::filesystem::path userFolder)
     : dataFolder_(std::move(dataFolder)),
@@ -217,6 +260,22 @@ std::optional<std::string> PageSession::NoAbsoluteOutputNote() const {
         return std::nullopt;
     }
     return NoAbsoluteOutputMessage(lastRun_->Beam.Conditions.ModelChoice);
+}
+
+std::variant<PageComparedBeam, std::string> PageSession::CompareBeam(
+    const BeamRequest& request) const {
+    const BeamRun run = RunBeam(request, attenuation_);
+    if (const auto* refusal = std::get_if<BeamRefusal>(&run.Outcome)) {
+        return BeamRefusalMessage(*refusal);
+    }
+    return ComparedBeamOf(std::get<ComputedBeam>(run.Outcome), attenuation_);
+}
+
+std::optional<PageComparedBeam> PageSession::CompareLastRun() const {
+    if (!lastRun_) {
+        return std::nullopt;
+    }
+    return ComparedBeamOf(*lastRun_, attenuation_);
 }
 
 std::variant<std::string, PageRefusal> PageSession::Match(const BeamRequest& request,

@@ -50,6 +50,23 @@ struct PageCalculation {
     std::optional<std::string> TubeVoltageNote;
 };
 
+// A beam as the page compares it with others: its conditions in short, its beam-centre figures
+// (the cells of kComparedFigureColumns) and its beam-centre curves on the three axes (photon
+// fluence, energy fluence, air kerma; kEnergyBinCount bins each, one after the other), relative
+// as the graph draws the run's curves and per unit air kerma (CentralSpectraPerAirKerma; empty
+// when the beam has no air kerma).
+struct PageComparedBeam {
+    std::string Conditions;
+    std::vector<std::string> Figures;
+    std::vector<double> RelativeCurves;
+    std::vector<double> PerAirKermaCurves;
+};
+
+// The graph's curves of the angles first..last (AngleIndex), each axis's in turn (photon
+// fluence, energy fluence, air kerma), each angle's kEnergyBinCount bins relative to the run's
+// peak as the desktop graph draws them.
+std::vector<double> RelativeCurves(const SpectrumTable& spectra, int firstAngle, int lastAngle);
+
 // The largest material file the page reads, in bytes. A file of the most rows a material file
 // has (120 of six numbers) takes about 7 KiB; one larger than this is plainly not a material file.
 inline constexpr std::size_t kMaterialFileByteLimit = 64 * 1024;
@@ -94,6 +111,11 @@ class PageSession {
     // Why the last run has no absolute output (its model's spectra are relative); nothing for a
     // run that has one, or before a run.
     std::optional<std::string> NoAbsoluteOutputNote() const;
+
+    // A beam computed for comparison, the last run left as it was; or why it cannot be.
+    std::variant<PageComparedBeam, std::string> CompareBeam(const BeamRequest& request) const;
+    // The last run as a beam compared (nothing before one).
+    std::optional<PageComparedBeam> CompareLastRun() const;
 
     // The added aluminium or copper (mm, as its field takes it) that gives the beam of
     // `request` the target first half-value layer, as tubeline-calc --match-hvl rounds it.

@@ -17,6 +17,11 @@ TEST(RunLegendText, NamesTheBeamInShort) {
         {100, 12, 2.5, 0, 0}, SpectrumModel::Tucker, RectificationMode::ConstantPotential};
     EXPECT_EQ(RunLegendText(1, plain, MaterialFilter{}),
               Pieces{"#1 Tucker 12°、100 kV、定電圧、2.5 mm Al"});
+    // A beam compared on the page is named the same, without a place.
+    IrradiationConditions physics = plain;
+    physics.ModelChoice = SpectrumModel::Physics;
+    EXPECT_EQ(BeamInShort(physics, MaterialFilter{}),
+              Pieces{"Physics 12°、100 kV、定電圧、2.5 mm Al"});
 
     // A long entry may go on on a new line between two layers.
     const IrradiationConditions filtered{

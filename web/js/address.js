@@ -3,7 +3,9 @@
 // or ?model=physics&kv=80&…&distance=1500&output-factor=0.8&…
 // `names` are the fields' (the module's grid().conditionNames and outputNames); a field the
 // conditions do not hold (the distance of a relative model) is left out. A filter is
-// "Name.ele:mm", its material by its file name: a shipped one, or one opened in the page.
+// "Name.ele:mm", its material by its file name: a shipped one, or one opened in the page. Each
+// beam kept for comparison is one more `keep`, its own query (without the language) encoded as
+// one value: keep=model%3Dbirch%26kv%3D80%26al%3D1.
 
 const storageKey = "tubeline.conditions";
 
@@ -19,10 +21,10 @@ function fileName(file) {
 export function conditionsFromQuery(query, names, filterSlots) {
   const params = new URLSearchParams(query);
   const others = ["model", "rectification", "lang"];
-  if (![...others, "filter", ...names].some((name) => params.has(name))) {
+  if (![...others, "filter", "keep", ...names].some((name) => params.has(name))) {
     return null;
   }
-  const conditions = { filters: [] };
+  const conditions = { filters: [], keep: params.getAll("keep") };
   for (const name of [...others, ...names]) {
     if (params.has(name)) {
       conditions[name] = params.get(name);
@@ -41,13 +43,18 @@ export function conditionsFromQuery(query, names, filterSlots) {
 // needs it escaped.
 const queryValue = (text) => encodeURIComponent(text).replace(/%3A/gi, ":");
 
-function queryOf(conditions, names) {
+// A beam's own query: its conditions without the page's language or kept beams.
+export function beamQuery(conditions, names) {
   const pairs = [["model", conditions.model],
     ...names.filter((name) => conditions[name] !== undefined).map((name) => [name, conditions[name]]),
     ["rectification", conditions.rectification],
-    ...conditions.filters.map((filter) => ["filter", `${filter.file}:${filter.thickness}`]),
-    ["lang", conditions.lang]];
-  return "?" + pairs.map(([name, value]) => `${name}=${queryValue(value)}`).join("&");
+    ...conditions.filters.map((filter) => ["filter", `${filter.file}:${filter.thickness}`])];
+  return pairs.map(([name, value]) => `${name}=${queryValue(value)}`).join("&");
+}
+
+function queryOf(conditions, names) {
+  return `?${beamQuery(conditions, names)}&lang=${queryValue(conditions.lang)}` +
+    (conditions.keep ?? []).map((query) => `&keep=${encodeURIComponent(query)}`).join("");
 }
 
 // The conditions left at the last visit, material files by name, or null.

@@ -12,3 +12,17 @@ export function saveFile(bytes, fileName, type) {
   link.remove();
   setTimeout(() => URL.revokeObjectURL(link.href), 10000);
 }
+
+// Puts text on the clipboard, by the older command where the browser allows no other.
+export async function copyText(text) {
+  try {
+    await navigator.clipboard.writeText(text);
+  } catch {
+    const area = document.createElement("textarea");
+    area.value = text;
+    document.body.append(area);
+    area.select();
+    document.execCommand("copy");
+    area.remove();
+  }
+}

@@ -1,7 +1,9 @@
 // The graph of the emission angles: each angle's curve on its own, one of three vertical axes,
 // the desktop graph's colours (darkened where they are too light to see on the background), the
 // energy and value under the pointer or the keyboard's cursor, redrawn at the size of its box.
-// Curves that are not those of the fields are drawn dashed.
+// Curves that are not those of the fields are drawn dashed. Beside them, the beam-centre curves
+// of the beams kept for comparison, each in its colour; on either scale: each run to its own
+// peak, or the beam centre's per unit air kerma (which draws no other angle).
 
 // The desktop graph draws each curve from its second bin on.
 const firstDrawnBin = 2;
@@ -11,6 +13,14 @@ const keyboardLongStepKeV = 10;
 // The least contrast of a curve with the background that people can see (WCAG's for graphics),
 // aimed at with a little to spare for rounding to whole levels.
 const curveContrast = 3.05;
+// The vertical axis's divisions.
+const yDivisions = 5;
+
+// The least of 1, 2, 2.5 and 5 times a power of ten that is not below `value`.
+function niceCeiling(value) {
+  const power = 10 ** Math.floor(Math.log10(value));
+  return [1, 2, 2.5, 5, 10].map((m) => m * power).find((top) => value <= top * (1 + 1e-12));
+}
 
 // WCAG's relative luminance of a colour's linear levels, and its contrast between two.
 const linear = (level) => (level <= 0.04045 ? level / 12.92 : ((level + 0.055) / 1.055) ** 2.4);
@@ -31,6 +41,10 @@ export function visibleOn(background, hex) {
   return hexOf(levels.map((level) => level * wanted / luminance(levels)));
 }
 
+// The kept beams' colours, told apart also by people who see colours differently (Okabe and
+// Ito's), and apart from the angles' red, blue and green; darkened as the angles' where needed.
+export const keptColours = ["#0072b2", "#e69f00", "#009e73", "#cc79a7", "#56b4e9", "#5a5a5a"];
+
 export class SpectrumGraph {
   // colours: the desktop graph's, from the module (graphColours()): each angle's curve, -10
   // degrees first, and the frame's black, grid grey and background white. grid: the module's
@@ -46,13 +60,21 @@ export class SpectrumGraph {
     this.angleCount = grid.angleCount;
     this.centralAngle = grid.centralAngle;
     this.curves = null;
+    // The fields' beam as compareLastRun() gives it, and the kept beams' curves, { label,
+    // colour, beam }, beam as compareBeam() gives it.
+    this.live = null;
+    this.kept = [];
+    this.scale = "peak";
+    this.top = 1;
     this.axis = "photon";
     this.visible = Array.from({ length: grid.angleCount }, (_, i) => i === grid.centralAngle);
     this.cursorBin = null;
-    // The curve the keyboard's cursor reads (↑ and ↓ choose it); the pointer reads the nearest.
-    this.cursorAngle = null;
+    // The curve the keyboard's cursor reads, by its key (↑ and ↓ choose it); the pointer reads
+    // the nearest.
+    this.cursorCurve = null;
     this.stale = false;
     this.words = null;
+    this.captions = null;
     this.angleCaptions = [];
     canvas.tabIndex = 0;
     new ResizeObserver(() => this.draw()).observe(canvas.parentElement);
@@ -73,15 +95,69 @@ export class SpectrumGraph {
   }
 
   yOf(value, area) {
-    return area.bottom - (area.bottom - area.top) * value;
+    return area.bottom - (area.bottom - area.top) * value / this.top;
+  }
+
+  axisIndex() {
+    return ["photon", "energy", "kerma"].indexOf(this.axis);
   }
 
   // The heights of one angle's bins on the current axis, relative to the run's peak: the module
   // gives the three axes' curves of every angle in one array (curves()).
   heights(angleIndex) {
-    const axis = ["photon", "energy", "kerma"].indexOf(this.axis);
-    const start = (axis * this.angleCount + angleIndex) * this.binCount;
+    const start = (this.axisIndex() * this.angleCount + angleIndex) * this.binCount;
     return this.curves.subarray(start, start + this.binCount);
+  }
+
+  // A beam's curve on the current axis and scale, of the module's comparison of it (the three
+  // axes' beam-centre curves in one array); null for a beam without air kerma.
+  beamCurve(beam) {
+    const curves = this.scale === "kerma" ? beam.perAirKerma : beam.relative;
+    const start = this.axisIndex() * this.binCount;
+    return curves.length ? curves.subarray(start, start + this.binCount) : null;
+  }
+
+  // Every curve drawn, the fields' own first: { key, label, colour, width, dash, heights }.
+  drawnCurves() {
+    if (!this.curves) {
+      return [];
+    }
+    const dash = this.stale ? [6, 4] : [];
+    const angle = (index, heights) => ({ key: `angle${index}`, label: this.angleCaptions[index],
+      colour: this.colours.angles[index], width: index === this.centralAngle ? 2 : 1.5, dash,
+      heights });
+    const live = this.scale === "peak"
+      ? this.shownAngles().map((index) => angle(index, this.heights(index)))
+      : [this.live && angle(this.centralAngle, this.beamCurve(this.live))];
+    const kept = this.kept.map(({ label, colour, beam }) =>
+      ({ key: label, label, colour, width: 2, dash: [], heights: this.beamCurve(beam) }));
+    return [...live, ...kept].filter((curve) => curve?.heights);
+  }
+
+  // The top of the vertical axis: 1 for curves relative to their peak, else above the highest.
+  topOf(curves) {
+    if (this.scale === "peak") {
+      return 1;
+    }
+    const highest = Math.max(0, ...curves.map(({ heights }) =>
+      Math.max(...heights.subarray(firstDrawnBin - 1))));
+    return highest > 0 ? niceCeiling(highest) : 1;
+  }
+
+  tickText(value) {
+    if (this.scale === "peak") {
+      return value.toFixed(1);
+    }
+    const plain = value === 0 || (this.top >= 0.01 && this.top < 1e4);
+    return plain ? String(Number(value.toPrecision(3))) : value.toExponential(1);
+  }
+
+  // What the vertical axis counts: relative, or the unit per air kerma of the axis.
+  axisTitle() {
+    if (this.scale === "peak" || !this.captions) {
+      return this.words.relative;
+    }
+    return this.captions[["photonPerKerma", "energyPerKerma", "kermaPerKerma"][this.axisIndex()]];
   }
 
   draw(context = null, scale = window.devicePixelRatio || 1) {
@@ -95,15 +171,13 @@ export class SpectrumGraph {
     context.setTransform(scale, 0, 0, scale, 0, 0);
     context.fillStyle = this.colours.white;
     context.fillRect(0, 0, area.width, area.height);
+    const curves = this.drawnCurves();
+    this.top = this.topOf(curves);
     this.drawFrame(context, area);
-    if (this.curves) {
-      this.visible.forEach((shown, index) => {
-        if (shown) {
-          this.drawCurve(context, area, index);
-        }
-      });
-      this.drawCursor(context, area);
+    for (const curve of curves) {
+      this.drawCurve(context, area, curve);
     }
+    this.drawCursor(context, area);
   }
 
   drawFrame(context, area) {
@@ -126,13 +200,14 @@ export class SpectrumGraph {
     }
     context.textAlign = "right";
     context.textBaseline = "middle";
-    for (let tenths = 0; tenths <= 10; tenths += 2) {
-      const y = Math.round(this.yOf(tenths / 10, area)) + 0.5;
+    for (let step = 0; step <= yDivisions; ++step) {
+      const value = this.top * step / yDivisions;
+      const y = Math.round(this.yOf(value, area)) + 0.5;
       context.beginPath();
       context.moveTo(area.left - 4, y);
       context.lineTo(area.left, y);
       context.stroke();
-      context.fillText((tenths / 10).toFixed(1), area.left - 6, y);
+      context.fillText(this.tickText(value), area.left - 6, y);
     }
     context.strokeStyle = this.colours.black;
     context.strokeRect(area.left + 0.5, area.top + 0.5, area.right - area.left, area.bottom - area.top);
@@ -144,18 +219,17 @@ export class SpectrumGraph {
       context.translate(14, (area.top + area.bottom) / 2);
       context.rotate(-Math.PI / 2);
       context.textBaseline = "middle";
-      context.fillText(this.words.relative, 0, 0);
+      context.fillText(this.axisTitle(), 0, 0);
       context.restore();
     }
   }
 
   // A step outline, as the desktop graph draws it.
-  drawCurve(context, area, index) {
-    const heights = this.heights(index);
+  drawCurve(context, area, { heights, colour, width: lineWidth, dash }) {
     const width = this.binWidthKeV;
-    context.strokeStyle = this.colours.angles[index];
-    context.lineWidth = index === this.centralAngle ? 2 : 1.5;
-    context.setLineDash(this.stale ? [6, 4] : []);
+    context.strokeStyle = colour;
+    context.lineWidth = lineWidth;
+    context.setLineDash(dash);
     context.beginPath();
     context.moveTo(this.xOf(width * (firstDrawnBin - 0.5), area), area.bottom);
     for (let bin = firstDrawnBin; bin <= heights.length; ++bin) {
@@ -165,6 +239,32 @@ export class SpectrumGraph {
     }
     context.stroke();
     context.setLineDash([]);
+  }
+
+  // Lines of { colour, text } from `top` down on the background, each after a mark in its
+  // colour.
+  drawLegend(context, entries, top, lineHeight) {
+    if (!entries.length) {
+      return;
+    }
+    const area = this.plotArea();
+    context.fillStyle = this.colours.white;
+    context.fillRect(0, top, area.width, entries.length * lineHeight + 8);
+    // From the frame's left edge, the font made smaller where the longest entry needs it.
+    const left = Math.min(area.left, 8);
+    const room = area.width - left - 24 - 4;
+    context.font = "12px sans-serif";
+    const widest = Math.max(...entries.map(({ text }) => context.measureText(text).width));
+    context.font = `${Math.max(8, Math.min(12, 12 * room / widest))}px sans-serif`;
+    context.textAlign = "left";
+    context.textBaseline = "middle";
+    entries.forEach(({ colour, text }, line) => {
+      const y = top + 4 + (line + 0.5) * lineHeight;
+      context.fillStyle = colour;
+      context.fillRect(left, y - 2, 18, 4);
+      context.fillStyle = this.colours.black;
+      context.fillText(text, left + 24, y);
+    });
   }
 
   drawCursor(context, area) {
@@ -180,7 +280,7 @@ export class SpectrumGraph {
     context.lineTo(x, area.bottom);
     context.stroke();
     context.setLineDash([]);
-    context.fillStyle = this.colours.angles[point.index];
+    context.fillStyle = point.colour;
     context.beginPath();
     context.arc(x, this.yOf(point.value, area), 4, 0, 2 * Math.PI);
     context.fill();
@@ -190,28 +290,27 @@ export class SpectrumGraph {
     return this.visible.flatMap((shown, index) => (shown ? [index] : []));
   }
 
-  // The curve the keyboard chose, else the shown curve nearest the cursor's height at the
-  // cursor's bin.
+  // The curve the keyboard chose, else the drawn curve nearest the cursor's height at the
+  // cursor's bin: { key, label, colour, value, bin }.
   cursorPoint() {
-    if (this.cursorBin === null || !this.curves) {
+    if (this.cursorBin === null) {
       return null;
     }
-    const point = (index) => ({ index, value: this.heights(index)[this.cursorBin - 1],
+    const curves = this.drawnCurves();
+    const point = (curve) => ({ ...curve, value: curve.heights[this.cursorBin - 1],
       bin: this.cursorBin });
-    if (this.visible[this.cursorAngle]) {
-      return point(this.cursorAngle);
+    const chosen = curves.find((curve) => curve.key === this.cursorCurve);
+    if (chosen) {
+      return point(chosen);
     }
     let best = null;
-    this.visible.forEach((shown, index) => {
-      if (!shown) {
-        return;
-      }
-      const value = this.heights(index)[this.cursorBin - 1];
+    for (const curve of curves) {
+      const value = curve.heights[this.cursorBin - 1];
       const distance = Math.abs(value - (this.cursorValue ?? value));
       if (!best || distance < best.distance) {
-        best = { index, value, distance, bin: this.cursorBin };
+        best = { ...point(curve), distance };
       }
-    });
+    }
     return best;
   }
 
@@ -219,9 +318,10 @@ export class SpectrumGraph {
     this.cursorBin = bin;
     this.cursorValue = value;
     const point = this.cursorPoint();
+    const shown = (number) => (this.scale === "peak" ? number.toFixed(4) : number.toPrecision(4));
     this.readout.textContent = point && this.words
-      ? this.words.pointer((this.binWidthKeV * point.bin).toFixed(1), point.value.toFixed(4),
-        this.angleCaptions[point.index])
+      ? this.words.pointer((this.binWidthKeV * point.bin).toFixed(1), shown(point.value),
+        point.label)
       : "";
     this.draw();
   }
@@ -237,12 +337,13 @@ export class SpectrumGraph {
     }
     const keV = this.topEnergyKeV * (x - area.left) / (area.right - area.left);
     const bin = this.clampBin(Math.round(keV / this.binWidthKeV));
-    this.cursorAngle = null;
-    this.setCursor(bin, (area.bottom - y) / (area.bottom - area.top));
+    this.cursorCurve = null;
+    this.setCursor(bin, this.top * (area.bottom - y) / (area.bottom - area.top));
   }
 
   // Left and right move the cursor by a bin (with Shift by 10 keV), Home and End to the ends;
-  // up and down read the shown curve before or after the one read, in the angles' order.
+  // up and down read the drawn curve before or after the one read, in the angles' order, then
+  // the kept beams'.
   moveCursor(event) {
     const steps = { ArrowLeft: -1, ArrowRight: 1, Home: -Infinity, End: Infinity };
     const angleSteps = { ArrowUp: -1, ArrowDown: 1 };
@@ -261,20 +362,21 @@ export class SpectrumGraph {
   }
 
   chooseAngle(step) {
-    const shown = this.shownAngles();
-    if (!shown.length) {
+    const keys = this.drawnCurves().map((curve) => curve.key);
+    if (!keys.length) {
       return;
     }
     const bin = this.cursorBin ?? Math.round(keyboardStartKeV / this.binWidthKeV);
-    const at = shown.indexOf(this.cursorPoint()?.index);
-    const next = at < 0 ? 0 : Math.min(shown.length - 1, Math.max(0, at + step));
-    this.cursorAngle = shown[next];
+    const at = keys.indexOf(this.cursorPoint()?.key);
+    const next = at < 0 ? 0 : Math.min(keys.length - 1, Math.max(0, at + step));
+    this.cursorCurve = keys[next];
     this.setCursor(bin);
   }
 
-  // curves: the module's curves() of the fields' conditions.
-  showCurves(curves) {
+  // curves: the module's curves() of the fields' conditions; live: its compareLastRun().
+  showCurves(curves, live) {
     this.curves = curves;
+    this.live = live;
     this.stale = false;
     this.caption();
     this.setCursor(this.cursorBin);
@@ -294,6 +396,12 @@ export class SpectrumGraph {
       this.canvas.setAttribute("aria-label", this.stale
         ? `${this.words.graph} (${this.words.staleShort})` : this.words.graph);
     }
+  }
+
+  // kept: the kept beams' curves, { label, colour, beam }.
+  showKept(kept) {
+    this.kept = kept;
+    this.setCursor(this.cursorBin);
   }
 
   clampBin(bin) {

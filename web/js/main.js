@@ -3,11 +3,12 @@
 // default), ties every control to its work and only then shows the page. Every result text,
 // refusal and file comes from the module (the same C++ as tubeline-calc); the page only places
 // them.
-import { conditionsFromQuery, keepConditions, rememberedConditions } from "./address.js";
+import { beamQuery, conditionsFromQuery, keepConditions, rememberedConditions } from "./address.js";
 import { loadCalculator, oneFilePage } from "./calculator.js";
+import { Comparison } from "./comparison.js";
 import { ConditionsForm } from "./conditions.js";
-import { $ } from "./dom.js";
-import { SpectrumGraph, showAngleToggles } from "./graph.js";
+import { $, copyText, saveFile } from "./dom.js";
+import { SpectrumGraph, keptColours, showAngleToggles, visibleOn } from "./graph.js";
 import { browserLanguage, captionPage, languages } from "./language.js";
 import { Matcher } from "./matching.js";
 import { keepOffline } from "./offline.js";
@@ -30,8 +31,17 @@ class Page {
     this.conditions = new ConditionsForm(this.grid, (model) => this.module.defaults(model),
       (now) => (now ? this.calculateNow() : this.scheduleCalculation()));
     this.results = new ResultsView(this.grid);
-    this.graph = new SpectrumGraph($("graph"), $("pointer"), this.module.graphColours(),
-      this.grid);
+    const colours = this.module.graphColours();
+    this.graph = new SpectrumGraph($("graph"), $("pointer"), colours, this.grid);
+    this.comparison = new Comparison(this.module, this.grid, {
+      colours: keptColours.map((colour) => visibleOn(colours.white, colour)),
+      live: this.graph.colours.angles[this.grid.centralAngle] }, {
+        materialPath: (name) => this.conditions.filters.materialPath(name),
+        makeCurrent: (conditions) => this.makeCurrent(conditions),
+        changed: () => this.keptChanged(),
+      });
+    // The query of the beam whose results are shown, which Keep keeps.
+    this.shownQuery = null;
     this.matcher = new Matcher(calculator);
   }
 
@@ -48,9 +58,33 @@ class Page {
     }
     this.results.showStaleNotes();
     this.graph.words = this.words;
+    this.graph.captions = this.captions;
     this.graph.angleCaptions = this.captions.angles;
     this.graph.caption();
     showAngleToggles($("angle-toggles"), this.graph);
+    $("compare-message").textContent = "";
+    this.comparison.speak(this.captions, this.words);
+    this.graph.showKept(this.comparison.curves());
+  }
+
+  // The kept beams changed: the graph and the address follow.
+  keptChanged() {
+    this.graph.showKept(this.comparison.curves());
+    this.keepConditions();
+  }
+
+  // A kept beam's conditions into the fields, computed at once.
+  makeCurrent(conditions) {
+    this.conditions.show(conditions);
+    this.conditions.clearRestored("conditions");
+    this.calculateNow();
+  }
+
+  // The conditions as a kept beam's query names them: filters by their files' names.
+  static queryOf(conditions, names) {
+    const filters = conditions.filters.map(({ file, thickness }) =>
+      ({ file: file.split("/").pop(), thickness }));
+    return beamQuery({ ...conditions, filters }, names);
   }
 
   // The conditions as the module takes them.
@@ -86,7 +120,10 @@ class Page {
       return;
     }
     this.results.showBeam(result);
-    this.graph.showCurves(this.module.curves());
+    const live = this.module.compareLastRun();
+    this.shownQuery = Page.queryOf(conditions, this.grid.conditionNames);
+    this.graph.showCurves(this.module.curves(), live);
+    this.comparison.showCurrent(live);
     clearTimeout(this.figuresTimer);
     if (computed?.figures) {
       this.showFigures(computed.figures);
@@ -103,7 +140,8 @@ class Page {
   // The conditions into the address and the browser's storage, after the results are shown
   // (writing them takes a while in some browsers).
   keepConditions() {
-    const saved = { ...this.conditions.saved(), lang: this.language };
+    const saved = { ...this.conditions.saved(), lang: this.language,
+      keep: this.comparison.queries() };
     clearTimeout(this.keepTimer);
     this.keepTimer = setTimeout(() => keepConditions(saved, this.conditions.names));
   }
@@ -111,6 +149,7 @@ class Page {
   setStale(stale) {
     this.results.setStale(stale);
     this.graph.setStale(this.results.stale);
+    this.comparison.setStale(this.results.stale);
   }
 
   // A refusal beside the field that caused it, else with the results; rows: the elements of
@@ -168,7 +207,20 @@ class Page {
     }
     this.matcher.openMaterialFile(file.name, bytes);
     this.conditions.filters.addOpened(opened);
+    this.comparison.recompute(true);
+    this.graph.showKept(this.comparison.curves());
     this.calculateNow();
+  }
+
+  // The compared spectra on the graph's axis and scale, as one CSV file.
+  downloadComparison() {
+    const perAirKerma = this.graph.scale === "kerma";
+    const scale = perAirKerma ? `${this.captions.scaleKerma} (${this.graph.axisTitle()})`
+      : this.captions.scalePeak;
+    const text = this.comparison.csv({ axisIndex: this.graph.axisIndex(), perAirKerma, scale,
+      axis: this.captions[["photonAxis", "energyAxis", "kermaAxis"][this.graph.axisIndex()]],
+      energy: this.words.energy });
+    saveFile(text, "compared-spectra.csv", "text/csv;charset=utf-8");
   }
 
   listen() {
@@ -178,14 +230,29 @@ class Page {
     $("material-file").addEventListener("change", (event) => this.openMaterialFile(event.target));
     $("download-csv").addEventListener("click", () => this.results.downloadCsv(this.module));
     $("download-table").addEventListener("click", () => this.results.downloadTable(this.module));
-    $("download-png").addEventListener("click", () => downloadGraphPng(this.graph));
+    $("download-png").addEventListener("click", () =>
+      downloadGraphPng(this.graph, this.comparison.legend()));
     $("copy-table").addEventListener("click", () => this.results.copyTable(this.captions.copied));
+    $("keep").addEventListener("click", () => this.comparison.keep(this.shownQuery));
+    $("copy-compare").addEventListener("click", async () => {
+      await copyText(this.comparison.tsv());
+      $("compare-message").textContent = this.captions.copied;
+    });
+    $("download-compare").addEventListener("click", () => this.downloadComparison());
     $("match").addEventListener("click", () => this.matchTarget());
     $("target").addEventListener("keydown", (event) => {
       if (event.key === "Enter") {
         this.matchTarget();
       }
     });
+    for (const input of document.querySelectorAll("input[name=scale]")) {
+      input.addEventListener("change", () => {
+        this.graph.scale = input.value;
+        // Per unit air kerma is the beam centre's: no other angle is drawn.
+        $("angle-toggles").closest("fieldset").disabled = input.value === "kerma";
+        this.graph.setCursor(this.graph.cursorBin);
+      });
+    }
     for (const input of document.querySelectorAll("input[name=axis]")) {
       input.addEventListener("change", () => {
         this.graph.axis = input.value;
@@ -245,6 +312,9 @@ async function start() {
   await nextTask();
   const result = restoreConditions(page.conditions, page.module, page.words, page.language,
     conditions);
+  await nextTask();
+  page.comparison.restore(Array.isArray(conditions.keep) ? conditions.keep : []);
+  page.graph.showKept(page.comparison.curves());
   await nextTask();
   const figures = result && page.module.figureTable();
   page.listen();

@@ -3,7 +3,7 @@
 // every angle (with the absolute output, or the note why a model has none), whether they still match the fields,
 // and the commands on them (the downloads and Copy). Results that no longer match the fields are
 // marked wherever they show, and nothing is copied or saved of them.
-import { $, saveFile } from "./dom.js";
+import { $, copyText, saveFile } from "./dom.js";
 
 // Of the results shown: offered only while they match the fields.
 const resultCommands = ["download-csv", "download-table", "download-png", "copy-table"];
@@ -118,30 +118,28 @@ export class ResultsView {
 
   // copied: the module's word for it, shown once the table is on the clipboard.
   async copyTable(copied) {
-    try {
-      await navigator.clipboard.writeText(this.tsv);
-    } catch {
-      const area = document.createElement("textarea");
-      area.value = this.tsv;
-      document.body.append(area);
-      area.select();
-      document.execCommand("copy");
-      area.remove();
-    }
+    await copyText(this.tsv);
     $("copy-message").textContent = copied;
   }
 }
 
-// The graph as a PNG at twice its size on the screen, without the cursor.
-export function downloadGraphPng(graph) {
+// The graph as a PNG at twice its size on the screen, without the cursor; legend: the entries
+// ({ colour, text }) of the beams compared, written under it, so that the picture says which
+// curve is which.
+const legendLineHeight = 18;
+
+export function downloadGraphPng(graph, legend) {
   const canvas = document.createElement("canvas");
   const area = graph.plotArea();
   const scale = 2;
+  const legendHeight = legend.length ? legend.length * legendLineHeight + 8 : 0;
   canvas.width = area.width * scale;
-  canvas.height = area.height * scale;
+  canvas.height = (area.height + legendHeight) * scale;
+  const context = canvas.getContext("2d");
   const saved = graph.cursorBin;
   graph.cursorBin = null;
-  graph.draw(canvas.getContext("2d"), scale);
+  graph.draw(context, scale);
   graph.cursorBin = saved;
+  graph.drawLegend(context, legend, area.height, legendLineHeight);
   canvas.toBlob((blob) => saveFile(blob, "spectrum.png", "image/png"), "image/png");
 }
