@@ -4,10 +4,12 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 
+#include "model/output_conditions.h"
 #include "texts/beam_quality_report.h"
 #include "texts/condition_messages.h"
 #include "texts/match_messages.h"
 #include "texts/notice_messages.h"
+#include "texts/result_texts.h"
 #include "ui/form_widgets.h"
 #include "ui/keys.h"
 #include "ui/twips.h"
@@ -40,6 +42,7 @@ BeamQualityWindow::BeamQualityWindow(MainFormLogic& logic, OperatorMessages& mes
       conditionsText_(this),
       tableHeading_(tr("角度ごとの線質（角度は線束中心から、－ は陰極側、＋ は陽極側）"), this),
       figureTable_(kAngleCount, static_cast<int>(kFigureColumnCount), this),
+      absoluteOutputNote_(this),
       targetCaption_(tr("目標の半価層"), this),
       targetField_(this),
       targetUnit_(QStringLiteral("mm Al"), this),
@@ -69,17 +72,23 @@ void BeamQualityWindow::LayOut() {
     PlaceLabel(tableHeading_, "tableHeading", 240, 1440);
     tableHeading_.setStyleSheet(QStringLiteral("color: #0000ff;"));
 
-    Place(figureTable_, "figureTable", {240, 1740, 17220, 5280});
+    Place(figureTable_, "figureTable", {240, 1740, 17220, 4980});
+    PlaceLabel(absoluteOutputNote_, "absoluteOutputNote", 240, 6780, 17220, 300);
     figureTable_.setEditTriggers(QAbstractItemView::NoEditTriggers);
     figureTable_.setSelectionMode(QAbstractItemView::NoSelection);
     figureTable_.setTabKeyNavigation(false);
     figureTable_.horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     figureTable_.verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    for (int column = 0; column < static_cast<int>(kFigureColumnCount); ++column) {
+    figureTable_.setColumnCount(static_cast<int>(kFigureColumnCount + kAbsoluteOutputFigureCount));
+    int column = 0;
+    for (const char* caption : kFigureColumnCaptions) {
         // The table owns its items.
         figureTable_.setHorizontalHeaderItem(
-            column,
-            std::make_unique<QTableWidgetItem>(tr(kFigureColumnCaptions[column])).release());
+            column++, std::make_unique<QTableWidgetItem>(tr(caption)).release());
+    }
+    for (const char* caption : kAbsoluteOutputCaptions) {
+        figureTable_.setHorizontalHeaderItem(
+            column++, std::make_unique<QTableWidgetItem>(tr(caption)).release());
     }
     for (int a = 1; a <= kAngleCount; ++a) {
         figureTable_.setVerticalHeaderItem(
@@ -124,24 +133,36 @@ void BeamQualityWindow::ShowLastRun() {
         lines.append(Text(line));
     }
     conditionsText_.setText(lines.join(QLatin1Char('\n')));
-    FillTable(*figures);
+    const SpectrumModel model = run->Conditions.ModelChoice;
+    const bool absoluteOutput = HasAbsoluteOutput(model);
+    FillTable(*figures, absoluteOutput);
+    absoluteOutputNote_.setText(absoluteOutput ? QString() : Text(NoAbsoluteOutputMessage(model)));
     statusLine_.clear();
 }
 
-void BeamQualityWindow::FillTable(const AngleFigures& figures) {
+void BeamQualityWindow::FillTable(const AngleFigures& figures, bool absoluteOutput) {
     QFont bold = figureTable_.font();
     bold.setBold(true);
     for (int a = 1; a <= kAngleCount; ++a) {
-        const auto cells = DisplayedFigures(figures[a]);
-        for (int column = 0; column < static_cast<int>(kFigureColumnCount); ++column) {
-            auto item = std::make_unique<QTableWidgetItem>(Text(cells[column]));
+        int column = 0;
+        const auto setCell = [&](const std::string& text) {
+            auto item = std::make_unique<QTableWidgetItem>(Text(text));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (a == kCentralAngleIndex) {
                 item->setBackground(kBeamCentreBackground);
                 item->setFont(bold);
             }
-            figureTable_.setItem(a - 1, column, item.release());
+            figureTable_.setItem(a - 1, column++, item.release());
+        };
+        for (const std::string& cell : DisplayedFigures(figures[a])) {
+            setCell(cell);
         }
+        for (const std::string& cell : DisplayedAbsoluteOutput(figures[a])) {
+            setCell(cell);
+        }
+    }
+    for (std::size_t i = 0; i < kAbsoluteOutputFigureCount; ++i) {
+        figureTable_.setColumnHidden(static_cast<int>(kFigureColumnCount + i), !absoluteOutput);
     }
     figureTable_.verticalHeaderItem(kCentralAngleIndex - 1)->setFont(bold);
 }
