@@ -136,21 +136,27 @@ air kerma</translation>
     </message>
     <message>
         <source>空気カーマ／mAs
-1 m (µGy)</source>
+1 m
+(µGy)</source>
         <translation>Air kerma / mAs
-at 1 m (µGy)</translation>
+at 1 m
+(µGy)</translation>
     </message>
     <message>
         <source>フルエンス／mAs
-1 m (Photons / mm²)</source>
+1 m
+(Photons / mm²)</source>
         <translation>Fluence / mAs
-at 1 m (Photons / mm²)</translation>
+at 1 m
+(Photons / mm²)</translation>
     </message>
     <message>
         <source>空気カーマ／mAs
-距離・出力係数 (µGy)</source>
+距離・出力係数
+(µGy)</source>
         <translation>Air kerma / mAs
-at distance × factor (µGy)</translation>
+at distance
+× factor (µGy)</translation>
     </message>
 </context>
 <context>

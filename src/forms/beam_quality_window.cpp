@@ -64,16 +64,19 @@ BeamQualityWindow::BeamQualityWindow(MainFormLogic& logic, OperatorMessages& mes
 }
 
 void BeamQualityWindow::LayOut() {
-    setFixedSize(Pixels(17700), Pixels(8400));
+    // Wide enough for the thirteen columns of a run with an absolute output.
+    setFixedSize(Pixels(19200), Pixels(8400));
     PlaceLabel(conditionsHeading_, "conditionsHeading", 240, 180);
     conditionsHeading_.setStyleSheet(QStringLiteral("color: #0000ff;"));
-    PlaceLabel(conditionsText_, "conditionsText", 360, 480, 17100, 840);
+    PlaceLabel(conditionsText_, "conditionsText", 360, 480, 18600, 840);
     conditionsText_.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceLabel(tableHeading_, "tableHeading", 240, 1440);
     tableHeading_.setStyleSheet(QStringLiteral("color: #0000ff;"));
 
-    Place(figureTable_, "figureTable", {240, 1740, 17220, 4980});
-    PlaceLabel(absoluteOutputNote_, "absoluteOutputNote", 240, 6780, 17220, 300);
+    Place(figureTable_, "figureTable", {240, 1740, 18720, 4980});
+    // The captions a size smaller than the cells, so that each fits its column.
+    figureTable_.horizontalHeader()->setFont(InterfaceFont(8));
+    PlaceLabel(absoluteOutputNote_, "absoluteOutputNote", 240, 6780, 18720, 300);
     figureTable_.setEditTriggers(QAbstractItemView::NoEditTriggers);
     figureTable_.setSelectionMode(QAbstractItemView::NoSelection);
     figureTable_.setTabKeyNavigation(false);
@@ -106,12 +109,12 @@ void BeamQualityWindow::LayOut() {
     matchButton_.setToolTip(
         tr("最後に計算した条件で目標の半価層になるアルミ付加フィルタの厚さを探し、"
            "リセットしてその条件と厚さを入力欄に入れます"));
-    Place(copyButton_, "copyButton", {13500, 7185, 1815, 495});
+    Place(copyButton_, "copyButton", {15000, 7185, 1815, 495});
     copyButton_.setToolTip(
         tr("表をタブ区切りの文字としてクリップボードに入れます（表計算ソフトに貼り付け"
            "られます）"));
-    Place(closeButton_, "closeButton", {15645, 7185, 1815, 495});
-    PlaceLabel(statusLine_, "statusLine", 240, 7860, 17220, 330);
+    Place(closeButton_, "closeButton", {17145, 7185, 1815, 495});
+    PlaceLabel(statusLine_, "statusLine", 240, 7860, 18720, 330);
 }
 
 void BeamQualityWindow::Open() {

@@ -190,13 +190,14 @@ void MainForm::LayOutConditions() {
 }
 
 // One line under the rectification and the field captions, level with "条件変更": the distance
-// and its unit, then the output factor, each caption ending where its field begins.
+// and its unit, then the output factor clear of the button, each caption ending where its field
+// begins.
 void MainForm::LayOutOutputConditions() {
     constexpr int kTop = 9563;
     constexpr int kHeight = 330;
     constexpr int kCaptionGap = 90;
     constexpr int kDistanceLeft = 3360;
-    constexpr int kOutputFactorLeft = 6945;
+    constexpr int kOutputFactorLeft = 6600;
     // A label sized to its text, its left edge at `leftPixels`, centred on the line's height.
     const auto level = [](QLabel& label, const char* name, int leftPixels) {
         PlaceLabel(label, name, 0, kTop);
