@@ -4,8 +4,8 @@
 <context>
     <name>About</name>
     <message>
-        <source>診断用Ｘ線管（タングステンターゲット）から出る光子スペクトルを、Tucker または Birch の式で、線束中心 ± 10° の 11 方向について計算します。</source>
-        <translation>Calculates the photon spectra leaving a diagnostic X-ray tube with a tungsten target, with Tucker&apos;s or Birch&apos;s formula, in 11 directions within ±10° of the beam centre.</translation>
+        <source>診断用Ｘ線管（タングステンターゲット）から出る光子スペクトルを、Tucker の式、Birch の式または物理モデルで、線束中心 ± 10° の 11 方向について計算します。物理モデルのスペクトルは mAs あたりの絶対値で、その空気カーマも示します。</source>
+        <translation>Calculates the photon spectra leaving a diagnostic X-ray tube with a tungsten target, with Tucker&apos;s formula, Birch&apos;s formula or the physics model, in 11 directions within ±10° of the beam centre. The physics model&apos;s spectra are absolute, per mAs, and it gives their air kerma.</translation>
     </message>
     <message>
         <source>バージョン %1</source>
@@ -16,8 +16,8 @@
         <translation>Licence: MIT. The full text is in LICENSE in the source, and in share/doc/tubeline/copyright where installed.</translation>
     </message>
     <message>
-        <source>データの出所: 減弱係数と質量エネルギー吸収係数、材質ファイルは xraylib のデータから計算したもので、xraylib の BSD 3 条項ライセンスに従います。表の構成とそれ以外はこのプロジェクトのもの（MIT）です。詳しくはソースの data/README.md、インストールした場合は share/doc/tubeline/data-files.md にあります。</source>
-        <translation>Data: the attenuation and energy-absorption coefficients and the material files are computed from xraylib&apos;s data, under xraylib&apos;s three-clause BSD licence; the tables&apos; layout and everything else are this project&apos;s own (MIT). The details are in data/README.md in the source, and in share/doc/tubeline/data-files.md where installed.</translation>
+        <source>データの出所: 減弱係数と質量エネルギー吸収係数、材質ファイル、タングステンの特性Ｘ線は xraylib のデータから計算したもので、xraylib の BSD 3 条項ライセンスに従います。物理モデルのターゲットの表は SpekPy 2.5.3（Robert Bujila, Gavin Poludniowski）の表から作ったもので、その MIT ライセンスに従います。表の構成とそれ以外はこのプロジェクトのもの（MIT）です。詳しくはソースの data/README.md、インストールした場合は share/doc/tubeline/data-files.md にあります。</source>
+        <translation>Data: the attenuation and energy-absorption coefficients, the material files and tungsten&apos;s characteristic lines are computed from xraylib&apos;s data, under xraylib&apos;s three-clause BSD licence; the physics model&apos;s target tables are made from the tables of SpekPy 2.5.3 (Robert Bujila, Gavin Poludniowski), under its MIT licence. The tables&apos; layout and everything else are this project&apos;s own (MIT). The details are in data/README.md in the source, and in share/doc/tubeline/data-files.md where installed.</translation>
     </message>
     <message>
         <source>検証: 測定されたビーム（PTB）との比較と IEC 61267 の RQR 線質は、ソースの docs/validation.md、インストールした場合は share/doc/tubeline/validation.md にあります。</source>
@@ -136,21 +136,27 @@ air kerma</translation>
     </message>
     <message>
         <source>空気カーマ／mAs
-1 m (µGy)</source>
+1 m
+(µGy)</source>
         <translation>Air kerma / mAs
-at 1 m (µGy)</translation>
+at 1 m
+(µGy)</translation>
     </message>
     <message>
         <source>フルエンス／mAs
-1 m (Photons / mm²)</source>
+1 m
+(Photons / mm²)</source>
         <translation>Fluence / mAs
-at 1 m (Photons / mm²)</translation>
+at 1 m
+(Photons / mm²)</translation>
     </message>
     <message>
         <source>空気カーマ／mAs
-距離・出力係数 (µGy)</source>
+距離・出力係数
+(µGy)</source>
         <translation>Air kerma / mAs
-at distance × factor (µGy)</translation>
+at distance
+× factor (µGy)</translation>
     </message>
 </context>
 <context>
@@ -474,12 +480,12 @@ at distance × factor (µGy)</translation>
         <translation>Exit (--- bye ---)</translation>
     </message>
     <message>
-        <source>%1 keV&#x3000;相対値 %2</source>
-        <translation>%1 keV, relative value %2</translation>
-    </message>
-    <message>
         <source>Tubeline — 物理モデル</source>
         <translation>Tubeline — Physics model</translation>
+    </message>
+    <message>
+        <source>物理モデルの mAs あたりの空気カーマを求める、焦点からの距離と、この管の出力とモデルの出力の比</source>
+        <translation>Where the physics model&apos;s air kerma per mAs is wanted, as the distance from the focus, and this tube&apos;s output over the model&apos;s</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1025,14 @@ at distance × factor (µGy)</translation>
     <message>
         <source>このプログラムについて</source>
         <translation>About Tubeline</translation>
+    </message>
+    <message>
+        <source>物理モデルで計算</source>
+        <translation>Physics model</translation>
+    </message>
+    <message>
+        <source>ターゲット内の電子と制動放射の断面積から計算し、mAs あたりの空気カーマも求めます</source>
+        <translation>Computed from the electrons in the target and bremsstrahlung cross sections; gives the air kerma per mAs as well</translation>
     </message>
 </context>
 </TS>

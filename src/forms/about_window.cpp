@@ -14,7 +14,7 @@ AboutWindow::AboutWindow()
     setObjectName(QStringLiteral("AboutWindow"));
     setWindowTitle(tr("このプログラムについて"));
     setFont(InterfaceFont(9));
-    setFixedSize(Pixels(7800), Pixels(5700));
+    setFixedSize(Pixels(7800), Pixels(6300));
     QFont title(QStringLiteral("Liberation Serif"));
     title.setPointSize(24);
     title.setBold(true);
@@ -32,8 +32,8 @@ AboutWindow::AboutWindow()
     paragraphs_.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The paths can be copied from here.
     paragraphs_.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    PlaceLabel(paragraphs_, "paragraphs", 360, 1020, 7080, 3780);
-    Place(closeButton_, "closeButton", {3113, 4980, 1575, 495});
+    PlaceLabel(paragraphs_, "paragraphs", 360, 1020, 7080, 4380);
+    Place(closeButton_, "closeButton", {3113, 5580, 1575, 495});
     PressOnEnter({&closeButton_});
     SetEscapeButton(closeButton_);
     connect(&closeButton_, &QPushButton::clicked, this, &QWidget::hide);

@@ -4,10 +4,12 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 
+#include "model/output_conditions.h"
 #include "texts/beam_quality_report.h"
 #include "texts/condition_messages.h"
 #include "texts/match_messages.h"
 #include "texts/notice_messages.h"
+#include "texts/result_texts.h"
 #include "ui/form_widgets.h"
 #include "ui/keys.h"
 #include "ui/twips.h"
@@ -40,6 +42,7 @@ BeamQualityWindow::BeamQualityWindow(MainFormLogic& logic, OperatorMessages& mes
       conditionsText_(this),
       tableHeading_(tr("角度ごとの線質（角度は線束中心から、－ は陰極側、＋ は陽極側）"), this),
       figureTable_(kAngleCount, static_cast<int>(kFigureColumnCount), this),
+      absoluteOutputNote_(this),
       targetCaption_(tr("目標の半価層"), this),
       targetField_(this),
       targetUnit_(QStringLiteral("mm Al"), this),
@@ -61,25 +64,34 @@ BeamQualityWindow::BeamQualityWindow(MainFormLogic& logic, OperatorMessages& mes
 }
 
 void BeamQualityWindow::LayOut() {
-    setFixedSize(Pixels(17700), Pixels(8400));
+    // Wide enough for the thirteen columns of a run with an absolute output.
+    setFixedSize(Pixels(19200), Pixels(8400));
     PlaceLabel(conditionsHeading_, "conditionsHeading", 240, 180);
     conditionsHeading_.setStyleSheet(QStringLiteral("color: #0000ff;"));
-    PlaceLabel(conditionsText_, "conditionsText", 360, 480, 17100, 840);
+    PlaceLabel(conditionsText_, "conditionsText", 360, 480, 18600, 840);
     conditionsText_.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceLabel(tableHeading_, "tableHeading", 240, 1440);
     tableHeading_.setStyleSheet(QStringLiteral("color: #0000ff;"));
 
-    Place(figureTable_, "figureTable", {240, 1740, 17220, 5280});
+    Place(figureTable_, "figureTable", {240, 1740, 18720, 4980});
+    // The captions a size smaller than the cells, so that each fits its column.
+    figureTable_.horizontalHeader()->setFont(InterfaceFont(8));
+    PlaceLabel(absoluteOutputNote_, "absoluteOutputNote", 240, 6780, 18720, 300);
     figureTable_.setEditTriggers(QAbstractItemView::NoEditTriggers);
     figureTable_.setSelectionMode(QAbstractItemView::NoSelection);
     figureTable_.setTabKeyNavigation(false);
     figureTable_.horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     figureTable_.verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    for (int column = 0; column < static_cast<int>(kFigureColumnCount); ++column) {
+    figureTable_.setColumnCount(static_cast<int>(kFigureColumnCount + kAbsoluteOutputFigureCount));
+    int column = 0;
+    for (const char* caption : kFigureColumnCaptions) {
         // The table owns its items.
         figureTable_.setHorizontalHeaderItem(
-            column,
-            std::make_unique<QTableWidgetItem>(tr(kFigureColumnCaptions[column])).release());
+            column++, std::make_unique<QTableWidgetItem>(tr(caption)).release());
+    }
+    for (const char* caption : kAbsoluteOutputCaptions) {
+        figureTable_.setHorizontalHeaderItem(
+            column++, std::make_unique<QTableWidgetItem>(tr(caption)).release());
     }
     for (int a = 1; a <= kAngleCount; ++a) {
         figureTable_.setVerticalHeaderItem(
@@ -97,12 +109,12 @@ void BeamQualityWindow::LayOut() {
     matchButton_.setToolTip(
         tr("最後に計算した条件で目標の半価層になるアルミ付加フィルタの厚さを探し、"
            "リセットしてその条件と厚さを入力欄に入れます"));
-    Place(copyButton_, "copyButton", {13500, 7185, 1815, 495});
+    Place(copyButton_, "copyButton", {15000, 7185, 1815, 495});
     copyButton_.setToolTip(
         tr("表をタブ区切りの文字としてクリップボードに入れます（表計算ソフトに貼り付け"
            "られます）"));
-    Place(closeButton_, "closeButton", {15645, 7185, 1815, 495});
-    PlaceLabel(statusLine_, "statusLine", 240, 7860, 17220, 330);
+    Place(closeButton_, "closeButton", {17145, 7185, 1815, 495});
+    PlaceLabel(statusLine_, "statusLine", 240, 7860, 18720, 330);
 }
 
 void BeamQualityWindow::Open() {
@@ -124,24 +136,36 @@ void BeamQualityWindow::ShowLastRun() {
         lines.append(Text(line));
     }
     conditionsText_.setText(lines.join(QLatin1Char('\n')));
-    FillTable(*figures);
+    const SpectrumModel model = run->Conditions.ModelChoice;
+    const bool absoluteOutput = HasAbsoluteOutput(model);
+    FillTable(*figures, absoluteOutput);
+    absoluteOutputNote_.setText(absoluteOutput ? QString() : Text(NoAbsoluteOutputMessage(model)));
     statusLine_.clear();
 }
 
-void BeamQualityWindow::FillTable(const AngleFigures& figures) {
+void BeamQualityWindow::FillTable(const AngleFigures& figures, bool absoluteOutput) {
     QFont bold = figureTable_.font();
     bold.setBold(true);
     for (int a = 1; a <= kAngleCount; ++a) {
-        const auto cells = DisplayedFigures(figures[a]);
-        for (int column = 0; column < static_cast<int>(kFigureColumnCount); ++column) {
-            auto item = std::make_unique<QTableWidgetItem>(Text(cells[column]));
+        int column = 0;
+        const auto setCell = [&](const std::string& text) {
+            auto item = std::make_unique<QTableWidgetItem>(Text(text));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (a == kCentralAngleIndex) {
                 item->setBackground(kBeamCentreBackground);
                 item->setFont(bold);
             }
-            figureTable_.setItem(a - 1, column, item.release());
+            figureTable_.setItem(a - 1, column++, item.release());
+        };
+        for (const std::string& cell : DisplayedFigures(figures[a])) {
+            setCell(cell);
         }
+        for (const std::string& cell : DisplayedAbsoluteOutput(figures[a])) {
+            setCell(cell);
+        }
+    }
+    for (std::size_t i = 0; i < kAbsoluteOutputFigureCount; ++i) {
+        figureTable_.setColumnHidden(static_cast<int>(kFigureColumnCount + i), !absoluteOutput);
     }
     figureTable_.verticalHeaderItem(kCentralAngleIndex - 1)->setFont(bold);
 }

@@ -29,7 +29,8 @@ class BeamQualityWindow : public SecondaryWindow {
 
   private:
     void LayOut();
-    void FillTable(const AngleFigures& figures);
+    // The quality's columns, and the absolute output's after them for a run that has one.
+    void FillTable(const AngleFigures& figures, bool absoluteOutput);
     void CopyTable();
     void MatchTarget();
 
@@ -39,6 +40,7 @@ class BeamQualityWindow : public SecondaryWindow {
     QLabel conditionsText_;
     QLabel tableHeading_;
     QTableWidget figureTable_;
+    QLabel absoluteOutputNote_;  // why a relative model's run has no absolute output
     QLabel targetCaption_;
     QLineEdit targetField_;
     QLabel targetUnit_;

@@ -66,6 +66,11 @@ MainForm::MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessage
       inherentFiltrationField_(this),
       aluminiumFilterField_(this),
       copperFilterField_(this),
+      distanceCaption_(QString::fromStdString(OutputCaption(OutputField::Distance)), this),
+      distanceField_(this),
+      distanceUnit_(QStringLiteral("mm"), this),
+      outputFactorCaption_(QString::fromStdString(OutputCaption(OutputField::OutputFactor)), this),
+      outputFactorField_(this),
       filterPanel_(this),
       filterPanelHeading_(tr("任意材質フィルタ"), &filterPanel_),
       filterLimitLabel_(tr("（最大３種類）"), &filterPanel_),
@@ -98,6 +103,7 @@ MainForm::MainForm(CalculationState& state, GraphCanvas& canvas, OperatorMessage
     setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
     LayOutGraphColumn();
     LayOutConditions();
+    LayOutOutputConditions();
     LayOutFilterPanel();
     LayOutCommands();
     LayOutResults();
@@ -180,6 +186,39 @@ void MainForm::LayOutConditions() {
         QLabel& unit = conditionLabels_.emplace_back(tr(row.unit), this);
         unit.adjustSize();
         unit.move(Pixels(9000), Pixels(row.top) + (Pixels(kFieldHeight) - unit.height()) / 2);
+    }
+}
+
+// One line under the rectification and the field captions, level with "条件変更": the distance
+// and its unit, then the output factor clear of the button, each caption ending where its field
+// begins.
+void MainForm::LayOutOutputConditions() {
+    constexpr int kTop = 9563;
+    constexpr int kHeight = 330;
+    constexpr int kCaptionGap = 90;
+    constexpr int kDistanceLeft = 3360;
+    constexpr int kOutputFactorLeft = 6600;
+    // A label sized to its text, its left edge at `leftPixels`, centred on the line's height.
+    const auto level = [](QLabel& label, const char* name, int leftPixels) {
+        PlaceLabel(label, name, 0, kTop);
+        label.move(leftPixels, Pixels(kTop) + (Pixels(kHeight) - label.height()) / 2);
+    };
+    // A caption ending just before the field it names.
+    const auto caption = [&level](QLabel& label, const char* name, int fieldLeft) {
+        level(label, name, 0);
+        label.move(Pixels(fieldLeft - kCaptionGap) - label.width(), label.y());
+    };
+    Place(distanceField_, "distanceField", {kDistanceLeft, kTop, 975, kHeight});
+    caption(distanceCaption_, "distanceCaption", kDistanceLeft);
+    level(distanceUnit_, "distanceUnit", Pixels(kDistanceLeft + 1080));
+    Place(outputFactorField_, "outputFactorField", {kOutputFactorLeft, kTop, 975, kHeight});
+    caption(outputFactorCaption_, "outputFactorCaption", kOutputFactorLeft);
+    const QString why =
+        tr("物理モデルの mAs あたりの空気カーマを求める、焦点からの距離と、"
+           "この管の出力とモデルの出力の比");
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             &distanceCaption_, &distanceField_, &outputFactorCaption_, &outputFactorField_}) {
+        control->setToolTip(why);
     }
 }
 
@@ -305,15 +344,29 @@ void MainForm::ConnectCommands() {
     onEdit(inherentFiltrationField_, &ConditionTexts::InherentFiltration);
     onEdit(aluminiumFilterField_, &ConditionTexts::AluminiumFilter);
     onEdit(copperFilterField_, &ConditionTexts::CopperFilter);
+    const auto onOutputEdit = [this](QLineEdit& field, std::string OutputTexts::*text) {
+        connect(&field, &QLineEdit::textEdited, this, [this, text](const QString& typed) {
+            if (!logic_.RunInProgress()) {
+                logic_.OutputFields().*text = typed.toStdString();
+            }
+        });
+    };
+    onOutputEdit(distanceField_, &OutputTexts::DistanceMm);
+    onOutputEdit(outputFactorField_, &OutputTexts::OutputFactor);
     // Enter in a condition field calculates, as the command would.
-    for (QLineEdit* field : {&tubeVoltageField_, &targetAngleField_, &inherentFiltrationField_,
-                             &aluminiumFilterField_, &copperFilterField_}) {
+    for (QLineEdit* field : ConditionEditors()) {
         connect(field, &QLineEdit::returnPressed, this, [this] {
             if (calculateButton_.isEnabled()) {
                 Calculate();
             }
         });
     }
+}
+
+std::array<QLineEdit*, 7> MainForm::ConditionEditors() {
+    return {&tubeVoltageField_,     &targetAngleField_,  &inherentFiltrationField_,
+            &aluminiumFilterField_, &copperFilterField_, &distanceField_,
+            &outputFactorField_};
 }
 
 void MainForm::SetLegendColours() {
@@ -335,9 +388,15 @@ void MainForm::Refresh() {
     SetTextKeepingCursor(inherentFiltrationField_, c.Fields.InherentFiltration);
     SetTextKeepingCursor(aluminiumFilterField_, c.Fields.AluminiumFilter);
     SetTextKeepingCursor(copperFilterField_, c.Fields.CopperFilter);
-    for (QLineEdit* field : {&tubeVoltageField_, &targetAngleField_, &inherentFiltrationField_,
-                             &aluminiumFilterField_, &copperFilterField_}) {
+    SetTextKeepingCursor(distanceField_, c.Output.DistanceMm);
+    SetTextKeepingCursor(outputFactorField_, c.Output.OutputFactor);
+    for (QLineEdit* field : ConditionEditors()) {
         field->setEnabled(enabled.Fields);
+    }
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{&distanceCaption_, &distanceField_, &distanceUnit_,
+                                         &outputFactorCaption_, &outputFactorField_}) {
+        control->setVisible(c.OutputShown);
     }
     for (QRadioButton* option : {&constantPotentialOption_, &threePhaseOption_, &singlePhaseOption_,
                                  static_cast<QRadioButton*>(&photonFluenceOption_),
@@ -489,18 +548,17 @@ void MainForm::showEvent(QShowEvent* event) {
 
 void MainForm::SetKeyboardOrder() {
     // Tab reads the conditions panel first, from left to right (the axis and rectification
-    // options, the fields with "条件変更" under them, the filter panel, the commands), then the
-    // graph's column (the angle buttons down it, "Clear"), the result column, the geometry view
-    // and the exit.
-    std::vector<QWidget*> order{&photonFluenceOption_,     &energyFluenceOption_,
-                                &airKermaOption_,          &constantPotentialOption_,
-                                &threePhaseOption_,        &singlePhaseOption_,
-                                &tubeVoltageField_,        &targetAngleField_,
-                                &inherentFiltrationField_, &aluminiumFilterField_,
-                                &copperFilterField_,       &editConditionsButton_,
-                                &setFilterButton_,         &releaseFiltersButton_,
-                                &calculateButton_,         &resetButton_,
-                                &saveSpectrumDataButton_,  &saveGraphImageButton_};
+    // options, the fields, the physics model's distance and output factor, "条件変更", the filter
+    // panel, the commands), then the graph's column (the angle buttons down it, "Clear"), the
+    // result column, the geometry view and the exit.
+    std::vector<QWidget*> order{
+        &photonFluenceOption_,     &energyFluenceOption_,  &airKermaOption_,
+        &constantPotentialOption_, &threePhaseOption_,     &singlePhaseOption_,
+        &tubeVoltageField_,        &targetAngleField_,     &inherentFiltrationField_,
+        &aluminiumFilterField_,    &copperFilterField_,    &distanceField_,
+        &outputFactorField_,       &editConditionsButton_, &setFilterButton_,
+        &releaseFiltersButton_,    &calculateButton_,      &resetButton_,
+        &saveSpectrumDataButton_,  &saveGraphImageButton_};
     for (QPushButton& button : angleButtons_) {
         order.push_back(&button);
     }

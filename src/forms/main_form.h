@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <array>
 #include <deque>
 #include <filesystem>
 #include <memory>
@@ -65,11 +66,14 @@ class MainForm : public QWidget, public MainFormView {
     void OpenBeamQualityWindow();
     void LayOutGraphColumn();
     void LayOutConditions();
+    void LayOutOutputConditions();
     void LayOutFilterPanel();
     void LayOutCommands();
     void LayOutResults();
     void ConnectCommands();
     void SetKeyboardOrder();
+    // The five condition fields and the physics model's two, which take typing together.
+    std::array<QLineEdit*, 7> ConditionEditors();
     // The button and the legend mark of an AngleIndex, 1 .. kAngleCount.
     QPushButton& AngleButton(int angleIndex) { return angleButtons_[angleIndex - 1]; }
     LegendMark& LegendMarkOf(int angleIndex) { return legendMarks_[angleIndex - 1]; }
@@ -113,6 +117,12 @@ class MainForm : public QWidget, public MainFormView {
     QLineEdit inherentFiltrationField_;
     QLineEdit aluminiumFilterField_;
     QLineEdit copperFilterField_;
+    // The physics model's: where its air kerma per mAs is wanted, and the tube's output factor.
+    QLabel distanceCaption_;
+    QLineEdit distanceField_;
+    QLabel distanceUnit_;
+    QLabel outputFactorCaption_;
+    QLineEdit outputFactorField_;
 
     QFrame filterPanel_;
     QLabel filterPanelHeading_;

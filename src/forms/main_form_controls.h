@@ -7,6 +7,7 @@
 #include "model/condition_fields.h"
 #include "model/energy_grid.h"
 #include "model/filter_slots.h"
+#include "model/output_conditions.h"
 #include "texts/material_names.h"
 
 namespace tubeline {
@@ -41,6 +42,10 @@ struct MainFormControls {
     std::string ModelCaption;  // the shadowed model caption
 
     ConditionTexts Fields;
+    // The distance and output factor, shown for a model with an absolute output only and
+    // enabled with the five fields.
+    OutputTexts Output;
+    bool OutputShown = false;
     // Under the graph: what became of a value, such as a corrected tube voltage, and what became
     // of the runs compared, such as the oldest taken off.
     std::string ConditionsNote;

@@ -49,6 +49,7 @@ void MainFormLogic::ChooseModel(SpectrumModel model) {
     state_.Conditions.ModelChoice = model;
     controls_.Caption = std::move(title.Caption);
     controls_.ModelCaption = std::move(title.Label);
+    controls_.OutputShown = HasAbsoluteOutput(model);
     PrepareMainForm();
     controls_.Fields.TargetAngle = DefaultConditionTexts(model).TargetAngle;
     view_.Refresh();
@@ -75,6 +76,7 @@ void MainFormLogic::SetDefaultFieldTexts() {
             TextOf(controls_.Fields, field) = TextOf(defaults, field);
         }
     }
+    controls_.Output = DefaultOutputTexts();
     controls_.ConditionsNote.clear();
     controls_.HalfValueLayer.clear();
     controls_.FluencePerExposure.clear();
@@ -140,6 +142,9 @@ void MainFormLogic::Calculate() {
         view_.Refresh();
         return;
     }
+    if (!ReadOutputFields()) {
+        return;
+    }
 
     const RunGuard guard(running_);
     const RunOutcome outcome =
@@ -155,6 +160,20 @@ void MainFormLogic::Calculate() {
     ShowRun(std::get<ModelRun>(outcome));
 }
 
+bool MainFormLogic::ReadOutputFields() {
+    if (!controls_.OutputShown) {
+        return true;
+    }
+    const std::variant<OutputValues, OutputRejection> output = CheckOutputFields(controls_.Output);
+    if (const auto* rejection = std::get_if<OutputRejection>(&output)) {
+        view_.Refresh();
+        messages_.Warning(OutputRejectionMessage(*rejection));
+        return false;
+    }
+    state_.Conditions.Output = std::get<OutputValues>(output);
+    return true;
+}
+
 // The run's effects in the order the window has always shown them: the table file, a pass of
 // pending events, the central curve, another pass, the figures; then the Computed phase.
 void MainFormLogic::ShowRun(const ModelRun& run) {
@@ -162,7 +181,7 @@ void MainFormLogic::ShowRun(const ModelRun& run) {
     state_.Quality = run.Quality;
     lastRun_ = CompletedRun{ExportedRun{state_.Conditions, state_.Filters, run.TableText},
                             ComputeAngleFigures(state_.Spectra, state_.Attenuation),
-                            controls_.Fields, run.Spectra};
+                            controls_.Fields, controls_.Output, run.Spectra};
     std::optional<FileProblem> tableProblem;
     try {
         ReplaceFileContents(tableFile_, run.TableText);
@@ -299,6 +318,7 @@ std::optional<AluminiumMatch> MainFormLogic::MatchAddedAluminium(std::string_vie
 void MainFormLogic::RestoreRunConditions(const CompletedRun& run, const std::string& aluminiumMm) {
     controls_.Fields = run.Fields;
     controls_.Fields.AluminiumFilter = aluminiumMm;
+    controls_.Output = run.Output;
     state_.Conditions.Rectification = run.Export.Conditions.Rectification;
     state_.Filters = run.Export.Filters;
     ShowFilterList();

@@ -43,6 +43,7 @@ class MainFormLogic : public ExportSource {
     const MainFormControls& Controls() const { return controls_; }
     // The operator's typing goes straight into the field texts.
     ConditionTexts& Fields() { return controls_.Fields; }
+    OutputTexts& OutputFields() { return controls_.Output; }
     const CalculationState& State() const { return state_; }
     VerticalAxis VerticalAxisMode() const { return verticalAxis_; }
 
@@ -97,6 +98,7 @@ class MainFormLogic : public ExportSource {
         ExportedRun Export;
         AngleFigures Figures;
         ConditionTexts Fields;
+        OutputTexts Output;
         std::shared_ptr<const SpectrumTable> Spectra;
         RunOnGraph OnGraph() const { return {Export.Conditions, Export.Filters, Spectra}; }
     };
@@ -104,6 +106,9 @@ class MainFormLogic : public ExportSource {
     // An empty graph, default conditions without filters, the photon-fluence axis, Editing.
     void PrepareMainForm();
     void SetDefaultFieldTexts();
+    // The distance and output factor as read, for a model with an absolute output; false, with
+    // the warning shown, when one is refused. A relative model has no use for them.
+    bool ReadOutputFields();
     // The empty graph in the current mode, no run on it.
     void ClearGraph();
     void ReleaseFilterSlots();

@@ -30,6 +30,7 @@ StartForm::StartForm(MainForm& mainForm)
       pictureCaption_(QStringLiteral("Falkirk Wheel in Scotland"), this),
       tuckerButton_(tr("Tucker の式で計算"), this),
       birchButton_(tr("Birch の式で計算"), this),
+      physicsButton_(tr("物理モデルで計算"), this),
       aboutButton_(tr("このプログラムについて"), this),
       exitButton_(tr("終了"), this) {
     setObjectName(QStringLiteral("StartForm"));
@@ -65,8 +66,12 @@ StartForm::StartForm(MainForm& mainForm)
     PlaceLabel(pictureCaption_, "pictureCaption", 240, 8400);
     SetTextColour(pictureCaption_, "#f0f0f0");
 
-    Place(tuckerButton_, "tuckerButton", {9840, 5520, 2880, 615});
-    Place(birchButton_, "birchButton", {9840, 6300, 2880, 615});
+    // The two published models, then the physics model, whose spectra are absolute.
+    Place(tuckerButton_, "tuckerButton", {9840, 4740, 2880, 615});
+    Place(birchButton_, "birchButton", {9840, 5520, 2880, 615});
+    Place(physicsButton_, "physicsButton", {9840, 6300, 2880, 615});
+    physicsButton_.setToolTip(
+        tr("ターゲット内の電子と制動放射の断面積から計算し、mAs あたりの空気カーマも求めます"));
     // Between the models and the exit, a little apart from both.
     Place(aboutButton_, "aboutButton", {9840, 7050, 2880, 435});
     Place(exitButton_, "exitButton", {9840, 7620, 2880, 495});
@@ -74,11 +79,13 @@ StartForm::StartForm(MainForm& mainForm)
             [this] { ChooseModel(SpectrumModel::Tucker); });
     connect(&birchButton_, &QPushButton::clicked, this,
             [this] { ChooseModel(SpectrumModel::Birch); });
+    connect(&physicsButton_, &QPushButton::clicked, this,
+            [this] { ChooseModel(SpectrumModel::Physics); });
     connect(&exitButton_, &QPushButton::clicked, this, [this] { Exit(); });
     connect(&aboutButton_, &QPushButton::clicked, this, [this] { mainForm_.ShowAbout(); });
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
             [this] { mainForm_.ShowAbout(); });
-    PressOnEnter({&tuckerButton_, &birchButton_, &aboutButton_, &exitButton_});
+    PressOnEnter({&tuckerButton_, &birchButton_, &physicsButton_, &aboutButton_, &exitButton_});
 }
 
 void StartForm::showEvent(QShowEvent* event) {

@@ -38,6 +38,7 @@ class StartForm : public QWidget {
     QLabel pictureCaption_;
     QPushButton tuckerButton_;
     QPushButton birchButton_;
+    QPushButton physicsButton_;
     QPushButton aboutButton_;
     QPushButton exitButton_;
 };

@@ -46,12 +46,13 @@ std::optional<std::string> PathTextOf(const py::handle& value) {
 
 SpectrumModel ModelOf(const py::handle& value) {
     if (!py::isinstance<py::str>(value)) {
-        throw py::type_error("model must be 'tucker' or 'birch', not " + TypeName(value));
+        throw py::type_error("model must be 'tucker', 'birch' or 'physics', not " +
+                             TypeName(value));
     }
     const std::string name = value.cast<std::string>();
     const std::optional<SpectrumModel> model = SpectrumModelNamed(name);
     if (!model) {
-        throw py::value_error("model must be 'tucker' or 'birch', not '" + name + "'");
+        throw py::value_error("model must be 'tucker', 'birch' or 'physics', not '" + name + "'");
     }
     return *model;
 }
@@ -151,7 +152,8 @@ ConditionArguments DefaultConditionArguments() {
     return {{py::str(std::string(SpectrumModelName(kDefaultModel))),
              py::float_(defaults.TubeVoltage), py::none(), py::float_(defaults.InherentFiltration),
              py::float_(defaults.AluminiumFilter), py::float_(defaults.CopperFilter),
-             py::int_(RectificationNumber(kDefaultRectification)), py::tuple(), py::none()}};
+             py::int_(RectificationNumber(kDefaultRectification)), py::tuple(), py::none(),
+             py::float_(kDefaultOutput.DistanceMm), py::float_(kDefaultOutput.OutputFactor)}};
 }
 
 ConditionArguments ConditionArgumentsOf(const py::handle& conditions) {
@@ -178,8 +180,8 @@ ConditionArguments ConditionArgumentsOf(const py::handle& conditions) {
 }
 
 ScriptedRequest ReadConditions(const ConditionArguments& arguments) {
-    const auto& [model, kv, angle, inherent, al, cu, rectification, filters, dataDir] =
-        arguments.Values;
+    const auto& [model, kv, angle, inherent, al, cu, rectification, filters, dataDir, distance,
+                 outputFactor] = arguments.Values;
     ScriptedRequest request;
     BeamRequest& beam = request.Beam;
     beam.Model = ModelOf(model);
@@ -188,6 +190,9 @@ ScriptedRequest ReadConditions(const ConditionArguments& arguments) {
                         angle.is_none() ? DefaultTargetAngle(beam.Model) : NumberOf(angle, "angle"),
                         NumberOf(inherent, "inherent"), NumberOf(al, "al"), NumberOf(cu, "cu")};
     beam.Rectification = RectificationOf(rectification);
+    // Checked by the run, so that a refusal carries the field and the window's message.
+    beam.Output =
+        OutputValues{NumberOf(distance, "distance_mm"), NumberOf(outputFactor, "output_factor")};
     request.DataFolder = DataFolderOf(dataDir);
     beam.Filters = FiltersOf(filters, request.DataFolder);
     return request;

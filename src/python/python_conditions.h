@@ -14,16 +14,18 @@ namespace tubeline::python {
 // (compute_many, imap), into the model's BeamRequest. Wrong Python values raise TypeError or
 // ValueError in English; what the window would refuse is left to the run.
 
-// The arguments by name, in compute's order.
-inline constexpr std::array<const char*, 9> kConditionNames{
-    "model", "kv", "angle", "inherent", "al", "cu", "rectification", "filters", "data_dir"};
+// The arguments by name, in compute's order; the last two, where the physics model's absolute
+// output is wanted, are keywords only.
+inline constexpr std::array<const char*, 11> kConditionNames{
+    "model",         "kv",      "angle",    "inherent",    "al",           "cu",
+    "rectification", "filters", "data_dir", "distance_mm", "output_factor"};
 
 struct ConditionArguments {
     std::array<pybind11::object, kConditionNames.size()> Values;
 };
 
-// compute's defaults: the window's (the target angle, None, being the model's), no filters, and
-// the data folder the module finds itself.
+// compute's defaults: the window's (the target angle, None, being the model's), no filters, the
+// data folder the module finds itself, and the absolute output at 1000 mm with factor 1.
 ConditionArguments DefaultConditionArguments();
 
 // The arguments of a mapping, the defaults for those it leaves out; a key that names none of

@@ -24,9 +24,9 @@
 #include "python_runs.h"
 #include "python_supplied_figures.h"
 #include "scripted_run.h"
+#include "texts/file_messages.h"
 #include "texts/language.h"
 #include "texts/material_names.h"
-#include "texts/file_messages.h"
 #include "texts/translation.h"
 
 namespace py = pybind11;
@@ -125,17 +125,20 @@ PYBIND11_MODULE(_native, module) {
     module.def("angles_deg", &AnglesDeg);
     module.def("default_conditions", &DefaultConditions);
     DefineRuns(module);
-    module.def(
-        "compute", [](Argument model, Argument kv, Argument angle, Argument inherent, Argument al,
-                      Argument cu, Argument rectification, Argument filters, Argument dataDir) {
-            return Compute({{model, kv, angle, inherent, al, cu, rectification, filters, dataDir}});
-        });
-    module.def("match_hvl", [](Argument target, Argument matchWith, Argument model, Argument kv,
-                               Argument angle, Argument inherent, Argument al, Argument cu,
-                               Argument rectification, Argument filters, Argument dataDir) {
-        return Match(target, matchWith,
-                     {{model, kv, angle, inherent, al, cu, rectification, filters, dataDir}});
+    module.def("compute", [](Argument model, Argument kv, Argument angle, Argument inherent,
+                             Argument al, Argument cu, Argument rectification, Argument filters,
+                             Argument dataDir, Argument distance, Argument outputFactor) {
+        return Compute({{model, kv, angle, inherent, al, cu, rectification, filters, dataDir,
+                         distance, outputFactor}});
     });
+    module.def("match_hvl",
+               [](Argument target, Argument matchWith, Argument model, Argument kv, Argument angle,
+                  Argument inherent, Argument al, Argument cu, Argument rectification,
+                  Argument filters, Argument dataDir, Argument distance, Argument outputFactor) {
+                   return Match(target, matchWith,
+                                {{model, kv, angle, inherent, al, cu, rectification, filters,
+                                  dataDir, distance, outputFactor}});
+               });
     module.def("figures", [](Argument energiesKeV, Argument fluence, Argument dataDir) {
         return SuppliedSpectrumFigures(energiesKeV, fluence, DataFolderOf(dataDir));
     });

@@ -57,6 +57,10 @@ py::dict ConditionsDict(const ScriptedRequest& conditions, const py::object& dat
     dict["rectification"] = RectificationNumber(conditions.Beam.Rectification);
     dict["filters"] = py::tuple(filters);
     dict["data_dir"] = dataFolderText;
+    // Always numbers here: ReadConditions gives them so.
+    const OutputValues& output = std::get<OutputValues>(conditions.Beam.Output);
+    dict["distance_mm"] = output.DistanceMm;
+    dict["output_factor"] = output.OutputFactor;
     return dict;
 }
 

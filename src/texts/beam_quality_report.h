@@ -36,9 +36,9 @@ inline constexpr std::array<const char*, kFigureColumnCount> kFigureColumnCaptio
 // kBeamQualityFields after the quality's: per mAs, the air kerma and the fluence 1 m from the
 // focus, and the air kerma at the conditions' distance times their output factor.
 inline constexpr std::array<const char*, kAbsoluteOutputFigureCount> kAbsoluteOutputCaptions = {
-    TUBELINE_TRANSLATABLE("BeamQualityWindow", "空気カーマ／mAs\n1 m (µGy)"),
-    TUBELINE_TRANSLATABLE("BeamQualityWindow", "フルエンス／mAs\n1 m (Photons / mm²)"),
-    TUBELINE_TRANSLATABLE("BeamQualityWindow", "空気カーマ／mAs\n距離・出力係数 (µGy)"),
+    TUBELINE_TRANSLATABLE("BeamQualityWindow", "空気カーマ／mAs\n1 m\n(µGy)"),
+    TUBELINE_TRANSLATABLE("BeamQualityWindow", "フルエンス／mAs\n1 m\n(Photons / mm²)"),
+    TUBELINE_TRANSLATABLE("BeamQualityWindow", "空気カーマ／mAs\n距離・出力係数\n(µGy)"),
 };
 
 // The text of a figure that could not be found.

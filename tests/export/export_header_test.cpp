@@ -35,6 +35,20 @@ TEST(SpectrumExportHeader, NumbersComeBackAsTyped) {
     EXPECT_EQ(header[5], "Cu フィルタ = 0.05 mm");
 }
 
+// Only an absolute spectrum says where its air kerma was wanted.
+TEST(SpectrumExportHeader, ThePhysicsModelAddsItsDistanceAndOutputFactor) {
+    IrradiationConditions conditions = TuckerDefaults();
+    conditions.Output = {1500, 0.8};
+    const Lines relative = SpectrumExportHeader(conditions, {});
+    conditions.ModelChoice = SpectrumModel::Physics;
+    Lines absolute = SpectrumExportHeader(conditions, {});
+    ASSERT_EQ(absolute.size(), relative.size() + 2);
+    EXPECT_EQ(absolute[6], "距離 = 1500 mm");
+    EXPECT_EQ(absolute[7], "出力係数 = 0.8");
+    absolute.erase(absolute.begin() + 6, absolute.begin() + 8);
+    EXPECT_EQ(absolute, relative);
+}
+
 TEST(SpectrumExportHeader, RectificationNames) {
     IrradiationConditions conditions = TuckerDefaults();
     EXPECT_EQ(SpectrumExportHeader(conditions, {})[0], "定電圧");

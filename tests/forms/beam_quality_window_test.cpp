@@ -10,12 +10,16 @@
 #include <QTest>
 #include <filesystem>
 
+#include "base/number_format.h"
 #include "forms/window_program.h"
 #include "model/attenuation_table_file.h"
-#include "base/number_format.h"
+#include "model/tungsten_lines_file.h"
+#include "model/tungsten_target_file.h"
 #include "support/recording_operator.h"
 #include "support/test_data.h"
 #include "support/widget_lookup.h"
+#include "texts/beam_quality_report.h"
+#include "texts/result_texts.h"
 
 namespace tubeline {
 namespace {
@@ -23,12 +27,15 @@ namespace {
 using testing::Find;
 using testing::VisibleWindow;
 
-// The window program in a copy of the shipped data, Tucker's model chosen.
+// The window program in a copy of the shipped table and the physics model's data, Tucker's model
+// chosen.
 class BeamQualityWindowTest : public ::testing::Test {
   protected:
     BeamQualityWindowTest() {
-        std::filesystem::copy_file(testing::DataFolder() / kAttenuationTableFileName,
-                                   folder_ / std::string(kAttenuationTableFileName));
+        for (const std::string_view file :
+             {kAttenuationTableFileName, kTungstenTargetFileName, kTungstenLinesFileName}) {
+            std::filesystem::copy_file(testing::DataFolder() / file, folder_ / std::string(file));
+        }
         EXPECT_TRUE(program_.Load());
         Find<QPushButton>(program_.StartWindow(), "tuckerButton").click();
     }
@@ -91,6 +98,43 @@ TEST_F(BeamQualityWindowTest, TheTableShowsTheLastRunWithTheMainWindowsFigures) 
     MainButton("calculateButton").click();
     EXPECT_EQ(table.item(5, 0)->text(), MainText("halfValueLayerField"));
     EXPECT_TRUE(Find<QLabel>(window, "conditionsText").text().contains("管電圧 = 60 kV"));
+}
+
+// The absolute output's columns belong to the physics model's runs; a relative model's run says
+// why it has none.
+TEST_F(BeamQualityWindowTest, OnlyThePhysicsModelShowsTheAbsoluteOutput) {
+    constexpr int kAt1m = static_cast<int>(kFigureColumnCount);  // the first absolute column
+    constexpr int kAtDistance = kAt1m + 2;
+    const auto absoluteColumnsShown = [](const QTableWidget& table) {
+        return !table.isColumnHidden(kAt1m) && !table.isColumnHidden(kAtDistance);
+    };
+    QWidget& tucker = CalculateAndOpen();
+    EXPECT_FALSE(absoluteColumnsShown(Find<QTableWidget>(tucker, "figureTable")));
+    EXPECT_EQ(Find<QLabel>(tucker, "absoluteOutputNote").text().toStdString(),
+              NoAbsoluteOutputMessage(SpectrumModel::Tucker));
+    tucker.hide();
+
+    WindowProgram program(messages_, end_, folder_.Path());
+    ASSERT_TRUE(program.Load());
+    Find<QPushButton>(program.StartWindow(), "physicsButton").click();
+    QLineEdit& distance = Find<QLineEdit>(program.MainWindow(), "distanceField");
+    ASSERT_TRUE(distance.isVisible());
+    distance.selectAll();
+    QTest::keyClicks(&distance, QStringLiteral("2000"));
+    Find<QPushButton>(program.MainWindow(), "calculateButton").click();
+    Find<QPushButton>(program.MainWindow(), "beamQualityButton").click();
+    QWidget& physics = VisibleWindow("BeamQualityWindow");
+    const auto& table = Find<QTableWidget>(physics, "figureTable");
+    EXPECT_TRUE(absoluteColumnsShown(table));
+    EXPECT_TRUE(Find<QLabel>(physics, "absoluteOutputNote").text().isEmpty());
+    EXPECT_TRUE(Find<QLabel>(physics, "conditionsText").text().contains("距離 = 2000 mm"));
+    // At twice the distance a quarter of the air kerma at 1 m.
+    const BeamQualityFigures& centre =
+        *(*program.MainWindow().Logic().LastRunFigures())[kCentralAngleIndex];
+    EXPECT_EQ(table.item(kCentralAngleIndex - 1, kAt1m)->text().toStdString(),
+              FormatFixed(*centre.AirKermaPerMasAt1mMicrogray, 2));
+    EXPECT_EQ(table.item(kCentralAngleIndex - 1, kAtDistance)->text().toStdString(),
+              FormatFixed(*centre.AirKermaPerMasAt1mMicrogray / 4, 2));
 }
 
 TEST_F(BeamQualityWindowTest, CopyPutsEveryDigitOnTheClipboard) {

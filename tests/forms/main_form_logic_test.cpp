@@ -4,13 +4,14 @@
 
 #include <filesystem>
 
+#include "base/number_format.h"
+#include "base/number_text.h"
 #include "export/spectrum_export.h"
 #include "graph/palette.h"
 #include "main_form_logic_fixture.h"
-#include "base/number_format.h"
-#include "base/number_text.h"
 #include "support/image_probe.h"
 #include "support/test_data.h"
+#include "texts/condition_messages.h"
 #include "texts/match_messages.h"
 
 namespace tubeline {
@@ -341,6 +342,42 @@ TEST_F(MainFormLogicTest, ARefusedRunLeavesTheLastCompletedRun) {
     EXPECT_EQ(header, SpectrumExportLines(before));
     EXPECT_EQ(testing::ReadBytes(logic_.TableFile()), before.TableText);
     EXPECT_EQ(*logic_.LastRunFigures(), figures);
+}
+
+// The physics model's distance and output factor: shown for it alone, refused as tubeline-calc
+// refuses them before anything runs, and carried by the run to its export and figures.
+TEST_F(MainFormLogicTest, ThePhysicsModelReadsItsDistanceAndOutputFactor) {
+    logic_.ChooseModel(SpectrumModel::Tucker);
+    EXPECT_FALSE(Controls().OutputShown);
+    logic_.OutputFields().DistanceMm = "none";  // hidden, so never read
+    logic_.Calculate();
+    EXPECT_TRUE(messages_.Warnings.empty());
+
+    logic_.ChooseModel(SpectrumModel::Physics);
+    EXPECT_TRUE(Controls().OutputShown);
+    EXPECT_EQ(Controls().Caption, ModelTitleOf(SpectrumModel::Physics).Caption);
+    EXPECT_EQ(Controls().Fields.TargetAngle, "12");
+    EXPECT_EQ(Controls().Output, DefaultOutputTexts());
+    logic_.OutputFields().DistanceMm = "0";
+    logic_.Calculate();
+    EXPECT_EQ(messages_.Warnings,
+              std::vector<std::string>{OutputRejectionMessage(
+                  {OutputRejection::Kind::NotPositive, OutputField::Distance})});
+    EXPECT_EQ(State(), MainFormPhase::Editing);
+    EXPECT_EQ(logic_.LastRun()->Conditions.ModelChoice, SpectrumModel::Tucker) << "nothing ran";
+
+    logic_.OutputFields() = {"1500", "0.8"};
+    logic_.Calculate();
+    ASSERT_EQ(State(), MainFormPhase::Computed);
+    const std::vector<std::string> header = SpectrumExportLines(*logic_.LastRun());
+    EXPECT_EQ(header[6], "距離 = 1500 mm");
+    EXPECT_EQ(header[7], "出力係数 = 0.8");
+    const BeamQualityFigures& centre = *(*logic_.LastRunFigures())[kCentralAngleIndex];
+    EXPECT_NEAR(*centre.AirKermaPerMasAtDistanceMicrogray,
+                *centre.AirKermaPerMasAt1mMicrogray * 0.8 / (1.5 * 1.5), 1e-9);
+    // リセット gives the defaults back.
+    logic_.Reset();
+    EXPECT_EQ(Controls().Output, DefaultOutputTexts());
 }
 
 TEST_F(MainFormLogicTest, CommandsDuringARunAreIgnored) {

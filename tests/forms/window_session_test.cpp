@@ -346,7 +346,7 @@ TEST_F(WindowSession, AboutNamesVersionLicenceDataAndValidation) {
     EXPECT_NE(japanese.find("バージョン " + version), std::string::npos);
     EXPECT_NE(english.find("Version " + version), std::string::npos);
     for (const std::string& text : {japanese, english}) {
-        for (const char* fact : {"MIT", "xraylib", "BSD", "docs/validation.md"}) {
+        for (const char* fact : {"MIT", "xraylib", "BSD", "SpekPy", "docs/validation.md"}) {
             EXPECT_NE(text.find(fact), std::string::npos) << fact << " in\n" << text;
         }
     }

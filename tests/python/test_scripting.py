@@ -89,7 +89,8 @@ def test_every_function_has_a_real_signature_and_help():
         assert all(p.annotation is not p.empty for p in signature.parameters.values()), name
     compute = inspect.signature(tubeline.compute).parameters
     assert list(compute) == ["model", "kv", "angle", "inherent", "al", "cu", "rectification",
-                             "filters", "data_dir"]
+                             "filters", "data_dir", "distance_mm", "output_factor"]
+    assert compute["distance_mm"].kind is inspect.Parameter.KEYWORD_ONLY
     assert (compute["kv"].default, compute["angle"].default, compute["model"].default) == \
         (100.0, None, "tucker")
     assert list(inspect.signature(tubeline.match_hvl).parameters)[:3] == \
@@ -122,7 +123,8 @@ def test_the_stubs_give_the_modules_signatures():
 def test_an_unknown_keyword_names_the_closest():
     for call, message in (
             (lambda: tubeline.compute(kV=100), r"compute\(\): unknown argument 'kV' \(did you "
-             r"mean 'kv'\?\); compute takes model, kv, angle, .* filters and data_dir"),
+             r"mean 'kv'\?\); compute takes model, kv, angle, .* data_dir, distance_mm and "
+             r"output_factor"),
             (lambda: tubeline.match_hvl(3, Al=1), r"did you mean 'al'\?"),
             (lambda: tubeline.compute(voltage=100), r"unknown argument 'voltage'; compute takes"),
             (lambda: tubeline.imap([], figures=True), r"did you mean 'figures_only'\?"),

@@ -125,6 +125,29 @@ def test_the_physics_model_is_that_of_tubeline_calc(tmp_path):
     assert tubeline.compute(data_dir=DATA).beam_centre["air_kerma_ugy_per_mas_at_1m"] is None
 
 
+def test_the_distance_and_output_factor_are_those_of_tubeline_calc():
+    """Taken by compute and by a sweep's mappings, kept in the conditions, refused alike."""
+    options = ["--model", "physics", "--distance", "1500", "--output-factor", "0.8"]
+    result = tubeline.compute(model="physics", distance_mm=1500, output_factor=0.8, data_dir=DATA)
+    status, lines, _, _ = calculator(options)
+    assert status == 0
+    centre = result.beam_centre
+    assert lines[4] == (f"Air Kerma / 1 mAs at 1500 mm, output factor 0.8 = "
+                        f"{centre['air_kerma_ugy_per_mas_at_distance']:.2f} µGy")
+    assert centre["air_kerma_ugy_per_mas_at_distance"] == pytest.approx(
+        centre["air_kerma_ugy_per_mas_at_1m"] * 0.8 / 1.5**2)
+    assert (result.conditions["distance_mm"], result.conditions["output_factor"]) == (1500, 0.8)
+    [again] = tubeline.compute_many([dict(result.conditions)], figures_only=True)
+    assert again.beam_centre == centre
+    for arguments, field, option in ((dict(distance_mm=0), "distance_mm", "--distance=0"),
+                                     (dict(output_factor=-1), "output_factor",
+                                      "--output-factor=-1")):
+        with pytest.raises(tubeline.InputRejected) as refused:
+            tubeline.compute(model="physics", **arguments, data_dir=DATA)
+        assert (refused.value.field, refused.value.reason) == (field, "not_positive")
+        assert str(refused.value) == calculator(["--model", "physics", option])[2]
+
+
 @pytest.mark.parametrize("arguments, options", [
     (dict(angle=11.99), ["--angle", "11.99"]),
     (dict(angle=90), ["--angle", "90"]),
@@ -288,7 +311,8 @@ def test_results_say_what_they_are_and_keep_it():
     assert result.model == "tucker"
     assert dict(result.conditions) == dict(
         model="tucker", kv=150.0, angle=20.0, inherent=2.5, al=1.0, cu=0.0, rectification=2,
-        filters=((str(DATA / "Pb.ele"), 0.0),), data_dir=str(DATA))
+        filters=((str(DATA / "Pb.ele"), 0.0),), data_dir=str(DATA), distance_mm=1000.0,
+        output_factor=1.0)
     assert same_result(tubeline.compute(**result.conditions), result)
     assert same_result(tubeline.compute_many([result.conditions])[0], result)
     assert tubeline.compute(model="birch", data_dir=DATA).conditions["angle"] == 16

@@ -36,7 +36,7 @@ Spectrum = Sequence[Number] | np.ndarray
 
 # compute's defaults, the window's: Tucker's model at 100 kV, the model's target angle (None),
 # 2.5 mm Al inherent filtration, no added filters, constant potential, the data folder the
-# module finds itself.
+# module finds itself; the absolute output at 1000 mm with output factor 1.
 _DEFAULT: dict[str, Any] = _native.default_conditions()
 
 
@@ -46,7 +46,9 @@ def compute(model: Model = _DEFAULT["model"], kv: Number = _DEFAULT["kv"],
             al: Number = _DEFAULT["al"], cu: Number = _DEFAULT["cu"],
             rectification: Rectification = _DEFAULT["rectification"],
             filters: Filters = _DEFAULT["filters"],
-            data_dir: PathLike | None = _DEFAULT["data_dir"]) -> Result:
+            data_dir: PathLike | None = _DEFAULT["data_dir"], *,
+            distance_mm: Number = _DEFAULT["distance_mm"],
+            output_factor: Number = _DEFAULT["output_factor"]) -> Result:
     """Computes the spectra of the eleven emission angles and their beam-quality figures.
 
     Args:
@@ -64,6 +66,12 @@ def compute(model: Model = _DEFAULT["model"], kv: Number = _DEFAULT["kv"],
             matches) or a material file's path.
         data_dir: the folder holding Att_Coeff2020.dat; None for $TUBELINE_DATA, else the
             working folder when it holds the table, else the data installed with the module.
+        distance_mm: the distance from the focus, along the central ray, of the physics
+            model's air_kerma_ugy_per_mas_at_distance; above zero.
+        output_factor: the tube's air kerma over the model's, which that figure is multiplied
+            by (published outputs of real tubes lie 20 to 35 % apart); above zero. Both are
+            checked for every model; Tucker's and Birch's spectra are relative, with no use
+            for them.
 
     Numbers may be int, float or NumPy scalars; a bool or a text is a TypeError. The attenuation
     table and the material files are read once and kept while they stay unchanged on disk.
@@ -73,11 +81,12 @@ def compute(model: Model = _DEFAULT["model"], kv: Number = _DEFAULT["kv"],
     Raises InputRejected (a ValueError) with the main window's message, .field and .reason for
     what its calculate command refuses (a target angle below 12 or from 90 degrees, a value
     that is not finite, a negative filtration, a fourth filter, filtration that leaves no
-    spectrum); FileNotFoundError naming the folders searched and the closest names for a
+    spectrum, a distance or output factor not above zero); FileNotFoundError naming the folders searched and the closest names for a
     material found nowhere; OSError with the file's name when the attenuation table or a
     material file cannot be used. The GIL is released while computing.
     """
-    return _native.compute(model, kv, angle, inherent, al, cu, rectification, filters, data_dir)
+    return _native.compute(model, kv, angle, inherent, al, cu, rectification, filters, data_dir,
+                           distance_mm, output_factor)
 
 
 @with_known_keywords
@@ -122,7 +131,9 @@ def match_hvl(target_mm_al: Number, match_with: Literal["al", "cu"] | PathLike =
               al: Number = _DEFAULT["al"], cu: Number = _DEFAULT["cu"],
               rectification: Rectification = _DEFAULT["rectification"],
               filters: Filters = _DEFAULT["filters"],
-              data_dir: PathLike | None = _DEFAULT["data_dir"]) -> HvlMatch:
+              data_dir: PathLike | None = _DEFAULT["data_dir"],
+              distance_mm: Number = _DEFAULT["distance_mm"],
+              output_factor: Number = _DEFAULT["output_factor"]) -> HvlMatch:
     """Finds the thickness of a filter that gives the beam centre a first half-value layer of
     target_mm_al mm Al.
 
@@ -134,7 +145,7 @@ def match_hvl(target_mm_al: Number, match_with: Literal["al", "cu"] | PathLike =
     without the filter, raises InputRejected with the window's message (field "target").
     """
     return _native.match_hvl(target_mm_al, match_with, model, kv, angle, inherent, al, cu,
-                             rectification, filters, data_dir)
+                             rectification, filters, data_dir, distance_mm, output_factor)
 
 
 @with_known_keywords

@@ -34,6 +34,8 @@ class _Conditions(TypedDict, total=False):
     rectification: Rectification
     filters: Filters
     data_dir: PathLike | None
+    distance_mm: Number
+    output_factor: Number
 
 class InputRejected(ValueError):
     """An input the main window's calculate command refuses; str() is the window's message,
@@ -74,8 +76,10 @@ class BeamFigures:
         """Beam-quality figures of the 0-degree beam: hvl1_mm_al, hvl2_mm_al,
         homogeneity_coefficient, hvl1_mm_cu, mean_energy_kev, kerma_weighted_mean_energy_kev,
         effective_energy_kev, fluence_per_exposure (photons per mm2 per 1 C/kg),
-        water_to_air_kerma_ratio, soft_tissue_to_air_kerma_ratio; None for a figure that was
-        not found."""
+        water_to_air_kerma_ratio, soft_tissue_to_air_kerma_ratio, and the physics model's
+        absolute output: air_kerma_ugy_per_mas_at_1m, fluence_per_mm2_per_mas_at_1m (photons),
+        air_kerma_ugy_per_mas_at_distance (at distance_mm, times output_factor); None for a
+        figure that was not found and for the absolute output of Tucker's and Birch's models."""
     @property
     def per_angle(self) -> tuple[Figures, ...]:
         """The figures of the eleven angles, -10 degrees first."""
@@ -143,6 +147,9 @@ def compute(
     rectification: Rectification = 1,
     filters: Filters = (),
     data_dir: PathLike | None = None,
+    *,
+    distance_mm: Number = 1000.0,
+    output_factor: Number = 1.0,
 ) -> Result:
     """Computes the spectra of the eleven emission angles and their beam-quality figures.
 
@@ -153,6 +160,8 @@ def compute(
     material a file name or stem of materials() or a path; data_dir: folder of
     Att_Coeff2020.dat, None for $TUBELINE_DATA, else the working folder when it holds the
     table, else the data installed with the module.
+    distance_mm, output_factor: where the physics model's air kerma per mAs is wanted (mm from
+    the focus) and the tube's output over the model's; both above zero.
 
     Raises InputRejected with the window's message, .field and .reason; FileNotFoundError for a
     material found nowhere; OSError naming an unusable file.
@@ -183,6 +192,8 @@ def match_hvl(
     rectification: Rectification = 1,
     filters: Filters = (),
     data_dir: PathLike | None = None,
+    distance_mm: Number = 1000.0,
+    output_factor: Number = 1.0,
 ) -> HvlMatch:
     """The thickness in mm of added aluminium ("al", up to 100 mm), copper ("cu", up to 10 mm)
     or of a material's filter (up to 100 mm) that gives the beam centre a first half-value
