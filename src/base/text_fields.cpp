@@ -8,7 +8,7 @@
 namespace tubeline {
 namespace {
 
-bool IsBlank(char c) {
+bool IsSpaceOrTab(char c) {
     return c == ' ' || c == '\t';
 }
 bool IsLineBreak(char c) {
@@ -18,7 +18,7 @@ bool IsLineBreak(char c) {
 }  // namespace
 
 void FieldReader::SkipBlanksAndLineBreaks() {
-    while (pos_ < text_.size() && (IsBlank(text_[pos_]) || IsLineBreak(text_[pos_]))) {
+    while (pos_ < text_.size() && (IsSpaceOrTab(text_[pos_]) || IsLineBreak(text_[pos_]))) {
         // CR LF and a lone CR or LF each end one line.
         if (text_[pos_] == '\n' ||
             (text_[pos_] == '\r' && (pos_ + 1 >= text_.size() || text_[pos_ + 1] != '\n'))) {
@@ -30,7 +30,7 @@ void FieldReader::SkipBlanksAndLineBreaks() {
 
 bool FieldReader::AtFieldEnd() const {
     const char c = text_[pos_];
-    return c == ',' || IsLineBreak(c) || (blanksSeparate_ && IsBlank(c));
+    return c == ',' || IsLineBreak(c) || (blanksSeparate_ && IsSpaceOrTab(c));
 }
 
 std::optional<TextField> FieldReader::Next() {
@@ -49,7 +49,7 @@ std::optional<TextField> FieldReader::Next() {
         ++pos_;
     }
     std::size_t end = pos_;
-    while (end > start && IsBlank(text_[end - 1])) {
+    while (end > start && IsSpaceOrTab(text_[end - 1])) {
         --end;
     }
     const TextField field{text_.substr(start, end - start), line_};
