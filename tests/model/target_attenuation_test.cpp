@@ -15,7 +15,7 @@ namespace {
 
 // Rounding in the recurrence grows with the number of steps; it is largest where nothing is
 // absorbed and all of about 300 steps count.
-constexpr double kRelativeTolerance = 1e-12;
+constexpr double kSumTolerance = 1e-12;
 
 // The sum of one photon energy term by term, each attenuation its own exponential, from the
 // lowest electron energy up.
@@ -55,13 +55,13 @@ TEST(SumSelfAbsorbedEmission, EveryVersionFollowsTheTermByTermSumToTheSameBits) 
                 sums.fill(-1);
                 version.Sum(emission, depths, perDepth, sums);
                 const auto where = [&](int j) {
-                    return testing::Message() << version.InstructionSet << ", V " << sample.Voltage
+                    return ::testing::Message() << version.InstructionSet << ", V " << sample.Voltage
                                               << ", x " << x << ", j " << j;
                 };
                 for (int j = 2; j <= depths.Highest; ++j) {
                     const double expected =
                         DirectSum(emission, sample.Voltage, densityTimesC, x, j);
-                    EXPECT_NEAR(sums[j], expected, kRelativeTolerance * expected) << where(j);
+                    EXPECT_NEAR(sums[j], expected, kSumTolerance * expected) << where(j);
                     EXPECT_EQ(std::bit_cast<std::uint64_t>(sums[j]),
                               std::bit_cast<std::uint64_t>(inUse[j]))
                         << where(j);
